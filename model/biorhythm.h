@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <array>
+
+namespace cyclara {
+
+// One of the five charted series; the order of the table below is the order of the chart's data
+// columns, of the chkSerias boxes and of the day status panel.
+struct Series {
+    int index;          // 1-based, as the chart columns and check boxes count
+    QStringView label;  // column label, check box caption, status panel name
+    int period;         // cycle length in days; 0 for the two derived series
+};
+
+inline constexpr int seriesCount = 5;
+inline constexpr int cycleCount = 3;
+
+inline constexpr std::array<Series, seriesCount> allSeries{{
+    {1, u"智力", 33},
+    {2, u"情绪", 28},
+    {3, u"体力", 23},
+    {4, u"均值", 0},
+    {5, u"绝对均值", 0},
+}};
+
+// Whole percent in -100..100 of the cycle of `period` days, `dayIndex` days after birth.
+double cycleValue(int period, qint32 dayIndex);
+
+double meanValue(double intellectual, double emotional, double physical);
+double absoluteMeanValue(double intellectual, double emotional, double physical);
+
+// Status word, value and score of one cycle value, e.g. "高峰(85%,92分)"; iRet receives the band
+// code (0 high side, 1 critical, 2 low side).
+QString PointVal(qint16 iVal, qint16 &iRet);
+
+} // namespace cyclara
