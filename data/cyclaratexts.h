@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace cyclara {
+
+// The explanation lines of the day status panel: three blocks (intellectual, emotional,
+// physical) of heading, high side, critical, low side and an empty line, the last block
+// without its empty line. 14 lines joined by CR LF, no CR LF after the last.
+QString descriptionText();
+
+// The help window's text: 44 lines, each ending in CR LF. Its nine phase paragraphs are the
+// description's paragraphs, taken from descriptionText() so the two never drift apart.
+QString helpText();
+
+} // namespace cyclara
