@@ -1,0 +1,32 @@
+#include "register/birthregister.h"
+
+#include <QDebug>
+
+namespace cyclara {
+
+void BirthRegister::set(const QString &name, const QDate &date)
+{
+    const auto it = m_dates.find(name);
+    if (it == m_dates.end()) {
+        m_names.append(name);
+        m_dates.insert(name, date);
+    } else {
+        *it = date;
+    }
+}
+
+QDebug operator<<(QDebug debug, const BirthRegister &reg)
+{
+    const QDebugStateSaver saver(debug);
+    debug.nospace() << "BirthRegister(";
+    const QStringList names = reg.names();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            debug << ", ";
+        debug << names[i] << ' ' << reg.date(names[i]).toString(Qt::ISODate);
+    }
+    debug << ')';
+    return debug;
+}
+
+} // namespace cyclara
