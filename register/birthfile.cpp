@@ -1,0 +1,217 @@
+#include "register/birthfile.h"
+
+#include "model/datetext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace cyclara {
+
+namespace {
+
+constexpr const char *codecName = "GB18030";
+
+bool codecAvailable()
+{
+    return QStringDecoder(codecName).isValid() && QStringEncoder(codecName).isValid();
+}
+
+QString codecMissingReason()
+{
+    return QStringLiteral("The GB18030 text encoding is not available in this Qt build.");
+}
+
+// Only ASCII white space separates name and date; an ideographic space belongs to the name.
+bool isBlank(QChar c)
+{
+    switch (c.unicode()) {
+    case u' ':
+    case u'\t':
+    case u'\r':
+    case u'\n':
+    case u'\f':
+    case u'\v':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isDateTextChar(QChar c)
+{
+    return (c.unicode() >= u'0' && c.unicode() <= u'9') || c.unicode() == u'-';
+}
+
+struct NameAndDateText {
+    QStringView name;
+    QStringView dateText;
+};
+
+// The leftmost match of (\S+)\s+([0-9-]+) with ASCII white space. A match starting inside a word
+// would also start at that word's beginning, so it is enough to try each word in turn: the first
+// word followed by white space and then a digit or hyphen is the match.
+std::optional<NameAndDateText> findNameAndDate(QStringView line)
+{
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (i < n) {
+        while (i < n && isBlank(line[i]))
+            ++i;
+        const qsizetype wordStart = i;
+        while (i < n && !isBlank(line[i]))
+            ++i;
+        const qsizetype wordEnd = i;
+        if (wordStart == wordEnd)
+            break;
+        qsizetype j = wordEnd;
+        while (j < n && isBlank(line[j]))
+            ++j;
+        if (j == wordEnd || j == n || !isDateTextChar(line[j]))
+            continue;
+        qsizetype k = j;
+        while (k < n && isDateTextChar(line[k]))
+            ++k;
+        return NameAndDateText{line.sliced(wordStart, wordEnd - wordStart), line.sliced(j, k - j)};
+    }
+    return std::nullopt;
+}
+
+// CR and LF bytes never occur inside a GB18030 multi-byte character, so the bytes can be split
+// into lines before decoding; a broken character then spoils only its own line.
+QList<QByteArrayView> splitLines(QByteArrayView bytes)
+{
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        lines.append(bytes.sliced(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(bytes.sliced(start));
+    return lines;
+}
+
+QString dateText(const QDate &date)
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.year(), 4, 10, QLatin1Char('0'))
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+BirthRegister parseBirthText(const QByteArray &bytes)
+{
+    if (!codecAvailable())
+        qFatal("GB18030 text encoding unavailable: cannot read the register");
+
+    BirthRegister reg;
+    for (const QByteArrayView lineBytes : splitLines(bytes)) {
+        QStringDecoder decoder(codecName);
+        const QString line = decoder.decode(lineBytes);
+        const auto found = findNameAndDate(line);
+        if (!found)
+            continue;
+        if (const auto date = registerDateFromText(found->dateText))
+            reg.set(found->name.toString(), *date);
+    }
+    return reg;
+}
+
+QByteArray formatBirthText(const BirthRegister &reg)
+{
+    if (!codecAvailable())
+        qFatal("GB18030 text encoding unavailable: cannot write the register");
+
+    QString text;
+    for (const QString &name : reg.names()) {
+        const QDate date = reg.date(name);
+        // A line without a valid date could never be read back.
+        if (name.isEmpty() || !date.isValid())
+            continue;
+        text += name + u'\t' + dateText(date) + QStringLiteral("\r\n");
+    }
+    QStringEncoder encoder(codecName);
+    return encoder.encode(text);
+}
+
+BirthFileRead readBirthFile(const QString &path)
+{
+    BirthFileRead result;
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir()) {
+        result.status = BirthFileRead::Missing;
+        return result;
+    }
+    result.status = BirthFileRead::Unreadable;
+    if (!info.isFile()) {
+        // A pipe or device could block the start or never end.
+        result.error = QStringLiteral("Not an ordinary file");
+        return result;
+    }
+    if (!codecAvailable()) {
+        result.error = codecMissingReason();
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.status = BirthFileRead::Read;
+    result.entries = parseBirthText(bytes);
+    return result;
+}
+
+std::optional<QString> writeBirthFile(const QString &path, const BirthRegister &reg)
+{
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("A folder of that name is in the way");
+    if (!codecAvailable())
+        return codecMissingReason();
+
+    const QByteArray bytes = formatBirthText(reg);
+    // QSaveFile writes beside the file and renames over it only when everything went well.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+QString defaultBirthFilePath()
+{
+    static const QString fileName = QStringLiteral("birth.ini");
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (QFileInfo(programDir).isWritable())
+        return QDir(programDir).filePath(fileName);
+
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataDir);
+    return QDir(dataDir).filePath(fileName);
+}
+
+} // namespace cyclara
