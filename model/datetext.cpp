@@ -7,13 +7,15 @@ namespace {
 constexpr int firstYear = 100;
 constexpr int lastYear = 9999;
 
-bool isAsciiDigit(QChar c) {
+bool isAsciiDigit(QChar c)
+{
     return c.unicode() >= u'0' && c.unicode() <= u'9';
 }
 
 // A run of ASCII digits as a number. Anything above `limit` is refused while reading, so that no
 // length of text can overflow.
-std::optional<int> wholeNumber(QStringView text, int limit) {
+std::optional<int> wholeNumber(QStringView text, int limit)
+{
     if (text.isEmpty())
         return std::nullopt;
     int value = 0;
@@ -27,7 +29,8 @@ std::optional<int> wholeNumber(QStringView text, int limit) {
     return value;
 }
 
-std::optional<QDate> gregorianDate(int year, int month, int day) {
+std::optional<QDate> gregorianDate(int year, int month, int day)
+{
     if (year < firstYear || year > lastYear || !QDate::isValid(year, month, day))
         return std::nullopt;
     return QDate(year, month, day);
@@ -35,7 +38,8 @@ std::optional<QDate> gregorianDate(int year, int month, int day) {
 
 } // namespace
 
-std::optional<QDate> registerDateFromText(QStringView text) {
+std::optional<QDate> registerDateFromText(QStringView text)
+{
     const qsizetype firstHyphen = text.indexOf(u'-');
     if (firstHyphen != 4)
         return std::nullopt;
@@ -57,7 +61,8 @@ std::optional<QDate> registerDateFromText(QStringView text) {
     return gregorianDate(*year, *month, *day);
 }
 
-std::optional<QDate> dateFromPickerTexts(QStringView year, QStringView month, QStringView day) {
+std::optional<QDate> dateFromPickerTexts(QStringView year, QStringView month, QStringView day)
+{
     // The limits only bound the reading; the calendar check below decides.
     const auto y = wholeNumber(year.trimmed(), lastYear);
     const auto m = wholeNumber(month.trimmed(), 99);
