@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/biorhythm.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace cyclara {
+
+// One charted day: its label relative to today and the five series values in series order.
+struct DayRow {
+    QString label;
+    std::array<double, seriesCount> values{};
+
+    friend bool operator==(const DayRow &, const DayRow &) = default;
+};
+
+// The days from span days before to span days after the query date, in ascending order; the
+// query date is the middle row.
+QList<DayRow> buildDayTable(const QDate &birth, const QDate &query, int span, const QDate &today);
+
+// Whether every day of such a table is a date the program can name and count with
+// (100-01-01 to 9999-12-31).
+bool dayTableInRange(const QDate &query, int span);
+
+} // namespace cyclara
