@@ -1,13 +1,113 @@
 #pragma once
 
+// The main window. The flow of one query:
+//   pickers (birth date, query date, span; a picked name fills the birth date)
+//     -> runQuery(): checks the dates, builds the day table (model/daytable.h)
+//     -> MSChart1 gets the grid, the column labels and the series check boxes
+//     -> ShowDayStatus() fills lblPrompt and the explanation panel for the query day;
+//        clicking a day of the chart shows that day the same way.
+// The register dicBirth is read from sBirthFile in loadStep() and written back in closeEvent();
+// each query run that passes its checks records the person in it.
+
+#include "register/birthregister.h"
+#include "ui/dlgbiohelp.h"
+#include "ui/windowservices.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
 namespace cyclara {
+
+class CycleChart;
 
 class frmBiorhythm : public QWidget {
     Q_OBJECT
 public:
-    explicit frmBiorhythm(QWidget *parent = nullptr);
+    explicit frmBiorhythm(WindowServices services = {}, QWidget *parent = nullptr);
+    ~frmBiorhythm() override;
+
+    void ShowDayStatus(qint16 row, QString label);
+
+    const BirthRegister &birthRegister() const { return dicBirth; }
+    QString birthFilePath() const { return sBirthFile; }
+    dlgBioHelp *helpWindow() const { return helpDialog; }
+
+    // Controls, named as the window was drawn. Arrays keep their drawn indexes: chkSerias has
+    // no member 0, Label1(1) is the query row's "年" and Label1(0, 2, 3) head the panel rows.
+    QComboBox *cboYear1, *cboMonth1, *cboDay1, *cboName;
+    QComboBox *cboYear2, *cboMonth2, *cboDay2, *cboDays;
+    QPushButton *cmdGo, *cmdHelp;
+    std::array<QRadioButton *, 2> optType;
+    std::array<QCheckBox *, 6> chkSerias{};
+    QCheckBox *chkShowExplain;
+    QLabel *lblHome, *lblPrompt;
+    CycleChart *MSChart1;
+    QFrame *picPrompt;
+    std::array<QLabel *, 4> Label1;
+    std::array<QLabel *, 3> Image1, lblExplain, imgSave;
+    QLabel *lblDescription;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void findControls();
+    void styleControls();
+    void loadFacePictures();
+    void connectControls();
+
+    void loadStep();
+    void LoadBirthList(const QString &path);
+    void SaveBirthList(const QString &path);
+    void loadDescriptionLines();
+
+    void runQuery();
+    void refuseQuery(const QString &message, QComboBox *focusTarget);
+    void recordPerson();
+    void pickListItem(QComboBox *picker, int index);
+
+    void layOutWindow();
+    void layOutPanel();
+
+    void handleEnter();
+    void onCmdGoClicked();
+    void onCmdHelpClicked();
+    void onLblHomeClicked();
+    void onCboDaysClicked();
+    void onCboNameClicked();
+    void onOptTypeClicked(int index);
+    void onChkSeriasClicked(int index);
+    void onChkShowExplainClicked();
+    void onChartPointSelected(int series, int dataPoint);
+    void onChartPlotActivated();
+
+    WindowServices services;
+    bool bReady = false;
+    QDate dtBirth;
+    QDate dtQuery;
+    BirthRegister dicBirth;
+    QString sBirthFile;
+    QStringList sDescLines;
+    // The register file exists but could not be read: this session must not overwrite it.
+    bool birthFileUnreadable = false;
+    // A query refused before the window was first shown reports once it is on screen.
+    std::function<void()> pendingRefusal;
+    QPointer<dlgBioHelp> helpDialog;
 };
 
 } // namespace cyclara

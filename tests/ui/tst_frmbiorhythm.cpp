@@ -1,0 +1,279 @@
+#include "chart/cyclechart.h"
+#include "data/cyclaratexts.h"
+#include "testrunner.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace cyclara;
+using cyclara::test::WindowFixture;
+
+namespace {
+
+QStringList descriptionLines()
+{
+    return descriptionText().split(QStringLiteral("\r\n"));
+}
+
+// The control that has the focus, named as the window names it (an editable drop-down's text
+// field counts as the drop-down).
+QString focusedControl()
+{
+    QWidget *w = QApplication::focusWidget();
+    if (w && qobject_cast<QComboBox *>(w->parentWidget()))
+        w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
+
+void showAndActivate(QWidget &window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Clicks the chart where it draws something: the click goes to the child widget under the spot.
+void clickChart(CycleChart *chart, QPoint at)
+{
+    QWidget *target = chart->childAt(at);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(chart, at));
+}
+
+bool samePicture(const QLabel *a, const QLabel *b)
+{
+    return !a->pixmap().isNull() && a->pixmap().toImage() == b->pixmap().toImage();
+}
+
+} // namespace
+
+class tst_frmBiorhythm : public QObject {
+    Q_OBJECT
+private slots:
+    void startStates();
+    void tabOrder();
+    void enterClicksTheRightButton();
+    void enterInAnEditableDropDownAddsNothing();
+    void dayStatusOfAHandFilledGrid();
+    void rowZeroLeavesThePromptLine();
+    void zeroValueShowsCriticalFaceAndLine();
+    void clickedMeanPointReportsTheDaysCycles();
+    void plotActivatedReturnsToTheQueryDay();
+    void optionsChangeOnlyTheDrawing();
+};
+
+void tst_frmBiorhythm::startStates()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    QVERIFY(w.optType[1]->isChecked());
+    QVERIFY(!w.optType[0]->isChecked());
+    for (int s = 1; s <= 5; ++s)
+        QCOMPARE(w.chkSerias[s]->isChecked(), s <= 3);
+    QVERIFY(w.chkShowExplain->isChecked());
+    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
+    QCOMPARE(w.cboYear1->currentText(), u"1980"_qs);
+
+    showAndActivate(w);
+    QCOMPARE(focusedControl(), u"cboYear1"_qs);
+    QVERIFY(!w.lblDescription->isVisible());
+    for (const QLabel *picture : w.imgSave)
+        QVERIFY(!picture->isVisible());
+    QVERIFY(w.picPrompt->isVisible());
+}
+
+void tst_frmBiorhythm::tabOrder()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    showAndActivate(w);
+    w.cboYear1->setFocus();
+
+    const QStringList expected{u"cboMonth1"_qs,    u"cboDay1"_qs,        u"cboYear2"_qs,
+                               u"cboMonth2"_qs,    u"cboDay2"_qs,        u"cboDays"_qs,
+                               u"cmdGo"_qs,        u"optType(1)"_qs,     u"chkSerias(1)"_qs,
+                               u"chkSerias(2)"_qs, u"chkSerias(3)"_qs,   u"chkSerias(4)"_qs,
+                               u"chkSerias(5)"_qs, u"cboName"_qs,        u"cmdHelp"_qs,
+                               u"picPrompt"_qs,    u"chkShowExplain"_qs, u"cboYear1"_qs};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusedControl();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void tst_frmBiorhythm::enterClicksTheRightButton()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    showAndActivate(w);
+    QSignalSpy go(w.cmdGo, &QPushButton::clicked);
+    QSignalSpy help(w.cmdHelp, &QPushButton::clicked);
+
+    for (QWidget *from :
+         std::initializer_list<QWidget *>{w.cboYear1, w.cboDays, w.chkSerias[2], w.cboName}) {
+        from->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(go.count(), 4);
+    QCOMPARE(help.count(), 0);
+
+    w.cmdHelp->setFocus();
+    QTest::keyClick(w.cmdHelp, Qt::Key_Enter);
+    QCOMPARE(help.count(), 1);
+    QCOMPARE(go.count(), 4);
+    if (w.helpWindow())
+        w.helpWindow()->close();
+}
+
+void tst_frmBiorhythm::enterInAnEditableDropDownAddsNothing()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    showAndActivate(w);
+    w.cboYear1->setFocus();
+    w.cboYear1->lineEdit()->selectAll();
+    QTest::keyClicks(w.cboYear1->lineEdit(), u"1990"_qs);
+    QTest::keyClick(w.cboYear1->lineEdit(), Qt::Key_Return);
+    QCOMPARE(w.cboYear1->count(), 121);
+    QCOMPARE(w.cboYear1->currentText(), u"1990"_qs);
+    QVERIFY(fixture.messages.isEmpty());
+}
+
+void tst_frmBiorhythm::dayStatusOfAHandFilledGrid()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    w.MSChart1->setGrid({{u"昨天"_qs, {-100, 50, -30, 0, 0}},
+                         {u"今天"_qs, {19, 22, 27, 0, 0}},
+                         {u"明天"_qs, {85, -85, 0, 0, 0}}});
+    const QStringList names{u"智力"_qs, u"情绪"_qs, u"体力"_qs};
+    for (int c = 1; c <= 3; ++c) {
+        w.MSChart1->setColumn(qint16(c));
+        w.MSChart1->setColumnLabel(names[c - 1]);
+    }
+
+    w.ShowDayStatus(2, u"今天"_qs);
+    QCOMPARE(w.lblPrompt->text(),
+             u"今天: 智力-临界(19%,59分) 情绪-临界(22%,61分) 体力-高潮(27%,63分) "_qs);
+    const QStringList lines = descriptionLines();
+    QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_qs + lines[2]);
+    QCOMPARE(w.lblExplain[1]->text(), u"临界(22%,61分): "_qs + lines[7]);
+    QCOMPARE(w.lblExplain[2]->text(), u"高潮(27%,63分): "_qs + lines[11]);
+    QVERIFY(samePicture(w.Image1[0], w.imgSave[1]));
+    QVERIFY(samePicture(w.Image1[1], w.imgSave[1]));
+    QVERIFY(samePicture(w.Image1[2], w.imgSave[0]));
+    QCOMPARE(w.MSChart1->row(), qint16(2));
+    QCOMPARE(w.MSChart1->column(), qint16(3));
+
+    w.ShowDayStatus(1, u"昨天"_qs);
+    QCOMPARE(w.lblPrompt->text(),
+             u"昨天: 智力-低谷(-100%,0分) 情绪-高潮(50%,75分) 体力-低潮(-30%,35分) "_qs);
+    QCOMPARE(w.lblExplain[0]->text(), u"低谷(-100%,0分): "_qs + lines[3]);
+    QCOMPARE(w.lblExplain[1]->text(), u"高潮(50%,75分): "_qs + lines[6]);
+    QCOMPARE(w.lblExplain[2]->text(), u"低潮(-30%,35分): "_qs + lines[13]);
+    QVERIFY(samePicture(w.Image1[0], w.imgSave[2]));
+    QVERIFY(samePicture(w.Image1[1], w.imgSave[0]));
+}
+
+void tst_frmBiorhythm::rowZeroLeavesThePromptLine()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    w.MSChart1->setGrid(
+        {{u"a"_qs, {-100, -100, -100}}, {u"b"_qs, {85, -85, 0}}, {u"c"_qs, {100, 100, 100}}});
+    w.lblPrompt->setText(u"不变"_qs);
+    w.ShowDayStatus(0, {});
+    QCOMPARE(w.lblPrompt->text(), u"不变"_qs);
+    QCOMPARE(w.MSChart1->row(), qint16(2));
+    QVERIFY(w.lblExplain[0]->text().startsWith(u"高峰(85%,92分): "_qs));
+    QVERIFY(w.lblExplain[1]->text().startsWith(u"低谷(-85%,7分): "_qs));
+    QVERIFY(w.lblExplain[2]->text().startsWith(u"临界(0%,50分): "_qs));
+}
+
+void tst_frmBiorhythm::zeroValueShowsCriticalFaceAndLine()
+{
+    // The first query of a person born today: every cycle is 0 on the middle day.
+    WindowFixture fixture(QByteArray("Baby\t2026-12-06\r\n"));
+    frmBiorhythm &w = fixture.open();
+    const QStringList lines = descriptionLines();
+    for (int c = 0; c < 3; ++c) {
+        QCOMPARE(w.lblExplain[c]->text(), u"临界(0%,50分): "_qs + lines[5 * c + 2]);
+        QVERIFY(samePicture(w.Image1[c], w.imgSave[1]));
+    }
+}
+
+void tst_frmBiorhythm::clickedMeanPointReportsTheDaysCycles()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    showAndActivate(w);
+    QTest::mouseClick(w.chkSerias[4], Qt::LeftButton);
+    QVERIFY(!w.MSChart1->isSeriesHidden(4));
+
+    QSignalSpy selected(w.MSChart1, &CycleChart::pointSelected);
+    clickChart(w.MSChart1, w.MSChart1->pointPosition(1, 7));
+    QCOMPARE(selected.count(), 1);
+    const QString byCycle = w.lblPrompt->text();
+    QVERIFY2(byCycle.startsWith(u"9日: 智力-"_qs), qPrintable(byCycle));
+
+    w.ShowDayStatus(0, {});
+    clickChart(w.MSChart1, w.MSChart1->pointPosition(4, 7));
+    QCOMPARE(selected.count(), 2);
+    QCOMPARE(selected.last().at(0).toInt(), 4);
+    QCOMPARE(w.lblPrompt->text(), byCycle);
+    QCOMPARE(w.MSChart1->row(), qint16(7));
+}
+
+void tst_frmBiorhythm::plotActivatedReturnsToTheQueryDay()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    w.MSChart1->setRow(1);
+    emit w.MSChart1->pointSelected(1, 1);
+    QVERIFY(w.lblPrompt->text().startsWith(u"3日: "_qs));
+    const QString firstDay = w.lblExplain[0]->text();
+
+    emit w.MSChart1->plotActivated();
+    QVERIFY(w.lblPrompt->text().startsWith(u"今天: 智力-"_qs));
+    QCOMPARE(w.MSChart1->row(), qint16(4));
+    QVERIFY(w.lblExplain[0]->text() != firstDay);
+}
+
+void tst_frmBiorhythm::optionsChangeOnlyTheDrawing()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    showAndActivate(w);
+    emit w.MSChart1->pointSelected(1, 2);
+    const QString prompt = w.lblPrompt->text();
+    const QString explain = w.lblExplain[1]->text();
+
+    QTest::mouseClick(w.optType[0], Qt::LeftButton);
+    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::BarChart));
+    QTest::mouseClick(w.chkSerias[2], Qt::LeftButton);
+    QTest::mouseClick(w.chkSerias[5], Qt::LeftButton);
+    const QList<bool> expectedHidden{false, true, false, true, false};
+    for (int s = 1; s <= 5; ++s)
+        QCOMPARE(w.MSChart1->isSeriesHidden(s), expectedHidden[s - 1]);
+    QTest::mouseClick(w.optType[1], Qt::LeftButton);
+    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
+
+    QCOMPARE(w.lblPrompt->text(), prompt);
+    QCOMPARE(w.lblExplain[1]->text(), explain);
+    QCOMPARE(w.MSChart1->rowCount(), qint16(7));
+    QCOMPARE(w.MSChart1->row(), qint16(2));
+    QVERIFY(fixture.registerBytes().isEmpty());
+}
+
+CYCLARA_TEST(tst_frmBiorhythm);
+#include "tst_frmbiorhythm.moc"

@@ -1,0 +1,347 @@
+#include "chart/cyclechart.h"
+#include "register/datepickers.h"
+#include "testrunner.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace cyclara;
+using cyclara::test::WindowFixture;
+
+namespace {
+
+const QString birthMessage = u"生日填写有误, 请重新填写"_qs;
+const QString queryMessage = u"查询日期填写有误, 请重新填写"_qs;
+const QString orderMessage = u"查询日期应该在生日之后, 请重新填写."_qs;
+const QString hint = u"点击图线(柱), 可以显示该日的生物节律状况."_qs;
+
+// 张三 born 2006-01-01 and 李四 born 1990-12-31, as GBK bytes.
+const QByteArray twoPeople = QByteArray::fromHex("d5c5c8fd09323030362d30312d30310d0a"
+                                                 "c0eecbc409313939302d31322d33310d0a");
+
+void pick(QComboBox *picker, int index)
+{
+    picker->setCurrentIndex(index);
+    emit picker->activated(index);
+}
+
+void setDate(frmBiorhythm &w, bool birth, const QString &year, const QString &month,
+             const QString &day)
+{
+    setPickerText(birth ? w.cboYear1 : w.cboYear2, year);
+    setPickerText(birth ? w.cboMonth1 : w.cboMonth2, month);
+    setPickerText(birth ? w.cboDay1 : w.cboDay2, day);
+}
+
+QStringList chartRowLabels(CycleChart *chart)
+{
+    QStringList labels;
+    for (qint16 r = 1; r <= chart->rowCount(); ++r) {
+        chart->setRow(r);
+        labels << chart->rowLabel();
+    }
+    return labels;
+}
+
+QString focusedControl()
+{
+    QWidget *w = QApplication::focusWidget();
+    if (w && qobject_cast<QComboBox *>(w->parentWidget()))
+        w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
+
+} // namespace
+
+class tst_QueryRun : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWithoutRegister();
+    void startWithRegisterUsesTheFirstPerson();
+    void queryOnTheBirthDate();
+    void spanPickRunsAQuery();
+    void refusedQueriesChangeNothing_data();
+    void refusedQueriesChangeNothing();
+    void namesAreRecorded();
+    void emptyNameIsNotRecorded();
+    void pickingANameFillsTheBirthDate();
+    void typingAKnownNameChangesNoPicker();
+    void personBornBeforeTheYearList();
+    void chartOptionsSurviveAQuery();
+    void firstQueryRefusedReportsOnceShown();
+    void failedSaveReportsAndStillCloses();
+};
+
+void tst_QueryRun::firstStartWithoutRegister()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    QCOMPARE(w.cboName->currentText(), QString());
+    QCOMPARE(w.cboName->count(), 0);
+    const QStringList birth{w.cboYear1->currentText(), w.cboMonth1->currentText(),
+                            w.cboDay1->currentText()};
+    QCOMPARE(birth, QStringList({u"1980"_qs, u"1"_qs, u"1"_qs}));
+    const QStringList query{w.cboYear2->currentText(), w.cboMonth2->currentText(),
+                            w.cboDay2->currentText(), w.cboDays->currentText()};
+    QCOMPARE(query, QStringList({u"2026"_qs, u"12"_qs, u"6"_qs, u"3"_qs}));
+    QCOMPARE(w.cboYear1->count(), 121);
+    QCOMPARE(w.cboYear1->itemText(0), u"2026"_qs);
+    QCOMPARE(w.cboYear2->itemText(120), u"1906"_qs);
+    QCOMPARE(w.cboDay2->count(), 31);
+    QCOMPARE(w.cboDays->count(), 14);
+
+    QCOMPARE(chartRowLabels(w.MSChart1), QStringList({u"3日"_qs, u"前天"_qs, u"昨天"_qs, u"今天"_qs,
+                                                      u"明天"_qs, u"后天"_qs, u"9日"_qs}));
+    QCOMPARE(w.lblPrompt->text(), hint);
+    QVERIFY(fixture.messages.isEmpty());
+
+    w.close();
+    QVERIFY(QFileInfo(fixture.registerPath()).isFile());
+    QCOMPARE(fixture.registerBytes(), QByteArray());
+}
+
+void tst_QueryRun::startWithRegisterUsesTheFirstPerson()
+{
+    WindowFixture fixture(twoPeople, QDate(2006, 4, 11));
+    frmBiorhythm &w = fixture.open();
+    QCOMPARE(w.cboName->currentText(), u"张三"_qs);
+    QCOMPARE(w.cboName->count(), 2);
+    QCOMPARE(w.cboYear1->currentText(), u"2006"_qs);
+    QCOMPARE(w.cboMonth1->currentText(), u"1"_qs);
+    QCOMPARE(w.cboDay1->currentText(), u"1"_qs);
+
+    // 100 days after birth: 19, -43, 82.
+    emit w.MSChart1->plotActivated();
+    QCOMPARE(w.lblPrompt->text(),
+             u"今天: 智力-临界(19%,59分) 情绪-低潮(-43%,28分) 体力-高峰(82%,91分) "_qs);
+    QVERIFY(fixture.messages.isEmpty());
+
+    // Closing right away writes the same people back, normalised.
+    w.close();
+    QCOMPARE(fixture.registerBytes(), twoPeople);
+}
+
+void tst_QueryRun::queryOnTheBirthDate()
+{
+    WindowFixture fixture(QByteArray("Baby\t2026-12-06\r\n"));
+    frmBiorhythm &w = fixture.open();
+    QVERIFY(fixture.messages.isEmpty());
+    emit w.MSChart1->plotActivated();
+    QCOMPARE(w.lblPrompt->text(),
+             u"今天: 智力-临界(0%,50分) 情绪-临界(0%,50分) 体力-临界(0%,50分) "_qs);
+    w.MSChart1->setRow(1);
+    w.MSChart1->setColumn(1);
+    QCOMPARE(w.MSChart1->currentValueText(), u"-54"_qs);
+    w.MSChart1->setColumn(5);
+    QCOMPARE(w.MSChart1->currentValueText(), u"63"_qs);
+}
+
+void tst_QueryRun::spanPickRunsAQuery()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    pick(w.cboDays, 13);
+    QCOMPARE(w.MSChart1->rowCount(), qint16(33));
+    QCOMPARE(w.MSChart1->row(), qint16(17));
+    QCOMPARE(w.MSChart1->rowLabel(), u"今天"_qs);
+    QCOMPARE(chartRowLabels(w.MSChart1).first(), u"11月20日"_qs);
+}
+
+void tst_QueryRun::refusedQueriesChangeNothing_data()
+{
+    QTest::addColumn<QStringList>("birth");
+    QTest::addColumn<QStringList>("query");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+
+    const QStringList goodBirth{u"1980"_qs, u"1"_qs, u"1"_qs};
+    const QStringList goodQuery{u"2006"_qs, u"4"_qs, u"11"_qs};
+    QTest::newRow("birth day the month lacks") << QStringList{u"2006"_qs, u"4"_qs, u"31"_qs}
+                                               << goodQuery << birthMessage << u"cboYear1"_qs;
+    QTest::newRow("typed birth year abcd")
+        << QStringList{u"abcd"_qs, u"1"_qs, u"1"_qs} << goodQuery << birthMessage << u"cboYear1"_qs;
+    QTest::newRow("1900 is no leap year") << QStringList{u"1900"_qs, u"2"_qs, u"29"_qs} << goodQuery
+                                          << birthMessage << u"cboYear1"_qs;
+    QTest::newRow("both dates invalid: birth reported")
+        << QStringList{u""_qs, u"1"_qs, u"1"_qs} << QStringList{u"x"_qs, u"1"_qs, u"1"_qs}
+        << birthMessage << u"cboYear1"_qs;
+    QTest::newRow("query on a day February lacks")
+        << goodBirth << QStringList{u"2006"_qs, u"2"_qs, u"29"_qs} << queryMessage
+        << u"cboYear2"_qs;
+    QTest::newRow("query year beyond 9999")
+        << goodBirth << QStringList{u"10000"_qs, u"1"_qs, u"1"_qs} << queryMessage
+        << u"cboYear2"_qs;
+    QTest::newRow("span would run past the calendar")
+        << goodBirth << QStringList{u"9999"_qs, u"12"_qs, u"30"_qs} << queryMessage
+        << u"cboYear2"_qs;
+    QTest::newRow("query one day before birth") << QStringList{u"2006"_qs, u"4"_qs, u"12"_qs}
+                                                << goodQuery << orderMessage << u"cboYear2"_qs;
+}
+
+void tst_QueryRun::refusedQueriesChangeNothing()
+{
+    QFETCH(QStringList, birth);
+    QFETCH(QStringList, query);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.cboName->setEditText(u"新人"_qs);
+    const QStringList rowsBefore = chartRowLabels(w.MSChart1);
+    const QString explainBefore = w.lblExplain[0]->text();
+    w.cmdHelp->setFocus();
+
+    setDate(w, true, birth[0], birth[1], birth[2]);
+    setDate(w, false, query[0], query[1], query[2]);
+    w.cmdGo->click();
+
+    QCOMPARE(fixture.messages, QStringList{message});
+    QCOMPARE(fixture.icons.first(), QMessageBox::Information);
+    QCOMPARE(focusedControl(), focus);
+    QCOMPARE(chartRowLabels(w.MSChart1), rowsBefore);
+    QCOMPARE(w.lblPrompt->text(), hint);
+    QCOMPARE(w.lblExplain[0]->text(), explainBefore);
+    QVERIFY(w.birthRegister().isEmpty());
+    QCOMPARE(w.cboName->count(), 0);
+
+    // The query date stays the last accepted one: the middle day is still today.
+    emit w.MSChart1->plotActivated();
+    QVERIFY(w.lblPrompt->text().startsWith(u"今天: "_qs));
+}
+
+void tst_QueryRun::namesAreRecorded()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    const auto query = [&](const QString &name, const QString &year) {
+        w.cboName->setEditText(name);
+        setPickerText(w.cboYear1, year);
+        w.cmdGo->click();
+    };
+    query(u"王五"_qs, u"1980"_qs);
+    query(u"Wang"_qs, u"1981"_qs);
+    query(u"wang"_qs, u"1982"_qs);
+    query(u" 王五 "_qs, u"1983"_qs);
+    query(u"王五"_qs, u"1984"_qs);
+    QVERIFY(fixture.messages.isEmpty());
+
+    const QStringList names{u"王五"_qs, u"Wang"_qs, u"wang"_qs, u" 王五 "_qs};
+    QCOMPARE(w.birthRegister().names(), names);
+    QStringList listed;
+    for (int i = 0; i < w.cboName->count(); ++i)
+        listed << w.cboName->itemText(i);
+    QCOMPARE(listed, names);
+    QCOMPARE(w.birthRegister().date(u"王五"_qs), QDate(1984, 1, 1));
+    QCOMPARE(w.birthRegister().date(u"wang"_qs), QDate(1982, 1, 1));
+
+    w.close();
+    // The blank-padded name is written as recorded.
+    QCOMPARE(fixture.registerBytes(),
+             QByteArray::fromHex("cdf5cee509313938342d30312d30310d0a") +
+                 "Wang\t1981-01-01\r\nwang\t1982-01-01\r\n" +
+                 QByteArray::fromHex("20cdf5cee52009313938332d30312d30310d0a"));
+}
+
+void tst_QueryRun::emptyNameIsNotRecorded()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    setDate(w, true, u"1999"_qs, u"9"_qs, u"9"_qs);
+    w.cmdGo->click();
+    QVERIFY(fixture.messages.isEmpty());
+    QVERIFY(w.birthRegister().isEmpty());
+    QCOMPARE(w.cboName->count(), 0);
+}
+
+void tst_QueryRun::pickingANameFillsTheBirthDate()
+{
+    WindowFixture fixture(twoPeople);
+    frmBiorhythm &w = fixture.open();
+    pick(w.cboName, 1);
+    QCOMPARE(w.cboYear1->currentText(), u"1990"_qs);
+    QCOMPARE(w.cboMonth1->currentText(), u"12"_qs);
+    QCOMPARE(w.cboDay1->currentText(), u"31"_qs);
+    QCOMPARE(w.birthRegister().names(), QStringList({u"张三"_qs, u"李四"_qs}));
+    QCOMPARE(w.lblPrompt->text(), hint);
+}
+
+void tst_QueryRun::typingAKnownNameChangesNoPicker()
+{
+    WindowFixture fixture(twoPeople);
+    frmBiorhythm &w = fixture.open();
+    w.cboName->setEditText(u"李四"_qs);
+    QCOMPARE(w.cboYear1->currentText(), u"2006"_qs);
+    w.cmdGo->click();
+    QCOMPARE(w.birthRegister().date(u"李四"_qs), QDate(2006, 1, 1));
+    QCOMPARE(w.cboName->count(), 2);
+}
+
+void tst_QueryRun::personBornBeforeTheYearList()
+{
+    WindowFixture fixture(QByteArray("Old\t1890-03-15\r\n"));
+    frmBiorhythm &w = fixture.open();
+    QCOMPARE(w.cboYear1->currentText(), u"1890"_qs);
+    QCOMPARE(w.cboYear1->currentIndex(), -1);
+    QCOMPARE(w.cboMonth1->currentText(), u"3"_qs);
+    QCOMPARE(w.cboDay1->currentText(), u"15"_qs);
+    QVERIFY(fixture.messages.isEmpty());
+    QCOMPARE(w.lblPrompt->text(), hint);
+}
+
+void tst_QueryRun::chartOptionsSurviveAQuery()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open();
+    w.chkSerias[1]->click();
+    w.chkSerias[4]->click();
+    w.optType[0]->click();
+    w.cmdGo->click();
+    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::BarChart));
+    const QList<bool> hidden{true, false, false, false, true};
+    for (int s = 1; s <= 5; ++s)
+        QCOMPARE(w.MSChart1->isSeriesHidden(s), hidden[s - 1]);
+}
+
+void tst_QueryRun::firstQueryRefusedReportsOnceShown()
+{
+    WindowFixture fixture(QByteArray("Later\t2027-01-01\r\n"));
+    frmBiorhythm &w = fixture.open();
+    QVERIFY(fixture.messages.isEmpty());
+    QCOMPARE(w.lblPrompt->text(), u"生物曲线"_qs);
+
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_COMPARE(fixture.messages, QStringList{orderMessage});
+    QCOMPARE(focusedControl(), u"cboYear2"_qs);
+}
+
+void tst_QueryRun::failedSaveReportsAndStillCloses()
+{
+    WindowFixture fixture(QByteArray("A\t1980-05-07\r\n"));
+    frmBiorhythm &w = fixture.open();
+    w.show();
+    QVERIFY(QFile::remove(fixture.registerPath()));
+    QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_qs));
+
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    QCOMPARE(fixture.messages.size(), 1);
+    QCOMPARE(fixture.icons.first(), QMessageBox::Warning);
+    QVERIFY(fixture.messages.first().contains(QDir::toNativeSeparators(fixture.registerPath())));
+    QVERIFY(QFileInfo(fixture.registerPath()).isDir());
+}
+
+CYCLARA_TEST(tst_QueryRun);
+#include "tst_queryrun.moc"

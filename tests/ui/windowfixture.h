@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ui/frmbiorhythm.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+namespace cyclara::test {
+
+// A main window with a fixed today, a register file in a temporary folder, and message boxes and
+// the browser recorded instead of shown.
+struct WindowFixture {
+    explicit WindowFixture(const QByteArray &registerBytes = {}, QDate fixedToday = {2026, 12, 6})
+        : today(fixedToday)
+    {
+        if (!registerBytes.isNull()) {
+            QFile file(registerPath());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(registerBytes);
+        }
+    }
+
+    frmBiorhythm &open()
+    {
+        WindowServices services;
+        services.today = [this] {
+            return today;
+        };
+        services.birthFilePath = registerPath();
+        services.showMessage = [this](QWidget *, QMessageBox::Icon icon, const QString &text) {
+            messages << text;
+            icons << icon;
+        };
+        services.openUrl = [this](const QUrl &url) {
+            openedUrls << url;
+            return browserWorks;
+        };
+        window = std::make_unique<frmBiorhythm>(services);
+        return *window;
+    }
+
+    QString registerPath() const { return dir.filePath(QStringLiteral("birth.ini")); }
+
+    QByteArray registerBytes() const
+    {
+        QFile file(registerPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    QDate today;
+    QStringList messages;
+    QList<QMessageBox::Icon> icons;
+    QList<QUrl> openedUrls;
+    bool browserWorks = true;
+    std::unique_ptr<frmBiorhythm> window;
+};
+
+} // namespace cyclara::test

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace cyclara {
+
+// The help window: the introduction to biorhythm theory in one read-only text box that always
+// fills the window.
+class dlgBioHelp : public QDialog {
+    Q_OBJECT
+public:
+    explicit dlgBioHelp(QWidget *owner);
+
+    QPlainTextEdit *Text1;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+};
+
+} // namespace cyclara

@@ -1,0 +1,202 @@
+#include "ui/windowcontrols.h"
+
+#include "chart/cyclechart.h"
+#include "ui/twipsplacement.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace cyclara {
+
+QFont controlFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("Noto Sans CJK SC")});
+    font.setPointSizeF(10.5);
+    return font;
+}
+
+QFont windowFont()
+{
+    QFont font = controlFont();
+    font.setPointSizeF(9);
+    return font;
+}
+
+const QList<ControlRow> &windowControlRows()
+{
+    using enum ControlKind;
+    // clang-format off
+    static const QList<ControlRow> rows{
+        // name               kind              caption      left    top    width  height  tab
+        {"Label10",           Label,            u"我的生日是", 120,   210,  1215,   255,   24},
+        {"cboYear1",          EditableDropDown, u"1980",      1200,   150,   855,   330,    0},
+        {"Label9",            Label,            u"年",        2100,   210,   285,   255,   23},
+        {"cboMonth1",         ListDropDown,     u"",          2370,   165,   735,   330,    1},
+        {"Label2",            Label,            u"月",        3165,   210,   315,   315,   16},
+        {"cboDay1",           ListDropDown,     u"",          3450,   165,   735,   330,    2},
+        {"Label7",            Label,            u"日",        4290,   210,   315,   315,   15},
+        {"Label11",           Label,            u"姓名",      4725,   225,   585,   255,   28},
+        {"cboName",           EditableDropDown, u"",          5310,   180,  1425,   330,   27},
+        {"cmdGo",             CommandButton,    u"查询",      8595,   120,  2055,   420,    7},
+        {"Label3",            Label,            u"我要查询",   120,   675,   855,   255,   14},
+        {"cboYear2",          EditableDropDown, u"1980",      1200,   630,   855,   330,    3},
+        {"Label1(1)",         Label,            u"年",        2115,   675,   300,   255,   17},
+        {"cboMonth2",         ListDropDown,     u"",          2385,   645,   735,   330,    4},
+        {"Label6",            Label,            u"月",        3150,   675,   315,   315,   22},
+        {"cboDay2",           ListDropDown,     u"",          3465,   630,   735,   330,    5},
+        {"Label8",            Label,            u"日",        4290,   675,   315,   315,   21},
+        {"Label4",            Label,            u"前后",      4725,   675,   585,   240,   19},
+        {"cboDays",           ListDropDown,     u"",          5310,   645,   735,   330,    6},
+        {"Label5",            Label,            u"天",        6120,   675,   315,   315,   20},
+        {"cmdHelp",           CommandButton,    u"帮助",      8610,   645,  2055,   420,   29},
+        {"optType(0)",        OptionButton,     u"直方图",     180,  1095,   975,   375,    8},
+        {"optType(1)",        OptionButton,     u"折线图",    1260,  1095,   975,   375,    9},
+        {"chkSerias(1)",      CheckBox,         u"智力",      2880,  1200,  1095,   255,   10},
+        {"chkSerias(2)",      CheckBox,         u"情绪",      3840,  1200,   975,   255,   11},
+        {"chkSerias(3)",      CheckBox,         u"体力",      4800,  1200,   975,   255,   12},
+        {"chkSerias(4)",      CheckBox,         u"均值",      5760,  1200,   975,   255,   25},
+        {"chkSerias(5)",      CheckBox,         u"绝对均值",   6720,  1200,  1230,   255,   26},
+        {"chkShowExplain",    CheckBox,         u"说明",      8280,  1200,  1230,   255,   38},
+        {"lblHome",           Label,            u"主页",     10080,  1200,   660,   240,   39},
+        {"lblPrompt",         Label,            u"生物曲线",   120,  1560,  9495,   375,   18},
+        {"MSChart1",          Chart,            u"",           120,  1800, 10695,  5055,   13},
+        {"picPrompt",         Panel,            u"",           120,  6960, 10695,  1935,   30},
+    };
+    // clang-format on
+    return rows;
+}
+
+const QList<ControlRow> &panelControlRows()
+{
+    using enum ControlKind;
+    constexpr auto window = ControlFont::Window;
+    // clang-format off
+    static const QList<ControlRow> rows{
+        // name               kind    caption  left    top   width  height  tab  font    visible
+        {"Label1(0)",         Label,  u"智力",  120,   240,   525,   315,   31},
+        {"Image1(0)",         Image,  u"",      720,   120,   615,   495,   -1},
+        {"lblExplain(0)",     Label,  u"",     1440,   120,  7845,   540,   34, window},
+        {"Label1(2)",         Label,  u"情绪",  120,   840,   645,   315,   32},
+        {"Image1(1)",         Image,  u"",      720,   720,   615,   495,   -1},
+        {"lblExplain(1)",     Label,  u"",     1440,   720,  7365,   540,   35, window},
+        {"Label1(3)",         Label,  u"体力",  120,  1440,   645,   315,   33},
+        {"Image1(2)",         Image,  u"",      720,  1320,   615,   495,   -1},
+        {"lblExplain(2)",     Label,  u"",     1440,  1320,  7365,   540,   36, window},
+        {"lblDescription",    Label,  u"",     1800,  1680,  8415,   495,   37, window, false},
+        {"imgSave(0)",        Image,  u"",        0,  1680,   480,   480,   -1, window, false},
+        {"imgSave(1)",        Image,  u"",      600,  1680,   480,   480,   -1, window, false},
+        {"imgSave(2)",        Image,  u"",     1200,  1680,   480,   480,   -1, window, false},
+    };
+    // clang-format on
+    return rows;
+}
+
+namespace {
+
+void paintWhite(QWidget *control)
+{
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Base, Qt::white);
+    // Buttons (check boxes and options among them) fill with the button colour.
+    pal.setColor(QPalette::Button, Qt::white);
+    control->setPalette(pal);
+    control->setAutoFillBackground(true);
+}
+
+QWidget *newControl(const ControlRow &row, QWidget *container)
+{
+    const QString caption = QString::fromUtf16(row.caption);
+    switch (row.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(caption, container);
+        // Captions wrap inside the label's fixed box; what does not fit is cut off.
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        paintWhite(label);
+        return label;
+    }
+    case ControlKind::EditableDropDown:
+    case ControlKind::ListDropDown: {
+        auto *box = new QComboBox(container);
+        if (row.kind == ControlKind::EditableDropDown) {
+            box->setEditable(true);
+            // Enter in the text field is the query button's, and never adds the text to the list.
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setDuplicatesEnabled(true);
+            box->setEditText(caption);
+        }
+        paintWhite(box);
+        return box;
+    }
+    case ControlKind::CommandButton:
+        return new QPushButton(caption, container);
+    case ControlKind::OptionButton: {
+        auto *option = new QRadioButton(caption, container);
+        paintWhite(option);
+        return option;
+    }
+    case ControlKind::CheckBox: {
+        auto *check = new QCheckBox(caption, container);
+        paintWhite(check);
+        return check;
+    }
+    case ControlKind::Image: {
+        // Pictures show at their own size from the top-left corner, over whatever lies beneath.
+        auto *image = new QLabel(container);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return image;
+    }
+    case ControlKind::Panel: {
+        auto *panel = new QFrame(container);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setLineWidth(2);
+        paintWhite(panel);
+        return panel;
+    }
+    case ControlKind::Chart:
+        return new CycleChart(container);
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+void createControls(QWidget *container, const QList<ControlRow> &rows)
+{
+    for (const ControlRow &row : rows) {
+        QWidget *control = newControl(row, container);
+        control->setObjectName(QLatin1String(row.name));
+        // Inside the panel, controls without a font of their own still show the window's.
+        control->setFont(row.font == ControlFont::Own ? controlFont() : windowFont());
+        if (auto *chart = qobject_cast<CycleChart *>(control))
+            chart->moveTwips(row.left, row.top, row.width, row.height);
+        else
+            placeTwips(control, QRectF(row.left, row.top, row.width, row.height));
+        control->setVisible(row.visible);
+    }
+}
+
+void applyTabOrder(const QWidget *window, QList<ControlRow> rows)
+{
+    std::ranges::stable_sort(rows, {}, &ControlRow::tab);
+    QWidget *previous = nullptr;
+    for (const ControlRow &row : rows) {
+        auto *control = window->findChild<QWidget *>(QLatin1String(row.name));
+        if (row.tab < 0 || !control || control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+} // namespace cyclara
