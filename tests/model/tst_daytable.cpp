@@ -1,0 +1,103 @@
+#include "model/daytable.h"
+#include "testrunner.h"
+
+#include <QTest>
+
+using namespace cyclara;
+
+namespace {
+
+QString exact(double v)
+{
+    return QString::number(v, 'g', 17);
+}
+
+QStringList rowTexts(const DayRow &row)
+{
+    QStringList texts{row.label};
+    for (double v : row.values)
+        texts << exact(v);
+    return texts;
+}
+
+} // namespace
+
+class tst_DayTable : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExample();
+    void queryOnTheBirthDate();
+    void longestSpan();
+    void rangeOfTheCalendar_data();
+    void rangeOfTheCalendar();
+};
+
+void tst_DayTable::workedExample()
+{
+    // Born 2006-1-1, queried on 2006-4-11 with a span of 3, on the query day itself.
+    const QList<DayRow> table = buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {2006, 4, 11});
+    const QList<QStringList> expected{
+        {u"8日"_qs, u"-37"_qs, u"22"_qs, u"98"_qs, u"27.666666666666668"_qs,
+         u"52.333333333333336"_qs},
+        {u"前天"_qs, u"-19"_qs, u"0"_qs, u"100"_qs, u"27"_qs, u"39.666666666666664"_qs},
+        {u"昨天"_qs, u"0"_qs, u"-22"_qs, u"94"_qs, u"24"_qs, u"38.666666666666664"_qs},
+        {u"今天"_qs, u"19"_qs, u"-43"_qs, u"82"_qs, u"19.333333333333332"_qs, u"48"_qs},
+        {u"明天"_qs, u"37"_qs, u"-62"_qs, u"63"_qs, u"12.666666666666666"_qs, u"54"_qs},
+        {u"后天"_qs, u"54"_qs, u"-78"_qs, u"40"_qs, u"5.333333333333333"_qs,
+         u"57.333333333333336"_qs},
+        {u"14日"_qs, u"69"_qs, u"-90"_qs, u"14"_qs, u"-2.3333333333333335"_qs,
+         u"57.666666666666664"_qs},
+    };
+    QCOMPARE(table.size(), expected.size());
+    for (qsizetype r = 0; r < table.size(); ++r)
+        QCOMPARE(rowTexts(table[r]), expected[r]);
+}
+
+void tst_DayTable::queryOnTheBirthDate()
+{
+    const QList<DayRow> table = buildDayTable({2026, 12, 6}, {2026, 12, 6}, 3, {2027, 3, 1});
+    QStringList intellectual, emotional, physical, absolute;
+    for (const DayRow &row : table) {
+        intellectual << exact(row.values[0]);
+        emotional << exact(row.values[1]);
+        physical << exact(row.values[2]);
+        absolute << exact(row.values[4]);
+    }
+    QCOMPARE(intellectual.join(u' '), u"-54 -37 -19 0 19 37 54"_qs);
+    QCOMPARE(emotional.join(u' '), u"-62 -43 -22 0 22 43 62"_qs);
+    QCOMPARE(physical.join(u' '), u"-73 -52 -27 0 27 52 73"_qs);
+    QCOMPARE(absolute.join(u' '), u"63 44 22.666666666666668 0 22.666666666666668 44 63"_qs);
+    QCOMPARE(table.first().label, u"26-12-3"_qs);
+}
+
+void tst_DayTable::longestSpan()
+{
+    const QList<DayRow> table = buildDayTable({1980, 1, 1}, {2026, 12, 31}, 16, {2026, 12, 31});
+    QCOMPARE(table.size(), 33);
+    QCOMPARE(table[16].label, u"今天"_qs);
+    QCOMPARE(table.first().label, u"15日"_qs);
+    QCOMPARE(table.last().label, u"27-1-16"_qs);
+}
+
+void tst_DayTable::rangeOfTheCalendar_data()
+{
+    QTest::addColumn<QDate>("query");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<bool>("inRange");
+    QTest::newRow("ordinary") << QDate(2026, 12, 6) << 16 << true;
+    QTest::newRow("first day reachable") << QDate(100, 1, 4) << 3 << true;
+    QTest::newRow("one day before year 100") << QDate(100, 1, 3) << 3 << false;
+    QTest::newRow("last day reachable") << QDate(9999, 12, 28) << 3 << true;
+    QTest::newRow("one day past 9999") << QDate(9999, 12, 29) << 3 << false;
+    QTest::newRow("no date") << QDate() << 3 << false;
+}
+
+void tst_DayTable::rangeOfTheCalendar()
+{
+    QFETCH(QDate, query);
+    QFETCH(int, span);
+    QTEST(dayTableInRange(query, span), "inRange");
+}
+
+CYCLARA_TEST(tst_DayTable);
+#include "tst_daytable.moc"
