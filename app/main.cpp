@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cyclara"));
-    QApplication::setDesktopFileName(QStringLiteral("cyclara"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.cyclara.Cyclara"));
 
     // Qt's own dialog buttons in Chinese, to match the rest of the window.
     QTranslator qtTranslator;
