@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what a desktop gets from it: the program,
+# the desktop entry, the icon at every size and the AppStream metadata, each where the desktop
+# looks for it and each passing its format's own validator.
+#   check-install.sh <cmake> <build folder> <scratch prefix>
+set -uo pipefail
+
+cmake=$1 build=$2 prefix=$3
+app_id=io.github.cyclara.Cyclara
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null ||
+        { echo "FAIL: $tool is missing; scripts/install-deps installs it"; exit 1; }
+done
+
+rm -rf "$prefix"
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
+
+desktop=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+icons=$prefix/share/icons/hicolor
+
+[[ -x $prefix/bin/cyclara ]] || fail "bin/cyclara is not an installed program"
+for f in "$desktop" "$metainfo" "$icons/scalable/apps/cyclara.svg"; do
+    [[ -s $f ]] || fail "${f#"$prefix"/} is missing"
+done
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20 of its header.
+png_size() {
+    od -An -tu1 -j16 -N8 "$1" |
+        awk '{ printf "%dx%d", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8 }'
+}
+for size in 16 32 48 128 256; do
+    png=$icons/${size}x${size}/apps/cyclara.png
+    if [[ ! -s $png ]]; then
+        fail "${png#"$prefix"/} is missing"
+    elif [[ $(head -c 8 "$png" | od -An -tx1 | tr -d ' \n') != 89504e470d0a1a0a ]]; then
+        fail "${png#"$prefix"/} is not a PNG"
+    elif [[ $(png_size "$png") != "${size}x${size}" ]]; then
+        fail "${png#"$prefix"/} is $(png_size "$png"), not ${size}x${size}"
+    fi
+done
+
+# The entry must start the program and name the icon that was installed.
+if [[ -s $desktop ]]; then
+    exec_line=$(grep -m1 '^Exec=' "$desktop")
+    [[ -x $prefix/bin/${exec_line#Exec=} ]] || fail "$exec_line does not name the installed program"
+    icon_line=$(grep -m1 '^Icon=' "$desktop")
+    [[ -s $icons/scalable/apps/${icon_line#Icon=}.svg ]] || fail "$icon_line names no installed icon"
+
+    # Even its hints name real faults (a missing main category hides the entry in menus).
+    out=$(desktop-file-validate "$desktop" 2>&1)
+    rc=$?
+    if ((rc != 0)) || [[ -n $out ]]; then
+        echo "$out"
+        fail "desktop-file-validate"
+    fi
+fi
+
+# The metadata must point at the desktop entry that was installed beside it.
+if [[ -s $metainfo ]]; then
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+        fail "the metadata does not launch $app_id.desktop"
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+    appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
+fi
+
+((failures == 0)) && echo "installed layout and metadata are valid"
+exit $((failures != 0))
