@@ -1,0 +1,126 @@
+// Renders the pictures of the README and the AppStream metadata from the real windows:
+//   screenshot [output folder, default "docs"]
+// writes screenshot.png (main window, lines, one day clicked), screenshot-help.png (help window)
+// and screenshot-bars.png (the same days as bars). The clock, the register and the clicked day
+// are fixed, so the pictures only change when the windows do. Run on the offscreen platform.
+#include "chart/cyclechart.h"
+#include "register/birthfile.h"
+#include "register/birthregister.h"
+#include "ui/dlgbiohelp.h"
+#include "ui/frmbiorhythm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdlib>
+
+namespace {
+
+QTextStream err(stderr);
+
+[[noreturn]] void fail(const QString &why)
+{
+    err << "screenshot: " << why << Qt::endl;
+    std::exit(1);
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void save(QWidget *window, const QDir &folder, const QString &fileName)
+{
+    settle();
+    const QString path = folder.filePath(fileName);
+    if (!window->grab().save(path, "PNG"))
+        fail(QStringLiteral("cannot write %1").arg(path));
+    err << "wrote " << QDir::toNativeSeparators(path) << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Cyclara"));
+    // A steady text cursor: a blinking one would make every run's pictures differ.
+    QApplication::setCursorFlashTime(0);
+
+    const QDir folder(argc > 1 ? QFile::decodeName(argv[1]) : QStringLiteral("docs"));
+    if (!QDir().mkpath(folder.path()))
+        fail(QStringLiteral("cannot create %1").arg(folder.path()));
+
+    // Without a CJK face every caption would come out as empty boxes.
+    if (QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
+        fail(QStringLiteral("no Simplified Chinese font installed (fonts-noto-cjk)"));
+
+    QTemporaryDir registerDir;
+    if (!registerDir.isValid())
+        fail(QStringLiteral("no temporary folder"));
+    const QString registerPath = registerDir.filePath(QStringLiteral("birth.ini"));
+    cyclara::BirthRegister people;
+    people.set(u"张三"_qs, QDate(1990, 4, 12));
+    people.set(u"李四"_qs, QDate(1985, 11, 3));
+    people.set(u"王小梅"_qs, QDate(1998, 7, 21));
+    if (const auto failure = cyclara::writeBirthFile(registerPath, people))
+        fail(*failure);
+
+    cyclara::WindowServices services;
+    services.today = [] {
+        return QDate(2026, 6, 18);
+    };
+    services.birthFilePath = registerPath;
+    // Any message means the window is not in the state the pictures are meant to show.
+    services.showMessage = [](QWidget *, QMessageBox::Icon, const QString &text) {
+        fail(QStringLiteral("the window reported: %1").arg(text));
+    };
+    services.openUrl = [](const QUrl &) {
+        return false;
+    };
+
+    cyclara::frmBiorhythm window(services);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        fail(QStringLiteral("the window was never shown"));
+    settle();
+
+    // The first registered person is picked at start. A week either side shows the cycles'
+    // swing; one click on the day after tomorrow fills the panel.
+    constexpr int span = 7;
+    window.cboDays->setCurrentIndex(window.cboDays->findText(QString::number(span)));
+    emit window.cboDays->activated(window.cboDays->currentIndex());
+    if (window.MSChart1->rowCount() != 2 * span + 1)
+        fail(QStringLiteral("the span of %1 days was not charted").arg(span));
+    constexpr int intellectual = 1;
+    constexpr int clickedRow = span + 3;
+    // Sent to the window as the platform would, so it passes through the chart's own view.
+    const QPoint dayPoint = window.MSChart1->pointPosition(intellectual, clickedRow);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      window.MSChart1->mapTo(&window, dayPoint));
+    if (window.MSChart1->row() != clickedRow)
+        fail(QStringLiteral("the click on day %1 did not reach the chart").arg(clickedRow));
+    save(&window, folder, QStringLiteral("screenshot.png"));
+
+    window.cmdHelp->click();
+    if (!window.helpWindow())
+        fail(QStringLiteral("the help window did not open"));
+    save(window.helpWindow(), folder, QStringLiteral("screenshot-help.png"));
+    window.helpWindow()->close();
+
+    window.optType[0]->click();
+    save(&window, folder, QStringLiteral("screenshot-bars.png"));
+    return 0;
+}
