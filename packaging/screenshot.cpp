@@ -10,12 +10,10 @@
 #include "ui/frmbiorhythm.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
