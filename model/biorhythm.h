@@ -5,15 +5,16 @@
 #include <QtGlobal>
 
 #include <array>
+#include <span>
 
 namespace cyclara {
 
 // One of the five charted series; the order of the table below is the order of the chart's data
 // columns, of the chkSerias boxes and of the day status panel.
 struct Series {
-    int index;          // 1-based, as the chart columns and check boxes count
-    QStringView label;  // column label, check box caption, status panel name
-    int period;         // cycle length in days; 0 for the two derived series
+    int index;         // 1-based, as the chart columns and check boxes count
+    QStringView label; // column label, check box caption, status panel name
+    int period;        // cycle length in days; 0 for the two derived series
 };
 
 inline constexpr int seriesCount = 5;
@@ -29,6 +30,10 @@ inline constexpr std::array<Series, seriesCount> allSeries{{
 
 // Whole percent in -100..100 of the cycle of `period` days, `dayIndex` days after birth.
 double cycleValue(int period, qint32 dayIndex);
+
+// cycleValue() of the consecutive days firstDayIndex, firstDayIndex + 1, ..., one per element of
+// `values`: the same numbers, found without a sine per day, for long runs of days.
+void cycleValues(int period, qint32 firstDayIndex, std::span<double> values);
 
 double meanValue(double intellectual, double emotional, double physical);
 double absoluteMeanValue(double intellectual, double emotional, double physical);

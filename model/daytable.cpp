@@ -2,25 +2,37 @@
 
 #include "model/dates.h"
 
+#include <vector>
+
 namespace cyclara {
+
+QList<SeriesValues> seriesValues(qint32 firstDayIndex, qsizetype count)
+{
+    // One cycle at a time, so that each cycle's run of days is worked out in one go.
+    const auto n = static_cast<std::size_t>(count);
+    std::vector<double> cycles(cycleCount * n);
+    for (std::size_t c = 0; c < cycleCount; ++c)
+        cycleValues(allSeries[c].period, firstDayIndex, std::span(cycles).subspan(c * n, n));
+    QList<SeriesValues> rows(count);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double intellectual = cycles[i];
+        const double emotional = cycles[n + i];
+        const double physical = cycles[2 * n + i];
+        rows[qsizetype(i)] = {intellectual, emotional, physical,
+                              meanValue(intellectual, emotional, physical),
+                              absoluteMeanValue(intellectual, emotional, physical)};
+    }
+    return rows;
+}
 
 QList<DayRow> buildDayTable(const QDate &birth, const QDate &query, int span, const QDate &today)
 {
     const auto birthToQuery = qint32(birth.daysTo(query));
+    const QList<SeriesValues> values = seriesValues(birthToQuery - span, 2 * span + 1);
     QList<DayRow> rows;
-    rows.reserve(2 * span + 1);
-    for (int offset = -span; offset <= span; ++offset) {
-        const qint32 dayIndex = birthToQuery + offset;
-        DayRow row;
-        row.label = RelativeDayLabel(query.addDays(offset), today);
-        const double intellectual = cycleValue(allSeries[0].period, dayIndex);
-        const double emotional = cycleValue(allSeries[1].period, dayIndex);
-        const double physical = cycleValue(allSeries[2].period, dayIndex);
-        row.values = {intellectual, emotional, physical,
-                      meanValue(intellectual, emotional, physical),
-                      absoluteMeanValue(intellectual, emotional, physical)};
-        rows.append(row);
-    }
+    rows.reserve(values.size());
+    for (int offset = -span; offset <= span; ++offset)
+        rows.append({RelativeDayLabel(query.addDays(offset), today), values[offset + span]});
     return rows;
 }
 

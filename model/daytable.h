@@ -10,13 +10,18 @@
 
 namespace cyclara {
 
+using SeriesValues = std::array<double, seriesCount>;
+
 // One charted day: its label relative to today and the five series values in series order.
 struct DayRow {
     QString label;
-    std::array<double, seriesCount> values{};
+    SeriesValues values{};
 
     friend bool operator==(const DayRow &, const DayRow &) = default;
 };
+
+// The five series values of `count` consecutive days, the first `firstDayIndex` days after birth.
+QList<SeriesValues> seriesValues(qint32 firstDayIndex, qsizetype count);
 
 // The days from span days before to span days after the query date, in ascending order; the
 // query date is the middle row.
