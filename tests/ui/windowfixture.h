@@ -2,12 +2,15 @@
 
 #include "ui/frmbiorhythm.h"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QComboBox>
 #include <QFile>
 #include <QList>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
@@ -27,7 +30,7 @@ struct WindowFixture {
         }
     }
 
-    frmBiorhythm &open()
+    frmBiorhythm &open(bool shown = false)
     {
         WindowServices services;
         services.today = [this] {
@@ -43,6 +46,12 @@ struct WindowFixture {
             return browserWorks;
         };
         window = std::make_unique<frmBiorhythm>(services);
+        if (shown) {
+            window->show();
+            QApplication::setActiveWindow(window.get());
+            if (!QTest::qWaitForWindowActive(window.get()))
+                qWarning("the main window did not become active");
+        }
         return *window;
     }
 
@@ -62,5 +71,15 @@ struct WindowFixture {
     bool browserWorks = true;
     std::unique_ptr<frmBiorhythm> window;
 };
+
+// The control that has the focus, named as the window names it (an editable drop-down's text
+// field counts as the drop-down).
+inline QString focusedControl()
+{
+    QWidget *w = QApplication::focusWidget();
+    if (w && qobject_cast<QComboBox *>(w->parentWidget()))
+        w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
 
 } // namespace cyclara::test
