@@ -102,12 +102,34 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes)
     return lines;
 }
 
-QString dateText(const QDate &date)
+// "yyyy-mm-dd". Written digit by digit: a register of thousands of people is saved at every close.
+void appendDateText(QString &text, const QDate &date)
 {
-    return QStringLiteral("%1-%2-%3")
-        .arg(date.year(), 4, 10, QLatin1Char('0'))
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.day(), 2, 10, QLatin1Char('0'));
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 0 || year > 9999) {
+        text += QStringLiteral("%1-%2-%3")
+                    .arg(year, 4, 10, QLatin1Char('0'))
+                    .arg(month, 2, 10, QLatin1Char('0'))
+                    .arg(day, 2, 10, QLatin1Char('0'));
+        return;
+    }
+    auto digit = [](int value) {
+        return char16_t(u'0' + value % 10);
+    };
+    const char16_t digits[10] = {digit(year / 1000),
+                                 digit(year / 100),
+                                 digit(year / 10),
+                                 digit(year),
+                                 u'-',
+                                 digit(month / 10),
+                                 digit(month),
+                                 u'-',
+                                 digit(day / 10),
+                                 digit(day)};
+    text.append(QStringView(digits, 10));
 }
 
 } // namespace
@@ -118,8 +140,10 @@ BirthRegister parseBirthText(const QByteArray &bytes)
         qFatal("GB18030 text encoding unavailable: cannot read the register");
 
     BirthRegister reg;
+    QStringDecoder decoder(codecName);
     for (const QByteArrayView lineBytes : splitLines(bytes)) {
-        QStringDecoder decoder(codecName);
+        // Each line is read on its own: a character cut short at a line's end is dropped there.
+        decoder.resetState();
         const QString line = decoder.decode(lineBytes);
         const auto found = findNameAndDate(line);
         if (!found)
@@ -135,13 +159,18 @@ QByteArray formatBirthText(const BirthRegister &reg)
     if (!codecAvailable())
         qFatal("GB18030 text encoding unavailable: cannot write the register");
 
+    const QStringList names = reg.names();
     QString text;
-    for (const QString &name : reg.names()) {
+    text.reserve(names.size() * 20);
+    for (const QString &name : names) {
         const QDate date = reg.date(name);
         // A line without a valid date could never be read back.
         if (name.isEmpty() || !date.isValid())
             continue;
-        text += name + u'\t' + dateText(date) + QStringLiteral("\r\n");
+        text += name;
+        text += u'\t';
+        appendDateText(text, date);
+        text += u"\r\n";
     }
     QStringEncoder encoder(codecName);
     return encoder.encode(text);

@@ -6,13 +6,11 @@ namespace cyclara {
 
 void BirthRegister::set(const QString &name, const QDate &date)
 {
-    const auto it = m_dates.find(name);
-    if (it == m_dates.end()) {
+    const auto [it, added] = m_dates.try_emplace(name, date);
+    if (added)
         m_names.append(name);
-        m_dates.insert(name, date);
-    } else {
-        *it = date;
-    }
+    else
+        it->second = date;
 }
 
 QDebug operator<<(QDebug debug, const BirthRegister &reg)
