@@ -10,7 +10,8 @@ namespace {
 
 // The texts are kept with plain line ends in the source tree; CR LF is added here. Any CR a
 // checkout may have put in is dropped, and one final line end does not make an extra line.
-QStringList resourceLines(const QString &path) {
+QStringList resourceLines(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("Cyclara: resource %s is missing", qPrintable(path));
@@ -22,7 +23,8 @@ QStringList resourceLines(const QString &path) {
     return lines;
 }
 
-QStringList descriptionLines() {
+QStringList descriptionLines()
+{
     const QStringList lines = resourceLines(QStringLiteral(":/description.txt"));
     if (lines.size() != 14)
         qFatal("Cyclara: the description text has %lld lines instead of 14",
@@ -32,7 +34,8 @@ QStringList descriptionLines() {
 
 // A placeholder such as {emotional.critical} names a cycle and a band; its paragraph is
 // line 5 * cycle + band + 1 of the description, the line the day status panel shows.
-QString phaseParagraph(const QStringList &description, QStringView cycle, QStringView band) {
+QString phaseParagraph(const QStringList &description, QStringView cycle, QStringView band)
+{
     static const QStringList cycles = {QStringLiteral("intellectual"), QStringLiteral("emotional"),
                                        QStringLiteral("physical")};
     static const QStringList bands = {QStringLiteral("high"), QStringLiteral("critical"),
@@ -47,11 +50,13 @@ QString phaseParagraph(const QStringList &description, QStringView cycle, QStrin
 
 } // namespace
 
-QString descriptionText() {
+QString descriptionText()
+{
     return descriptionLines().join(QStringLiteral("\r\n"));
 }
 
-QString helpText() {
+QString helpText()
+{
     const QStringList description = descriptionLines();
     static const QRegularExpression placeholder(QStringLiteral("\\{(\\w+)\\.(\\w+)\\}"));
 

@@ -6,7 +6,8 @@ namespace cyclara {
 
 QString RelativeDayLabel(const QDate &d, const QDate &today)
 {
-    static constexpr std::array<QStringView, 5> nearDays{u"前天", u"昨天", u"今天", u"明天", u"后天"};
+    static constexpr std::array<QStringView, 5> nearDays{u"前天", u"昨天", u"今天", u"明天",
+                                                         u"后天"};
     const qint64 n = today.daysTo(d);
     if (n >= -2 && n <= 2)
         return nearDays[std::size_t(n + 2)].toString();

@@ -20,5 +20,9 @@ int runAll(int argc, char *argv[]);
 } // namespace cyclara::test
 
 #define CYCLARA_TEST(Class)                                                                        \
-    static const cyclara::test::Registration registration##Class{                                 \
-        [] { return std::unique_ptr<QObject>(new Class); }}
+    static const cyclara::test::Registration registration##Class                                   \
+    {                                                                                              \
+        [] {                                                                                       \
+            return std::unique_ptr<QObject>(new Class);                                            \
+        }                                                                                          \
+    }

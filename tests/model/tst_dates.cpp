@@ -25,7 +25,8 @@ void tst_Dates::relativeDayLabel_data()
     QTest::newRow("tomorrow across year end") << newYearsEve << QDate(2027, 1, 1) << u"明天"_qs;
     QTest::newRow("day after tomorrow across year end")
         << newYearsEve << QDate(2027, 1, 2) << u"后天"_qs;
-    QTest::newRow("three days ahead in next year") << newYearsEve << QDate(2027, 1, 3) << u"27-1-3"_qs;
+    QTest::newRow("three days ahead in next year")
+        << newYearsEve << QDate(2027, 1, 3) << u"27-1-3"_qs;
     QTest::newRow("same month") << newYearsEve << QDate(2026, 12, 17) << u"17日"_qs;
     QTest::newRow("same month, single digit day") << newYearsEve << QDate(2026, 12, 5) << u"5日"_qs;
     QTest::newRow("other month") << newYearsEve << QDate(2026, 11, 2) << u"11月2日"_qs;
