@@ -1,4 +1,5 @@
 #include "ui/frmbiorhythm.h"
+#include "ui/terminationsignals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtTranslator);
 
     cyclara::frmBiorhythm window;
+    cyclara::TerminationSignals closeOnTermination(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,87 @@
+#include "ui/terminationsignals.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+
+namespace cyclara {
+
+namespace {
+
+constexpr std::array<int, 3> handledSignals{SIGTERM, SIGINT, SIGHUP};
+
+// Where the handler writes; -1 while no instance is listening.
+volatile std::sig_atomic_t signalFd = -1;
+
+void onSignal(int signalNumber)
+{
+    // Only async-signal-safe calls here: write() one byte, keeping errno as it was.
+    const int savedErrno = errno;
+    const int fd = signalFd;
+    if (fd >= 0) {
+        const char byte = char(signalNumber);
+        [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
+    }
+    errno = savedErrno;
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(QWidget *window, QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+{
+    if (signalFd >= 0) {
+        qWarning("TerminationSignals: another instance is already listening");
+        return;
+    }
+    // Non-blocking, so that a flood of signals can never block the handler.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, m_fds) != 0) {
+        qWarning("TerminationSignals: no socket pair, signals end the program as before");
+        m_fds[0] = m_fds[1] = -1;
+        return;
+    }
+    m_notifier = new QSocketNotifier(m_fds[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::onSignalArrived);
+    signalFd = m_fds[0];
+
+    struct sigaction action = {};
+    action.sa_handler = &onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < handledSignals.size(); ++i)
+        ::sigaction(handledSignals[i], &action, &m_previous[i]);
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    if (!m_notifier)
+        return;
+    for (std::size_t i = 0; i < handledSignals.size(); ++i)
+        ::sigaction(handledSignals[i], &m_previous[i], nullptr);
+    signalFd = -1;
+    ::close(m_fds[0]);
+    ::close(m_fds[1]);
+}
+
+void TerminationSignals::onSignalArrived()
+{
+    char bytes[64];
+    while (::read(m_fds[1], bytes, sizeof bytes) > 0) {
+    }
+    // An open message box would keep its own event loop running after the window has gone.
+    for (int i = 0; i < 8; ++i) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_window || !modal->close())
+            break;
+    }
+    if (m_window)
+        m_window->close();
+}
+
+} // namespace cyclara
