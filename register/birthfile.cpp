@@ -102,6 +102,20 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes)
     return lines;
 }
 
+// A line break inside a name would split its line in two, and the part after the break could read
+// as a person of its own. A blank in its place keeps the line whole; the name then reads back like
+// any name with blanks, as its last word. A TAB stays: it is white space like a blank and cannot
+// reach past its own line.
+void appendName(QString &text, const QString &name)
+{
+    if (!name.contains(u'\r') && !name.contains(u'\n')) {
+        text += name;
+        return;
+    }
+    for (const QChar c : name)
+        text += (c == u'\r' || c == u'\n') ? QChar(u' ') : c;
+}
+
 // "yyyy-mm-dd". Written digit by digit: a register of thousands of people is saved at every close.
 void appendDateText(QString &text, const QDate &date)
 {
@@ -167,7 +181,7 @@ QByteArray formatBirthText(const BirthRegister &reg)
         // A line without a valid date could never be read back.
         if (name.isEmpty() || !date.isValid())
             continue;
-        text += name;
+        appendName(text, name);
         text += u'\t';
         appendDateText(text, date);
         text += u"\r\n";

@@ -18,7 +18,8 @@ namespace cyclara {
 // keeps the place of its first line and the date of its last.
 BirthRegister parseBirthText(const QByteArray &bytes);
 
-// One line per non-empty name, in register order; an empty register gives no bytes at all.
+// One line per non-empty name, in register order; an empty register gives no bytes at all. A CR or
+// LF inside a name is written as a blank, so that no name can break its line or make another.
 QByteArray formatBirthText(const BirthRegister &reg);
 
 struct BirthFileRead {

@@ -46,6 +46,8 @@ private slots:
     void loadAndSave_data();
     void loadAndSave();
     void garbageGivesOnlyWellFormedPeople();
+    void oddNamesDamageNoOtherLine_data();
+    void oddNamesDamageNoOtherLine();
     void folderInThePlaceOfTheFile();
     void unreadableFileIsReported();
 };
@@ -125,6 +127,54 @@ void tst_BirthFile::garbageGivesOnlyWellFormedPeople()
         QVERIFY(!name.isEmpty() && !name.contains(u' ') && !name.contains(u'\t') &&
                 reg.date(name).isValid());
     }
+}
+
+void tst_BirthFile::oddNamesDamageNoOtherLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("readName");
+    QTest::addColumn<QDate>("readDate");
+
+    const QDate born(1970, 6, 15);
+    QTest::newRow("CR LF, CR and LF become blanks")
+        << u"A\r\nB\rC\nD"_qs << QByteArray("A  B C D") << u"D"_qs << born;
+    // Its own line reads back as X born 1999, as a blank would; still one person, one line.
+    QTest::newRow("line break before a date stays on its line")
+        << u"X\n1999-01-01"_qs << QByteArray("X 1999-01-01") << u"X"_qs << QDate(1999, 1, 1);
+    QTest::newRow("TAB kept, read like a blank")
+        << u"Tab\tName"_qs << QByteArray("Tab\tName") << u"Name"_qs << born;
+    QTest::newRow("other control characters kept")
+        << u"\x01\x1b\x7f\f"_qs << QByteArray("\x01\x1b\x7f\f") << u"\x01\x1b\x7f"_qs << born;
+    QTest::newRow("emoji and a rare CJK character")
+        << u"😀\U00020000"_qs << QByteArray::fromHex("9439fc36 95328236") << u"😀\U00020000"_qs
+        << born;
+    const QString longName(10000, QChar(u'长'));
+    QByteArray longBytes;
+    for (int i = 0; i < 10000; ++i)
+        longBytes += "\xb3\xa4"; // 长 in GBK
+    QTest::newRow("10,000 characters") << longName << longBytes << longName << born;
+}
+
+// The odd name sits between two ordinary people: its own line may read back changed, but both
+// neighbours read back exactly and no person is added.
+void tst_BirthFile::oddNamesDamageNoOtherLine()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, readName);
+    QFETCH(QDate, readDate);
+
+    const QDate before(1980, 5, 7);
+    const QDate after(1990, 12, 31);
+    const BirthRegister reg =
+        makeRegister({{u"张三"_qs, before}, {name, QDate(1970, 6, 15)}, {u"李四"_qs, after}});
+    const QByteArray bytes = formatBirthText(reg);
+    QCOMPARE(bytes, QByteArray::fromHex("d5c5c8fd") + "\t1980-05-07\r\n" + written +
+                        "\t1970-06-15\r\n" + QByteArray::fromHex("c0eecbc4") + "\t1990-12-31\r\n");
+
+    QCOMPARE(parseBirthText(bytes),
+             makeRegister({{u"张三"_qs, before}, {readName, readDate}, {u"李四"_qs, after}}));
 }
 
 void tst_BirthFile::folderInThePlaceOfTheFile()
