@@ -2,6 +2,7 @@
 
 #include "chart/chartgrid.h"
 #include "chart/plotview.h"
+#include "data/fonts.h"
 #include "model/twips.h"
 
 #include <QVBoxLayout>
@@ -27,15 +28,6 @@ QList<ChartRow> designTimeRows()
     };
 }
 
-QFont chartFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC")});
-    font.setPointSizeF(10.5);
-    return font;
-}
-
 qint16 toInt16(int value)
 {
     return qint16(std::min(value, int(std::numeric_limits<qint16>::max())));
@@ -48,7 +40,7 @@ CycleChart::CycleChart(QWidget *parent)
     , d(std::make_unique<Private>())
 {
     setFocusPolicy(Qt::NoFocus);
-    setFont(chartFont());
+    setFont(cjkFont(10.5));
     d->grid.setRows(designTimeRows());
 
     d->view = new PlotView(d->grid, this);

@@ -1,6 +1,7 @@
 #include "ui/windowcontrols.h"
 
 #include "chart/cyclechart.h"
+#include "data/fonts.h"
 #include "ui/twipsplacement.h"
 
 #include <QCheckBox>
@@ -16,18 +17,12 @@ namespace cyclara {
 
 QFont controlFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC")});
-    font.setPointSizeF(10.5);
-    return font;
+    return cjkFont(10.5);
 }
 
 QFont windowFont()
 {
-    QFont font = controlFont();
-    font.setPointSizeF(9);
-    return font;
+    return cjkFont(9);
 }
 
 const QList<ControlRow> &windowControlRows()
