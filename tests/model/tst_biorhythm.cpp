@@ -27,8 +27,6 @@ private slots:
     void valuesAreSymmetricAroundBirth();
     void runsOfDaysMatchSingleDays_data();
     void runsOfDaysMatchSingleDays();
-    void zeroIsNeverNegative_data();
-    void zeroIsNeverNegative();
     void means_data();
     void means();
     void pointValBands_data();
@@ -48,6 +46,7 @@ void tst_Biorhythm::cycleValues_data()
     QTest::newRow("day 1") << 1 << 19.0 << 22.0 << 27.0;
     QTest::newRow("day 2") << 2 << 37.0 << 43.0 << 52.0;
     QTest::newRow("day 7, emotional peak") << 7 << 97.0 << 100.0 << 94.0;
+    QTest::newRow("day 14, emotional product -0.0007") << 14 << 46.0 << 0.0 << -63.0;
     QTest::newRow("day before birth") << -1 << -19.0 << -22.0 << -27.0;
     QTest::newRow("day 98, emotional near zero") << 98 << -19.0 << 0.0 << 100.0;
     QTest::newRow("day 100") << 100 << 19.0 << -43.0 << 82.0;
@@ -62,6 +61,11 @@ void tst_Biorhythm::cycleValues()
     QCOMPARE(exact(cycleValue(33, dayIndex)), exact(intellectual));
     QCOMPARE(exact(cycleValue(28, dayIndex)), exact(emotional));
     QCOMPARE(exact(cycleValue(23, dayIndex)), exact(physical));
+    // A zero is never -0.0, which would print as "-0".
+    for (int period : {33, 28, 23}) {
+        const double v = cycleValue(period, dayIndex);
+        QVERIFY(v != 0.0 || !std::signbit(v));
+    }
 }
 
 void tst_Biorhythm::valuesAreSymmetricAroundBirth()
@@ -88,12 +92,9 @@ void tst_Biorhythm::runsOfDaysMatchSingleDays_data()
     constexpr int highest = std::numeric_limits<qint32>::max();
     // Day 10 of the intellectual cycle is 94.49993 before rounding, next to a boundary.
     QTest::newRow("intellectual, a lifetime from birth") << 33 << 0 << 36525;
-    QTest::newRow("emotional, across the birth date") << 28 << -400 << 800;
     QTest::newRow("physical, a lifetime") << 23 << 0 << 36525;
-    QTest::newRow("physical, days 9999 years after birth") << 23 << 3652000 << 3000;
     QTest::newRow("emotional, last 32-bit days") << 28 << highest - 2999 << 3000;
     QTest::newRow("intellectual, first 32-bit days") << 33 << lowest << 3000;
-    QTest::newRow("a single day") << 33 << 10 << 1;
     QTest::newRow("no day") << 23 << 5 << 0;
 }
 
@@ -115,26 +116,6 @@ void tst_Biorhythm::runsOfDaysMatchSingleDays()
     }
 }
 
-void tst_Biorhythm::zeroIsNeverNegative_data()
-{
-    QTest::addColumn<int>("period");
-    QTest::addColumn<int>("dayIndex");
-    QTest::newRow("emotional day 14, product -0.0007") << 28 << 14;
-    QTest::newRow("emotional day 98, product -0.005") << 28 << 98;
-    QTest::newRow("emotional day -14") << 28 << -14;
-    QTest::newRow("intellectual day 99") << 33 << 99;
-}
-
-void tst_Biorhythm::zeroIsNeverNegative()
-{
-    QFETCH(int, period);
-    QFETCH(int, dayIndex);
-    const double v = cycleValue(period, dayIndex);
-    QCOMPARE(v, 0.0);
-    QVERIFY(!std::signbit(v));
-    QCOMPARE(QString::number(v), QStringLiteral("0"));
-}
-
 void tst_Biorhythm::means_data()
 {
     QTest::addColumn<double>("intellectual");
@@ -147,10 +128,6 @@ void tst_Biorhythm::means_data()
                            << "22.666666666666668";
     QTest::newRow("day -1") << -19.0 << -22.0 << -27.0 << "-22.666666666666668"
                             << "22.666666666666668";
-    QTest::newRow("day 2") << 37.0 << 43.0 << 52.0 << "44"
-                           << "44";
-    QTest::newRow("day 7") << 97.0 << 100.0 << 94.0 << "97"
-                           << "97";
     QTest::newRow("day 100") << 19.0 << -43.0 << 82.0 << "19.333333333333332"
                              << "48";
     QTest::newRow("birth date") << 0.0 << 0.0 << 0.0 << "0"
@@ -183,7 +160,6 @@ void tst_Biorhythm::pointValBands_data()
     QTest::newRow("25 high edge") << 25 << u"高潮"_qs << 0 << 62;
     QTest::newRow("79 high edge") << 79 << u"高潮"_qs << 0 << 89;
     QTest::newRow("80 peak edge") << 80 << u"高峰"_qs << 0 << 90;
-    QTest::newRow("100") << 100 << u"高峰"_qs << 0 << 100;
     QTest::newRow("most negative 16-bit") << -32768 << u"低谷"_qs << 2 << -16334;
     QTest::newRow("most positive 16-bit") << 32767 << u"高峰"_qs << 0 << 16433;
 }

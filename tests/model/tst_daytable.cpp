@@ -27,7 +27,6 @@ class tst_DayTable : public QObject {
 private slots:
     void workedExample();
     void queryOnTheBirthDate();
-    void longestSpan();
     void rangeOfTheCalendar_data();
     void rangeOfTheCalendar();
 };
@@ -68,15 +67,6 @@ void tst_DayTable::queryOnTheBirthDate()
     QCOMPARE(physical.join(u' '), u"-73 -52 -27 0 27 52 73"_qs);
     QCOMPARE(absolute.join(u' '), u"63 44 22.666666666666668 0 22.666666666666668 44 63"_qs);
     QCOMPARE(table.first().label, u"26-12-3"_qs);
-}
-
-void tst_DayTable::longestSpan()
-{
-    const QList<DayRow> table = buildDayTable({1980, 1, 1}, {2026, 12, 31}, 16, {2026, 12, 31});
-    QCOMPARE(table.size(), 33);
-    QCOMPARE(table[16].label, u"今天"_qs);
-    QCOMPARE(table.first().label, u"15日"_qs);
-    QCOMPARE(table.last().label, u"27-1-16"_qs);
 }
 
 void tst_DayTable::rangeOfTheCalendar_data()
