@@ -36,9 +36,13 @@ namespace {
 
 constexpr int faceSize = 32;
 
-template <typename T> T *control(const QWidget *window, const char *name)
+// Finds a control by the name it was created with; members of a control array as "name(index)".
+template <typename T> T *control(const QWidget *window, const char *name, int index = -1)
 {
-    auto *found = window->findChild<T *>(QLatin1String(name));
+    QString objectName = QLatin1String(name);
+    if (index >= 0)
+        objectName += QStringLiteral("(%1)").arg(index);
+    auto *found = window->findChild<T *>(objectName);
     Q_ASSERT_X(found, "frmBiorhythm", name);
     return found;
 }
@@ -75,8 +79,7 @@ frmBiorhythm::frmBiorhythm(WindowServices windowServices, QWidget *parent)
     resize(twipsToPixels(10995), twipsToPixels(8865));
 
     createControls(this, windowControlRows());
-    findControls();
-    createControls(picPrompt, panelControlRows());
+    createControls(control<QFrame>(this, "picPrompt"), panelControlRows());
     findControls();
     styleControls();
     loadFacePictures();
@@ -101,25 +104,21 @@ void frmBiorhythm::findControls()
     cboDays = control<QComboBox>(this, "cboDays");
     cmdGo = control<QPushButton>(this, "cmdGo");
     cmdHelp = control<QPushButton>(this, "cmdHelp");
-    optType = {control<QRadioButton>(this, "optType(0)"),
-               control<QRadioButton>(this, "optType(1)")};
+    optType = {control<QRadioButton>(this, "optType", 0),
+               control<QRadioButton>(this, "optType", 1)};
     for (int s = 1; s <= seriesCount; ++s)
-        chkSerias[s] = control<QCheckBox>(this, QStringLiteral("chkSerias(%1)").arg(s).toLatin1());
+        chkSerias[s] = control<QCheckBox>(this, "chkSerias", s);
     chkShowExplain = control<QCheckBox>(this, "chkShowExplain");
     lblHome = control<QLabel>(this, "lblHome");
     lblPrompt = control<QLabel>(this, "lblPrompt");
     MSChart1 = control<CycleChart>(this, "MSChart1");
     picPrompt = control<QFrame>(this, "picPrompt");
-    Label1[1] = control<QLabel>(this, "Label1(1)");
-    if (picPrompt->children().isEmpty())
-        return; // the panel's own controls come next
-    for (int i : {0, 2, 3})
-        Label1[i] = control<QLabel>(picPrompt, QStringLiteral("Label1(%1)").arg(i).toLatin1());
-    for (int i = 0; i < 3; ++i) {
-        Image1[i] = control<QLabel>(picPrompt, QStringLiteral("Image1(%1)").arg(i).toLatin1());
-        lblExplain[i] =
-            control<QLabel>(picPrompt, QStringLiteral("lblExplain(%1)").arg(i).toLatin1());
-        imgSave[i] = control<QLabel>(picPrompt, QStringLiteral("imgSave(%1)").arg(i).toLatin1());
+    for (int i = 0; i < int(Label1.size()); ++i)
+        Label1[i] = control<QLabel>(this, "Label1", i);
+    for (int i = 0; i < cycleCount; ++i) {
+        Image1[i] = control<QLabel>(this, "Image1", i);
+        lblExplain[i] = control<QLabel>(this, "lblExplain", i);
+        imgSave[i] = control<QLabel>(this, "imgSave", i);
     }
     lblDescription = control<QLabel>(picPrompt, "lblDescription");
 }
@@ -430,9 +429,8 @@ void frmBiorhythm::handleEnter()
 
 void frmBiorhythm::onCmdHelpClicked()
 {
-    if (!helpDialog) {
+    if (!helpDialog)
         helpDialog = new dlgBioHelp(this);
-    }
     helpDialog->show();
     helpDialog->raise();
     helpDialog->activateWindow();
