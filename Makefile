@@ -2,17 +2,37 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test screenshot deps configure build clean
+.PHONY: run test screenshot bench fuzz deps configure build clean
 
 run: build
 	$(BUILD)/bin/cyclara
 
+# The end-to-end test drives a real X display; CI runs it under xvfb-run.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -LE e2e --output-on-failure
 
 # The README's pictures of the real windows, with a fixed date and register.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cyclara_screenshot docs
+
+# Every performance figure with its median and its goal; fails when a goal is missed.
+bench: build
+	@status=0; \
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cyclara_bench || status=1; \
+	echo; \
+	$(BUILD)/bin/startup_report $(BUILD)/bin/startup_cyclara $(BUILD)/bin/startup_baseline 10 \
+	    || status=1; \
+	exit $$status
+
+# libFuzzer on the register reader and the date texts, built with clang in build-fuzz; new inputs
+# go to fuzz-corpus-work, the committed seeds in fuzz/corpus stay as they are.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz
+	mkdir -p fuzz-corpus-work
+	build-fuzz/bin/fuzz_register fuzz-corpus-work fuzz/corpus -dict=fuzz/birth.dict \
+	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 
 build: configure
 	cmake --build $(BUILD)
@@ -24,4 +44,4 @@ deps:
 	scripts/install-deps
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz fuzz-corpus-work
