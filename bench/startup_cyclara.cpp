@@ -1,15 +1,14 @@
 // Start-up probe: what a start of Cyclara does before the user can read the window, then exit.
-// The window is the real one with a register of 20 people; its load step reads the register and
-// runs the first query, then the window is shown and one frame painted.
-#include "bench/sampleregister.h"
-#include "register/birthfile.h"
+// The window is the real one, with the register file given (startup_report writes one of 20
+// people); its load step reads the register and runs the first query, then the window is shown
+// and one frame painted.
+//   startup_cyclara <path of birth.ini>
 #include "ui/frmbiorhythm.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <cstdio>
@@ -24,14 +23,12 @@ int main(int argc, char *argv[])
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    QTemporaryDir dir;
-    cyclara::WindowServices services;
-    services.birthFilePath = dir.filePath(QStringLiteral("birth.ini"));
-    if (!dir.isValid() ||
-        cyclara::writeBirthFile(services.birthFilePath, cyclara::bench::sampleRegister(20))) {
-        std::fprintf(stderr, "startup_cyclara: cannot write the register\n");
-        return 1;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: startup_cyclara <birth.ini>\n");
+        return 2;
     }
+    cyclara::WindowServices services;
+    services.birthFilePath = QString::fromLocal8Bit(argv[1]);
 
     cyclara::frmBiorhythm window(services);
     window.show();
