@@ -3,11 +3,10 @@
 // people); its load step reads the register and runs the first query, then the window is shown
 // and one frame painted.
 //   startup_cyclara <path of birth.ini>
+#include "ui/applicationsetup.h"
 #include "ui/frmbiorhythm.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPixmap>
 #include <QTranslator>
 
@@ -16,12 +15,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Cyclara"));
-    QApplication::setDesktopFileName(QStringLiteral("cyclara"));
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    cyclara::setUpApplication(app, qtTranslator);
 
     if (argc < 2) {
         std::fprintf(stderr, "usage: startup_cyclara <birth.ini>\n");
