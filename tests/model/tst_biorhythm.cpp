@@ -27,8 +27,6 @@ private slots:
     void valuesAreSymmetricAroundBirth();
     void runsOfDaysMatchSingleDays_data();
     void runsOfDaysMatchSingleDays();
-    void means_data();
-    void means();
     void pointValBands_data();
     void pointValBands();
 };
@@ -112,35 +110,6 @@ void tst_Biorhythm::runsOfDaysMatchSingleDays()
                                  .arg(i)
                                  .arg(exact(inRun), exact(single))));
     }
-}
-
-void tst_Biorhythm::means_data()
-{
-    QTest::addColumn<double>("intellectual");
-    QTest::addColumn<double>("emotional");
-    QTest::addColumn<double>("physical");
-    QTest::addColumn<QString>("mean");
-    QTest::addColumn<QString>("absoluteMean");
-
-    QTest::newRow("day 1") << 19.0 << 22.0 << 27.0 << "22.666666666666668"
-                           << "22.666666666666668";
-    QTest::newRow("day -1") << -19.0 << -22.0 << -27.0 << "-22.666666666666668"
-                            << "22.666666666666668";
-    QTest::newRow("day 100") << 19.0 << -43.0 << 82.0 << "19.333333333333332"
-                             << "48";
-    QTest::newRow("birth date") << 0.0 << 0.0 << 0.0 << "0"
-                                << "0";
-}
-
-void tst_Biorhythm::means()
-{
-    QFETCH(double, intellectual);
-    QFETCH(double, emotional);
-    QFETCH(double, physical);
-    QFETCH(QString, mean);
-    QFETCH(QString, absoluteMean);
-    QCOMPARE(exact(meanValue(intellectual, emotional, physical)), mean);
-    QCOMPARE(exact(absoluteMeanValue(intellectual, emotional, physical)), absoluteMean);
 }
 
 void tst_Biorhythm::pointValBands_data()
