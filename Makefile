@@ -1,8 +1,10 @@
 # Two commands for everyone: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# WERROR=ON turns compiler warnings into errors, as CI builds; users are not stopped by them.
+WERROR ?= OFF
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCYCLARA_WERROR=$(WERROR)
 
-.PHONY: run test screenshot bench fuzz deps configure build clean
+.PHONY: run test screenshot bench fuzz fresh-check deps configure build clean
 
 run: build
 	$(BUILD)/bin/cyclara
@@ -27,12 +29,18 @@ bench: build
 # libFuzzer on the register reader and the date texts, built with clang in build-fuzz; new inputs
 # go to fuzz-corpus-work, the committed seeds in fuzz/corpus stay as they are.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	scripts/install-deps fuzz
 	cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-fuzz
 	mkdir -p fuzz-corpus-work
 	build-fuzz/bin/fuzz_register fuzz-corpus-work fuzz/corpus -dict=fuzz/birth.dict \
 	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+
+# `make test` on a clean Debian root made by debootstrap, from a clone of HEAD (needs root or sudo).
+RELEASE ?= bookworm
+fresh-check:
+	scripts/fresh-machine-check $(RELEASE)
 
 build: configure
 	cmake --build $(BUILD)

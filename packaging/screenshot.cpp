@@ -23,6 +23,8 @@
 
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QTextStream err(stderr);
@@ -70,9 +72,9 @@ int main(int argc, char *argv[])
         fail(QStringLiteral("no temporary folder"));
     const QString registerPath = registerDir.filePath(QStringLiteral("birth.ini"));
     cyclara::BirthRegister people;
-    people.set(u"张三"_qs, QDate(1990, 4, 12));
-    people.set(u"李四"_qs, QDate(1985, 11, 3));
-    people.set(u"王小梅"_qs, QDate(1998, 7, 21));
+    people.set(u"张三"_s, QDate(1990, 4, 12));
+    people.set(u"李四"_s, QDate(1985, 11, 3));
+    people.set(u"王小梅"_s, QDate(1998, 7, 21));
     if (const auto failure = cyclara::writeBirthFile(registerPath, people))
         fail(*failure);
 

@@ -6,13 +6,15 @@
 
 #include <QPlainTextEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace cyclara {
 
 dlgBioHelp::dlgBioHelp(QWidget *owner)
     : QDialog(owner)
     , Text1(new QPlainTextEdit(this))
 {
-    setWindowTitle(u"Cyclara - 帮助信息"_qs);
+    setWindowTitle(u"Cyclara - 帮助信息"_s);
     setWindowIcon(owner->windowIcon());
     setSizeGripEnabled(true);
     setModal(false);

@@ -30,6 +30,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace cyclara {
 
 namespace {
@@ -244,7 +246,7 @@ void frmBiorhythm::LoadBirthList(const QString &path)
     if (read.status == BirthFileRead::Unreadable) {
         birthFileUnreadable = true;
         services.showMessage(this, QMessageBox::Warning,
-                             u"无法读取姓名登记文件，本次不会改写它：\n%1\n%2"_qs.arg(
+                             u"无法读取姓名登记文件，本次不会改写它：\n%1\n%2"_s.arg(
                                  QDir::toNativeSeparators(path), read.error));
     }
     dicBirth = std::move(read.entries);
@@ -261,13 +263,13 @@ void frmBiorhythm::SaveBirthList(const QString &path)
         if (!dicBirth.isEmpty())
             services.showMessage(
                 this, QMessageBox::Warning,
-                u"姓名登记文件无法读取，本次记录的姓名没有保存：\n%1"_qs.arg(shownPath));
+                u"姓名登记文件无法读取，本次记录的姓名没有保存：\n%1"_s.arg(shownPath));
         return;
     }
     if (const auto failure = writeBirthFile(path, dicBirth))
         services.showMessage(
             this, QMessageBox::Warning,
-            u"无法保存姓名登记文件，原有文件保持不变：\n%1\n%2"_qs.arg(shownPath, *failure));
+            u"无法保存姓名登记文件，原有文件保持不变：\n%1\n%2"_s.arg(shownPath, *failure));
 }
 
 void frmBiorhythm::loadDescriptionLines()
@@ -284,18 +286,18 @@ void frmBiorhythm::runQuery()
     const auto birth = dateFromPickerTexts(cboYear1->currentText(), cboMonth1->currentText(),
                                            cboDay1->currentText());
     if (!birth) {
-        refuseQuery(u"生日填写有误, 请重新填写"_qs, cboYear1);
+        refuseQuery(u"生日填写有误, 请重新填写"_s, cboYear1);
         return;
     }
     const auto query = dateFromPickerTexts(cboYear2->currentText(), cboMonth2->currentText(),
                                            cboDay2->currentText());
     const int span = cboDays->currentText().toInt();
     if (!query || !dayTableInRange(*query, span)) {
-        refuseQuery(u"查询日期填写有误, 请重新填写"_qs, cboYear2);
+        refuseQuery(u"查询日期填写有误, 请重新填写"_s, cboYear2);
         return;
     }
     if (birth->daysTo(*query) < 0) {
-        refuseQuery(u"查询日期应该在生日之后, 请重新填写."_qs, cboYear2);
+        refuseQuery(u"查询日期应该在生日之后, 请重新填写."_s, cboYear2);
         return;
     }
     // A refused query changes nothing: the dates are taken only once every check has passed.
@@ -310,7 +312,7 @@ void frmBiorhythm::runQuery()
         MSChart1->setColumnLabel(series.label.toString());
     }
     onChkSeriasClicked(0);
-    lblPrompt->setText(u"点击图线(柱), 可以显示该日的生物节律状况."_qs);
+    lblPrompt->setText(u"点击图线(柱), 可以显示该日的生物节律状况."_s);
     ShowDayStatus(0, {});
     recordPerson();
 }

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 
 const QString crLf = QStringLiteral("\r\n");
@@ -39,14 +41,14 @@ void tst_Texts::helpLine_data()
     const QStringList paragraph = descriptionText().split(crLf);
     QCOMPARE(paragraph.size(), 14);
     const auto phase = [&](const char16_t *name, int i) {
-        return indent + QString::fromUtf16(name) + u" -- "_qs + paragraph.at(i);
+        return indent + QString::fromUtf16(name) + u" -- "_s + paragraph.at(i);
     };
-    QTest::newRow("rule before physical") << 8 << u"+"_qs + QString(33, u'=') + u"+"_qs;
-    QTest::newRow("rule before emotional") << 17 << u"+"_qs + QString(33, u'-') + u"+"_qs;
-    QTest::newRow("rule after intellectual") << 35 << u"+"_qs + QString(33, u'=') + u"+"_qs;
-    QTest::newRow("lead-in") << 6 << indent + u"各阶段对人行为的影响如下:"_qs;
-    QTest::newRow("physical heading") << 9 << indent + u"体力节律 \u3000\u3000"_qs;
-    QTest::newRow("intellectual heading") << 27 << indent + u"智力节律"_qs;
+    QTest::newRow("rule before physical") << 8 << u"+"_s + QString(33, u'=') + u"+"_s;
+    QTest::newRow("rule before emotional") << 17 << u"+"_s + QString(33, u'-') + u"+"_s;
+    QTest::newRow("rule after intellectual") << 35 << u"+"_s + QString(33, u'=') + u"+"_s;
+    QTest::newRow("lead-in") << 6 << indent + u"各阶段对人行为的影响如下:"_s;
+    QTest::newRow("physical heading") << 9 << indent + u"体力节律 \u3000\u3000"_s;
+    QTest::newRow("intellectual heading") << 27 << indent + u"智力节律"_s;
     QTest::newRow("physical high") << 11 << phase(u"高潮期", 11);
     QTest::newRow("physical critical") << 13 << phase(u"临界日", 12);
     QTest::newRow("emotional low") << 24 << phase(u"低潮期", 8);
@@ -54,7 +56,7 @@ void tst_Texts::helpLine_data()
     QTest::newRow("emotional critical, two more sentences")
         << 22
         << phase(u"临界日", 7) +
-               u"这时的人不善于调解纠纷。打架斗殴、家庭矛盾和邻里争吵，也大多发生在这段时间。"_qs;
+               u"这时的人不善于调解纠纷。打架斗殴、家庭矛盾和邻里争吵，也大多发生在这段时间。"_s;
 }
 
 void tst_Texts::helpLine()
@@ -83,9 +85,9 @@ void tst_Texts::helpLayout()
         if (!line.isEmpty() && i + 1 < lines.size())
             QVERIFY2(lines.at(i + 1).isEmpty() == !(rule && i != 35), qPrintable(line));
     }
-    for (const QString &figure : {u"20%"_qs, u"60%"_qs, u"70%"_qs, u"80%"_qs, u"三分之二"_qs})
+    for (const QString &figure : {u"20%"_s, u"60%"_s, u"70%"_s, u"80%"_s, u"三分之二"_s})
         QVERIFY(lines.at(37).contains(figure));
-    QVERIFY(lines.at(41).contains(u"88%"_qs));
+    QVERIFY(lines.at(41).contains(u"88%"_s));
 }
 
 CYCLARA_TEST(tst_Texts);

@@ -7,6 +7,8 @@
 #include <limits>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 
 namespace {
@@ -118,19 +120,19 @@ void tst_Biorhythm::pointValBands_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("band");
 
-    QTest::newRow("-81 trough edge") << -81 << u"低谷(-81%,9分)"_qs << 2;
-    QTest::newRow("-80 low edge") << -80 << u"低潮(-80%,10分)"_qs << 2;
-    QTest::newRow("-26 low edge") << -26 << u"低潮(-26%,37分)"_qs << 2;
-    QTest::newRow("-25 critical edge") << -25 << u"临界(-25%,37分)"_qs << 1;
-    QTest::newRow("zero") << 0 << u"临界(0%,50分)"_qs << 1;
-    QTest::newRow("24 critical edge") << 24 << u"临界(24%,62分)"_qs << 1;
-    QTest::newRow("25 high edge") << 25 << u"高潮(25%,62分)"_qs << 0;
-    QTest::newRow("79 high edge") << 79 << u"高潮(79%,89分)"_qs << 0;
-    QTest::newRow("80 peak edge") << 80 << u"高峰(80%,90分)"_qs << 0;
-    QTest::newRow("odd sum loses its half") << 85 << u"高峰(85%,92分)"_qs << 0;
-    QTest::newRow("negative odd sum") << -85 << u"低谷(-85%,7分)"_qs << 2;
-    QTest::newRow("most negative 16-bit") << -32768 << u"低谷(-32768%,-16334分)"_qs << 2;
-    QTest::newRow("most positive 16-bit") << 32767 << u"高峰(32767%,16433分)"_qs << 0;
+    QTest::newRow("-81 trough edge") << -81 << u"低谷(-81%,9分)"_s << 2;
+    QTest::newRow("-80 low edge") << -80 << u"低潮(-80%,10分)"_s << 2;
+    QTest::newRow("-26 low edge") << -26 << u"低潮(-26%,37分)"_s << 2;
+    QTest::newRow("-25 critical edge") << -25 << u"临界(-25%,37分)"_s << 1;
+    QTest::newRow("zero") << 0 << u"临界(0%,50分)"_s << 1;
+    QTest::newRow("24 critical edge") << 24 << u"临界(24%,62分)"_s << 1;
+    QTest::newRow("25 high edge") << 25 << u"高潮(25%,62分)"_s << 0;
+    QTest::newRow("79 high edge") << 79 << u"高潮(79%,89分)"_s << 0;
+    QTest::newRow("80 peak edge") << 80 << u"高峰(80%,90分)"_s << 0;
+    QTest::newRow("odd sum loses its half") << 85 << u"高峰(85%,92分)"_s << 0;
+    QTest::newRow("negative odd sum") << -85 << u"低谷(-85%,7分)"_s << 2;
+    QTest::newRow("most negative 16-bit") << -32768 << u"低谷(-32768%,-16334分)"_s << 2;
+    QTest::newRow("most positive 16-bit") << 32767 << u"高峰(32767%,16433分)"_s << 0;
 }
 
 void tst_Biorhythm::pointValBands()

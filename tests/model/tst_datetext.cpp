@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 
 class tst_DateText : public QObject {
@@ -22,32 +24,32 @@ void tst_DateText::dates_data()
 
     const QDate no;
     const QDate may7(1980, 5, 7);
-    QTest::newRow("zero padded") << u"1980|05|07"_qs << may7 << may7;
-    QTest::newRow("single digit month and day") << u"1980|5|7"_qs << may7 << may7;
-    QTest::newRow("leap day 1980") << u"1980|2|29"_qs << QDate(1980, 2, 29) << QDate(1980, 2, 29);
-    QTest::newRow("leap day 1981") << u"1981|2|29"_qs << no << no;
-    QTest::newRow("leap day 1900") << u"1900|2|29"_qs << no << no;
-    QTest::newRow("April 31") << u"2006|4|31"_qs << no << no;
-    QTest::newRow("year 9999") << u"9999|12|31"_qs << QDate(9999, 12, 31) << QDate(9999, 12, 31);
-    QTest::newRow("year 0100") << u"0100|01|01"_qs << QDate(100, 1, 1) << QDate(100, 1, 1);
-    QTest::newRow("year 100, three digits") << u"100|1|1"_qs << no << QDate(100, 1, 1);
-    QTest::newRow("year 0099") << u"0099|12|31"_qs << no << no;
-    QTest::newRow("year 99 not widened") << u"99|1|1"_qs << no << no;
-    QTest::newRow("year 0") << u"0|1|1"_qs << no << no;
-    QTest::newRow("year 10000") << u"10000|1|1"_qs << no << no;
-    QTest::newRow("huge year") << u"99999999999|1|1"_qs << no << no;
-    QTest::newRow("empty year") << u"|1|1"_qs << no << no;
-    QTest::newRow("letters") << u"abcd|1|1"_qs << no << no;
-    QTest::newRow("negative year") << u"-1|1|1"_qs << no << no;
-    QTest::newRow("plus sign") << u"+1980|1|1"_qs << no << no;
-    QTest::newRow("full-width digits") << u"１９８０|1|1"_qs << no << no;
-    QTest::newRow("decimal point") << u"1980.5|1|1"_qs << no << no;
-    QTest::newRow("exponent") << u"1e3|1|1"_qs << no << no;
-    QTest::newRow("blanks around year") << u" 1980 |5|7"_qs << no << may7;
-    QTest::newRow("blanks around month and day") << u"1980| 5|7 "_qs << no << may7;
-    QTest::newRow("three digit month") << u"1980|005|7"_qs << no << may7;
-    QTest::newRow("trailing hyphen") << u"1980|05|07-"_qs << no << no;
-    QTest::newRow("empty month") << u"1980||7"_qs << no << no;
+    QTest::newRow("zero padded") << u"1980|05|07"_s << may7 << may7;
+    QTest::newRow("single digit month and day") << u"1980|5|7"_s << may7 << may7;
+    QTest::newRow("leap day 1980") << u"1980|2|29"_s << QDate(1980, 2, 29) << QDate(1980, 2, 29);
+    QTest::newRow("leap day 1981") << u"1981|2|29"_s << no << no;
+    QTest::newRow("leap day 1900") << u"1900|2|29"_s << no << no;
+    QTest::newRow("April 31") << u"2006|4|31"_s << no << no;
+    QTest::newRow("year 9999") << u"9999|12|31"_s << QDate(9999, 12, 31) << QDate(9999, 12, 31);
+    QTest::newRow("year 0100") << u"0100|01|01"_s << QDate(100, 1, 1) << QDate(100, 1, 1);
+    QTest::newRow("year 100, three digits") << u"100|1|1"_s << no << QDate(100, 1, 1);
+    QTest::newRow("year 0099") << u"0099|12|31"_s << no << no;
+    QTest::newRow("year 99 not widened") << u"99|1|1"_s << no << no;
+    QTest::newRow("year 0") << u"0|1|1"_s << no << no;
+    QTest::newRow("year 10000") << u"10000|1|1"_s << no << no;
+    QTest::newRow("huge year") << u"99999999999|1|1"_s << no << no;
+    QTest::newRow("empty year") << u"|1|1"_s << no << no;
+    QTest::newRow("letters") << u"abcd|1|1"_s << no << no;
+    QTest::newRow("negative year") << u"-1|1|1"_s << no << no;
+    QTest::newRow("plus sign") << u"+1980|1|1"_s << no << no;
+    QTest::newRow("full-width digits") << u"１９８０|1|1"_s << no << no;
+    QTest::newRow("decimal point") << u"1980.5|1|1"_s << no << no;
+    QTest::newRow("exponent") << u"1e3|1|1"_s << no << no;
+    QTest::newRow("blanks around year") << u" 1980 |5|7"_s << no << may7;
+    QTest::newRow("blanks around month and day") << u"1980| 5|7 "_s << no << may7;
+    QTest::newRow("three digit month") << u"1980|005|7"_s << no << may7;
+    QTest::newRow("trailing hyphen") << u"1980|05|07-"_s << no << no;
+    QTest::newRow("empty month") << u"1980||7"_s << no << no;
 }
 
 void tst_DateText::dates()

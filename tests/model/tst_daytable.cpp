@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 
 namespace {
@@ -36,16 +38,13 @@ void tst_DayTable::workedExample()
     // Born 2006-1-1, queried on 2006-4-11 with a span of 3, on the query day itself.
     const QList<DayRow> table = buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {2006, 4, 11});
     const QList<QStringList> expected{
-        {u"8日"_qs, u"-37"_qs, u"22"_qs, u"98"_qs, u"27.666666666666668"_qs,
-         u"52.333333333333336"_qs},
-        {u"前天"_qs, u"-19"_qs, u"0"_qs, u"100"_qs, u"27"_qs, u"39.666666666666664"_qs},
-        {u"昨天"_qs, u"0"_qs, u"-22"_qs, u"94"_qs, u"24"_qs, u"38.666666666666664"_qs},
-        {u"今天"_qs, u"19"_qs, u"-43"_qs, u"82"_qs, u"19.333333333333332"_qs, u"48"_qs},
-        {u"明天"_qs, u"37"_qs, u"-62"_qs, u"63"_qs, u"12.666666666666666"_qs, u"54"_qs},
-        {u"后天"_qs, u"54"_qs, u"-78"_qs, u"40"_qs, u"5.333333333333333"_qs,
-         u"57.333333333333336"_qs},
-        {u"14日"_qs, u"69"_qs, u"-90"_qs, u"14"_qs, u"-2.3333333333333335"_qs,
-         u"57.666666666666664"_qs},
+        {u"8日"_s, u"-37"_s, u"22"_s, u"98"_s, u"27.666666666666668"_s, u"52.333333333333336"_s},
+        {u"前天"_s, u"-19"_s, u"0"_s, u"100"_s, u"27"_s, u"39.666666666666664"_s},
+        {u"昨天"_s, u"0"_s, u"-22"_s, u"94"_s, u"24"_s, u"38.666666666666664"_s},
+        {u"今天"_s, u"19"_s, u"-43"_s, u"82"_s, u"19.333333333333332"_s, u"48"_s},
+        {u"明天"_s, u"37"_s, u"-62"_s, u"63"_s, u"12.666666666666666"_s, u"54"_s},
+        {u"后天"_s, u"54"_s, u"-78"_s, u"40"_s, u"5.333333333333333"_s, u"57.333333333333336"_s},
+        {u"14日"_s, u"69"_s, u"-90"_s, u"14"_s, u"-2.3333333333333335"_s, u"57.666666666666664"_s},
     };
     QCOMPARE(table.size(), expected.size());
     for (qsizetype r = 0; r < table.size(); ++r)
@@ -62,11 +61,11 @@ void tst_DayTable::queryOnTheBirthDate()
         physical << exact(row.values[2]);
         absolute << exact(row.values[4]);
     }
-    QCOMPARE(intellectual.join(u' '), u"-54 -37 -19 0 19 37 54"_qs);
-    QCOMPARE(emotional.join(u' '), u"-62 -43 -22 0 22 43 62"_qs);
-    QCOMPARE(physical.join(u' '), u"-73 -52 -27 0 27 52 73"_qs);
-    QCOMPARE(absolute.join(u' '), u"63 44 22.666666666666668 0 22.666666666666668 44 63"_qs);
-    QCOMPARE(table.first().label, u"26-12-3"_qs);
+    QCOMPARE(intellectual.join(u' '), u"-54 -37 -19 0 19 37 54"_s);
+    QCOMPARE(emotional.join(u' '), u"-62 -43 -22 0 22 43 62"_s);
+    QCOMPARE(physical.join(u' '), u"-73 -52 -27 0 27 52 73"_s);
+    QCOMPARE(absolute.join(u' '), u"63 44 22.666666666666668 0 22.666666666666668 44 63"_s);
+    QCOMPARE(table.first().label, u"26-12-3"_s);
 }
 
 void tst_DayTable::rangeOfTheCalendar_data()

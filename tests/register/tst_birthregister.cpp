@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 
 class tst_BirthRegister : public QObject {
@@ -14,22 +16,22 @@ private slots:
 void tst_BirthRegister::namesKeepFirstPlaceAndLastDate()
 {
     BirthRegister reg;
-    reg.set(u"Li"_qs, QDate(1980, 5, 7));
-    reg.set(u"li"_qs, QDate(1990, 12, 31));
-    reg.set(u" Li"_qs, QDate(2000, 1, 1));
-    reg.set(u"Li"_qs, QDate(1985, 1, 2));
+    reg.set(u"Li"_s, QDate(1980, 5, 7));
+    reg.set(u"li"_s, QDate(1990, 12, 31));
+    reg.set(u" Li"_s, QDate(2000, 1, 1));
+    reg.set(u"Li"_s, QDate(1985, 1, 2));
     // Names are exact: case and blanks make different people.
-    QCOMPARE(reg.names(), (QStringList{u"Li"_qs, u"li"_qs, u" Li"_qs}));
-    QCOMPARE(reg.date(u"Li"_qs), QDate(1985, 1, 2));
+    QCOMPARE(reg.names(), (QStringList{u"Li"_s, u"li"_s, u" Li"_s}));
+    QCOMPARE(reg.date(u"Li"_s), QDate(1985, 1, 2));
 
     BirthRegister reordered;
-    for (const QString &name : {u" Li"_qs, u"li"_qs, u"Li"_qs})
+    for (const QString &name : {u" Li"_s, u"li"_s, u"Li"_s})
         reordered.set(name, reg.date(name));
     QVERIFY(!(reordered == reg)); // the order of the names is part of the register
     BirthRegister copy = reg;
-    copy.set(u"li"_qs, QDate(1990, 12, 30));
+    copy.set(u"li"_s, QDate(1990, 12, 30));
     QVERIFY(!(copy == reg));
-    copy.set(u"li"_qs, QDate(1990, 12, 31));
+    copy.set(u"li"_s, QDate(1990, 12, 31));
     QCOMPARE(copy, reg);
 }
 

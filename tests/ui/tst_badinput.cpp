@@ -4,12 +4,14 @@
 
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 using namespace cyclara::test;
 
-const QString birthMessage = u"生日填写有误, 请重新填写"_qs;
-const QString queryMessage = u"查询日期填写有误, 请重新填写"_qs;
-const QString orderMessage = u"查询日期应该在生日之后, 请重新填写."_qs;
+const QString birthMessage = u"生日填写有误, 请重新填写"_s;
+const QString queryMessage = u"查询日期填写有误, 请重新填写"_s;
+const QString orderMessage = u"查询日期应该在生日之后, 请重新填写."_s;
 // The register the window starts with, in GBK; 张三 is picked at start, so the birth date is his.
 const QByteArray startLines = QByteArray::fromHex("d5c5c8fd") + "\t1980-05-07\r\n" +
                               QByteArray::fromHex("c0eecbc4") + "\t1990-12-31\r\n";
@@ -30,14 +32,14 @@ void tst_BadInput::typedYears_data()
     QTest::addColumn<QString>("inQuery");
     QTest::addColumn<int>("year");
 
-    for (const QString &typed : {u""_qs, u"abcd"_qs, u"-1"_qs, u"0"_qs, u"99"_qs, u"10000"_qs,
-                                 u"99999999999"_qs, u"１９８０"_qs, u"1980.5"_qs, u"1e3"_qs})
+    for (const QString &typed : {u""_s, u"abcd"_s, u"-1"_s, u"0"_s, u"99"_s, u"10000"_s,
+                                 u"99999999999"_s, u"１９８０"_s, u"1980.5"_s, u"1e3"_s})
         QTest::addRow("\"%s\"", qUtf8Printable(typed))
             << typed << birthMessage << queryMessage << 0;
     QTest::newRow("32,767 digits") << QString(32767, u'1') << birthMessage << queryMessage << 0;
-    QTest::newRow("blanks around") << u" 1980 "_qs << QString() << QString() << 1980;
-    QTest::newRow("100, before any query") << u"100"_qs << QString() << orderMessage << 100;
-    QTest::newRow("9999, after any birth") << u"9999"_qs << orderMessage << QString() << 9999;
+    QTest::newRow("blanks around") << u" 1980 "_s << QString() << QString() << 1980;
+    QTest::newRow("100, before any query") << u"100"_s << QString() << orderMessage << 100;
+    QTest::newRow("9999, after any birth") << u"9999"_s << orderMessage << QString() << 9999;
 }
 
 // The text goes into each year picker in turn, with a new name entered. A refusal shows its
@@ -60,18 +62,18 @@ void tst_BadInput::typedYears()
         };
         const QStringList chartBefore = chartMiddleRow();
         (birthPicker ? w.cboYear1 : w.cboYear2)->setEditText(typed);
-        w.cboName->setEditText(u"王五"_qs);
+        w.cboName->setEditText(u"王五"_s);
         w.cboDays->setFocus();
         w.cmdGo->click();
 
         QCOMPARE(fixture.messages, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(w.birthRegister().date(u"王五"_qs),
+        QCOMPARE(w.birthRegister().date(u"王五"_s),
                  message.isEmpty() ? QDate(birthPicker ? year : 1980, 5, 7) : QDate());
         if (message.isEmpty()) {
             QCOMPARE(chartMiddleRow().first(),
-                     birthPicker ? u"今天"_qs : u"%1-12-6"_qs.arg(year % 100));
+                     birthPicker ? u"今天"_s : u"%1-12-6"_s.arg(year % 100));
         } else {
-            QCOMPARE(focusedControl(), message == birthMessage ? u"cboYear1"_qs : u"cboYear2"_qs);
+            QCOMPARE(focusedControl(), message == birthMessage ? u"cboYear1"_s : u"cboYear2"_s);
             QCOMPARE(chartMiddleRow(), chartBefore);
         }
     }
@@ -81,8 +83,8 @@ void tst_BadInput::typedYears()
 // the two people already there keep their lines byte for byte, with one line per new name.
 void tst_BadInput::oddNamesAreRecordedAndSaved()
 {
-    const QStringList names{QString(10000, u'长'), u"王\t五"_qs,    u"王\x1b五"_qs, u"王😀"_qs,
-                            u"\U00020000"_qs,      u"王\r\n五\n"_qs};
+    const QStringList names{QString(10000, u'长'), u"王\t五"_s,    u"王\x1b五"_s, u"王😀"_s,
+                            u"\U00020000"_s,       u"王\r\n五\n"_s};
     WindowFixture fixture(startLines);
     frmBiorhythm &w = fixture.open();
     for (const QString &name : names) {
@@ -90,7 +92,7 @@ void tst_BadInput::oddNamesAreRecordedAndSaved()
         w.cmdGo->click();
     }
     QCOMPARE(fixture.messages, QStringList());
-    QCOMPARE(w.birthRegister().names(), QStringList({u"张三"_qs, u"李四"_qs}) + names);
+    QCOMPARE(w.birthRegister().names(), QStringList({u"张三"_s, u"李四"_s}) + names);
 
     w.close();
     const QByteArray saved = fixture.registerBytes();

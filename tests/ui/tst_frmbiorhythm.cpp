@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 using cyclara::test::focusedControl;
 using cyclara::test::WindowFixture;
@@ -60,8 +62,8 @@ void tst_frmBiorhythm::startStates()
         QCOMPARE(w.chkSerias[s]->isChecked(), s <= 3);
     QVERIFY(w.chkShowExplain->isChecked());
     QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
-    QCOMPARE(w.cboYear1->currentText(), u"1980"_qs);
-    QCOMPARE(focusedControl(), u"cboYear1"_qs);
+    QCOMPARE(w.cboYear1->currentText(), u"1980"_s);
+    QCOMPARE(focusedControl(), u"cboYear1"_s);
     QVERIFY(!w.lblDescription->isVisible());
     for (const QLabel *picture : w.imgSave)
         QVERIFY(!picture->isVisible());
@@ -77,7 +79,7 @@ void tst_frmBiorhythm::tabOrder()
     const QStringList expected =
         u"cboMonth1 cboDay1 cboYear2 cboMonth2 cboDay2 cboDays cmdGo optType(1) chkSerias(1) "
         u"chkSerias(2) chkSerias(3) chkSerias(4) chkSerias(5) cboName cmdHelp picPrompt "
-        u"chkShowExplain cboYear1"_qs.split(u' ');
+        u"chkShowExplain cboYear1"_s.split(u' ');
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -103,11 +105,11 @@ void tst_frmBiorhythm::enterClicksTheRightButton()
 
     // Enter in a year's text field neither adds the text to the list nor changes it.
     w.cboYear1->lineEdit()->selectAll();
-    QTest::keyClicks(w.cboYear1->lineEdit(), u"1990"_qs);
+    QTest::keyClicks(w.cboYear1->lineEdit(), u"1990"_s);
     QTest::keyClick(w.cboYear1->lineEdit(), Qt::Key_Return);
     QCOMPARE(go.count(), 5);
     QCOMPARE(w.cboYear1->count(), 121);
-    QCOMPARE(w.cboYear1->currentText(), u"1990"_qs);
+    QCOMPARE(w.cboYear1->currentText(), u"1990"_s);
 
     w.cmdHelp->setFocus();
     QTest::keyClick(w.cmdHelp, Qt::Key_Enter);
@@ -122,36 +124,36 @@ void tst_frmBiorhythm::dayStatusOfAHandFilledGrid()
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open();
     w.MSChart1->setGrid(
-        {{u"昨天"_qs, {-100, 50, -30}}, {u"今天"_qs, {19, 22, 27}}, {u"明天"_qs, {85, -85, 0}}});
-    const QStringList names{u"智力"_qs, u"情绪"_qs, u"体力"_qs};
+        {{u"昨天"_s, {-100, 50, -30}}, {u"今天"_s, {19, 22, 27}}, {u"明天"_s, {85, -85, 0}}});
+    const QStringList names{u"智力"_s, u"情绪"_s, u"体力"_s};
     for (int c = 1; c <= 3; ++c) {
         w.MSChart1->setColumn(qint16(c));
         w.MSChart1->setColumnLabel(names[c - 1]);
     }
     const QStringList lines = descriptionLines();
 
-    w.ShowDayStatus(2, u"今天"_qs);
+    w.ShowDayStatus(2, u"今天"_s);
     QCOMPARE(w.lblPrompt->text(),
-             u"今天: 智力-临界(19%,59分) 情绪-临界(22%,61分) 体力-高潮(27%,63分) "_qs);
-    QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_qs + lines[2]);
-    QCOMPARE(w.lblExplain[1]->text(), u"临界(22%,61分): "_qs + lines[7]);
-    QCOMPARE(w.lblExplain[2]->text(), u"高潮(27%,63分): "_qs + lines[11]);
+             u"今天: 智力-临界(19%,59分) 情绪-临界(22%,61分) 体力-高潮(27%,63分) "_s);
+    QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_s + lines[2]);
+    QCOMPARE(w.lblExplain[1]->text(), u"临界(22%,61分): "_s + lines[7]);
+    QCOMPARE(w.lblExplain[2]->text(), u"高潮(27%,63分): "_s + lines[11]);
     QVERIFY(samePicture(w.Image1[0], w.imgSave[1]));
     QVERIFY(samePicture(w.Image1[2], w.imgSave[0]));
     QCOMPARE(w.MSChart1->column(), qint16(3));
 
-    w.ShowDayStatus(1, u"昨天"_qs);
-    QCOMPARE(w.lblExplain[0]->text(), u"低谷(-100%,0分): "_qs + lines[3]);
-    QCOMPARE(w.lblExplain[1]->text(), u"高潮(50%,75分): "_qs + lines[6]);
-    QCOMPARE(w.lblExplain[2]->text(), u"低潮(-30%,35分): "_qs + lines[13]);
+    w.ShowDayStatus(1, u"昨天"_s);
+    QCOMPARE(w.lblExplain[0]->text(), u"低谷(-100%,0分): "_s + lines[3]);
+    QCOMPARE(w.lblExplain[1]->text(), u"高潮(50%,75分): "_s + lines[6]);
+    QCOMPARE(w.lblExplain[2]->text(), u"低潮(-30%,35分): "_s + lines[13]);
     QVERIFY(samePicture(w.Image1[0], w.imgSave[2]));
 
     // Row 0 is the middle row, and leaves the prompt line alone.
     w.MSChart1->setRow(3);
     w.ShowDayStatus(0, {});
-    QVERIFY(w.lblPrompt->text().startsWith(u"昨天: "_qs));
+    QVERIFY(w.lblPrompt->text().startsWith(u"昨天: "_s));
     QCOMPARE(w.MSChart1->row(), qint16(2));
-    QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_qs + lines[2]);
+    QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_s + lines[2]);
 }
 
 void tst_frmBiorhythm::clickedPointsAndPlotActivation()
@@ -165,7 +167,7 @@ void tst_frmBiorhythm::clickedPointsAndPlotActivation()
     clickChart(w.MSChart1, w.MSChart1->pointPosition(1, 7));
     QCOMPARE(selected.count(), 1);
     const QString byCycle = w.lblPrompt->text();
-    QVERIFY2(byCycle.startsWith(u"9日: 智力-"_qs), qPrintable(byCycle));
+    QVERIFY2(byCycle.startsWith(u"9日: 智力-"_s), qPrintable(byCycle));
 
     w.ShowDayStatus(0, {});
     clickChart(w.MSChart1, w.MSChart1->pointPosition(4, 7));
@@ -177,7 +179,7 @@ void tst_frmBiorhythm::clickedPointsAndPlotActivation()
     // Activating the plot returns the panel to the query day, the middle row.
     const QString clickedDay = w.lblExplain[0]->text();
     emit w.MSChart1->plotActivated();
-    QVERIFY(w.lblPrompt->text().startsWith(u"今天: 智力-"_qs));
+    QVERIFY(w.lblPrompt->text().startsWith(u"今天: 智力-"_s));
     QCOMPARE(w.MSChart1->row(), qint16(4));
     QVERIFY(w.lblExplain[0]->text() != clickedDay);
 }

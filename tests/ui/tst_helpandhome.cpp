@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 using cyclara::test::WindowFixture;
 
@@ -82,7 +84,7 @@ void tst_HelpAndHome::helpOpensOnce()
     w.cmdHelp->click();
     QCOMPARE(w.helpWindow(), first.data());
     QCOMPARE(w.findChildren<dlgBioHelp *>().size(), 1);
-    QCOMPARE(first->windowTitle(), u"Cyclara - 帮助信息"_qs);
+    QCOMPARE(first->windowTitle(), u"Cyclara - 帮助信息"_s);
     QCOMPARE(first->size(), QSize(579, 417));
 
     // Closing discards it; the next one opens afresh, at the top of the text.
@@ -116,7 +118,7 @@ void tst_HelpAndHome::helpTextFillsAndCannotBeEdited()
     const QString before = help->Text1->toPlainText();
     QCOMPARE(before.count(u'\n'), 44);
     help->Text1->setFocus();
-    QTest::keyClicks(help->Text1, u"abc"_qs);
+    QTest::keyClicks(help->Text1, u"abc"_s);
     QTest::keyClick(help->Text1, Qt::Key_Delete);
     QTest::keyClick(help->Text1, Qt::Key_Backspace);
     QCOMPARE(help->Text1->toPlainText(), before);

@@ -12,16 +12,18 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 using cyclara::test::focusedControl;
 using cyclara::test::WindowFixture;
 
 namespace {
 
-const QString birthMessage = u"生日填写有误, 请重新填写"_qs;
-const QString queryMessage = u"查询日期填写有误, 请重新填写"_qs;
-const QString orderMessage = u"查询日期应该在生日之后, 请重新填写."_qs;
-const QString hint = u"点击图线(柱), 可以显示该日的生物节律状况."_qs;
+const QString birthMessage = u"生日填写有误, 请重新填写"_s;
+const QString queryMessage = u"查询日期填写有误, 请重新填写"_s;
+const QString orderMessage = u"查询日期应该在生日之后, 请重新填写."_s;
+const QString hint = u"点击图线(柱), 可以显示该日的生物节律状况."_s;
 
 // 张三 born 2006-01-01 and 李四 born 1890-12-31, as GBK bytes.
 const QByteArray twoPeople = QByteArray::fromHex("d5c5c8fd09323030362d30312d30310d0a"
@@ -75,11 +77,11 @@ void tst_QueryRun::firstStartWithoutRegister()
     for (const QComboBox *picker : {w.cboName, w.cboYear1, w.cboMonth1, w.cboDay1, w.cboYear2,
                                     w.cboMonth2, w.cboDay2, w.cboDays})
         shown << picker->currentText();
-    QCOMPARE(shown.join(u' '), u" 1980 1 1 2026 12 6 3"_qs);
-    QCOMPARE(w.cboYear2->itemText(0) + w.cboYear1->itemText(120), u"20261906"_qs);
+    QCOMPARE(shown.join(u' '), u" 1980 1 1 2026 12 6 3"_s);
+    QCOMPARE(w.cboYear2->itemText(0) + w.cboYear1->itemText(120), u"20261906"_s);
 
-    QCOMPARE(chartRowLabels(w.MSChart1), QStringList({u"3日"_qs, u"前天"_qs, u"昨天"_qs, u"今天"_qs,
-                                                      u"明天"_qs, u"后天"_qs, u"9日"_qs}));
+    QCOMPARE(chartRowLabels(w.MSChart1), QStringList({u"3日"_s, u"前天"_s, u"昨天"_s, u"今天"_s,
+                                                      u"明天"_s, u"后天"_s, u"9日"_s}));
     QCOMPARE(w.lblPrompt->text(), hint);
     QVERIFY(fixture.messages.isEmpty());
 
@@ -92,16 +94,16 @@ void tst_QueryRun::startWithRegisterUsesTheFirstPerson()
 {
     WindowFixture fixture(twoPeople, QDate(2006, 4, 11));
     frmBiorhythm &w = fixture.open();
-    QCOMPARE(w.cboName->currentText(), u"张三"_qs);
+    QCOMPARE(w.cboName->currentText(), u"张三"_s);
     QCOMPARE(w.cboName->count(), 2);
-    QCOMPARE(w.cboYear1->currentText(), u"2006"_qs);
-    QCOMPARE(w.cboMonth1->currentText(), u"1"_qs);
-    QCOMPARE(w.cboDay1->currentText(), u"1"_qs);
+    QCOMPARE(w.cboYear1->currentText(), u"2006"_s);
+    QCOMPARE(w.cboMonth1->currentText(), u"1"_s);
+    QCOMPARE(w.cboDay1->currentText(), u"1"_s);
 
     // 100 days after birth: 19, -43, 82.
     emit w.MSChart1->plotActivated();
     QCOMPARE(w.lblPrompt->text(),
-             u"今天: 智力-临界(19%,59分) 情绪-低潮(-43%,28分) 体力-高峰(82%,91分) "_qs);
+             u"今天: 智力-临界(19%,59分) 情绪-低潮(-43%,28分) 体力-高峰(82%,91分) "_s);
     QVERIFY(fixture.messages.isEmpty());
 
     // Closing right away writes the same people back, normalised.
@@ -116,8 +118,8 @@ void tst_QueryRun::spanPickRunsAQuery()
     pick(w.cboDays, 13);
     QCOMPARE(w.MSChart1->rowCount(), qint16(33));
     QCOMPARE(w.MSChart1->row(), qint16(17));
-    QCOMPARE(w.MSChart1->rowLabel(), u"今天"_qs);
-    QCOMPARE(chartRowLabels(w.MSChart1).first(), u"11月20日"_qs);
+    QCOMPARE(w.MSChart1->rowLabel(), u"今天"_s);
+    QCOMPARE(chartRowLabels(w.MSChart1).first(), u"11月20日"_s);
 }
 
 void tst_QueryRun::refusedQueriesChangeNothing_data()
@@ -128,13 +130,13 @@ void tst_QueryRun::refusedQueriesChangeNothing_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     QTest::newRow("birth day the month lacks")
-        << u"2006|4|31"_qs << u"2006|4|11"_qs << birthMessage << u"cboYear1"_qs;
+        << u"2006|4|31"_s << u"2006|4|11"_s << birthMessage << u"cboYear1"_s;
     QTest::newRow("both dates invalid: birth reported")
-        << u"|1|1"_qs << u"x|1|1"_qs << birthMessage << u"cboYear1"_qs;
+        << u"|1|1"_s << u"x|1|1"_s << birthMessage << u"cboYear1"_s;
     QTest::newRow("span would run past the calendar")
-        << u"1980|1|1"_qs << u"9999|12|30"_qs << queryMessage << u"cboYear2"_qs;
+        << u"1980|1|1"_s << u"9999|12|30"_s << queryMessage << u"cboYear2"_s;
     QTest::newRow("query one day before birth")
-        << u"2006|4|12"_qs << u"2006|4|11"_qs << orderMessage << u"cboYear2"_qs;
+        << u"2006|4|12"_s << u"2006|4|11"_s << orderMessage << u"cboYear2"_s;
 }
 
 void tst_QueryRun::refusedQueriesChangeNothing()
@@ -146,7 +148,7 @@ void tst_QueryRun::refusedQueriesChangeNothing()
 
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
-    w.cboName->setEditText(u"新人"_qs);
+    w.cboName->setEditText(u"新人"_s);
     const QStringList rowsBefore = chartRowLabels(w.MSChart1);
     const QString explainBefore = w.lblExplain[0]->text();
     w.cmdHelp->setFocus();
@@ -166,7 +168,7 @@ void tst_QueryRun::refusedQueriesChangeNothing()
 
     // The query date stays the last accepted one: the middle day is still today.
     emit w.MSChart1->plotActivated();
-    QVERIFY(w.lblPrompt->text().startsWith(u"今天: "_qs));
+    QVERIFY(w.lblPrompt->text().startsWith(u"今天: "_s));
 }
 
 void tst_QueryRun::namesAreRecorded()
@@ -178,14 +180,14 @@ void tst_QueryRun::namesAreRecorded()
         setPickerText(w.cboYear1, year);
         w.cmdGo->click();
     };
-    query(u"王五"_qs, u"1980"_qs);
-    query(u"Wang"_qs, u"1981"_qs);
-    query(u"wang"_qs, u"1982"_qs);
-    query(u" 王五 "_qs, u"1983"_qs);
-    query(u"王五"_qs, u"1984"_qs);
+    query(u"王五"_s, u"1980"_s);
+    query(u"Wang"_s, u"1981"_s);
+    query(u"wang"_s, u"1982"_s);
+    query(u" 王五 "_s, u"1983"_s);
+    query(u"王五"_s, u"1984"_s);
     QVERIFY(fixture.messages.isEmpty());
 
-    const QStringList names{u"王五"_qs, u"Wang"_qs, u"wang"_qs, u" 王五 "_qs};
+    const QStringList names{u"王五"_s, u"Wang"_s, u"wang"_s, u" 王五 "_s};
     QCOMPARE(w.birthRegister().names(), names);
     QStringList listed;
     for (int i = 0; i < w.cboName->count(); ++i)
@@ -206,18 +208,18 @@ void tst_QueryRun::pickingANameFillsTheBirthDate()
     frmBiorhythm &w = fixture.open();
     pick(w.cboName, 1);
     // Born before the year list begins: the year shows, no list item is selected.
-    QCOMPARE(w.cboYear1->currentText(), u"1890"_qs);
+    QCOMPARE(w.cboYear1->currentText(), u"1890"_s);
     QCOMPARE(w.cboYear1->currentIndex(), -1);
-    QCOMPARE(w.cboMonth1->currentText(), u"12"_qs);
-    QCOMPARE(w.cboDay1->currentText(), u"31"_qs);
+    QCOMPARE(w.cboMonth1->currentText(), u"12"_s);
+    QCOMPARE(w.cboDay1->currentText(), u"31"_s);
     QCOMPARE(w.lblPrompt->text(), hint);
 
     // Typing a known name changes no picker; the query then records the pickers' date.
-    w.cboName->setEditText(u"张三"_qs);
-    QCOMPARE(w.cboYear1->currentText(), u"1890"_qs);
+    w.cboName->setEditText(u"张三"_s);
+    QCOMPARE(w.cboYear1->currentText(), u"1890"_s);
     w.cmdGo->click();
-    QCOMPARE(w.birthRegister().date(u"张三"_qs), QDate(1890, 12, 31));
-    QCOMPARE(w.birthRegister().names(), QStringList({u"张三"_qs, u"李四"_qs}));
+    QCOMPARE(w.birthRegister().date(u"张三"_s), QDate(1890, 12, 31));
+    QCOMPARE(w.birthRegister().names(), QStringList({u"张三"_s, u"李四"_s}));
 }
 
 void tst_QueryRun::firstQueryRefusedReportsOnceShown()
@@ -225,13 +227,13 @@ void tst_QueryRun::firstQueryRefusedReportsOnceShown()
     WindowFixture fixture(QByteArray("Later\t2027-01-01\r\n"));
     frmBiorhythm &w = fixture.open();
     QVERIFY(fixture.messages.isEmpty());
-    QCOMPARE(w.lblPrompt->text(), u"生物曲线"_qs);
+    QCOMPARE(w.lblPrompt->text(), u"生物曲线"_s);
 
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTRY_COMPARE(fixture.messages, QStringList{orderMessage});
-    QCOMPARE(focusedControl(), u"cboYear2"_qs);
+    QCOMPARE(focusedControl(), u"cboYear2"_s);
 }
 
 void tst_QueryRun::failedSaveReportsAndStillCloses()
@@ -240,7 +242,7 @@ void tst_QueryRun::failedSaveReportsAndStillCloses()
     frmBiorhythm &w = fixture.open();
     w.show();
     QVERIFY(QFile::remove(fixture.registerPath()));
-    QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_qs));
+    QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));
 
     QVERIFY(w.close());
     QVERIFY(!w.isVisible());

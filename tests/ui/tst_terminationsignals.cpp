@@ -6,6 +6,8 @@
 
 #include <csignal>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 using cyclara::test::WindowFixture;
 
@@ -39,7 +41,7 @@ void tst_TerminationSignals::signalClosesWindowAndSavesRegister()
         WindowFixture fixture;
         frmBiorhythm &w = fixture.open(true);
         TerminationSignals closer(&w);
-        w.cboName->setEditText(u"王五"_qs);
+        w.cboName->setEditText(u"王五"_s);
         w.cmdGo->click();
         QVERIFY(fixture.registerBytes().isEmpty());
 
