@@ -1,5 +1,4 @@
 #include "chart/cyclechart.h"
-#include "testrunner.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -127,5 +126,5 @@ void tst_CycleChart::moveTwipsRefusesNegativeSize()
     QCOMPARE(chart.leftTwips(), 120.0f);
 }
 
-CYCLARA_TEST(tst_CycleChart);
+QTEST_MAIN(tst_CycleChart)
 #include "tst_cyclechart.moc"

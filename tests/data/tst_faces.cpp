@@ -1,4 +1,3 @@
-#include "testrunner.h"
 
 #include <QImage>
 #include <QTest>
@@ -26,5 +25,5 @@ void tst_Faces::faces()
     }
 }
 
-CYCLARA_TEST(tst_Faces);
+QTEST_MAIN(tst_Faces)
 #include "tst_faces.moc"

@@ -1,5 +1,4 @@
 #include "data/cyclaratexts.h"
-#include "testrunner.h"
 
 #include <QTest>
 
@@ -90,5 +89,5 @@ void tst_Texts::helpLayout()
     QVERIFY(lines.at(41).contains(u"88%"_s));
 }
 
-CYCLARA_TEST(tst_Texts);
+QTEST_GUILESS_MAIN(tst_Texts)
 #include "tst_texts.moc"

@@ -1,5 +1,4 @@
 #include "model/biorhythm.h"
-#include "testrunner.h"
 
 #include <QTest>
 
@@ -143,5 +142,5 @@ void tst_Biorhythm::pointValBands()
     QTEST(int(iRet), "band");
 }
 
-CYCLARA_TEST(tst_Biorhythm);
+QTEST_GUILESS_MAIN(tst_Biorhythm)
 #include "tst_biorhythm.moc"

@@ -1,5 +1,4 @@
 #include "model/dates.h"
-#include "testrunner.h"
 
 #include <QTest>
 
@@ -60,5 +59,5 @@ void tst_Dates::relativeDayLabel()
     QCOMPARE(RelativeDayLabel(day, today), label);
 }
 
-CYCLARA_TEST(tst_Dates);
+QTEST_GUILESS_MAIN(tst_Dates)
 #include "tst_dates.moc"

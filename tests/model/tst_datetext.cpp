@@ -1,5 +1,4 @@
 #include "model/datetext.h"
-#include "testrunner.h"
 
 #include <QTest>
 
@@ -62,5 +61,5 @@ void tst_DateText::dates()
     QCOMPARE(dateFromPickerTexts(parts[0], parts[1], parts[2]).value_or(QDate()), fromPickers);
 }
 
-CYCLARA_TEST(tst_DateText);
+QTEST_GUILESS_MAIN(tst_DateText)
 #include "tst_datetext.moc"

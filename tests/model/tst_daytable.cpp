@@ -1,5 +1,4 @@
 #include "model/daytable.h"
-#include "testrunner.h"
 
 #include <QTest>
 
@@ -88,5 +87,5 @@ void tst_DayTable::rangeOfTheCalendar()
     QTEST(dayTableInRange(query, span), "inRange");
 }
 
-CYCLARA_TEST(tst_DayTable);
+QTEST_GUILESS_MAIN(tst_DayTable)
 #include "tst_daytable.moc"

@@ -1,4 +1,3 @@
-#include "testrunner.h"
 #include "ui/windowfixture.h"
 
 #include <QIcon>
@@ -37,5 +36,5 @@ void tst_Icon::bothWindowsShowTheIcon()
     QCOMPARE(window.helpWindow()->windowIcon().pixmap(48).toImage(), expected);
 }
 
-CYCLARA_TEST(tst_Icon);
+QTEST_MAIN(tst_Icon)
 #include "tst_icon.moc"

@@ -1,5 +1,4 @@
 #include "register/birthfile.h"
-#include "testrunner.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,5 +143,5 @@ void tst_BirthFile::unreadableFileIsReported()
     QVERIFY(!read.error.isEmpty() && read.entries.isEmpty());
 }
 
-CYCLARA_TEST(tst_BirthFile);
+QTEST_GUILESS_MAIN(tst_BirthFile)
 #include "tst_birthfile.moc"

@@ -1,5 +1,4 @@
 #include "register/birthregister.h"
-#include "testrunner.h"
 
 #include <QTest>
 
@@ -35,5 +34,5 @@ void tst_BirthRegister::namesKeepFirstPlaceAndLastDate()
     QCOMPARE(copy, reg);
 }
 
-CYCLARA_TEST(tst_BirthRegister);
+QTEST_GUILESS_MAIN(tst_BirthRegister)
 #include "tst_birthregister.moc"
