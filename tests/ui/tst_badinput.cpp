@@ -1,5 +1,4 @@
 #include "chart/cyclechart.h"
-#include "testrunner.h"
 #include "windowfixture.h"
 
 #include <QPushButton>
@@ -101,5 +100,5 @@ void tst_BadInput::oddNamesAreRecordedAndSaved()
     QCOMPARE(saved.mid(startLines.size()).count("\t1980-05-07\r\n"), names.size());
 }
 
-CYCLARA_TEST(tst_BadInput);
+QTEST_MAIN(tst_BadInput)
 #include "tst_badinput.moc"

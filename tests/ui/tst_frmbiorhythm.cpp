@@ -1,6 +1,5 @@
 #include "chart/cyclechart.h"
 #include "data/cyclaratexts.h"
-#include "testrunner.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -214,5 +213,5 @@ void tst_frmBiorhythm::optionsChangeOnlyTheDrawing()
         QCOMPARE(w.MSChart1->isSeriesHidden(s), expectedHidden[s - 1]);
 }
 
-CYCLARA_TEST(tst_frmBiorhythm);
+QTEST_MAIN(tst_frmBiorhythm)
 #include "tst_frmbiorhythm.moc"

@@ -1,5 +1,4 @@
 #include "chart/cyclechart.h"
-#include "testrunner.h"
 #include "ui/homepage.h"
 #include "ui/twipsplacement.h"
 #include "windowfixture.h"
@@ -143,5 +142,5 @@ void tst_HelpAndHome::homeLinkOpensThePage()
     QCOMPARE(fixture.openedUrls.size(), 1);
 }
 
-CYCLARA_TEST(tst_HelpAndHome);
+QTEST_MAIN(tst_HelpAndHome)
 #include "tst_helpandhome.moc"

@@ -1,6 +1,5 @@
 #include "chart/cyclechart.h"
 #include "register/datepickers.h"
-#include "testrunner.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -230,7 +229,7 @@ void tst_QueryRun::firstQueryRefusedReportsOnceShown()
     QCOMPARE(w.lblPrompt->text(), u"生物曲线"_s);
 
     w.show();
-    QApplication::setActiveWindow(&w);
+    w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTRY_COMPARE(fixture.messages, QStringList{orderMessage});
     QCOMPARE(focusedControl(), u"cboYear2"_s);
@@ -252,5 +251,5 @@ void tst_QueryRun::failedSaveReportsAndStillCloses()
     QVERIFY(QFileInfo(fixture.registerPath()).isDir());
 }
 
-CYCLARA_TEST(tst_QueryRun);
+QTEST_MAIN(tst_QueryRun)
 #include "tst_queryrun.moc"

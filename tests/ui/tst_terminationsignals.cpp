@@ -1,4 +1,3 @@
-#include "testrunner.h"
 #include "ui/terminationsignals.h"
 #include "windowfixture.h"
 
@@ -54,5 +53,5 @@ void tst_TerminationSignals::signalClosesWindowAndSavesRegister()
     QVERIFY(after.sa_handler == &ignoreSignal);
 }
 
-CYCLARA_TEST(tst_TerminationSignals);
+QTEST_MAIN(tst_TerminationSignals)
 #include "tst_terminationsignals.moc"

@@ -1,4 +1,3 @@
-#include "testrunner.h"
 #include "ui/windowlayout.h"
 
 #include <QTest>
@@ -137,5 +136,5 @@ void tst_WindowLayout::explainLabelWidths()
     QCOMPARE(explainLabelWidth(innerWidth, left), width);
 }
 
-CYCLARA_TEST(tst_WindowLayout);
+QTEST_MAIN(tst_WindowLayout)
 #include "tst_windowlayout.moc"

@@ -6,8 +6,11 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
+#include <QStringEncoder>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,7 +51,7 @@ struct WindowFixture {
         window = std::make_unique<frmBiorhythm>(services);
         if (shown) {
             window->show();
-            QApplication::setActiveWindow(window.get());
+            window->activateWindow();
             if (!QTest::qWaitForWindowActive(window.get()))
                 qWarning("the main window did not become active");
         }
@@ -71,6 +74,37 @@ struct WindowFixture {
     bool browserWorks = true;
     std::unique_ptr<frmBiorhythm> window;
 };
+
+// Types into a picker's text field as a user does: ASCII with real key events, anything else
+// committed by an input method, as a Chinese keyboard delivers it.
+inline void typeText(QWidget *field, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(field, c.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(c);
+            QApplication::sendEvent(field, &commit);
+        }
+    }
+}
+
+// Replaces a picker's text as a user does: the picker takes the focus, everything is selected
+// and deleted, and the new text is typed; the picker hands the keys to its text field.
+inline void typeInto(QComboBox *picker, const QString &text)
+{
+    picker->setFocus();
+    picker->lineEdit()->selectAll();
+    QTest::keyClick(picker, Qt::Key_Delete);
+    typeText(picker, text);
+}
+
+// Register text as a GBK system writes it.
+inline QByteArray gbk(const QString &text)
+{
+    return QStringEncoder("GB18030").encode(text);
+}
 
 // The control that has the focus, named as the window names it (an editable drop-down's text
 // field counts as the drop-down).
