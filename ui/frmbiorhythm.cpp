@@ -15,6 +15,7 @@
 #include "ui/windowcontrols.h"
 #include "ui/windowlayout.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -200,7 +201,12 @@ void frmBiorhythm::connectControls()
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto *enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, &frmBiorhythm::handleEnter);
+        enterShortcuts.append(enter);
     }
+    // While a drop-down's list is open, Enter only picks the highlighted item: the shortcuts
+    // step aside for as long as the list is shown.
+    for (QComboBox *picker : findChildren<QComboBox *>())
+        picker->view()->window()->installEventFilter(this);
 }
 
 // ---- life cycle ----
@@ -446,6 +452,21 @@ void frmBiorhythm::onLblHomeClicked()
 
 bool frmBiorhythm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        if (const auto *popup = qobject_cast<QWidget *>(watched); popup && popup->isWindow()) {
+            // The list closes while it handles the Enter that picked its item, before that key
+            // is offered to the shortcuts; they come back only once the key has been dealt with.
+            const bool listShown = event->type() == QEvent::Show;
+            QMetaObject::invokeMethod(
+                this,
+                [this, listShown] {
+                    for (QShortcut *enter : std::as_const(enterShortcuts))
+                        enter->setEnabled(!listShown);
+                },
+                listShown ? Qt::DirectConnection : Qt::QueuedConnection);
+        }
+        return false;
+    }
     if (watched == lblHome && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&

@@ -26,6 +26,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QShortcut;
 
 namespace cyclara {
 
@@ -108,6 +109,7 @@ private:
     // A query refused before the window was first shown reports once it is on screen.
     std::function<void()> pendingRefusal;
     QPointer<dlgBioHelp> helpDialog;
+    QList<QShortcut *> enterShortcuts;
 };
 
 } // namespace cyclara

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -124,7 +125,13 @@ QWidget *newControl(const ControlRow &row, QWidget *container)
         auto *box = new QComboBox(container);
         if (row.kind == ControlKind::EditableDropDown) {
             box->setEditable(true);
-            // Enter in the text field is the query button's, and never adds the text to the list.
+            // What the user types is what the query takes and records: no completion (which
+            // would turn "John" into a listed "Johnson" or "19" into "1999", in any case), and no
+            // list item picked because the field's text matches one when editing ends (on Enter
+            // or focus loss). Enter is the query button's and never adds the text to the list.
+            box->setCompleter(nullptr);
+            QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+            QObject::disconnect(box->lineEdit(), &QLineEdit::returnPressed, box, nullptr);
             box->setInsertPolicy(QComboBox::NoInsert);
             box->setDuplicatesEnabled(true);
             box->setEditText(caption);
