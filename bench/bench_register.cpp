@@ -1,5 +1,7 @@
 #include "bench/sampleregister.h"
 #include "register/birthfile.h"
+#include "register/birthtext.h"
+#include "register/registerstore.h"
 
 #include <QTemporaryDir>
 
@@ -16,17 +18,18 @@ void BM_RegisterLoadSave(benchmark::State &state)
     constexpr int people = 10000;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("birth.ini"));
-    if (!dir.isValid() || writeBirthFile(path, bench::sampleRegister(people))) {
+    if (!dir.isValid() || writeBirthFile(path, formatBirthText(bench::sampleRegister(people)))) {
         state.SkipWithError("cannot write the register file");
         return;
     }
     for (auto _ : state) {
-        const BirthFileRead read = readBirthFile(path);
-        if (read.entries.size() != people) {
+        RegisterStore store(path);
+        const RegisterStore::Opened opened = store.open();
+        if (opened.people.size() != people) {
             state.SkipWithError("the register did not read back whole");
             break;
         }
-        if (writeBirthFile(path, read.entries)) {
+        if (store.save(opened.people)) {
             state.SkipWithError("cannot save the register file");
             break;
         }

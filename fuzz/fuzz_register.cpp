@@ -1,12 +1,16 @@
 // Reads arbitrary bytes as a register file and as date texts. Besides crashes, leaks and undefined
 // behaviour it checks what the register promises: every person read has a name without white
-// space and a date the pickers can show, and writing what was read and reading it again gives
-// the same people.
+// space and a date the pickers can show; writing what was read and reading it again gives the
+// same people; and a file read with loss is never rewritten before its bytes are kept as a backup.
 #include "model/datetext.h"
-#include "register/birthfile.h"
+#include "register/birthtext.h"
+#include "register/registerstore.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -25,28 +29,58 @@ void require(bool condition, const char *what)
     }
 }
 
-bool isAsciiBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f' || c == u'\v';
-}
-
 bool inPickerRange(const QDate &date)
 {
     return date.isValid() && date.year() >= 100 && date.year() <= 9999;
 }
 
-void checkRegister(const QByteArray &bytes)
+QByteArray bytesOf(const QString &path)
 {
-    const BirthRegister reg = parseBirthText(bytes);
-    for (const QString &name : reg.names()) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void checkText(const QByteArray &bytes)
+{
+    const RegisterText text = parseBirthText(bytes);
+    for (const QString &name : text.people.names()) {
         require(!name.isEmpty(), "a person without a name");
-        for (const QChar c : name)
-            require(!isAsciiBlank(c), "white space inside a name");
-        require(inPickerRange(reg.date(name)), "a date the pickers cannot show");
+        require(nameReadsBack(name), "white space inside a name");
+        require(inPickerRange(text.people.date(name)), "a date the pickers cannot show");
     }
-    const QByteArray written = formatBirthText(reg);
-    require(parseBirthText(written) == reg, "the written register reads back differently");
-    require(formatBirthText(parseBirthText(written)) == written, "a second save differs");
+    const QByteArray written = formatBirthText(text.people, text.encoding);
+    const RegisterText reread = parseBirthText(written);
+    require(reread.people == text.people, "the written register reads back differently");
+    require(!reread.lossy, "the written register reads back with loss");
+    require(formatBirthText(reread.people, reread.encoding) == written, "a second save differs");
+}
+
+// The file as a session meets it: opened, one person recorded, saved.
+void checkStore(const QByteArray &bytes)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("birth.ini"));
+    for (const QString &old : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(dir.filePath(old));
+    QFile file(path);
+    require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+            "cannot write the test file");
+    file.close();
+
+    RegisterStore store(path);
+    RegisterStore::Opened opened = store.open();
+    const bool lossy = parseBirthText(bytes).lossy;
+    if (lossy && !opened.unreadable)
+        require(!opened.backupPath.isEmpty() && bytesOf(opened.backupPath) == bytes,
+                "a lossy read without a backup of the original bytes");
+    opened.people.set(QStringLiteral("新人"), QDate(1980, 5, 7));
+    const bool saved = !store.save(opened.people);
+    require(saved == store.maySave(), "a save failed that should have worked, or the reverse");
+    if (saved && lossy)
+        require(bytesOf(path + QStringLiteral(".bak")) == bytes,
+                "a lossy file was rewritten without its backup");
+    if (!saved)
+        require(bytesOf(path) == bytes, "a file that could not be saved was changed");
 }
 
 void checkDateTexts(const std::uint8_t *data, std::size_t size)
@@ -79,7 +113,9 @@ void checkDateTexts(const std::uint8_t *data, std::size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    checkRegister(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    checkText(bytes);
+    checkStore(bytes);
     checkDateTexts(data, size);
     return 0;
 }

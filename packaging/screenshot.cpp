@@ -6,6 +6,7 @@
 #include "chart/cyclechart.h"
 #include "register/birthfile.h"
 #include "register/birthregister.h"
+#include "register/birthtext.h"
 #include "ui/dlgbiohelp.h"
 #include "ui/frmbiorhythm.h"
 
@@ -75,8 +76,8 @@ int main(int argc, char *argv[])
     people.set(u"张三"_s, QDate(1990, 4, 12));
     people.set(u"李四"_s, QDate(1985, 11, 3));
     people.set(u"王小梅"_s, QDate(1998, 7, 21));
-    if (const auto failure = cyclara::writeBirthFile(registerPath, people))
-        fail(*failure);
+    if (cyclara::writeBirthFile(registerPath, cyclara::formatBirthText(people)))
+        fail(QStringLiteral("cannot write %1").arg(registerPath));
 
     cyclara::WindowServices services;
     services.today = [] {

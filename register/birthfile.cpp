@@ -1,248 +1,246 @@
 #include "register/birthfile.h"
 
-#include "model/datetext.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace cyclara {
 
 namespace {
 
-constexpr const char *codecName = "GB18030";
-
-bool codecAvailable()
+FileProblem systemError(FileProblem::Action action, int error)
 {
-    return QStringDecoder(codecName).isValid() && QStringEncoder(codecName).isValid();
+    return {FileProblem::SystemError, action, error};
 }
 
-QString codecMissingReason()
+bool ownedByUserOrRoot(const struct stat &info)
 {
-    return QStringLiteral("The GB18030 text encoding is not available in this Qt build.");
+    return info.st_uid == ::geteuid() || info.st_uid == 0;
 }
 
-// Only ASCII white space separates name and date; an ideographic space belongs to the name.
-bool isBlank(QChar c)
-{
-    switch (c.unicode()) {
-    case u' ':
-    case u'\t':
-    case u'\r':
-    case u'\n':
-    case u'\f':
-    case u'\v':
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isDateTextChar(QChar c)
-{
-    return (c.unicode() >= u'0' && c.unicode() <= u'9') || c.unicode() == u'-';
-}
-
-struct NameAndDateText {
-    QStringView name;
-    QStringView dateText;
+// What stands at the path, without following a link that someone else owns.
+struct PathState {
+    enum Kind { Nothing, File, Folder, Other, ForeignLink, Failed };
+    Kind kind = Nothing;
+    struct stat info = {};
+    int error = 0;
 };
 
-// The leftmost match of (\S+)\s+([0-9-]+) with ASCII white space. A match starting inside a word
-// would also start at that word's beginning, so it is enough to try each word in turn: the first
-// word followed by white space and then a digit or hyphen is the match.
-std::optional<NameAndDateText> findNameAndDate(QStringView line)
+PathState examine(const QByteArray &path)
 {
-    const qsizetype n = line.size();
-    qsizetype i = 0;
-    while (i < n) {
-        while (i < n && isBlank(line[i]))
-            ++i;
-        const qsizetype wordStart = i;
-        while (i < n && !isBlank(line[i]))
-            ++i;
-        const qsizetype wordEnd = i;
-        if (wordStart == wordEnd)
-            break;
-        qsizetype j = wordEnd;
-        while (j < n && isBlank(line[j]))
-            ++j;
-        if (j == wordEnd || j == n || !isDateTextChar(line[j]))
-            continue;
-        qsizetype k = j;
-        while (k < n && isDateTextChar(line[k]))
-            ++k;
-        return NameAndDateText{line.sliced(wordStart, wordEnd - wordStart), line.sliced(j, k - j)};
+    PathState state;
+    struct stat link = {};
+    if (::lstat(path.constData(), &link) != 0) {
+        state.error = errno;
+        state.kind = (errno == ENOENT || errno == ENOTDIR) ? PathState::Nothing : PathState::Failed;
+        return state;
+    }
+    if (S_ISLNK(link.st_mode) && !ownedByUserOrRoot(link)) {
+        state.kind = PathState::ForeignLink;
+        return state;
+    }
+    if (::stat(path.constData(), &state.info) != 0) {
+        state.error = errno;
+        // A link that leads nowhere stands for no file.
+        state.kind = errno == ENOENT ? PathState::Nothing : PathState::Failed;
+        return state;
+    }
+    if (S_ISDIR(state.info.st_mode))
+        state.kind = PathState::Folder;
+    else if (S_ISREG(state.info.st_mode))
+        state.kind = PathState::File;
+    else
+        state.kind = PathState::Other;
+    return state;
+}
+
+// Reads at most `limit` + 1 bytes, so that a file growing meanwhile is still caught as too large.
+std::optional<int> readAll(int fd, qint64 limit, QByteArray &bytes)
+{
+    char buffer[65536];
+    while (bytes.size() <= limit) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return std::nullopt;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.append(buffer, qsizetype(got));
     }
     return std::nullopt;
-}
-
-// CR and LF bytes never occur inside a GB18030 multi-byte character, so the bytes can be split
-// into lines before decoding; a broken character then spoils only its own line.
-QList<QByteArrayView> splitLines(QByteArrayView bytes)
-{
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
-        lines.append(bytes.sliced(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(bytes.sliced(start));
-    return lines;
-}
-
-// A line break inside a name would split its line in two, and the part after the break could read
-// as a person of its own. A blank in its place keeps the line whole; the name then reads back like
-// any name with blanks, as its last word. A TAB stays: it is white space like a blank and cannot
-// reach past its own line.
-void appendName(QString &text, const QString &name)
-{
-    if (!name.contains(u'\r') && !name.contains(u'\n')) {
-        text += name;
-        return;
-    }
-    for (const QChar c : name)
-        text += (c == u'\r' || c == u'\n') ? QChar(u' ') : c;
-}
-
-// "yyyy-mm-dd". Written digit by digit: a register of thousands of people is saved at every close.
-void appendDateText(QString &text, const QDate &date)
-{
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    date.getDate(&year, &month, &day);
-    if (year < 0 || year > 9999) {
-        text += QStringLiteral("%1-%2-%3")
-                    .arg(year, 4, 10, QLatin1Char('0'))
-                    .arg(month, 2, 10, QLatin1Char('0'))
-                    .arg(day, 2, 10, QLatin1Char('0'));
-        return;
-    }
-    auto digit = [](int value) {
-        return char16_t(u'0' + value % 10);
-    };
-    const char16_t digits[10] = {digit(year / 1000),
-                                 digit(year / 100),
-                                 digit(year / 10),
-                                 digit(year),
-                                 u'-',
-                                 digit(month / 10),
-                                 digit(month),
-                                 u'-',
-                                 digit(day / 10),
-                                 digit(day)};
-    text.append(QStringView(digits, 10));
 }
 
 } // namespace
 
-BirthRegister parseBirthText(const QByteArray &bytes)
+FileRead readBirthFile(const QString &path)
 {
-    if (!codecAvailable())
-        qFatal("GB18030 text encoding unavailable: cannot read the register");
-
-    BirthRegister reg;
-    QStringDecoder decoder(codecName);
-    for (const QByteArrayView lineBytes : splitLines(bytes)) {
-        // Each line is read on its own: a character cut short at a line's end is dropped there.
-        decoder.resetState();
-        const QString line = decoder.decode(lineBytes);
-        const auto found = findNameAndDate(line);
-        if (!found)
-            continue;
-        if (const auto date = registerDateFromText(found->dateText))
-            reg.set(found->name.toString(), *date);
-    }
-    return reg;
-}
-
-QByteArray formatBirthText(const BirthRegister &reg)
-{
-    if (!codecAvailable())
-        qFatal("GB18030 text encoding unavailable: cannot write the register");
-
-    const QStringList names = reg.names();
-    QString text;
-    text.reserve(names.size() * 20);
-    for (const QString &name : names) {
-        const QDate date = reg.date(name);
-        // A line without a valid date could never be read back.
-        if (name.isEmpty() || !date.isValid())
-            continue;
-        appendName(text, name);
-        text += u'\t';
-        appendDateText(text, date);
-        text += u"\r\n";
-    }
-    QStringEncoder encoder(codecName);
-    return encoder.encode(text);
-}
-
-BirthFileRead readBirthFile(const QString &path)
-{
-    BirthFileRead result;
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir()) {
-        result.status = BirthFileRead::Missing;
+    FileRead result;
+    const QByteArray nativePath = QFile::encodeName(path);
+    const PathState state = examine(nativePath);
+    result.status = FileRead::Unreadable;
+    switch (state.kind) {
+    case PathState::Nothing:
+    case PathState::Folder:
+        result.status = FileRead::Missing;
         return result;
-    }
-    result.status = BirthFileRead::Unreadable;
-    if (!info.isFile()) {
+    case PathState::ForeignLink:
+        result.problem = {FileProblem::ForeignLink, FileProblem::Read};
+        return result;
+    case PathState::Other:
         // A pipe or device could block the start or never end.
-        result.error = QStringLiteral("Not an ordinary file");
+        result.problem = {FileProblem::NotAFile, FileProblem::Read};
+        return result;
+    case PathState::Failed:
+        result.problem = systemError(FileProblem::Read, state.error);
+        return result;
+    case PathState::File:
+        break;
+    }
+    if (state.info.st_size > maxBirthFileBytes) {
+        result.problem = {FileProblem::TooLarge, FileProblem::Read};
         return result;
     }
-    if (!codecAvailable()) {
-        result.error = codecMissingReason();
+
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        result.problem = systemError(FileProblem::Read, errno);
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    struct stat opened = {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        // Swapped for something else between the look and the open.
+        ::close(fd);
+        result.problem = {FileProblem::NotAFile, FileProblem::Read};
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
+    result.bytes.reserve(qsizetype(opened.st_size));
+    const std::optional<int> failure = readAll(fd, maxBirthFileBytes, result.bytes);
+    ::close(fd);
+    if (failure) {
+        result.problem = systemError(FileProblem::Read, *failure);
+        result.bytes.clear();
         return result;
     }
-    result.status = BirthFileRead::Read;
-    result.entries = parseBirthText(bytes);
+    if (result.bytes.size() > maxBirthFileBytes) {
+        result.problem = {FileProblem::TooLarge, FileProblem::Read};
+        result.bytes.clear();
+        return result;
+    }
+    result.status = FileRead::Read;
     return result;
 }
 
-std::optional<QString> writeBirthFile(const QString &path, const BirthRegister &reg)
+std::optional<FileProblem> writeBirthFile(const QString &path, const QByteArray &bytes)
 {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("A folder of that name is in the way");
-    if (!codecAvailable())
-        return codecMissingReason();
-
-    const QByteArray bytes = formatBirthText(reg);
-    // QSaveFile writes beside the file and renames over it only when everything went well.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    const PathState state = examine(QFile::encodeName(path));
+    switch (state.kind) {
+    case PathState::Folder:
+        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
+    case PathState::Other:
+        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
+    case PathState::ForeignLink:
+        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
+    case PathState::Failed:
+        return systemError(FileProblem::Write, state.error);
+    case PathState::Nothing:
+    case PathState::File:
+        break;
     }
+
+    // QSaveFile writes beside the file and renames over it only when everything went well; an
+    // existing file's permissions carry over, and a link (the user's own) keeps leading to it.
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return systemError(FileProblem::Write, errno);
+    if (state.kind == PathState::Nothing &&
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const int error = errno;
+        file.cancelWriting();
+        return systemError(FileProblem::Write, error);
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
+        file.cancelWriting();
+        return systemError(FileProblem::Write, error);
+    }
+    errno = 0;
     if (!file.commit())
-        return file.errorString();
+        return systemError(FileProblem::Write, errno);
     return std::nullopt;
+}
+
+std::optional<FileProblem> prepareBirthFolder(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        errno = 0;
+        if (!QDir().mkpath(folder))
+            return systemError(FileProblem::CreateFolder, errno);
+    }
+    const PathState state = examine(QFile::encodeName(path));
+    switch (state.kind) {
+    case PathState::Folder:
+        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
+    case PathState::Other:
+        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
+    case PathState::ForeignLink:
+        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
+    case PathState::Failed:
+        return systemError(FileProblem::Write, state.error);
+    case PathState::File:
+        if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+            return systemError(FileProblem::Write, errno);
+        break;
+    case PathState::Nothing:
+        break;
+    }
+    // The new file is made in the folder and renamed over the old one.
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return systemError(FileProblem::Write, errno);
+    return std::nullopt;
+}
+
+Backup keepBackup(const QString &path, const QByteArray &bytes)
+{
+    constexpr int attempts = 100;
+    for (int n = 0; n < attempts; ++n) {
+        const QString candidate =
+            n == 0 ? path + QStringLiteral(".bak") : path + QStringLiteral(".bak.%1").arg(n);
+        const FileRead existing = readBirthFile(candidate);
+        if (existing.status == FileRead::Read && existing.bytes == bytes)
+            return {candidate, std::nullopt};
+        if (existing.status != FileRead::Missing || QFileInfo(candidate).isDir())
+            continue;
+        // NewOnly: never write over a file (or through a link) that appeared meanwhile.
+        QFile file(candidate);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                       QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+            if (errno == EEXIST)
+                continue;
+            return {{}, systemError(FileProblem::Backup, errno)};
+        }
+        if (file.write(bytes) != bytes.size() || !file.flush()) {
+            const int error = errno;
+            file.close();
+            QFile::remove(candidate);
+            return {{}, systemError(FileProblem::Backup, error)};
+        }
+        return {candidate, std::nullopt};
+    }
+    return {{}, systemError(FileProblem::Backup, EEXIST)};
 }
 
 QString defaultBirthFilePath()
@@ -251,10 +249,8 @@ QString defaultBirthFilePath()
     const QString programDir = QCoreApplication::applicationDirPath();
     if (QFileInfo(programDir).isWritable())
         return QDir(programDir).filePath(fileName);
-
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dataDir);
-    return QDir(dataDir).filePath(fileName);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(fileName);
 }
 
 } // namespace cyclara

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "register/birthregister.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -9,38 +7,64 @@
 
 namespace cyclara {
 
-// "birth.ini": one person per line, name, TAB, yyyy-MM-dd, CR LF, in GB18030 (which is GBK for
-// every character GBK has, so older files read and write byte for byte the same).
+// The register file on disk, as bytes: reading, checking, writing and backing up "birth.ini".
 
-// Reads register text. A line gives a person when it holds a white-space-free word, white space
-// and a valid date text (see registerDateFromText); the first such word and date of the line
-// count, anything after them is ignored. Lines end at CR LF, CR or LF. A name on several lines
-// keeps the place of its first line and the date of its last.
-BirthRegister parseBirthText(const QByteArray &bytes);
-
-// One line per non-empty name, in register order; an empty register gives no bytes at all. A CR or
-// LF inside a name is written as a blank, so that no name can break its line or make another.
-QByteArray formatBirthText(const BirthRegister &reg);
-
-struct BirthFileRead {
-    enum Status {
-        Read,       // entries hold the file's register (possibly empty)
-        Missing,    // no file, or a directory of that name: an empty register
-        Unreadable, // a file is there but could not be read; error says why
+// Why the register file could not be read, written or prepared. The window says it in words.
+struct FileProblem {
+    enum Kind {
+        SystemError,    // a system call failed; `error` holds its errno (0 when unknown)
+        FolderInTheWay, // a folder has the register's name
+        NotAFile,       // a pipe, device or socket has the register's name
+        TooLarge,       // bigger than maxBirthFileBytes: not a register of names
+        ForeignLink,    // a symbolic link owned neither by the user nor by root
+        Busy,           // another copy of the program is saving it right now
     };
-    Status status = Missing;
-    BirthRegister entries;
-    QString error;
+    enum Action { Read, Write, CreateFolder, Backup };
+
+    Kind kind = SystemError;
+    Action action = Read;
+    int error = 0;
+
+    friend bool operator==(const FileProblem &, const FileProblem &) = default;
 };
 
-BirthFileRead readBirthFile(const QString &path);
+// A register of even a million people is a fraction of this; anything bigger is not a register.
+inline constexpr qint64 maxBirthFileBytes = 16 * 1024 * 1024;
 
-// Replaces the file as a whole: after any failure the previous file is left as it was.
-// Returns the reason of a failure, nothing on success.
-std::optional<QString> writeBirthFile(const QString &path, const BirthRegister &reg);
+struct FileRead {
+    enum Status {
+        Read,       // bytes hold the whole file (possibly empty)
+        Missing,    // no file, or a folder of that name: an empty register
+        Unreadable, // something is there that must not be read or overwritten; see problem
+    };
+    Status status = Missing;
+    QByteArray bytes;
+    FileProblem problem;
+};
+
+// Reads the whole file. A symbolic link is followed only when the user or root owns it (in a
+// folder that others may write to, a planted link could point at any of the user's files).
+FileRead readBirthFile(const QString &path);
+
+// Replaces the file as a whole (write beside it, then rename): after any failure the previous
+// file is left as it was. A new file is readable by its owner only; an existing one keeps its
+// permissions.
+std::optional<FileProblem> writeBirthFile(const QString &path, const QByteArray &bytes);
+
+// Creates the register's folder when needed and checks that the file could be written there.
+std::optional<FileProblem> prepareBirthFolder(const QString &path);
+
+struct Backup {
+    QString path;                       // where the bytes are kept, when kept
+    std::optional<FileProblem> problem; // why they could not be kept
+};
+
+// Keeps `bytes` beside the file as "birth.ini.bak", or ".bak.1", ".bak.2", ... when an older,
+// different backup is already there; a backup with the same bytes is used as it is.
+Backup keepBackup(const QString &path, const QByteArray &bytes);
 
 // "birth.ini" beside the executable when that folder is writable, otherwise in the user's data
-// folder (created when needed).
+// folder.
 QString defaultBirthFilePath();
 
 } // namespace cyclara

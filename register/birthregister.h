@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +13,11 @@ class QDebug;
 namespace cyclara {
 
 // The people register in memory: name -> birth date, names kept in the order each was first set.
-// Names are compared exactly (case-sensitive, nothing trimmed).
+// Names are compared exactly (case-sensitive, no normalisation: "Wang" and "wang", or a name in
+// composed and decomposed Unicode, are different people).
+//
+// It also remembers which names were set or removed since forgetEdits(), so that a save can merge
+// this session's changes into a file that another copy of the program changed meanwhile.
 class BirthRegister {
 public:
     bool contains(const QString &name) const { return m_dates.contains(name); }
@@ -23,11 +28,26 @@ public:
     }
     // A new name is appended; an existing name takes the new date and keeps its place.
     void set(const QString &name, const QDate &date);
+    // Removes a name; nothing happens when it is not there.
+    void remove(const QString &name);
+    // Gives a person a new name in the same place. Refused (false) when `from` is not there or
+    // `to` already is.
+    bool rename(const QString &from, const QString &to);
+
     QStringList names() const { return m_names; }
     qsizetype size() const { return m_names.size(); }
     bool isEmpty() const { return m_names.isEmpty(); }
 
-    friend bool operator==(const BirthRegister &, const BirthRegister &) = default;
+    // Names set (added or given a date) and names removed since the last forgetEdits().
+    const QSet<QString> &editedNames() const { return m_edited; }
+    const QSet<QString> &removedNames() const { return m_removed; }
+    void forgetEdits();
+
+    // The same people in the same order; edits are not compared.
+    friend bool operator==(const BirthRegister &a, const BirthRegister &b)
+    {
+        return a.m_names == b.m_names && a.m_dates == b.m_dates;
+    }
 
 private:
     // Qt's string hash is seeded per process against crafted keys; the user's own names need no
@@ -43,6 +63,8 @@ private:
 
     QStringList m_names;
     std::unordered_map<QString, QDate, NameHash> m_dates;
+    QSet<QString> m_edited;
+    QSet<QString> m_removed;
 };
 
 QDebug operator<<(QDebug debug, const BirthRegister &reg);

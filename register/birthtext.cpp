@@ -1,0 +1,275 @@
+#include "register/birthtext.h"
+
+#include "model/datetext.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+
+namespace cyclara {
+
+namespace {
+
+constexpr const char *gb18030 = "GB18030";
+constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
+constexpr QByteArrayView utf16LEBom("\xFF\xFE");
+constexpr QByteArrayView utf16BEBom("\xFE\xFF");
+
+// The file rule's white space: ASCII only, so an ideographic space belongs to the name.
+bool isFileBlank(QChar c)
+{
+    switch (c.unicode()) {
+    case u' ':
+    case u'\t':
+    case u'\r':
+    case u'\n':
+    case u'\f':
+    case u'\v':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool allFileBlank(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), isFileBlank);
+}
+
+// Without Qt's Unicode properties option, \s and \S are the ASCII classes of the file rule.
+const QRegularExpression &lineRule()
+{
+    static const QRegularExpression rule(QStringLiteral("(\\S+)\\s+([0-9-]+)"));
+    return rule;
+}
+
+// Every non-ASCII byte in a pair of two bytes from A1 to FE: the shape of GB2312 text.
+bool isGb2312Shaped(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80)
+            continue;
+        if (lead < 0xA1 || lead == 0xFF || i + 1 == bytes.size())
+            return false;
+        const auto trail = static_cast<unsigned char>(bytes[++i]);
+        if (trail < 0xA1 || trail == 0xFF)
+            return false;
+    }
+    return true;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+}
+
+// Valid when it decodes without loss: anything invalid would come back as U+FFFD.
+bool isValidUtf8(QByteArrayView bytes)
+{
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+QStringDecoder decoderFor(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom:
+        return QStringDecoder(QStringDecoder::Utf8);
+    case TextEncoding::Utf16LE:
+        return QStringDecoder(QStringDecoder::Utf16LE);
+    case TextEncoding::Utf16BE:
+        return QStringDecoder(QStringDecoder::Utf16BE);
+    case TextEncoding::Gb18030:
+        break;
+    }
+    return QStringDecoder(gb18030);
+}
+
+QStringEncoder encoderFor(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom:
+        return QStringEncoder(QStringEncoder::Utf8);
+    case TextEncoding::Utf16LE:
+        return QStringEncoder(QStringEncoder::Utf16LE);
+    case TextEncoding::Utf16BE:
+        return QStringEncoder(QStringEncoder::Utf16BE);
+    case TextEncoding::Gb18030:
+        break;
+    }
+    return QStringEncoder(gb18030);
+}
+
+// Whether decoding lost something: encoding the text again does not give the bytes back. (Qt's
+// decoders do not all report bytes that are no character: some drop them, most put U+FFFD.)
+bool decodedWithLoss(const QString &text, QByteArrayView bytes, TextEncoding encoding)
+{
+    return QByteArray(encoderFor(encoding).encode(text)) != bytes;
+}
+
+QByteArrayView byteOrderMark(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8WithBom:
+        return utf8Bom;
+    case TextEncoding::Utf16LE:
+        return utf16LEBom;
+    case TextEncoding::Utf16BE:
+        return utf16BEBom;
+    case TextEncoding::Gb18030:
+    case TextEncoding::Utf8:
+        break;
+    }
+    return {};
+}
+
+// Lines end at CR LF, CR or LF; a final line end makes no extra line.
+template <typename View, typename Char> QList<View> splitLines(View text, Char cr, Char lf)
+{
+    QList<View> lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] != cr && text[i] != lf)
+            continue;
+        lines.append(text.sliced(start, i - start));
+        if (text[i] == cr && i + 1 < n && text[i + 1] == lf)
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.sliced(start));
+    return lines;
+}
+
+class TextReader {
+public:
+    explicit TextReader(RegisterText &result)
+        : m_result(result)
+    {
+    }
+
+    // A line with bytes that are no character gives nobody: its name could only be guessed, and
+    // different broken names would become one.
+    void readLine(const QString &line, bool broken)
+    {
+        if (broken) {
+            m_result.lossy = true;
+            return;
+        }
+        const QRegularExpressionMatch found = lineRule().match(line);
+        if (!found.hasMatch()) {
+            m_result.lossy = m_result.lossy || !allFileBlank(line);
+            return;
+        }
+        const auto date = registerDateFromText(found.capturedView(2));
+        if (!date) {
+            m_result.lossy = true;
+            return;
+        }
+        if (!allFileBlank(QStringView(line).first(found.capturedStart(0))) ||
+            !allFileBlank(QStringView(line).sliced(found.capturedEnd(0))))
+            m_result.lossy = true;
+        const QString name = found.captured(1);
+        BirthRegister &people = m_result.people;
+        if (people.contains(name) && people.date(name) != *date)
+            m_result.lossy = true;
+        people.set(name, *date);
+    }
+
+private:
+    RegisterText &m_result;
+};
+
+} // namespace
+
+TextEncoding detectEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith(utf8Bom))
+        return TextEncoding::Utf8WithBom;
+    if (bytes.startsWith(utf16LEBom))
+        return TextEncoding::Utf16LE;
+    if (bytes.startsWith(utf16BEBom))
+        return TextEncoding::Utf16BE;
+    if (!isAscii(bytes) && isValidUtf8(bytes) && !isGb2312Shaped(bytes))
+        return TextEncoding::Utf8;
+    return TextEncoding::Gb18030;
+}
+
+RegisterText parseBirthText(QByteArrayView bytes)
+{
+    RegisterText result;
+    result.encoding = detectEncoding(bytes);
+    TextReader reader(result);
+    QStringDecoder decoder = decoderFor(result.encoding);
+    if (!decoder.isValid())
+        qFatal("Cyclara: the %s text encoding is not available", decoder.name());
+
+    if (result.encoding == TextEncoding::Gb18030) {
+        // CR and LF bytes never occur inside a GB18030 character, so the bytes are split into lines
+        // first: a broken character then spoils only its own line.
+        for (const QByteArrayView lineBytes : splitLines(bytes, '\r', '\n')) {
+            decoder.resetState();
+            const QString line = decoder.decode(lineBytes);
+            reader.readLine(line, !isAscii(lineBytes) &&
+                                      decodedWithLoss(line, lineBytes, result.encoding));
+        }
+    } else {
+        const QByteArrayView body = bytes.sliced(byteOrderMark(result.encoding).size());
+        const QString text = decoder.decode(body);
+        const bool broken = decodedWithLoss(text, body, result.encoding);
+        result.lossy = result.lossy || broken;
+        for (const QStringView line : splitLines(QStringView(text), u'\r', u'\n'))
+            reader.readLine(line.toString(), broken && line.contains(QChar::ReplacementCharacter));
+    }
+    result.people.forgetEdits();
+    return result;
+}
+
+QByteArray formatBirthText(const BirthRegister &reg, TextEncoding encoding)
+{
+    const QStringList names = reg.names();
+    QString text;
+    text.reserve(names.size() * 20);
+    for (const QString &name : names) {
+        const QDate date = reg.date(name);
+        // A line without a valid date could never be read back.
+        if (name.isEmpty() || !date.isValid())
+            continue;
+        for (const QChar c : name)
+            text += (c == u'\r' || c == u'\n') ? QChar(u' ') : c;
+        text += u'\t';
+        text += date.toString(u"yyyy-MM-dd");
+        text += u"\r\n";
+    }
+    if (text.isEmpty())
+        return {};
+
+    QStringEncoder encoder = encoderFor(encoding);
+    if (!encoder.isValid())
+        qFatal("Cyclara: the %s text encoding is not available", encoder.name());
+    const QByteArray bytes =
+        byteOrderMark(encoding).toByteArray() + QByteArray(encoder.encode(text));
+    if (detectEncoding(bytes) == encoding)
+        return bytes;
+    // Rare names can make GBK bytes that are also valid UTF-8 (or UTF-8 bytes shaped like GB2312);
+    // the next start would read them as the other encoding. A byte-order mark settles it.
+    return utf8Bom.toByteArray() + text.toUtf8();
+}
+
+QString trimmedName(QStringView typed)
+{
+    return typed.trimmed().toString();
+}
+
+bool nameReadsBack(QStringView name)
+{
+    return std::none_of(name.begin(), name.end(), isFileBlank);
+}
+
+} // namespace cyclara
