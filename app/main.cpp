@@ -12,7 +12,11 @@ int main(int argc, char *argv[])
     cyclara::setUpApplication(app, qtTranslator);
 
     cyclara::frmBiorhythm window;
-    cyclara::TerminationSignals closeOnTermination(&window);
+    cyclara::TerminationSignals termination;
+    QObject::connect(&termination, &cyclara::TerminationSignals::requested, &window,
+                     &cyclara::frmBiorhythm::closeUnattended);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A register that could not be saved is a failure, also for whoever started the program.
+    return window.registerWasSaved() ? status : 1;
 }

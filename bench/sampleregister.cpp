@@ -19,14 +19,14 @@ BirthRegister sampleRegister(int count)
     const QDate firstBirth(1926, 1, 1);
     const auto g = qsizetype(givenChars.size());
     for (int i = 0; i < count; ++i) {
-        // Surname, one given character, and a second one from the thousands on: every i its own
-        // name for up to 20 * g * (g + 1) people.
-        QString name;
-        name += surnames[i % surnames.size()];
-        name += givenChars[(i / surnames.size()) % g];
-        const qsizetype third = i / (surnames.size() * g);
-        if (third > 0)
-            name += givenChars[(third - 1) % g];
+        // A surname, then the rest of i written in base g with the given-name characters as its
+        // digits: every i its own name.
+        QString name = surnames[i % surnames.size()];
+        qsizetype rest = i / surnames.size();
+        do {
+            name += givenChars[rest % g];
+            rest /= g;
+        } while (rest > 0);
         reg.set(name, firstBirth.addDays((i * 7919LL) % 36500));
     }
     return reg;

@@ -4,7 +4,7 @@
 
 namespace cyclara::bench {
 
-// `count` different two- and three-character Chinese names with birth dates spread over a
+// `count` different Chinese names of two to four characters with birth dates spread over a
 // century, as a register that has been in use for a long time would hold them.
 BirthRegister sampleRegister(int count);
 

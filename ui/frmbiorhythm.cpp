@@ -8,9 +8,13 @@
 #include "model/daytable.h"
 #include "model/twips.h"
 #include "register/birthfile.h"
+#include "register/birthtext.h"
 #include "register/datepickers.h"
+#include "register/registerstore.h"
 #include "ui/dlgbiohelp.h"
 #include "ui/homepage.h"
+#include "ui/namelistediting.h"
+#include "ui/registermessages.h"
 #include "ui/twipsplacement.h"
 #include "ui/windowcontrols.h"
 #include "ui/windowlayout.h"
@@ -21,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -30,6 +35,7 @@
 #include <QShortcut>
 
 #include <cmath>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -181,6 +187,7 @@ void frmBiorhythm::connectControls()
     connect(cmdHelp, &QPushButton::clicked, this, &frmBiorhythm::onCmdHelpClicked);
     connect(cboDays, &QComboBox::activated, this, &frmBiorhythm::onCboDaysClicked);
     connect(cboName, &QComboBox::activated, this, &frmBiorhythm::onCboNameClicked);
+    new NameListEditing(cboName, dicBirth, services, this);
     for (int i = 0; i < int(optType.size()); ++i)
         connect(optType[i], &QRadioButton::clicked, this, [this, i] { onOptTypeClicked(i); });
     for (int s = 1; s <= seriesCount; ++s)
@@ -231,31 +238,45 @@ void frmBiorhythm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void frmBiorhythm::closeUnattended()
+{
+    unattended = true;
+    close();
+}
+
 void frmBiorhythm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (pendingRefusal) {
-        // Report once the window is on screen, so the message has a window to belong to.
+    if (!whenShown.isEmpty()) {
+        // Reported once the window is on screen, so that each message has a window to belong to.
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (const auto refusal = std::exchange(pendingRefusal, {}))
-                    refusal();
+                for (const auto &report : std::exchange(whenShown, {}))
+                    report();
             },
             Qt::QueuedConnection);
     }
 }
 
+void frmBiorhythm::reportWhenShown(QMessageBox::Icon icon, const QString &message)
+{
+    whenShown.append([this, icon, message] { services.showMessage(this, icon, message); });
+}
+
 void frmBiorhythm::LoadBirthList(const QString &path)
 {
-    BirthFileRead read = readBirthFile(path);
-    if (read.status == BirthFileRead::Unreadable) {
-        birthFileUnreadable = true;
-        services.showMessage(this, QMessageBox::Warning,
-                             u"无法读取姓名登记文件，本次不会改写它：\n%1\n%2"_s.arg(
-                                 QDir::toNativeSeparators(path), read.error));
-    }
-    dicBirth = std::move(read.entries);
+    birthStore = std::make_unique<RegisterStore>(path);
+    RegisterStore::Opened opened = birthStore->open();
+    if (opened.unreadable)
+        reportWhenShown(QMessageBox::Warning, unreadableRegisterMessage(path, *opened.unreadable));
+    else if (opened.notWritable)
+        reportWhenShown(QMessageBox::Warning,
+                        registerNotWritableMessage(path, *opened.notWritable));
+    if (!opened.backupPath.isEmpty())
+        reportWhenShown(QMessageBox::Information, backupKeptMessage(path, opened.backupPath));
+
+    dicBirth = std::move(opened.people);
     cboName->clear();
     cboName->addItems(dicBirth.names());
     if (cboName->count() > 0)
@@ -264,18 +285,35 @@ void frmBiorhythm::LoadBirthList(const QString &path)
 
 void frmBiorhythm::SaveBirthList(const QString &path)
 {
-    const QString shownPath = QDir::toNativeSeparators(path);
-    if (birthFileUnreadable) {
-        if (!dicBirth.isEmpty())
-            services.showMessage(
-                this, QMessageBox::Warning,
-                u"姓名登记文件无法读取，本次记录的姓名没有保存：\n%1"_s.arg(shownPath));
+    const bool changed = !dicBirth.editedNames().isEmpty() || !dicBirth.removedNames().isEmpty();
+    if (!birthStore->maySave()) {
+        registerSaved = !changed;
+        if (changed)
+            tellOrLog(QMessageBox::Warning, unsavedBecauseUnreadableMessage(path));
         return;
     }
-    if (const auto failure = writeBirthFile(path, dicBirth))
-        services.showMessage(
-            this, QMessageBox::Warning,
-            u"无法保存姓名登记文件，原有文件保持不变：\n%1\n%2"_s.arg(shownPath, *failure));
+    while (const auto failure = birthStore->save(dicBirth)) {
+        const QString message = saveFailedMessage(path, *failure, QFileInfo(path).isFile());
+        registerSaved = false;
+        // A close asked for by a signal has nobody to answer: one attempt, then the log.
+        if (unattended) {
+            tellOrLog(QMessageBox::Warning, message);
+            return;
+        }
+        if (services.ask(this, QMessageBox::Warning, message,
+                         QMessageBox::Retry | QMessageBox::Cancel,
+                         QMessageBox::Retry) != QMessageBox::Retry)
+            return;
+    }
+    registerSaved = true;
+}
+
+void frmBiorhythm::tellOrLog(QMessageBox::Icon icon, const QString &message)
+{
+    if (unattended)
+        std::fprintf(stderr, "cyclara: %s\n", message.toLocal8Bit().constData());
+    else
+        services.showMessage(this, icon, message);
 }
 
 void frmBiorhythm::loadDescriptionLines()
@@ -306,6 +344,12 @@ void frmBiorhythm::runQuery()
         refuseQuery(u"查询日期应该在生日之后, 请重新填写."_s, cboYear2);
         return;
     }
+    // A name with blanks inside would read back from the file as its last word only.
+    const QString name = nameToRecord();
+    if (!nameReadsBack(name)) {
+        refuseQuery(nameWithBlanksMessage(), cboName);
+        return;
+    }
     // A refused query changes nothing: the dates are taken only once every check has passed.
     dtBirth = *birth;
     dtQuery = *query;
@@ -320,7 +364,7 @@ void frmBiorhythm::runQuery()
     onChkSeriasClicked(0);
     lblPrompt->setText(u"点击图线(柱), 可以显示该日的生物节律状况."_s);
     ShowDayStatus(0, {});
-    recordPerson();
+    recordPerson(name);
 }
 
 void frmBiorhythm::refuseQuery(const QString &message, QComboBox *focusTarget)
@@ -332,18 +376,24 @@ void frmBiorhythm::refuseQuery(const QString &message, QComboBox *focusTarget)
     if (isVisible())
         refusal();
     else
-        pendingRefusal = refusal;
+        whenShown.append(refusal);
 }
 
-void frmBiorhythm::recordPerson()
+QString frmBiorhythm::nameToRecord() const
 {
-    const QString name = cboName->currentText();
+    // A listed name is taken as listed; a typed one without blanks at its ends.
+    const QString text = cboName->currentText();
+    return dicBirth.contains(text) ? text : trimmedName(text);
+}
+
+void frmBiorhythm::recordPerson(const QString &name)
+{
     if (name.isEmpty())
         return;
-    if (!dicBirth.contains(name)) {
+    if (!dicBirth.contains(name))
         cboName->addItem(name);
+    if (cboName->currentText() != name)
         cboName->setEditText(name);
-    }
     dicBirth.set(name, dtBirth);
 }
 

@@ -19,6 +19,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -31,6 +33,7 @@ class QShortcut;
 namespace cyclara {
 
 class CycleChart;
+class RegisterStore;
 
 class frmBiorhythm : public QWidget {
     Q_OBJECT
@@ -41,6 +44,11 @@ public:
     void ShowDayStatus(qint16 row, QString label);
 
     const BirthRegister &birthRegister() const { return dicBirth; }
+    // Whether the last close wrote the register (or had nothing to write).
+    bool registerWasSaved() const { return registerSaved; }
+    // Closes the window for a signal (SIGTERM and the like): nothing is asked, and a register
+    // that cannot be saved is reported on standard error.
+    void closeUnattended();
     QString birthFilePath() const { return sBirthFile; }
     dlgBioHelp *helpWindow() const { return helpDialog; }
 
@@ -79,7 +87,10 @@ private:
 
     void runQuery();
     void refuseQuery(const QString &message, QComboBox *focusTarget);
-    void recordPerson();
+    QString nameToRecord() const;
+    void recordPerson(const QString &name);
+    void reportWhenShown(QMessageBox::Icon icon, const QString &message);
+    void tellOrLog(QMessageBox::Icon icon, const QString &message);
     void pickListItem(QComboBox *picker, int index);
 
     void layOutWindow();
@@ -104,10 +115,12 @@ private:
     BirthRegister dicBirth;
     QString sBirthFile;
     QStringList sDescLines;
-    // The register file exists but could not be read: this session must not overwrite it.
-    bool birthFileUnreadable = false;
-    // A query refused before the window was first shown reports once it is on screen.
-    std::function<void()> pendingRefusal;
+    std::unique_ptr<RegisterStore> birthStore;
+    bool registerSaved = true;
+    bool unattended = false;
+    // What happened before the window was first shown (a refused query, a register that could
+    // not be read) is reported once it is on screen.
+    QList<std::function<void()>> whenShown;
     QPointer<dlgBioHelp> helpDialog;
     QList<QShortcut *> enterShortcuts;
 };

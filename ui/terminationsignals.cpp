@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QWidget>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -32,9 +33,8 @@ void onSignal(int signalNumber)
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QWidget *window, QObject *parent)
+TerminationSignals::TerminationSignals(QObject *parent)
     : QObject(parent)
-    , m_window(window)
 {
     if (signalFd >= 0) {
         qWarning("TerminationSignals: another instance is already listening");
@@ -74,14 +74,12 @@ void TerminationSignals::onSignalArrived()
     char bytes[64];
     while (::read(m_fds[1], bytes, sizeof bytes) > 0) {
     }
-    // An open message box would keep its own event loop running after the window has gone.
     for (int i = 0; i < 8; ++i) {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_window || !modal->close())
+        if (!modal || !modal->close())
             break;
     }
-    if (m_window)
-        m_window->close();
+    emit requested();
 }
 
 } // namespace cyclara

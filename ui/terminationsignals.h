@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
 
 #include <csignal>
 
@@ -10,25 +8,25 @@ class QSocketNotifier;
 
 namespace cyclara {
 
-// Closes a window the normal way when the process is asked to end by SIGTERM, SIGINT or SIGHUP (a
-// `kill`, Ctrl+C in a terminal, the end of the desktop session), so that whatever the window does
-// on closing, such as saving the register, still happens. The signal only leaves a byte in a
-// socket; the window is closed later from the event loop, where that is safe.
+// Turns SIGTERM, SIGINT and SIGHUP (a `kill`, Ctrl+C in a terminal, the end of the desktop
+// session) into a Qt signal, so that the program can close its window the normal way and whatever
+// it does on closing, such as saving the register, still happens. The system signal only leaves a
+// byte in a socket; `requested` is emitted later from the event loop, where that is safe, after
+// any open modal dialog has been closed (its own event loop would keep running otherwise).
 //
 // One instance at a time; the signals' previous handling comes back when it is destroyed.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:
-    explicit TerminationSignals(QWidget *window, QObject *parent = nullptr);
+    explicit TerminationSignals(QObject *parent = nullptr);
     ~TerminationSignals() override;
 
-    // Whether the handlers are in place (false when the socket could not be made).
-    bool isActive() const { return m_notifier != nullptr; }
+signals:
+    void requested();
 
 private:
     void onSignalArrived();
 
-    QPointer<QWidget> m_window;
     int m_fds[2] = {-1, -1};
     QSocketNotifier *m_notifier = nullptr;
     struct sigaction m_previous[3] = {};

@@ -1,13 +1,39 @@
 #include "ui/windowservices.h"
 
 #include <QDesktopServices>
+#include <QInputDialog>
+#include <QLineEdit>
 
 namespace cyclara {
 
+namespace {
+
+const QString caption = QStringLiteral("Cyclara");
+
+} // namespace
+
 void WindowServices::showMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
-    QMessageBox box(icon, QStringLiteral("Cyclara"), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+QMessageBox::StandardButton WindowServices::askQuestion(QWidget *parent, QMessageBox::Icon icon,
+                                                        const QString &text, Buttons buttons,
+                                                        QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, caption, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+std::optional<QString> WindowServices::askForText(QWidget *parent, const QString &label,
+                                                  const QString &text)
+{
+    bool accepted = false;
+    const QString typed =
+        QInputDialog::getText(parent, caption, label, QLineEdit::Normal, text, &accepted);
+    return accepted ? std::optional(typed) : std::nullopt;
 }
 
 bool WindowServices::openInBrowser(const QUrl &url)

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -14,16 +15,33 @@ namespace cyclara {
 // Everything the main window reaches outside itself for. The defaults are the real services;
 // tests hand in their own.
 struct WindowServices {
+    using Buttons = QMessageBox::StandardButtons;
+
     std::function<QDate()> today = &QDate::currentDate;
     // Empty: "birth.ini" beside the program, or in the user's data folder when that is read-only.
     QString birthFilePath;
     // A modal message box captioned "Cyclara" with an OK button.
     std::function<void(QWidget *parent, QMessageBox::Icon icon, const QString &text)> showMessage =
         &showMessageBox;
+    // A modal question captioned "Cyclara" with `buttons`; returns the button chosen (Escape or
+    // closing the box chooses Cancel or No).
+    std::function<QMessageBox::StandardButton(QWidget *parent, QMessageBox::Icon icon,
+                                              const QString &text, Buttons buttons,
+                                              QMessageBox::StandardButton defaultButton)>
+        ask = &askQuestion;
+    // A modal one-line text prompt captioned "Cyclara"; nothing when the user cancels.
+    std::function<std::optional<QString>(QWidget *parent, const QString &label,
+                                         const QString &text)>
+        askText = &askForText;
     // Opens an address in the user's web browser without waiting for it.
     std::function<bool(const QUrl &url)> openUrl = &openInBrowser;
 
     static void showMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text);
+    static QMessageBox::StandardButton askQuestion(QWidget *parent, QMessageBox::Icon icon,
+                                                   const QString &text, Buttons buttons,
+                                                   QMessageBox::StandardButton defaultButton);
+    static std::optional<QString> askForText(QWidget *parent, const QString &label,
+                                             const QString &text);
     static bool openInBrowser(const QUrl &url);
 };
 

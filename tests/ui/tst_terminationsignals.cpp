@@ -39,7 +39,9 @@ void tst_TerminationSignals::signalClosesWindowAndSavesRegister()
     {
         WindowFixture fixture;
         frmBiorhythm &w = fixture.open(true);
-        TerminationSignals closer(&w);
+        TerminationSignals termination;
+        QObject::connect(&termination, &TerminationSignals::requested, &w,
+                         &frmBiorhythm::closeUnattended);
         w.cboName->setEditText(u"王五"_s);
         w.cmdGo->click();
         QVERIFY(fixture.registerBytes().isEmpty());

@@ -16,7 +16,10 @@
 #include <QTest>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace cyclara::test {
 
@@ -33,7 +36,8 @@ struct WindowFixture {
         }
     }
 
-    frmBiorhythm &open(bool shown = false)
+    // Services that record what the window says and asks, and answer as the test set up.
+    WindowServices services()
     {
         WindowServices services;
         services.today = [this] {
@@ -44,18 +48,38 @@ struct WindowFixture {
             messages << text;
             icons << icon;
         };
+        services.ask = [this](QWidget *, QMessageBox::Icon, const QString &text,
+                              WindowServices::Buttons, QMessageBox::StandardButton) {
+            questions << text;
+            if (beforeAnswer)
+                std::exchange(beforeAnswer, {})();
+            return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
+        };
+        services.askText = [this](QWidget *, const QString &label, const QString &) {
+            prompts << label;
+            return std::exchange(typedAnswer, std::nullopt);
+        };
         services.openUrl = [this](const QUrl &url) {
             openedUrls << url;
             return browserWorks;
         };
-        window = std::make_unique<frmBiorhythm>(services);
-        if (shown) {
-            window->show();
-            window->activateWindow();
-            if (!QTest::qWaitForWindowActive(window.get()))
-                qWarning("the main window did not become active");
-        }
+        return services;
+    }
+
+    frmBiorhythm &open(bool shown = false)
+    {
+        window = std::make_unique<frmBiorhythm>(services());
+        if (shown)
+            showAndActivate(window.get());
         return *window;
+    }
+
+    static void showAndActivate(QWidget *w)
+    {
+        w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w))
+            qWarning("the main window did not become active");
     }
 
     QString registerPath() const { return dir.filePath(QStringLiteral("birth.ini")); }
@@ -71,6 +95,14 @@ struct WindowFixture {
     QStringList messages;
     QList<QMessageBox::Icon> icons;
     QList<QUrl> openedUrls;
+    // Questions asked, answered in turn from `answers` (Cancel when it runs out); `beforeAnswer`
+    // runs once, at the next question, as if the user did something before answering.
+    QStringList questions;
+    QList<QMessageBox::StandardButton> answers;
+    std::function<void()> beforeAnswer;
+    // Text prompts shown, answered once with `typedAnswer` (nothing: cancelled).
+    QStringList prompts;
+    std::optional<QString> typedAnswer;
     bool browserWorks = true;
     std::unique_ptr<frmBiorhythm> window;
 };

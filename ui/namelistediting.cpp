@@ -1,0 +1,120 @@
+#include "ui/namelistediting.h"
+
+#include "register/birthregister.h"
+#include "register/birthtext.h"
+#include "ui/windowservices.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace cyclara {
+
+QString nameWithBlanksMessage()
+{
+    return QStringLiteral("姓名中不能含有空格, 请重新填写");
+}
+
+NameListEditing::NameListEditing(QComboBox *cboName, BirthRegister &dicBirth,
+                                 const WindowServices &services, QWidget *window)
+    : QObject(window)
+    , m_cboName(cboName)
+    , m_dicBirth(dicBirth)
+    , m_services(services)
+    , m_window(window)
+{
+    for (QWidget *on :
+         {static_cast<QWidget *>(cboName), static_cast<QWidget *>(cboName->lineEdit())}) {
+        on->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(on, &QWidget::customContextMenuRequested, this,
+                [this, on](QPoint at) { showMenu(on, at); });
+    }
+    cboName->view()->installEventFilter(this);
+}
+
+// The field's own editing actions, then the two for the person whose name the field shows.
+void NameListEditing::showMenu(QWidget *on, QPoint at)
+{
+    QMenu *menu = m_cboName->lineEdit()->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    const QString name = m_cboName->currentText();
+    const bool registered = m_dicBirth.contains(name);
+    QAction *remove =
+        menu->addAction(QStringLiteral("删除此人"), this, [this, name] { removePerson(name); });
+    QAction *rename =
+        menu->addAction(QStringLiteral("重命名…"), this, [this, name] { renamePerson(name); });
+    remove->setEnabled(registered);
+    rename->setEnabled(registered);
+    menu->popup(on->mapToGlobal(at));
+}
+
+bool NameListEditing::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_cboName->view() && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ShiftModifier) {
+            const QString name = m_cboName->view()->currentIndex().data().toString();
+            if (m_dicBirth.contains(name)) {
+                m_cboName->hidePopup();
+                removePerson(name);
+            }
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int NameListEditing::listIndex(const QString &name) const
+{
+    return m_cboName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void NameListEditing::removePerson(const QString &name)
+{
+    if (!m_dicBirth.contains(name))
+        return;
+    const auto answer = m_services.ask(m_window, QMessageBox::Question,
+                                       QStringLiteral("要从姓名登记中删除“%1”吗？").arg(name),
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    m_dicBirth.remove(name);
+    // Taking the shown item out of the list would show the next person's name without picking
+    // them, so the field keeps what it showed, or nothing when that was the person removed.
+    const QString shown = m_cboName->currentText();
+    m_cboName->removeItem(listIndex(name));
+    m_cboName->setCurrentIndex(-1);
+    m_cboName->setEditText(shown == name ? QString() : shown);
+}
+
+void NameListEditing::renamePerson(const QString &name)
+{
+    if (!m_dicBirth.contains(name))
+        return;
+    const std::optional<QString> typed =
+        m_services.askText(m_window, QStringLiteral("“%1”的新姓名：").arg(name), name);
+    if (!typed)
+        return;
+    const QString newName = trimmedName(*typed);
+    if (newName.isEmpty() || newName == name)
+        return;
+    if (!nameReadsBack(newName)) {
+        m_services.showMessage(m_window, QMessageBox::Information, nameWithBlanksMessage());
+        return;
+    }
+    if (m_dicBirth.contains(newName)) {
+        m_services.showMessage(m_window, QMessageBox::Information,
+                               QStringLiteral("“%1”已经登记过了, 请换一个姓名").arg(newName));
+        return;
+    }
+    m_dicBirth.rename(name, newName);
+    // Changing a list item's text can put it into the field; the field keeps what it showed.
+    const QString shown = m_cboName->currentText();
+    m_cboName->setItemText(listIndex(name), newName);
+    m_cboName->setEditText(shown == name ? newName : shown);
+}
+
+} // namespace cyclara

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class QComboBox;
+class QWidget;
+
+namespace cyclara {
+
+class BirthRegister;
+struct WindowServices;
+
+// Removing and renaming people without editing the file: a context menu on the name picker
+// (删除此人, 重命名…), and Shift+Delete on the highlighted item of its open list. Changes go to the
+// register in memory and to the list; the file gets them at close like any other change.
+class NameListEditing : public QObject {
+    Q_OBJECT
+public:
+    NameListEditing(QComboBox *cboName, BirthRegister &dicBirth, const WindowServices &services,
+                    QWidget *window);
+
+    void removePerson(const QString &name);
+    void renamePerson(const QString &name);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showMenu(QWidget *on, QPoint at);
+    int listIndex(const QString &name) const;
+
+    QComboBox *m_cboName;
+    BirthRegister &m_dicBirth;
+    const WindowServices &m_services;
+    QWidget *m_window;
+};
+
+// Refusal of a name the register could not read back.
+QString nameWithBlanksMessage();
+
+} // namespace cyclara

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "register/birthfile.h"
+
+#include <QString>
+
+namespace cyclara {
+
+// What the window tells the user about the register file, wholly in the interface's language.
+// Paths are shown as the system writes them.
+
+// Why a file operation failed, as the user reads it.
+QString fileProblemReason(const FileProblem &problem);
+
+// At start: the file could not be read (or a lossy read could not be backed up); this session
+// will not write it.
+QString unreadableRegisterMessage(const QString &path, const FileProblem &problem);
+// At start: something of the file would not survive a rewrite; its bytes were kept.
+QString backupKeptMessage(const QString &path, const QString &backupPath);
+// At start: saving at close would fail.
+QString registerNotWritableMessage(const QString &path, const FileProblem &problem);
+// At close: the names of this session cannot be saved into a file that could not be read.
+QString unsavedBecauseUnreadableMessage(const QString &path);
+// At close: the save failed; offers Retry and Cancel. `fileExists`: whether an old file stays.
+QString saveFailedMessage(const QString &path, const FileProblem &problem, bool fileExists);
+
+} // namespace cyclara
