@@ -1,135 +1,73 @@
 #include "chart/cyclechart.h"
 
-#include "chart/chartgrid.h"
-#include "chart/plotview.h"
-#include "data/fonts.h"
+#include "model/daytablemodel.h"
 #include "model/twips.h"
 
-#include <QVBoxLayout>
-
-#include <limits>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
 
 namespace cyclara {
 
-struct CycleChart::Private {
-    ChartGrid grid;
-    PlotView *view = nullptr;
-};
-
 namespace {
 
-// What the chart shows before it is first given data: five rows by four columns.
-QList<ChartRow> designTimeRows()
-{
-    return {
-        {QStringLiteral("R1"), {20, -35, 60, 15}},  {QStringLiteral("R2"), {45, 10, -20, 75}},
-        {QStringLiteral("R3"), {-60, 80, 35, -10}}, {QStringLiteral("R4"), {90, -55, -80, 40}},
-        {QStringLiteral("R5"), {-25, 65, 50, -90}},
-    };
-}
+constexpr qreal lineReach = 6.0; // how far from a marker's centre a click still takes it
+constexpr qreal barReach = 2.0;  // lets a bar near zero height still be clicked
 
-qint16 toInt16(int value)
+const DayTableModel &noDays()
 {
-    return qint16(std::min(value, int(std::numeric_limits<qint16>::max())));
+    static const DayTableModel empty;
+    return empty;
 }
 
 } // namespace
 
 CycleChart::CycleChart(QWidget *parent)
     : QWidget(parent)
-    , d(std::make_unique<Private>())
 {
+    // The chart fills no background of its own: outside the plot it is see-through, so the title
+    // line beneath it stays readable.
     setFocusPolicy(Qt::NoFocus);
-    setFont(cjkFont(10.5));
-    d->grid.setRows(designTimeRows());
-
-    d->view = new PlotView(d->grid, this);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(d->view);
-
-    connect(d->view, &PlotView::pointClicked, this, &CycleChart::pointSelected);
-    connect(d->view, &PlotView::plotDoubleClicked, this, &CycleChart::plotActivated);
 }
 
-CycleChart::~CycleChart() = default;
-
-void CycleChart::setGrid(const QList<ChartRow> &rows)
+void CycleChart::setModel(const DayTableModel *model)
 {
-    d->grid.setRows(rows);
-    d->view->rowsChanged();
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    if (model) {
+        connect(model, &QAbstractItemModel::modelReset, this, &CycleChart::daysChanged);
+    }
+    invalidateGeometry();
 }
 
-void CycleChart::setColumn(qint16 column)
+int CycleChart::dayCount() const
 {
-    d->grid.setCurrentColumn(column);
-}
-
-qint16 CycleChart::column() const
-{
-    return toInt16(d->grid.currentColumn());
-}
-
-void CycleChart::setColumnLabel(const QString &label)
-{
-    d->grid.setColumnLabel(d->grid.currentColumn(), label);
-    d->view->columnLabelChanged(d->grid.currentColumn());
-}
-
-QString CycleChart::columnLabel() const
-{
-    return d->grid.columnLabel(d->grid.currentColumn());
-}
-
-qint16 CycleChart::rowCount() const
-{
-    return toInt16(d->grid.rowCount());
-}
-
-void CycleChart::setRow(qint16 row)
-{
-    d->grid.setCurrentRow(row);
-}
-
-qint16 CycleChart::row() const
-{
-    return toInt16(d->grid.currentRow());
-}
-
-QString CycleChart::rowLabel() const
-{
-    return d->grid.rowLabel(d->grid.currentRow());
-}
-
-QString CycleChart::currentValueText() const
-{
-    if (!d->grid.hasRow(d->grid.currentRow()) || !d->grid.hasColumn(d->grid.currentColumn()))
-        return QString();
-    return ChartGrid::valueText(d->grid.value(d->grid.currentRow(), d->grid.currentColumn()));
+    return m_model ? m_model->dayCount() : 0;
 }
 
 void CycleChart::setChartType(qint32 type)
 {
-    if (type == BarChart || type == LineChart)
-        d->view->setBarChart(type == BarChart);
-}
-
-qint32 CycleChart::chartType() const
-{
-    return d->view->isBarChart() ? BarChart : LineChart;
+    if ((type != BarChart && type != LineChart) || (type == BarChart) == m_view.bars)
+        return;
+    m_view.bars = type == BarChart;
+    invalidateGeometry();
 }
 
 void CycleChart::setSeriesHidden(int series, bool hidden)
 {
-    if (!d->grid.hasColumn(series) || d->grid.isHidden(series) == hidden)
+    if (series < 1 || series >= int(m_view.hidden.size()) ||
+        m_view.hidden[std::size_t(series)] == hidden)
         return;
-    d->grid.setHidden(series, hidden);
-    d->view->hiddenChanged();
+    m_view.hidden[std::size_t(series)] = hidden;
+    invalidateGeometry();
 }
 
 bool CycleChart::isSeriesHidden(int series) const
 {
-    return d->grid.isHidden(series);
+    return series >= 1 && series < int(m_view.hidden.size()) && m_view.hidden[std::size_t(series)];
 }
 
 bool CycleChart::moveTwips(float left, float top, float width, float height)
@@ -151,12 +89,164 @@ float CycleChart::topTwips() const
     return pixelsToTwips(y());
 }
 
+// A new table with the same day labels (a query for another person, say) draws new series but
+// lays nothing out again.
+void CycleChart::daysChanged()
+{
+    if (!m_geometry || dayLabels() != m_laidOutLabels)
+        m_geometry.reset();
+    update();
+}
+
+QStringList CycleChart::dayLabels() const
+{
+    QStringList labels;
+    if (m_model) {
+        for (const DayRow &day : m_model->days())
+            labels << day.label;
+    }
+    return labels;
+}
+
+void CycleChart::invalidateGeometry()
+{
+    m_geometry.reset();
+    update();
+}
+
+const ChartGeometry &CycleChart::chartGeometry() const
+{
+    if (!m_geometry) {
+        const DayTableModel &days = m_model ? *m_model : noDays();
+        m_laidOutLabels = dayLabels();
+        QStringList legend;
+        for (const int series : m_view.shownSeries())
+            legend << days.headerData(DayTableModel::FirstSeriesColumn + series - 1, Qt::Horizontal)
+                          .toString();
+        m_geometry = layOutChart(rect(), font(), m_laidOutLabels, legend, m_view.bars);
+    }
+    return *m_geometry;
+}
+
+std::optional<QPointF> CycleChart::pointAt(int series, int row) const
+{
+    if (!m_model || !m_model->hasDay(row) || isSeriesHidden(series) || series < 1 || series > 5)
+        return std::nullopt;
+    const ChartGeometry &g = chartGeometry();
+    const double value = m_model->day(row).values[std::size_t(series - 1)];
+    if (!m_view.bars)
+        return QPointF(g.dayCentre(row), g.valueY(value));
+    const QList<int> shown = m_view.shownSeries();
+    return g.barRect(row, int(shown.indexOf(series)), int(shown.size()), value).center();
+}
+
 QPoint CycleChart::pointPosition(int series, int row) const
 {
-    const std::optional<QPointF> position = d->view->pointPosition(series, row);
-    if (!position)
-        return QPoint(-1, -1);
-    return d->view->viewport()->mapTo(this, position->toPoint());
+    const std::optional<QPointF> point = pointAt(series, row - 1);
+    return point ? point->toPoint() : QPoint(-1, -1);
+}
+
+std::optional<CycleChart::Hit> CycleChart::hitAt(QPointF position) const
+{
+    if (!m_model)
+        return std::nullopt;
+    const ChartGeometry &g = chartGeometry();
+    const QList<int> shown = m_view.shownSeries();
+    std::optional<Hit> best;
+    qreal bestDistance = lineReach;
+    for (int place = 0; place < shown.size(); ++place) {
+        const int series = shown[place];
+        for (int row = 0; row < m_model->dayCount(); ++row) {
+            const double value = m_model->day(row).values[std::size_t(series - 1)];
+            if (m_view.bars) {
+                const QRectF bar = g.barRect(row, place, int(shown.size()), value);
+                if (bar.adjusted(0, -barReach, 0, barReach).contains(position))
+                    return Hit{series, row};
+                continue;
+            }
+            // A later series is drawn on top, so on a tie it is the one under the mouse.
+            const qreal distance =
+                QLineF(QPointF(g.dayCentre(row), g.valueY(value)), position).length();
+            if (distance <= bestDistance) {
+                bestDistance = distance;
+                best = Hit{series, row};
+            }
+        }
+    }
+    return best;
+}
+
+void CycleChart::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    paintChart(painter, chartGeometry(), lightChartStyle(palette().color(QPalette::WindowText)),
+               font(), m_model ? *m_model : noDays(), m_view, event->rect());
+}
+
+void CycleChart::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_geometry.reset();
+}
+
+void CycleChart::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        invalidateGeometry();
+}
+
+bool CycleChart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const std::optional<Hit> hit = hitAt(help->pos());
+    if (!hit) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const DayRow &day = m_model->day(hit->row);
+    const QString series =
+        m_model->headerData(DayTableModel::FirstSeriesColumn + hit->series - 1, Qt::Horizontal)
+            .toString();
+    QToolTip::showText(
+        help->globalPos(),
+        QStringLiteral("%1\n%2: %3")
+            .arg(day.label, series, valueText(day.values[std::size_t(hit->series - 1)])),
+        this);
+    return true;
+}
+
+void CycleChart::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed.reset();
+    if (event->button() == Qt::LeftButton)
+        m_pressed = hitAt(event->position());
+    QWidget::mousePressEvent(event);
+}
+
+// A point counts as clicked when the button goes down and comes up on the same point.
+void CycleChart::mouseReleaseEvent(QMouseEvent *event)
+{
+    std::optional<Hit> clicked;
+    if (event->button() == Qt::LeftButton && m_pressed && hitAt(event->position()) == m_pressed)
+        clicked = m_pressed;
+    m_pressed.reset();
+    QWidget::mouseReleaseEvent(event);
+    if (clicked)
+        emit pointSelected(clicked->series, clicked->row + 1);
+}
+
+void CycleChart::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const bool activated = event->button() == Qt::LeftButton &&
+                           chartGeometry().plot.contains(event->position()) &&
+                           !hitAt(event->position());
+    QWidget::mouseDoubleClickEvent(event);
+    if (activated)
+        emit plotActivated();
 }
 
 } // namespace cyclara

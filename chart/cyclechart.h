@@ -1,53 +1,36 @@
 #pragma once
 
-#include <QList>
-#include <QString>
+#include "chart/chartgeometry.h"
+#include "chart/chartpainter.h"
+
+#include <QPointer>
 #include <QWidget>
 
-#include <memory>
+#include <optional>
 
 namespace cyclara {
 
-// One row of the chart's data grid: the day's label and one value per data column.
-struct ChartRow {
-    QString label;
-    QList<double> values;
-};
+class DayTableModel;
 
-// The chart of the main window: a grid of labelled rows (days) by labelled data columns (series),
-// drawn as groups of bars or as one line per column. The window only talks to it through this
-// interface; how it draws is its own business.
+// The chart of the main window: the day table drawn as groups of bars or as one line per series,
+// with the value axis from -100 to 100, the day labels and a legend. Clicking a bar or a line's
+// point selects that day; double-clicking the plot elsewhere activates the plot.
 //
-// Rows and columns count from 1. One cell is current; the read operations work on it.
+// Series count from 1 (智力 .. 绝对均值), days from 1 (the table's first row), as the window's
+// handlers count them.
 class CycleChart : public QWidget {
     Q_OBJECT
 public:
     enum ChartType : qint32 { BarChart = 1, LineChart = 3 };
 
     explicit CycleChart(QWidget *parent = nullptr);
-    ~CycleChart() override;
 
-    // Replaces the whole grid: afterwards rowCount() == rows.size() and the column count is the
-    // length of the first row. Row and column labels, hidden flags and the current cell are
-    // kept where they still exist; new columns are labelled C1, C2, ...
-    void setGrid(const QList<ChartRow> &rows);
-
-    void setColumn(qint16 column);
-    qint16 column() const;
-    void setColumnLabel(const QString &label);
-    QString columnLabel() const;
-
-    qint16 rowCount() const;
-    void setRow(qint16 row);
-    qint16 row() const;
-    QString rowLabel() const;
-
-    // The current cell as text: whole numbers as plain digits ("19", "-43", "0", never "-0"),
-    // other values in the shortest form that reads back to the same double.
-    QString currentValueText() const;
+    // The table to draw; the chart follows its changes. Without one, or with an empty one, the
+    // chart shows an empty plot.
+    void setModel(const DayTableModel *model);
 
     void setChartType(qint32 type);
-    qint32 chartType() const;
+    qint32 chartType() const { return m_view.bars ? BarChart : LineChart; }
 
     void setSeriesHidden(int series, bool hidden);
     bool isSeriesHidden(int series) const;
@@ -58,19 +41,45 @@ public:
     float leftTwips() const;
     float topTwips() const;
 
-    // Where the data point of `series` in `row` is drawn, in this widget's coordinates: the
-    // marker of a line, or the middle of a bar.
+    // Where the data point of `series` on day `row` is drawn: the marker of a line, or the middle
+    // of a bar; (-1, -1) when it is not drawn.
     QPoint pointPosition(int series, int row) const;
 
 signals:
-    // The user clicked a data point (a bar or a line's marker) of any visible series.
+    // The user clicked a data point (a bar or a line's marker) of a shown series.
     void pointSelected(int series, int dataPoint);
     // The user double-clicked the plot anywhere that is not a data point.
     void plotActivated();
 
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
+    struct Hit {
+        int series = 0;
+        int row = 0; // from 0
+        bool operator==(const Hit &) const = default;
+    };
+
+    const ChartGeometry &chartGeometry() const;
+    void invalidateGeometry();
+    void daysChanged();
+    QStringList dayLabels() const;
+    std::optional<QPointF> pointAt(int series, int row) const;
+    std::optional<Hit> hitAt(QPointF position) const;
+    int dayCount() const;
+
+    QPointer<const DayTableModel> m_model;
+    ChartView m_view;
+    mutable std::optional<ChartGeometry> m_geometry;
+    mutable QStringList m_laidOutLabels;
+    std::optional<Hit> m_pressed;
 };
 
 } // namespace cyclara

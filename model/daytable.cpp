@@ -2,6 +2,9 @@
 
 #include "model/dates.h"
 
+#include <QLocale>
+
+#include <cmath>
 #include <vector>
 
 namespace cyclara {
@@ -31,8 +34,10 @@ QList<DayRow> buildDayTable(const QDate &birth, const QDate &query, int span, co
     const QList<SeriesValues> values = seriesValues(birthToQuery - span, 2 * span + 1);
     QList<DayRow> rows;
     rows.reserve(values.size());
-    for (int offset = -span; offset <= span; ++offset)
-        rows.append({RelativeDayLabel(query.addDays(offset), today), values[offset + span]});
+    for (int offset = -span; offset <= span; ++offset) {
+        const QDate date = query.addDays(offset);
+        rows.append({date, RelativeDayLabel(date, today), values[offset + span]});
+    }
     return rows;
 }
 
@@ -41,6 +46,15 @@ bool dayTableInRange(const QDate &query, int span)
     static const QDate first(100, 1, 1);
     static const QDate last(9999, 12, 31);
     return query.isValid() && query.addDays(-span) >= first && query.addDays(span) <= last;
+}
+
+QString valueText(double value)
+{
+    // Doubles hold whole numbers exactly far beyond the cycle range; 'f' with no decimals writes
+    // them digit for digit, and adding 0.0 turns a negative zero into a plain zero.
+    if (std::isfinite(value) && value == std::trunc(value))
+        return QString::number(value + 0.0, 'f', 0);
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 } // namespace cyclara

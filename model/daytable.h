@@ -12,8 +12,10 @@ namespace cyclara {
 
 using SeriesValues = std::array<double, seriesCount>;
 
-// One charted day: its label relative to today and the five series values in series order.
+// One charted day: its date, its label relative to today and the five series values in series
+// order.
 struct DayRow {
+    QDate date;
     QString label;
     SeriesValues values{};
 
@@ -30,5 +32,9 @@ QList<DayRow> buildDayTable(const QDate &birth, const QDate &query, int span, co
 // Whether every day of such a table is a date the program can name and count with
 // (100-01-01 to 9999-12-31).
 bool dayTableInRange(const QDate &query, int span);
+
+// A value as the table shows it: whole numbers as plain digits without a negative zero ("19",
+// "-43", "0"), anything else in the shortest decimal form that reads back to the same double.
+QString valueText(double value);
 
 } // namespace cyclara

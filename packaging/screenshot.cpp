@@ -4,6 +4,7 @@
 // and screenshot-bars.png (the same days as bars). The clock, the register and the clicked day
 // are fixed, so the pictures only change when the windows do. Run on the offscreen platform.
 #include "chart/cyclechart.h"
+#include "model/daytablemodel.h"
 #include "register/birthfile.h"
 #include "register/birthregister.h"
 #include "register/birthtext.h"
@@ -103,7 +104,7 @@ int main(int argc, char *argv[])
     constexpr int span = 7;
     window.cboDays->setCurrentIndex(window.cboDays->findText(QString::number(span)));
     emit window.cboDays->activated(window.cboDays->currentIndex());
-    if (window.MSChart1->rowCount() != 2 * span + 1)
+    if (window.days().dayCount() != 2 * span + 1)
         fail(QStringLiteral("the span of %1 days was not charted").arg(span));
     constexpr int intellectual = 1;
     constexpr int clickedRow = span + 3;
@@ -111,7 +112,7 @@ int main(int argc, char *argv[])
     const QPoint dayPoint = window.MSChart1->pointPosition(intellectual, clickedRow);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       window.MSChart1->mapTo(&window, dayPoint));
-    if (window.MSChart1->row() != clickedRow)
+    if (window.days().currentRow() != clickedRow - 1)
         fail(QStringLiteral("the click on day %1 did not reach the chart").arg(clickedRow));
     save(&window, folder, QStringLiteral("screenshot.png"));
 

@@ -6,6 +6,7 @@
 #include "model/dates.h"
 #include "model/datetext.h"
 #include "model/daytable.h"
+#include "model/daytablemodel.h"
 #include "model/twips.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
@@ -41,58 +42,16 @@ using namespace Qt::StringLiterals;
 
 namespace cyclara {
 
-namespace {
-
-constexpr int faceSize = 32;
-
-// Finds a control by the name it was created with; members of a control array as "name(index)".
-template <typename T> T *control(const QWidget *window, const char *name, int index = -1)
-{
-    QString objectName = QLatin1String(name);
-    if (index >= 0)
-        objectName += QStringLiteral("(%1)").arg(index);
-    auto *found = window->findChild<T *>(objectName);
-    Q_ASSERT_X(found, "frmBiorhythm", name);
-    return found;
-}
-
-// A cell of the chart holds a whole percent; read back as 16 bits for PointVal.
-qint16 cycleValueFromText(const QString &text)
-{
-    const double value = std::nearbyint(text.toDouble());
-    return qint16(qBound(-32768.0, value, 32767.0));
-}
-
-QList<ChartRow> chartRows(const QList<DayRow> &table)
-{
-    QList<ChartRow> rows;
-    rows.reserve(table.size());
-    for (const DayRow &day : table)
-        rows.append({day.label, QList<double>(day.values.begin(), day.values.end())});
-    return rows;
-}
-
-} // namespace
-
 frmBiorhythm::frmBiorhythm(WindowServices windowServices, QWidget *parent)
     : QWidget(parent)
+    , WindowControls(createWindowControls(this))
     , services(std::move(windowServices))
+    , dayTable(new DayTableModel(this))
 {
-    setWindowTitle(QStringLiteral("Cyclara"));
-    setWindowIcon(QIcon(QStringLiteral(":/cyclara.svg")));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setFont(windowFont());
-    resize(twipsToPixels(10995), twipsToPixels(8865));
-
-    createControls(this, windowControlRows());
-    createControls(control<QFrame>(this, "picPrompt"), panelControlRows());
-    findControls();
-    styleControls();
-    loadFacePictures();
-    applyTabOrder(this, windowControlRows() + panelControlRows());
+    dressMainWindow(this);
+    imgSave = facePictures(devicePixelRatioF());
+    MSChart1->setModel(dayTable);
+    lblHome->installEventFilter(this);
     connectControls();
     cboYear1->setFocus();
 
@@ -100,86 +59,6 @@ frmBiorhythm::frmBiorhythm(WindowServices windowServices, QWidget *parent)
 }
 
 frmBiorhythm::~frmBiorhythm() = default;
-
-void frmBiorhythm::findControls()
-{
-    cboYear1 = control<QComboBox>(this, "cboYear1");
-    cboMonth1 = control<QComboBox>(this, "cboMonth1");
-    cboDay1 = control<QComboBox>(this, "cboDay1");
-    cboName = control<QComboBox>(this, "cboName");
-    cboYear2 = control<QComboBox>(this, "cboYear2");
-    cboMonth2 = control<QComboBox>(this, "cboMonth2");
-    cboDay2 = control<QComboBox>(this, "cboDay2");
-    cboDays = control<QComboBox>(this, "cboDays");
-    cmdGo = control<QPushButton>(this, "cmdGo");
-    cmdHelp = control<QPushButton>(this, "cmdHelp");
-    optType = {control<QRadioButton>(this, "optType", 0),
-               control<QRadioButton>(this, "optType", 1)};
-    for (int s = 1; s <= seriesCount; ++s)
-        chkSerias[s] = control<QCheckBox>(this, "chkSerias", s);
-    chkShowExplain = control<QCheckBox>(this, "chkShowExplain");
-    lblHome = control<QLabel>(this, "lblHome");
-    lblPrompt = control<QLabel>(this, "lblPrompt");
-    MSChart1 = control<CycleChart>(this, "MSChart1");
-    picPrompt = control<QFrame>(this, "picPrompt");
-    for (int i = 0; i < int(Label1.size()); ++i)
-        Label1[i] = control<QLabel>(this, "Label1", i);
-    for (int i = 0; i < cycleCount; ++i) {
-        Image1[i] = control<QLabel>(this, "Image1", i);
-        lblExplain[i] = control<QLabel>(this, "lblExplain", i);
-        imgSave[i] = control<QLabel>(this, "imgSave", i);
-    }
-    lblDescription = control<QLabel>(picPrompt, "lblDescription");
-}
-
-void frmBiorhythm::styleControls()
-{
-    cmdGo->setDefault(true);
-    optType[1]->setChecked(true);
-    for (int s = 1; s <= 3; ++s)
-        chkSerias[s]->setChecked(true);
-    chkShowExplain->setChecked(true);
-
-    // The name picker keeps the desktop's own field colour.
-    cboName->setPalette(QPalette());
-    cboName->setAutoFillBackground(false);
-
-    QPalette promptPalette = lblPrompt->palette();
-    promptPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblPrompt->setPalette(promptPalette);
-    QFont promptFont = lblPrompt->font();
-    promptFont.setBold(true);
-    lblPrompt->setFont(promptFont);
-    lblPrompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblPrompt->setWordWrap(false);
-    // The chart lies over the title line's lower edge.
-    MSChart1->raise();
-
-    QPalette homePalette = lblHome->palette();
-    homePalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    lblHome->setPalette(homePalette);
-    lblHome->setAutoFillBackground(false);
-    QFont homeFont = lblHome->font();
-    homeFont.setBold(true);
-    homeFont.setUnderline(true);
-    lblHome->setFont(homeFont);
-    lblHome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblHome->setCursor(Qt::PointingHandCursor);
-    lblHome->installEventFilter(this);
-
-    picPrompt->setFocusPolicy(Qt::TabFocus);
-    lblDescription->setText(descriptionText());
-}
-
-void frmBiorhythm::loadFacePictures()
-{
-    static constexpr std::array<const char16_t *, 3> faces{
-        u":/faces/high.svg", u":/faces/critical.svg", u":/faces/low.svg"};
-    for (std::size_t band = 0; band < faces.size(); ++band) {
-        const QIcon face(QString::fromUtf16(faces[band]));
-        imgSave[band]->setPixmap(face.pixmap(QSize(faceSize, faceSize), devicePixelRatioF()));
-    }
-}
 
 void frmBiorhythm::connectControls()
 {
@@ -318,7 +197,7 @@ void frmBiorhythm::tellOrLog(QMessageBox::Icon icon, const QString &message)
 
 void frmBiorhythm::loadDescriptionLines()
 {
-    sDescLines = lblDescription->text().split(QStringLiteral("\r\n"));
+    sDescLines = descriptionText().split(QStringLiteral("\r\n"));
 }
 
 // ---- query run ----
@@ -354,13 +233,8 @@ void frmBiorhythm::runQuery()
     dtBirth = *birth;
     dtQuery = *query;
 
-    const QList<DayRow> table = buildDayTable(dtBirth, dtQuery, span, services.today());
     lblPrompt->setText({});
-    MSChart1->setGrid(chartRows(table));
-    for (const Series &series : allSeries) {
-        MSChart1->setColumn(qint16(series.index));
-        MSChart1->setColumnLabel(series.label.toString());
-    }
+    dayTable->setDays(buildDayTable(dtBirth, dtQuery, span, services.today()));
     onChkSeriasClicked(0);
     lblPrompt->setText(u"点击图线(柱), 可以显示该日的生物节律状况."_s);
     ShowDayStatus(0, {});
@@ -408,20 +282,21 @@ void frmBiorhythm::pickListItem(QComboBox *picker, int index)
 
 void frmBiorhythm::ShowDayStatus(qint16 row, QString label)
 {
+    if (dayTable->dayCount() == 0)
+        return;
     if (label.isEmpty())
         label = RelativeDayLabel(dtQuery, services.today());
-    if (row == 0)
-        MSChart1->setRow(qint16(std::nearbyint((MSChart1->rowCount() + 1) / 2.0)));
-    else
-        MSChart1->setRow(row);
+    // Row 0 is the query date, the middle day; other rows count from 1.
+    const int day = row == 0 ? dayTable->middleRow() : row - 1;
+    dayTable->setCurrentRow(day);
 
     QString statusLine;
     for (int c = 0; c < cycleCount; ++c) {
-        MSChart1->setColumn(qint16(c + 1));
         qint16 band = 0;
-        const QString status = PointVal(cycleValueFromText(MSChart1->currentValueText()), band);
-        statusLine += MSChart1->columnLabel() + u'-' + status + u' ';
-        Image1[c]->setPixmap(imgSave[band]->pixmap());
+        const auto value = qint16(dayTable->day(day).values[std::size_t(c)]);
+        const QString status = PointVal(value, band);
+        statusLine += allSeries[std::size_t(c)].label.toString() + u'-' + status + u' ';
+        Image1[c]->setPixmap(imgSave[std::size_t(band)]);
         lblExplain[c]->setText(status + QStringLiteral(": ") + sDescLines.value(5 * c + band + 1));
     }
     if (row > 0)
@@ -430,13 +305,12 @@ void frmBiorhythm::ShowDayStatus(qint16 row, QString label)
 
 void frmBiorhythm::onChartPointSelected(int /*series*/, int dataPoint)
 {
-    MSChart1->setRow(qint16(dataPoint));
-    ShowDayStatus(qint16(dataPoint), MSChart1->rowLabel());
+    ShowDayStatus(qint16(dataPoint), dayTable->day(dataPoint - 1).label);
 }
 
 void frmBiorhythm::onChartPlotActivated()
 {
-    const auto middle = qint16(MSChart1->rowCount() / 2 + 1);
+    const auto middle = qint16(dayTable->dayCount() / 2 + 1);
     ShowDayStatus(middle, RelativeDayLabel(dtQuery, services.today()));
 }
 
@@ -550,54 +424,8 @@ void frmBiorhythm::changeEvent(QEvent *event)
 
 void frmBiorhythm::layOutWindow()
 {
-    if (isMinimized())
-        return;
-    auto box = [](const QWidget *w) {
-        const QRectF r = twipsOf(w);
-        return TwipsBox{float(r.left()), float(r.top()), float(r.width()), float(r.height())};
-    };
-    WindowPlaces places{
-        .picPrompt = box(picPrompt),
-        .chart = {MSChart1->leftTwips(), MSChart1->topTwips(), pixelsToTwips(MSChart1->width()),
-                  pixelsToTwips(MSChart1->height())},
-        .lblPrompt = box(lblPrompt),
-        .cmdGo = box(cmdGo),
-        .cmdHelp = box(cmdHelp),
-        .chkShowExplain = box(chkShowExplain),
-        .lblHome = box(lblHome),
-        .cboName = box(cboName),
-        .chkSerias5 = box(chkSerias[5]),
-        .panelVisible = picPrompt->isVisible(),
-    };
-    const TwipsBox panelBefore = places.picPrompt;
-    cyclara::layOutWindow(places, pixelsToTwips(width()), pixelsToTwips(height()),
-                          chkShowExplain->isChecked());
-
-    auto place = [](QWidget *w, const TwipsBox &b) {
-        placeTwips(w, QRectF(b.left, b.top, b.width, b.height));
-    };
-    picPrompt->setVisible(places.panelVisible);
-    place(picPrompt, places.picPrompt);
-    if (places.picPrompt.width != panelBefore.width ||
-        places.picPrompt.height != panelBefore.height)
-        layOutPanel();
-    MSChart1->moveTwips(places.chart.left, places.chart.top, places.chart.width,
-                        places.chart.height);
-    place(lblPrompt, places.lblPrompt);
-    place(cmdGo, places.cmdGo);
-    place(cmdHelp, places.cmdHelp);
-    place(chkShowExplain, places.chkShowExplain);
-    place(lblHome, places.lblHome);
-}
-
-void frmBiorhythm::layOutPanel()
-{
-    const float inner = innerWidthTwips(picPrompt);
-    for (QLabel *label : lblExplain) {
-        QRectF r = twipsOf(label);
-        r.setWidth(explainLabelWidth(inner, float(r.left())));
-        placeTwips(label, r);
-    }
+    if (!isMinimized())
+        layOutControls(*this, size(), chkShowExplain->isChecked());
 }
 
 } // namespace cyclara

@@ -3,7 +3,8 @@
 // The main window. The flow of one query:
 //   pickers (birth date, query date, span; a picked name fills the birth date)
 //     -> runQuery(): checks the dates, builds the day table (model/daytable.h)
-//     -> MSChart1 gets the grid, the column labels and the series check boxes
+//     -> dayTable (the day table model) gets the days; MSChart1 draws it, with the series the
+//        check boxes choose
 //     -> ShowDayStatus() fills lblPrompt and the explanation panel for the query day;
 //        clicking a day of the chart shows that day the same way.
 // The register dicBirth is read from sBirthFile in loadStep() and written back in closeEvent();
@@ -11,9 +12,11 @@
 
 #include "register/birthregister.h"
 #include "ui/dlgbiohelp.h"
+#include "ui/windowcontrols.h"
 #include "ui/windowservices.h"
 
 #include <QDate>
+#include <QPixmap>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -22,20 +25,14 @@
 #include <functional>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QPushButton;
-class QRadioButton;
 class QShortcut;
 
 namespace cyclara {
 
-class CycleChart;
+class DayTableModel;
 class RegisterStore;
 
-class frmBiorhythm : public QWidget {
+class frmBiorhythm : public QWidget, public WindowControls {
     Q_OBJECT
 public:
     explicit frmBiorhythm(WindowServices services = {}, QWidget *parent = nullptr);
@@ -52,20 +49,8 @@ public:
     QString birthFilePath() const { return sBirthFile; }
     dlgBioHelp *helpWindow() const { return helpDialog; }
 
-    // Controls, named as the window was drawn. Arrays keep their drawn indexes: chkSerias has
-    // no member 0, Label1(1) is the query row's "年" and Label1(0, 2, 3) head the panel rows.
-    QComboBox *cboYear1, *cboMonth1, *cboDay1, *cboName;
-    QComboBox *cboYear2, *cboMonth2, *cboDay2, *cboDays;
-    QPushButton *cmdGo, *cmdHelp;
-    std::array<QRadioButton *, 2> optType;
-    std::array<QCheckBox *, 6> chkSerias{};
-    QCheckBox *chkShowExplain;
-    QLabel *lblHome, *lblPrompt;
-    CycleChart *MSChart1;
-    QFrame *picPrompt;
-    std::array<QLabel *, 4> Label1;
-    std::array<QLabel *, 3> Image1, lblExplain, imgSave;
-    QLabel *lblDescription;
+    // The table the chart shows and the status panel reads.
+    const DayTableModel &days() const { return *dayTable; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,9 +60,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void findControls();
-    void styleControls();
-    void loadFacePictures();
     void connectControls();
 
     void loadStep();
@@ -94,7 +76,6 @@ private:
     void pickListItem(QComboBox *picker, int index);
 
     void layOutWindow();
-    void layOutPanel();
 
     void handleEnter();
     void onCmdGoClicked();
@@ -115,6 +96,9 @@ private:
     BirthRegister dicBirth;
     QString sBirthFile;
     QStringList sDescLines;
+    // The three face pictures, by band code: smiling, blushing, frowning.
+    std::array<QPixmap, 3> imgSave;
+    DayTableModel *dayTable;
     std::unique_ptr<RegisterStore> birthStore;
     bool registerSaved = true;
     bool unattended = false;

@@ -2,11 +2,15 @@
 
 #include "chart/cyclechart.h"
 #include "data/fonts.h"
+#include "model/twips.h"
 #include "ui/twipsplacement.h"
+#include "ui/windowlayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QHash>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,7 +80,7 @@ const QList<ControlRow> &panelControlRows()
     constexpr auto window = ControlFont::Window;
     // clang-format off
     static const QList<ControlRow> rows{
-        // name               kind    caption  left    top   width  height  tab  font    visible
+        // name               kind    caption  left    top   width  height  tab  font
         {"Label1(0)",         Label,  u"智力",  120,   240,   525,   315,   31},
         {"Image1(0)",         Image,  u"",      720,   120,   615,   495,   -1},
         {"lblExplain(0)",     Label,  u"",     1440,   120,  7845,   540,   34, window},
@@ -86,10 +90,6 @@ const QList<ControlRow> &panelControlRows()
         {"Label1(3)",         Label,  u"体力",  120,  1440,   645,   315,   33},
         {"Image1(2)",         Image,  u"",      720,  1320,   615,   495,   -1},
         {"lblExplain(2)",     Label,  u"",     1440,  1320,  7365,   540,   36, window},
-        {"lblDescription",    Label,  u"",     1800,  1680,  8415,   495,   37, window, false},
-        {"imgSave(0)",        Image,  u"",        0,  1680,   480,   480,   -1, window, false},
-        {"imgSave(1)",        Image,  u"",      600,  1680,   480,   480,   -1, window, false},
-        {"imgSave(2)",        Image,  u"",     1200,  1680,   480,   480,   -1, window, false},
     };
     // clang-format on
     return rows;
@@ -170,9 +170,9 @@ QWidget *newControl(const ControlRow &row, QWidget *container)
     Q_UNREACHABLE();
 }
 
-} // namespace
-
-void createControls(QWidget *container, const QList<ControlRow> &rows)
+// Creates the rows' controls in `container`, placed in twips; returns them by name.
+void createControls(QWidget *container, const QList<ControlRow> &rows,
+                    QHash<QString, QWidget *> &created)
 {
     for (const ControlRow &row : rows) {
         QWidget *control = newControl(row, container);
@@ -183,22 +183,195 @@ void createControls(QWidget *container, const QList<ControlRow> &rows)
             chart->moveTwips(row.left, row.top, row.width, row.height);
         else
             placeTwips(control, QRectF(row.left, row.top, row.width, row.height));
-        control->setVisible(row.visible);
+        created.insert(control->objectName(), control);
     }
 }
 
-void applyTabOrder(const QWidget *window, QList<ControlRow> rows)
+// Chains the focusable controls of all rows in their tab order.
+void applyTabOrder(const QHash<QString, QWidget *> &created, QList<ControlRow> rows)
 {
     std::ranges::stable_sort(rows, {}, &ControlRow::tab);
     QWidget *previous = nullptr;
     for (const ControlRow &row : rows) {
-        auto *control = window->findChild<QWidget *>(QLatin1String(row.name));
-        if (row.tab < 0 || !control || control->focusPolicy() == Qt::NoFocus)
+        QWidget *control = created.value(QLatin1String(row.name));
+        if (row.tab < 0 || control->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+// A control of the tables by name; a name the tables lack is a programming error caught at once.
+template <typename T>
+T *take(const QHash<QString, QWidget *> &created, const char *name, int index = -1)
+{
+    QString key = QLatin1String(name);
+    if (index >= 0)
+        key += QStringLiteral("(%1)").arg(index);
+    auto *control = qobject_cast<T *>(created.value(key));
+    if (!control)
+        qFatal("Cyclara: the window has no control %s", qPrintable(key));
+    return control;
+}
+
+WindowControls findControls(const QHash<QString, QWidget *> &created)
+{
+    WindowControls c;
+    c.cboYear1 = take<QComboBox>(created, "cboYear1");
+    c.cboMonth1 = take<QComboBox>(created, "cboMonth1");
+    c.cboDay1 = take<QComboBox>(created, "cboDay1");
+    c.cboName = take<QComboBox>(created, "cboName");
+    c.cboYear2 = take<QComboBox>(created, "cboYear2");
+    c.cboMonth2 = take<QComboBox>(created, "cboMonth2");
+    c.cboDay2 = take<QComboBox>(created, "cboDay2");
+    c.cboDays = take<QComboBox>(created, "cboDays");
+    c.cmdGo = take<QPushButton>(created, "cmdGo");
+    c.cmdHelp = take<QPushButton>(created, "cmdHelp");
+    c.optType = {take<QRadioButton>(created, "optType", 0),
+                 take<QRadioButton>(created, "optType", 1)};
+    for (int s = 1; s < int(c.chkSerias.size()); ++s)
+        c.chkSerias[std::size_t(s)] = take<QCheckBox>(created, "chkSerias", s);
+    c.chkShowExplain = take<QCheckBox>(created, "chkShowExplain");
+    c.lblHome = take<QLabel>(created, "lblHome");
+    c.lblPrompt = take<QLabel>(created, "lblPrompt");
+    c.MSChart1 = take<CycleChart>(created, "MSChart1");
+    c.picPrompt = take<QFrame>(created, "picPrompt");
+    for (int i = 0; i < int(c.Label1.size()); ++i)
+        c.Label1[std::size_t(i)] = take<QLabel>(created, "Label1", i);
+    for (int i = 0; i < int(c.Image1.size()); ++i) {
+        c.Image1[std::size_t(i)] = take<QLabel>(created, "Image1", i);
+        c.lblExplain[std::size_t(i)] = take<QLabel>(created, "lblExplain", i);
+    }
+    return c;
+}
+
+void styleControls(const WindowControls &c)
+{
+    c.cmdGo->setDefault(true);
+    c.optType[1]->setChecked(true);
+    for (int s = 1; s <= 3; ++s)
+        c.chkSerias[std::size_t(s)]->setChecked(true);
+    c.chkShowExplain->setChecked(true);
+
+    // The name picker keeps the desktop's own field colour.
+    c.cboName->setPalette(QPalette());
+    c.cboName->setAutoFillBackground(false);
+
+    QPalette promptPalette = c.lblPrompt->palette();
+    promptPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    c.lblPrompt->setPalette(promptPalette);
+    QFont promptFont = c.lblPrompt->font();
+    promptFont.setBold(true);
+    c.lblPrompt->setFont(promptFont);
+    c.lblPrompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.lblPrompt->setWordWrap(false);
+    // The chart lies over the title line's lower edge.
+    c.MSChart1->raise();
+
+    QPalette homePalette = c.lblHome->palette();
+    homePalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    c.lblHome->setPalette(homePalette);
+    c.lblHome->setAutoFillBackground(false);
+    QFont homeFont = c.lblHome->font();
+    homeFont.setBold(true);
+    homeFont.setUnderline(true);
+    c.lblHome->setFont(homeFont);
+    c.lblHome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.lblHome->setCursor(Qt::PointingHandCursor);
+
+    c.picPrompt->setFocusPolicy(Qt::TabFocus);
+}
+
+} // namespace
+
+void dressMainWindow(QWidget *window)
+{
+    window->setWindowTitle(QStringLiteral("Cyclara"));
+    window->setWindowIcon(QIcon(QStringLiteral(":/cyclara.svg")));
+    window->setAutoFillBackground(true);
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    window->setPalette(pal);
+    window->setFont(windowFont());
+    window->resize(twipsToPixels(10995), twipsToPixels(8865));
+}
+
+WindowControls createWindowControls(QWidget *window)
+{
+    QHash<QString, QWidget *> created;
+    createControls(window, windowControlRows(), created);
+    createControls(take<QFrame>(created, "picPrompt"), panelControlRows(), created);
+    const WindowControls controls = findControls(created);
+    styleControls(controls);
+    applyTabOrder(created, windowControlRows() + panelControlRows());
+    return controls;
+}
+
+namespace {
+
+void layOutPanel(const WindowControls &c)
+{
+    const float inner = innerWidthTwips(c.picPrompt);
+    for (QLabel *label : c.lblExplain) {
+        QRectF r = twipsOf(label);
+        r.setWidth(explainLabelWidth(inner, float(r.left())));
+        placeTwips(label, r);
+    }
+}
+
+} // namespace
+
+void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
+{
+    auto box = [](const QWidget *w) {
+        const QRectF r = twipsOf(w);
+        return TwipsBox{float(r.left()), float(r.top()), float(r.width()), float(r.height())};
+    };
+    WindowPlaces places{
+        .picPrompt = box(c.picPrompt),
+        .chart = {c.MSChart1->leftTwips(), c.MSChart1->topTwips(),
+                  pixelsToTwips(c.MSChart1->width()), pixelsToTwips(c.MSChart1->height())},
+        .lblPrompt = box(c.lblPrompt),
+        .cmdGo = box(c.cmdGo),
+        .cmdHelp = box(c.cmdHelp),
+        .chkShowExplain = box(c.chkShowExplain),
+        .lblHome = box(c.lblHome),
+        .cboName = box(c.cboName),
+        .chkSerias5 = box(c.chkSerias[5]),
+        .panelVisible = c.picPrompt->isVisible(),
+    };
+    const TwipsBox panelBefore = places.picPrompt;
+    layOutWindow(places, pixelsToTwips(clientSize.width()), pixelsToTwips(clientSize.height()),
+                 showExplain);
+
+    auto place = [](QWidget *w, const TwipsBox &b) {
+        placeTwips(w, QRectF(b.left, b.top, b.width, b.height));
+    };
+    c.picPrompt->setVisible(places.panelVisible);
+    place(c.picPrompt, places.picPrompt);
+    if (places.picPrompt.width != panelBefore.width ||
+        places.picPrompt.height != panelBefore.height)
+        layOutPanel(c);
+    c.MSChart1->moveTwips(places.chart.left, places.chart.top, places.chart.width,
+                          places.chart.height);
+    place(c.lblPrompt, places.lblPrompt);
+    place(c.cmdGo, places.cmdGo);
+    place(c.cmdHelp, places.cmdHelp);
+    place(c.chkShowExplain, places.chkShowExplain);
+    place(c.lblHome, places.lblHome);
+}
+
+std::array<QPixmap, 3> facePictures(qreal devicePixelRatio)
+{
+    static constexpr int faceSize = 32;
+    static constexpr std::array<const char16_t *, 3> faces{
+        u":/faces/high.svg", u":/faces/critical.svg", u":/faces/low.svg"};
+    std::array<QPixmap, 3> pictures;
+    for (std::size_t band = 0; band < faces.size(); ++band)
+        pictures[band] = QIcon(QString::fromUtf16(faces[band]))
+                             .pixmap(QSize(faceSize, faceSize), devicePixelRatio);
+    return pictures;
 }
 
 } // namespace cyclara

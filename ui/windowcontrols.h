@@ -2,9 +2,21 @@
 
 #include <QFont>
 #include <QList>
+#include <QPixmap>
 #include <QWidget>
 
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
 namespace cyclara {
+
+class CycleChart;
 
 enum class ControlKind {
     Label,
@@ -29,7 +41,6 @@ struct ControlRow {
     float left, top, width, height;
     int tab;
     ControlFont font = ControlFont::Own;
-    bool visible = true;
 };
 
 // The 10.5 pt CJK face every control with a font of its own uses.
@@ -41,10 +52,36 @@ QFont windowFont();
 const QList<ControlRow> &windowControlRows();
 const QList<ControlRow> &panelControlRows();
 
-// Creates the rows' controls in `container`, named after their rows, placed in twips.
-void createControls(QWidget *container, const QList<ControlRow> &rows);
+// The main window's controls, named as the window was drawn. Arrays keep their drawn indexes:
+// chkSerias has no member 0, Label1(1) is the query row's "年" and Label1(0, 2, 3) head the panel
+// rows.
+struct WindowControls {
+    QComboBox *cboYear1, *cboMonth1, *cboDay1, *cboName;
+    QComboBox *cboYear2, *cboMonth2, *cboDay2, *cboDays;
+    QPushButton *cmdGo, *cmdHelp;
+    std::array<QRadioButton *, 2> optType;
+    std::array<QCheckBox *, 6> chkSerias{};
+    QCheckBox *chkShowExplain;
+    QLabel *lblHome, *lblPrompt;
+    CycleChart *MSChart1;
+    QFrame *picPrompt;
+    std::array<QLabel *, 4> Label1;
+    std::array<QLabel *, 3> Image1, lblExplain;
+};
 
-// Chains the focusable controls of all rows in their tab order.
-void applyTabOrder(const QWidget *window, QList<ControlRow> rows);
+// Gives the main window its caption, icon, white background, font and size as drawn.
+void dressMainWindow(QWidget *window);
+
+// Creates every control of the main window in `window` from the tables above: placed in twips,
+// with their captions, fonts, colours and starting states, and chained in the tab order.
+WindowControls createWindowControls(QWidget *window);
+
+// Fits the controls to a window of `clientSize` (see layOutWindow in windowlayout.h), showing the
+// explanation panel or not, and the panel's paragraphs to the panel's new width.
+void layOutControls(const WindowControls &controls, QSize clientSize, bool showExplain);
+
+// The three face pictures of the status panel, by band code (smiling, blushing, frowning), at
+// 32 x 32 logical pixels for a screen of `devicePixelRatio`.
+std::array<QPixmap, 3> facePictures(qreal devicePixelRatio);
 
 } // namespace cyclara

@@ -1,69 +1,51 @@
 #include "chart/cyclechart.h"
+#include "model/daytablemodel.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace cyclara;
 
+namespace {
+
 // 33 days of five series kept well apart, so that near every point lies only its own series:
-// series s sits at its own level, rows wobble by 5 around it.
-static QList<ChartRow> monthGrid()
+// series s sits at its own level, days wobble by 5 around it.
+QList<DayRow> monthOfDays()
 {
-    QList<ChartRow> rows;
-    for (int r = 1; r <= 33; ++r) {
-        const double w = (r % 3 - 1) * 5;
-        rows.append({QStringLiteral("%1日").arg(r), {-80 + w, -40 + w, 30 + w, 60 + w, 90 + w}});
+    QList<DayRow> days;
+    for (int d = 1; d <= 33; ++d) {
+        const double w = (d % 3 - 1) * 5;
+        days.append({QDate(2026, 1, 1).addDays(d),
+                     u"%1日"_s.arg(d),
+                     {-80 + w, -40 + w, 30 + w, 60 + w, 90 + w}});
     }
-    return rows;
+    return days;
 }
 
 // The chart at the window's size, on screen; clicks go through its window as real ones do.
-static bool showChart(CycleChart &chart, qint32 type)
+bool showChart(CycleChart &chart, DayTableModel &days, qint32 type)
 {
-    chart.setGrid(monthGrid());
+    days.setDays(monthOfDays());
+    chart.setModel(&days);
     chart.setChartType(type);
     chart.resize(713, 337);
     chart.show();
     return QTest::qWaitForWindowExposed(&chart);
 }
 
+} // namespace
+
 class tst_CycleChart : public QObject {
     Q_OBJECT
 private slots:
-    void gridSurvivesTypeSwitchAndReplacement();
     void clickSelectsPoint_data();
     void clickSelectsPoint();
     void doubleClickActivatesPlot();
+    void followsItsTable();
     void moveTwipsRefusesNegativeSize();
 };
-
-void tst_CycleChart::gridSurvivesTypeSwitchAndReplacement()
-{
-    CycleChart chart;
-    chart.setGrid(monthGrid());
-    chart.setColumn(2);
-    chart.setSeriesHidden(2, true);
-    chart.setRow(30);
-    for (qint32 type : {CycleChart::BarChart, CycleChart::LineChart}) {
-        chart.setChartType(type);
-        QCOMPARE(chart.chartType(), type);
-        QCOMPARE(chart.currentValueText(), QStringLiteral("-45"));
-        QVERIFY(chart.isSeriesHidden(2));
-    }
-
-    // Fewer rows and columns: the current row moves to the last one. A negative zero reads "0", a
-    // third its shortest exact form, a short row 0 past its end.
-    chart.setGrid(
-        {{QStringLiteral("前天"), {19, -0.0, -41.0 / 3}}, {QStringLiteral("11月2日"), {-0.5}}});
-    QCOMPARE(chart.rowLabel(), QStringLiteral("11月2日"));
-    QStringList read;
-    for (int cell = 0; cell < 6; ++cell) {
-        chart.setRow(qint16(cell / 3 + 1));
-        chart.setColumn(qint16(cell % 3 + 1));
-        read.append(chart.currentValueText());
-    }
-    QCOMPARE(read.join(u' '), QStringLiteral("19 0 -13.666666666666666 -0.5 0 0"));
-}
 
 void tst_CycleChart::clickSelectsPoint_data()
 {
@@ -83,11 +65,13 @@ void tst_CycleChart::clickSelectsPoint()
     QFETCH(int, row);
     QFETCH(QPoint, offset);
 
+    DayTableModel days;
     CycleChart chart;
-    QVERIFY(showChart(chart, bars ? CycleChart::BarChart : CycleChart::LineChart));
+    QVERIFY(showChart(chart, days, bars ? CycleChart::BarChart : CycleChart::LineChart));
     QSignalSpy selected(&chart, &CycleChart::pointSelected);
     const QPoint where = chart.pointPosition(series, row) + offset;
     chart.setSeriesHidden(series, true);
+    QCOMPARE(chart.pointPosition(series, row), QPoint(-1, -1));
     QTest::mouseClick(chart.windowHandle(), Qt::LeftButton, {}, where);
     // Bars close up, so a neighbour may now stand there; the hidden series never answers.
     QVERIFY(selected.isEmpty() || (bars && selected.first().first().toInt() != series));
@@ -100,8 +84,9 @@ void tst_CycleChart::clickSelectsPoint()
 void tst_CycleChart::doubleClickActivatesPlot()
 {
     for (qint32 type : {CycleChart::LineChart, CycleChart::BarChart}) {
+        DayTableModel days;
         CycleChart chart;
-        QVERIFY(showChart(chart, type));
+        QVERIFY(showChart(chart, days, type));
         QSignalSpy activated(&chart, &CycleChart::plotActivated);
         // Empty plot: the first series' place on the day, halfway between the third and fourth
         // levels; its marker lies far below, its bar points down.
@@ -113,6 +98,23 @@ void tst_CycleChart::doubleClickActivatesPlot()
         QTest::mouseDClick(chart.windowHandle(), Qt::LeftButton, {}, chart.pointPosition(3, 10));
         QCOMPARE(activated.count(), 1);
     }
+}
+
+// A new table, a smaller one, or none: the points follow, and nothing is left of the old table.
+void tst_CycleChart::followsItsTable()
+{
+    DayTableModel days;
+    CycleChart chart;
+    QVERIFY(showChart(chart, days, CycleChart::LineChart));
+    const QPoint before = chart.pointPosition(1, 2);
+    days.setDays(monthOfDays().mid(0, 7));
+    QVERIFY(chart.pointPosition(1, 2).x() > before.x()); // seven days spread wider
+    QCOMPARE(chart.pointPosition(1, 8), QPoint(-1, -1));
+    days.setDays({});
+    QCOMPARE(chart.pointPosition(1, 1), QPoint(-1, -1));
+    chart.setModel(nullptr);
+    QCOMPARE(chart.pointPosition(1, 1), QPoint(-1, -1));
+    QVERIFY(!chart.grab().isNull());
 }
 
 void tst_CycleChart::moveTwipsRefusesNegativeSize()

@@ -1,5 +1,7 @@
 #include "model/daytable.h"
+#include "model/daytablemodel.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +32,9 @@ private slots:
     void queryOnTheBirthDate();
     void rangeOfTheCalendar_data();
     void rangeOfTheCalendar();
+    void valueTexts_data();
+    void valueTexts();
+    void modelOfATable();
 };
 
 void tst_DayTable::workedExample()
@@ -85,6 +90,56 @@ void tst_DayTable::rangeOfTheCalendar()
     QFETCH(QDate, query);
     QFETCH(int, span);
     QTEST(dayTableInRange(query, span), "inRange");
+}
+
+void tst_DayTable::valueTexts_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 19.0 << u"19"_s;
+    QTest::newRow("negative") << -43.0 << u"-43"_s;
+    QTest::newRow("negative zero") << -0.0 << u"0"_s;
+    QTest::newRow("a third, shortest exact form") << -41.0 / 3 << u"-13.666666666666666"_s;
+    QTest::newRow("a half") << -0.5 << u"-0.5"_s;
+}
+
+void tst_DayTable::valueTexts()
+{
+    QFETCH(double, value);
+    QTEST(valueText(value), "text");
+}
+
+// The worked example's table as a model: dates, labels, series texts and numbers, and the current
+// day, which starts at the query date and moves only to days the table has.
+void tst_DayTable::modelOfATable()
+{
+    DayTableModel model;
+    QSignalSpy moved(&model, &DayTableModel::currentRowChanged);
+    model.setDays(buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {2006, 4, 11}));
+    QCOMPARE(model.rowCount(), 7);
+    QCOMPARE(model.columnCount(), 7);
+    QCOMPARE(model.currentRow(), 3);
+    QCOMPARE(moved.count(), 1);
+
+    const auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
+        return model.data(model.index(row, column), role);
+    };
+    QCOMPARE(cell(0, DayTableModel::DateColumn).toString(), u"2006-04-08"_s);
+    QCOMPARE(cell(3, DayTableModel::LabelColumn).toString(), u"今天"_s);
+    QCOMPARE(cell(3, DayTableModel::FirstSeriesColumn + 1).toString(), u"-43"_s);
+    QCOMPARE(cell(6, DayTableModel::FirstSeriesColumn + 3, DayTableModel::ValueRole).toDouble(),
+             -7.0 / 3);
+    QCOMPARE(model.headerData(DayTableModel::FirstSeriesColumn + 4, Qt::Horizontal).toString(),
+             u"绝对均值"_s);
+
+    model.setCurrentRow(7);
+    model.setCurrentRow(-1);
+    QCOMPARE(model.currentRow(), 3);
+    model.setCurrentRow(6);
+    QCOMPARE(model.currentRow(), 6);
+    model.setDays({});
+    QCOMPARE(model.currentRow(), -1);
+    QCOMPARE(moved.count(), 3);
 }
 
 QTEST_GUILESS_MAIN(tst_DayTable)

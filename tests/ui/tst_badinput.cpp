@@ -1,4 +1,5 @@
 #include "chart/cyclechart.h"
+#include "model/daytablemodel.h"
 #include "windowfixture.h"
 
 #include <QPushButton>
@@ -54,10 +55,9 @@ void tst_BadInput::typedYears()
         const QString message = birthPicker ? inBirth : inQuery;
         WindowFixture fixture(startLines);
         frmBiorhythm &w = fixture.open(true);
-        const auto chartMiddleRow = [chart = w.MSChart1] {
-            chart->setRow(qint16(chart->rowCount() / 2 + 1));
-            chart->setColumn(1);
-            return QStringList{chart->rowLabel(), chart->currentValueText()};
+        const auto chartMiddleRow = [&days = w.days()] {
+            const DayRow &middle = days.day(days.middleRow());
+            return QStringList{middle.label, valueText(middle.values[0])};
         };
         const QStringList chartBefore = chartMiddleRow();
         (birthPicker ? w.cboYear1 : w.cboYear2)->setEditText(typed);

@@ -1,5 +1,7 @@
 #include "chart/cyclechart.h"
 #include "data/cyclaratexts.h"
+#include "model/daytablemodel.h"
+#include "register/datepickers.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -25,17 +27,11 @@ QStringList descriptionLines()
     return descriptionText().split(QStringLiteral("\r\n"));
 }
 
-// Clicks the chart where it draws something: the click goes to the child widget under the spot.
+// Clicks the chart where it draws something, as the platform delivers a click to the window.
 void clickChart(CycleChart *chart, QPoint at)
 {
-    QWidget *target = chart->childAt(at);
-    QVERIFY(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(chart, at));
-}
-
-bool samePicture(const QLabel *a, const QLabel *b)
-{
-    return !a->pixmap().isNull() && a->pixmap().toImage() == b->pixmap().toImage();
+    QTest::mouseClick(chart->window()->windowHandle(), Qt::LeftButton, {},
+                      chart->mapTo(chart->window(), at));
 }
 
 } // namespace
@@ -46,7 +42,7 @@ private slots:
     void startStates();
     void tabOrder();
     void enterClicksTheRightButton();
-    void dayStatusOfAHandFilledGrid();
+    void dayStatusOfKnownDays();
     void clickedPointsAndPlotActivation();
     void optionsChangeOnlyTheDrawing();
 };
@@ -63,9 +59,6 @@ void tst_frmBiorhythm::startStates()
     QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
     QCOMPARE(w.cboYear1->currentText(), u"1980"_s);
     QCOMPARE(focusedControl(), u"cboYear1"_s);
-    QVERIFY(!w.lblDescription->isVisible());
-    for (const QLabel *picture : w.imgSave)
-        QVERIFY(!picture->isVisible());
     QVERIFY(w.picPrompt->isVisible());
 }
 
@@ -118,40 +111,41 @@ void tst_frmBiorhythm::enterClicksTheRightButton()
         w.helpWindow()->close();
 }
 
-void tst_frmBiorhythm::dayStatusOfAHandFilledGrid()
+// Born the day before today: the middle day is day 1 of life (19, 22, 27), the first day is day
+// -2 (-37, -43, -52).
+void tst_frmBiorhythm::dayStatusOfKnownDays()
 {
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open();
-    w.MSChart1->setGrid(
-        {{u"昨天"_s, {-100, 50, -30}}, {u"今天"_s, {19, 22, 27}}, {u"明天"_s, {85, -85, 0}}});
-    const QStringList names{u"智力"_s, u"情绪"_s, u"体力"_s};
-    for (int c = 1; c <= 3; ++c) {
-        w.MSChart1->setColumn(qint16(c));
-        w.MSChart1->setColumnLabel(names[c - 1]);
-    }
+    setPickerText(w.cboYear1, u"2026"_s);
+    setPickerText(w.cboMonth1, u"12"_s);
+    setPickerText(w.cboDay1, u"5"_s);
+    w.cmdGo->click();
     const QStringList lines = descriptionLines();
 
-    w.ShowDayStatus(2, u"今天"_s);
+    w.ShowDayStatus(4, u"今天"_s);
     QCOMPARE(w.lblPrompt->text(),
              u"今天: 智力-临界(19%,59分) 情绪-临界(22%,61分) 体力-高潮(27%,63分) "_s);
     QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_s + lines[2]);
     QCOMPARE(w.lblExplain[1]->text(), u"临界(22%,61分): "_s + lines[7]);
     QCOMPARE(w.lblExplain[2]->text(), u"高潮(27%,63分): "_s + lines[11]);
-    QVERIFY(samePicture(w.Image1[0], w.imgSave[1]));
-    QVERIFY(samePicture(w.Image1[2], w.imgSave[0]));
-    QCOMPARE(w.MSChart1->column(), qint16(3));
+    const QImage critical = w.Image1[0]->pixmap().toImage();
+    QVERIFY(!critical.isNull());
+    QCOMPARE(w.Image1[1]->pixmap().toImage(), critical);
+    QVERIFY(w.Image1[2]->pixmap().toImage() != critical);
 
-    w.ShowDayStatus(1, u"昨天"_s);
-    QCOMPARE(w.lblExplain[0]->text(), u"低谷(-100%,0分): "_s + lines[3]);
-    QCOMPARE(w.lblExplain[1]->text(), u"高潮(50%,75分): "_s + lines[6]);
-    QCOMPARE(w.lblExplain[2]->text(), u"低潮(-30%,35分): "_s + lines[13]);
-    QVERIFY(samePicture(w.Image1[0], w.imgSave[2]));
+    w.ShowDayStatus(1, u"前天"_s);
+    QCOMPARE(w.lblExplain[0]->text(), u"低潮(-37%,31分): "_s + lines[3]);
+    QCOMPARE(w.lblExplain[1]->text(), u"低潮(-43%,28分): "_s + lines[8]);
+    QCOMPARE(w.lblExplain[2]->text(), u"低潮(-52%,24分): "_s + lines[13]);
+    const QImage low = w.Image1[0]->pixmap().toImage();
+    QVERIFY(low != critical);
+    QCOMPARE(w.Image1[2]->pixmap().toImage(), low);
 
-    // Row 0 is the middle row, and leaves the prompt line alone.
-    w.MSChart1->setRow(3);
+    // Row 0 is the middle day, and leaves the prompt line alone.
     w.ShowDayStatus(0, {});
-    QVERIFY(w.lblPrompt->text().startsWith(u"昨天: "_s));
-    QCOMPARE(w.MSChart1->row(), qint16(2));
+    QVERIFY(w.lblPrompt->text().startsWith(u"前天: "_s));
+    QCOMPARE(w.days().currentRow(), 3);
     QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_s + lines[2]);
 }
 
@@ -173,13 +167,13 @@ void tst_frmBiorhythm::clickedPointsAndPlotActivation()
     QCOMPARE(selected.count(), 2);
     QCOMPARE(selected.last().at(0).toInt(), 4);
     QCOMPARE(w.lblPrompt->text(), byCycle);
-    QCOMPARE(w.MSChart1->row(), qint16(7));
+    QCOMPARE(w.days().currentRow(), 6);
 
     // Activating the plot returns the panel to the query day, the middle row.
     const QString clickedDay = w.lblExplain[0]->text();
     emit w.MSChart1->plotActivated();
     QVERIFY(w.lblPrompt->text().startsWith(u"今天: 智力-"_s));
-    QCOMPARE(w.MSChart1->row(), qint16(4));
+    QCOMPARE(w.days().currentRow(), 3);
     QVERIFY(w.lblExplain[0]->text() != clickedDay);
 }
 
@@ -203,7 +197,7 @@ void tst_frmBiorhythm::optionsChangeOnlyTheDrawing()
 
     QCOMPARE(w.lblPrompt->text(), prompt);
     QCOMPARE(w.lblExplain[1]->text(), explain);
-    QCOMPARE(w.MSChart1->row(), qint16(2));
+    QCOMPARE(w.days().currentRow(), 1);
 
     // A query keeps the chosen type and the hidden series.
     QTest::mouseClick(w.optType[0], Qt::LeftButton);

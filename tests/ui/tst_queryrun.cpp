@@ -1,4 +1,5 @@
 #include "chart/cyclechart.h"
+#include "model/daytablemodel.h"
 #include "register/datepickers.h"
 #include "windowfixture.h"
 
@@ -44,13 +45,11 @@ void setDate(frmBiorhythm &w, bool birth, const QString &date)
     setPickerText(birth ? w.cboDay1 : w.cboDay2, parts[2]);
 }
 
-QStringList chartRowLabels(CycleChart *chart)
+QStringList dayLabels(const DayTableModel &days)
 {
     QStringList labels;
-    for (qint16 r = 1; r <= chart->rowCount(); ++r) {
-        chart->setRow(r);
-        labels << chart->rowLabel();
-    }
+    for (const DayRow &day : days.days())
+        labels << day.label;
     return labels;
 }
 
@@ -80,8 +79,8 @@ void tst_QueryRun::firstStartWithoutRegister()
     QCOMPARE(shown.join(u' '), u" 1980 1 1 2026 12 6 3"_s);
     QCOMPARE(w.cboYear2->itemText(0) + w.cboYear1->itemText(120), u"20261906"_s);
 
-    QCOMPARE(chartRowLabels(w.MSChart1), QStringList({u"3日"_s, u"前天"_s, u"昨天"_s, u"今天"_s,
-                                                      u"明天"_s, u"后天"_s, u"9日"_s}));
+    QCOMPARE(dayLabels(w.days()), QStringList({u"3日"_s, u"前天"_s, u"昨天"_s, u"今天"_s, u"明天"_s,
+                                               u"后天"_s, u"9日"_s}));
     QCOMPARE(w.lblPrompt->text(), hint);
     QVERIFY(fixture.messages.isEmpty());
 
@@ -116,10 +115,10 @@ void tst_QueryRun::spanPickRunsAQuery()
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open();
     pick(w.cboDays, 13);
-    QCOMPARE(w.MSChart1->rowCount(), qint16(33));
-    QCOMPARE(w.MSChart1->row(), qint16(17));
-    QCOMPARE(w.MSChart1->rowLabel(), u"今天"_s);
-    QCOMPARE(chartRowLabels(w.MSChart1).first(), u"11月20日"_s);
+    QCOMPARE(w.days().dayCount(), 33);
+    QCOMPARE(w.days().currentRow(), 16);
+    QCOMPARE(w.days().day(16).label, u"今天"_s);
+    QCOMPARE(dayLabels(w.days()).first(), u"11月20日"_s);
 }
 
 void tst_QueryRun::refusedQueriesChangeNothing_data()
@@ -149,7 +148,7 @@ void tst_QueryRun::refusedQueriesChangeNothing()
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
     w.cboName->setEditText(u"新人"_s);
-    const QStringList rowsBefore = chartRowLabels(w.MSChart1);
+    const QStringList rowsBefore = dayLabels(w.days());
     const QString explainBefore = w.lblExplain[0]->text();
     w.cmdHelp->setFocus();
 
@@ -160,7 +159,7 @@ void tst_QueryRun::refusedQueriesChangeNothing()
     QCOMPARE(fixture.messages, QStringList{message});
     QCOMPARE(fixture.icons.first(), QMessageBox::Information);
     QCOMPARE(focusedControl(), focus);
-    QCOMPARE(chartRowLabels(w.MSChart1), rowsBefore);
+    QCOMPARE(dayLabels(w.days()), rowsBefore);
     QCOMPARE(w.lblPrompt->text(), hint);
     QCOMPARE(w.lblExplain[0]->text(), explainBefore);
     QVERIFY(w.birthRegister().isEmpty());

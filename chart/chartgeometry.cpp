@@ -1,0 +1,109 @@
+#include "chart/chartgeometry.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace cyclara {
+
+namespace {
+
+constexpr qreal sideMargin = 4;
+constexpr qreal topMargin = 20;
+constexpr qreal bottomMargin = 8;
+constexpr qreal legendGap = 14;     // between the legend row and the plot
+constexpr qreal legendSpacing = 20; // between two legend entries
+constexpr qreal sampleTextGap = 5;  // between an entry's sample and its text
+constexpr qreal lineSampleWidth = 22;
+constexpr qreal swatchWidth = 12;
+constexpr qreal smallestLabelPoints = 7;
+
+qreal widest(const QFontMetricsF &metrics, const QStringList &texts)
+{
+    qreal width = 0;
+    for (const QString &text : texts)
+        width = std::max(width, metrics.horizontalAdvance(text));
+    return width;
+}
+
+QStringList valueLabels()
+{
+    QStringList labels;
+    for (int v = int(ChartGeometry::valueMax); v >= int(ChartGeometry::valueMin);
+         v -= ChartGeometry::valueStep)
+        labels << QString::number(v);
+    return labels;
+}
+
+} // namespace
+
+qreal ChartGeometry::valueY(double value) const
+{
+    const double clamped = std::clamp(value, valueMin, valueMax);
+    return plot.bottom() - (clamped - valueMin) / (valueMax - valueMin) * plot.height();
+}
+
+QRectF ChartGeometry::barRect(int row, int place, int count, double value) const
+{
+    const qreal group = slotWidth() * barGroupShare;
+    const qreal left = dayCentre(row) - group / 2 + group * place / count;
+    return QRectF(QPointF(left, valueY(value)), QPointF(left + group / count, valueY(0)))
+        .normalized();
+}
+
+QRectF ChartGeometry::dayLabelBox(int row) const
+{
+    const qreal top = plot.bottom() + labelGap;
+    return QRectF(dayCentre(row) - slotWidth() / 2, top, slotWidth(), dayLabelDepth);
+}
+
+ChartGeometry layOutChart(const QRectF &area, const QFont &font, const QStringList &dayLabels,
+                          const QStringList &legendLabels, bool bars)
+{
+    ChartGeometry g;
+    g.area = area;
+    g.dayCount = int(dayLabels.size());
+    const QFontMetricsF metrics(font);
+
+    // The legend, centred in its row.
+    g.legendSampleWidth = bars ? swatchWidth : lineSampleWidth;
+    g.legendRow = QRectF(area.left(), area.top() + topMargin, area.width(), metrics.height());
+    qreal total = 0;
+    for (const QString &label : legendLabels)
+        total += g.legendSampleWidth + sampleTextGap + metrics.horizontalAdvance(label);
+    total += legendSpacing * qreal(std::max<qsizetype>(0, legendLabels.size() - 1));
+    qreal x = g.legendRow.center().x() - total / 2;
+    for (const QString &label : legendLabels) {
+        const qreal width = g.legendSampleWidth + sampleTextGap + metrics.horizontalAdvance(label);
+        g.legendItems.append(QRectF(x, g.legendRow.top(), width, g.legendRow.height()));
+        x += width + legendSpacing;
+    }
+
+    // Value labels stand centred on their grid lines, the top and bottom ones half above and
+    // below the plot.
+    const qreal left = area.left() + sideMargin + widest(metrics, valueLabels()) + 2 * g.labelGap;
+    const qreal top = g.legendRow.bottom() + std::max(legendGap, metrics.height() / 2);
+    const qreal right = area.right() - sideMargin;
+    const qreal slot = g.dayCount > 0 ? (right - left) / g.dayCount : right - left;
+
+    // Day labels side by side while they fit their slots, otherwise upright, smaller until each
+    // fits the slot's width.
+    g.dayLabelFont = font;
+    const qreal widestDay = widest(metrics, dayLabels);
+    g.dayLabelsUpright = widestDay + metrics.averageCharWidth() > slot;
+    qreal depth = metrics.height();
+    if (g.dayLabelsUpright) {
+        while (g.dayLabelFont.pointSizeF() > smallestLabelPoints &&
+               QFontMetricsF(g.dayLabelFont).height() > slot)
+            g.dayLabelFont.setPointSizeF(g.dayLabelFont.pointSizeF() - 0.5);
+        depth = widest(QFontMetricsF(g.dayLabelFont), dayLabels);
+    }
+    g.dayLabelDepth = depth;
+    const qreal bottom =
+        area.bottom() - bottomMargin - std::max(depth + 2 * g.labelGap, metrics.height() / 2);
+    g.plot = QRectF(QPointF(left, top), QPointF(right, std::max(top, bottom)));
+    return g;
+}
+
+} // namespace cyclara

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QRectF>
+#include <QStringList>
+
+namespace cyclara {
+
+// Where the chart puts everything in a given area: the legend row at the top, the value axis'
+// labels at the left, the plot, and the day labels below it (upright, and smaller if need be,
+// when the days stand too close for them side by side). Worked out once per size and table, not
+// at every paint.
+struct ChartGeometry {
+    static constexpr double valueMin = -100;
+    static constexpr double valueMax = 100;
+    static constexpr int valueStep = 25;
+    static constexpr qreal barGroupShare = 0.8; // of a day's slot, taken by its group of bars
+    static constexpr qreal labelGap = 4;        // between the plot and its labels
+
+    QRectF area;
+    QRectF plot;
+    QRectF legendRow;
+    QList<QRectF> legendItems; // one per legend entry: sample and text
+    qreal legendSampleWidth = 0;
+    QFont dayLabelFont;
+    bool dayLabelsUpright = false;
+    qreal dayLabelDepth = 0; // how far below the plot the day labels reach
+    int dayCount = 0;
+
+    qreal slotWidth() const { return dayCount > 0 ? plot.width() / dayCount : plot.width(); }
+    // The middle of day `row` (counted from 0) across the plot.
+    qreal dayCentre(int row) const { return plot.left() + (row + 0.5) * slotWidth(); }
+    // The height of `value` on the value axis; values beyond it are drawn at its ends.
+    qreal valueY(double value) const;
+    // The bar of a day, at `place` among `count` bars drawn for it.
+    QRectF barRect(int row, int place, int count, double value) const;
+    // The box below the plot that the label of day `row` is drawn in.
+    QRectF dayLabelBox(int row) const;
+};
+
+// Lays the chart out in `area` with its text in `font`. `legendLabels` are the entries shown;
+// `bars` says which sample the legend draws (a swatch is narrower than a line).
+ChartGeometry layOutChart(const QRectF &area, const QFont &font, const QStringList &dayLabels,
+                          const QStringList &legendLabels, bool bars);
+
+} // namespace cyclara

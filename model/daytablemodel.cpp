@@ -1,0 +1,65 @@
+#include "model/daytablemodel.h"
+
+namespace cyclara {
+
+DayTableModel::DayTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void DayTableModel::setDays(QList<DayRow> days)
+{
+    beginResetModel();
+    m_days = std::move(days);
+    m_currentRow = m_days.isEmpty() ? -1 : middleRow();
+    endResetModel();
+    emit currentRowChanged(m_currentRow);
+}
+
+void DayTableModel::setCurrentRow(int row)
+{
+    if (!hasDay(row) || row == m_currentRow)
+        return;
+    m_currentRow = row;
+    emit currentRowChanged(row);
+}
+
+int DayTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : dayCount();
+}
+
+int DayTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DayTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !hasDay(index.row()))
+        return {};
+    const DayRow &row = m_days.at(index.row());
+    const int series = index.column() - FirstSeriesColumn;
+    if (role == ValueRole)
+        return series >= 0 ? QVariant(row.values.at(std::size_t(series))) : QVariant();
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case DateColumn:
+        return row.date.toString(Qt::ISODate);
+    case LabelColumn:
+        return row.label;
+    default:
+        return valueText(row.values.at(std::size_t(series)));
+    }
+}
+
+QVariant DayTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < FirstSeriesColumn ||
+        section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return allSeries.at(std::size_t(section - FirstSeriesColumn)).label.toString();
+}
+
+} // namespace cyclara

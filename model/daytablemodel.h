@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/daytable.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+namespace cyclara {
+
+// The day table the window shows: one row per day (its date, its label and the five series
+// values) and the current day, the one the status panel tells about. The window fills it at each
+// accepted query; the chart, the status panel and the exports read it.
+class DayTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { DateColumn, LabelColumn, FirstSeriesColumn, ColumnCount = 2 + seriesCount };
+    // A series column's value as a double (DisplayRole gives its text).
+    static constexpr int ValueRole = Qt::UserRole;
+
+    explicit DayTableModel(QObject *parent = nullptr);
+
+    // Replaces the whole table; the middle day (the query date) becomes the current day.
+    void setDays(QList<DayRow> days);
+    const QList<DayRow> &days() const { return m_days; }
+    const DayRow &day(int row) const { return m_days.at(row); }
+    int dayCount() const { return int(m_days.size()); }
+    bool hasDay(int row) const { return row >= 0 && row < dayCount(); }
+    int middleRow() const { return dayCount() / 2; }
+
+    // The day the status panel shows; -1 while the table is empty.
+    int currentRow() const { return m_currentRow; }
+    void setCurrentRow(int row);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+signals:
+    void currentRowChanged(int row);
+
+private:
+    QList<DayRow> m_days;
+    int m_currentRow = -1;
+};
+
+} // namespace cyclara
