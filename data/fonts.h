@@ -4,14 +4,12 @@
 
 namespace cyclara {
 
-// The window's Chinese faces: 宋体 where it exists, the closest free faces elsewhere.
-inline QFont cjkFont(qreal pointSize)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC")});
-    font.setPointSizeF(pointSize);
-    return font;
-}
+// Registers the interface face, "Cyclara Serif SC" (regular and bold), from the program's own
+// resources, and lets the installed Noto CJK faces draw the characters it leaves out. Needs a
+// QGuiApplication; calls after the first do nothing.
+void registerInterfaceFonts();
+
+// The window's Chinese face at pointSize: the interface face, registered on first use.
+QFont cjkFont(qreal pointSize);
 
 } // namespace cyclara
