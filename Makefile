@@ -22,8 +22,7 @@ bench: build
 	@status=0; \
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cyclara_bench || status=1; \
 	echo; \
-	$(BUILD)/bin/startup_report $(BUILD)/bin/startup_cyclara $(BUILD)/bin/startup_baseline 10 \
-	    || status=1; \
+	$(BUILD)/bin/startup_report $(BUILD)/bin 21 || status=1; \
 	exit $$status
 
 # libFuzzer on the register reader and the date texts, built with clang in build-fuzz; new inputs

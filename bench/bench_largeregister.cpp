@@ -1,3 +1,4 @@
+#include "bench/benchwindow.h"
 #include "bench/sampleregister.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
@@ -30,18 +31,6 @@ struct LargeRegisterFile {
     bool written = false;
 };
 
-WindowServices quietServices(const QString &path)
-{
-    WindowServices services;
-    services.birthFilePath = path;
-    services.showMessage = [](QWidget *, QMessageBox::Icon, const QString &) {
-    };
-    services.openUrl = [](const QUrl &) {
-        return true;
-    };
-    return services;
-}
-
 // From the window's creation until it is painted and can be used, with a register that has grown
 // to 100,000 people: the file read, the name list filled, the first query run.
 void BM_StartWithLargeRegister(benchmark::State &state)
@@ -52,7 +41,8 @@ void BM_StartWithLargeRegister(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        frmBiorhythm window(quietServices(file.path));
+        int messages = 0;
+        frmBiorhythm window(bench::quietServices(file.path, messages));
         window.show();
         const QPixmap frame = window.grab();
         QApplication::processEvents();
@@ -71,9 +61,9 @@ BENCHMARK(BM_StartWithLargeRegister)->Unit(benchmark::kMillisecond)->UseRealTime
 void BM_TypeNameWithLargeRegister(benchmark::State &state)
 {
     const LargeRegisterFile file;
-    frmBiorhythm window(quietServices(file.path));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    int messages = 0;
+    frmBiorhythm window(bench::quietServices(file.path, messages));
+    if (!bench::showAndWait(window)) {
         state.SkipWithError("the window was never shown");
         return;
     }

@@ -1,10 +1,13 @@
+#include "bench/benchwindow.h"
 #include "chart/cyclechart.h"
+#include "model/daytablemodel.h"
 #include "ui/frmbiorhythm.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +18,7 @@ namespace {
 
 using namespace cyclara;
 
-// Notices a paint of the chart or of any widget inside it.
+// Notices a paint of a widget or of any widget inside it.
 class PaintWatch : public QObject {
 public:
     explicit PaintWatch(QWidget *chart)
@@ -35,7 +38,7 @@ protected:
     }
 };
 
-// Waits until the chart has been painted; false when it never is.
+// Waits until the widget has been painted; false when it never is.
 bool waitForPaint(PaintWatch &watch)
 {
     QElapsedTimer timer;
@@ -48,33 +51,33 @@ bool waitForPaint(PaintWatch &watch)
     return true;
 }
 
+// A window on screen with an empty register and the longest span picked.
+struct LongSpanWindow {
+    QTemporaryDir dir;
+    int messages = 0;
+    frmBiorhythm window{bench::quietServices(dir.filePath(QStringLiteral("birth.ini")), messages)};
+
+    bool show()
+    {
+        if (!bench::showAndWait(window))
+            return false;
+        window.cboDays->setCurrentIndex(window.cboDays->findText(QStringLiteral("16")));
+        emit window.cboDays->activated(window.cboDays->currentIndex());
+        return messages == 0 && window.days().dayCount() == 33;
+    }
+};
+
 // What the user waits for after a click on the query button with the longest span: the day table
 // built, the chart's grid replaced and the chart drawn anew.
 void BM_QueryRun(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    WindowServices services;
-    services.today = [] {
-        return QDate(2026, 12, 6);
-    };
-    services.birthFilePath = dir.filePath(QStringLiteral("birth.ini"));
-    int messages = 0;
-    services.showMessage = [&messages](QWidget *, QMessageBox::Icon, const QString &) {
-        ++messages;
-    };
-    services.openUrl = [](const QUrl &) {
-        return true;
-    };
-
-    frmBiorhythm window(services);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    LongSpanWindow shown;
+    frmBiorhythm &window = shown.window;
+    if (!shown.show()) {
         state.SkipWithError("the window was never shown");
         return;
     }
     window.cboName->setEditText(QStringLiteral("张三"));
-    const int longestSpan = window.cboDays->findText(QStringLiteral("16"));
-    window.cboDays->setCurrentIndex(longestSpan);
     PaintWatch watch(window.MSChart1);
     QCoreApplication::processEvents();
 
@@ -86,9 +89,37 @@ void BM_QueryRun(benchmark::State &state)
             break;
         }
     }
-    if (messages > 0 || window.MSChart1->rowCount() != 33)
+    if (shown.messages > 0 || window.days().dayCount() != 33)
         state.SkipWithError("the query did not run");
 }
 BENCHMARK(BM_QueryRun)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the user waits for after clicking a day in the chart: the prompt line and the panel tell
+// about that day and are drawn anew.
+void BM_DayStatusMove(benchmark::State &state)
+{
+    LongSpanWindow shown;
+    frmBiorhythm &window = shown.window;
+    if (!shown.show()) {
+        state.SkipWithError("the window was never shown");
+        return;
+    }
+    PaintWatch watch(window.lblPrompt);
+    QCoreApplication::processEvents();
+
+    int row = 1;
+    for (auto _ : state) {
+        row = row % 33 + 1;
+        const QPoint day = window.MSChart1->pointPosition(1, row);
+        watch.painted = false;
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          window.MSChart1->mapTo(&window, day));
+        if (!waitForPaint(watch) || window.days().currentRow() != row - 1) {
+            state.SkipWithError("the click did not move the day shown");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_DayStatusMove)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

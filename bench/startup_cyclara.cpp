@@ -1,13 +1,13 @@
 // Start-up probe: what a start of Cyclara does before the user can read the window, then exit.
 // The window is the real one, with the register file given (startup_report writes one of 20
-// people); its load step reads the register and runs the first query, then the window is shown
-// and one frame painted.
-//   startup_cyclara <path of birth.ini>
+// people) and the day fixed; its load step reads the register and runs the first query, then the
+// window is shown and its first frame drawn.
+//   startup_cyclara <birth.ini> [frame.png]
+#include "bench/startupframe.h"
 #include "ui/applicationsetup.h"
 #include "ui/frmbiorhythm.h"
 
 #include <QApplication>
-#include <QPixmap>
 #include <QTranslator>
 
 #include <cstdio>
@@ -19,16 +19,19 @@ int main(int argc, char *argv[])
     cyclara::setUpApplication(app, qtTranslator);
 
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_cyclara <birth.ini>\n");
+        std::fprintf(stderr, "usage: startup_cyclara <birth.ini> [frame.png]\n");
         return 2;
     }
     cyclara::WindowServices services;
     services.birthFilePath = QString::fromLocal8Bit(argv[1]);
+    services.today = [] {
+        return cyclara::bench::fixedToday;
+    };
 
     cyclara::frmBiorhythm window(services);
-    window.show();
-    const QPixmap frame = window.grab();
-    if (frame.isNull() || window.birthRegister().size() != 20) {
+    const QString savePath = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!cyclara::bench::finishFirstFrame(window, savePath) ||
+        window.birthRegister().size() != 20) {
         std::fprintf(stderr, "startup_cyclara: the window did not start as it should\n");
         return 1;
     }

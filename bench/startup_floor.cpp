@@ -1,0 +1,72 @@
+// Start-up floor: a plain Qt program that draws exactly Cyclara's first frame (the register's
+// first person, 张伟 born 1950-01-01, on the probe's day) with the same controls, fonts, faces and
+// chart code, but none of the program's work: no register file, no lists of years, no query run,
+// no handlers. The day table and the status texts are the model's, a matter of microseconds.
+//   startup_floor [frame.png]
+#include "bench/startupframe.h"
+#include "chart/cyclechart.h"
+#include "data/cyclaratexts.h"
+#include "model/biorhythm.h"
+#include "model/daytablemodel.h"
+#include "ui/applicationsetup.h"
+#include "ui/windowcontrols.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTranslator>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    using namespace cyclara;
+    QApplication app(argc, argv);
+    QTranslator qtTranslator;
+    setUpApplication(app, qtTranslator);
+
+    QWidget window;
+    dressMainWindow(&window);
+    const WindowControls c = createWindowControls(&window);
+    const QDate birth(1950, 1, 1);
+    const QDate today = bench::fixedToday;
+    const std::pair<QComboBox *, QString> shown[] = {
+        {c.cboYear1, QString::number(birth.year())}, {c.cboMonth1, QString::number(birth.month())},
+        {c.cboDay1, QString::number(birth.day())},   {c.cboName, QStringLiteral("张伟")},
+        {c.cboYear2, QString::number(today.year())}, {c.cboMonth2, QString::number(today.month())},
+        {c.cboDay2, QString::number(today.day())},   {c.cboDays, QStringLiteral("3")},
+    };
+    for (const auto &[picker, text] : shown) {
+        if (picker->isEditable())
+            picker->setEditText(text);
+        else
+            picker->addItem(text);
+    }
+
+    DayTableModel days;
+    days.setDays(buildDayTable(birth, today, 3, today));
+    c.MSChart1->setModel(&days);
+    for (int s = 1; s <= seriesCount; ++s)
+        c.MSChart1->setSeriesHidden(s, !c.chkSerias[std::size_t(s)]->isChecked());
+    c.lblPrompt->setText(QStringLiteral("点击图线(柱), 可以显示该日的生物节律状况."));
+    const QStringList description = descriptionText().split(QStringLiteral("\r\n"));
+    const auto faces = facePictures(window.devicePixelRatioF());
+    for (int cycle = 0; cycle < cycleCount; ++cycle) {
+        qint16 band = 0;
+        const QString status =
+            PointVal(qint16(days.day(days.middleRow()).values[std::size_t(cycle)]), band);
+        c.Image1[std::size_t(cycle)]->setPixmap(faces[std::size_t(band)]);
+        c.lblExplain[std::size_t(cycle)]->setText(status + QStringLiteral(": ") +
+                                                  description.value(5 * cycle + band + 1));
+    }
+    layOutControls(c, window.size(), true);
+    c.cboYear1->setFocus();
+
+    const QString savePath = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (!bench::finishFirstFrame(window, savePath)) {
+        std::fprintf(stderr, "startup_floor: nothing was drawn\n");
+        return 1;
+    }
+    return 0;
+}

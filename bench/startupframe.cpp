@@ -1,0 +1,17 @@
+#include "bench/startupframe.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+
+namespace cyclara::bench {
+
+bool finishFirstFrame(QWidget &window, const QString &savePath)
+{
+    window.show();
+    QApplication::processEvents();
+    const QPixmap frame = window.grab();
+    return !frame.isNull() && (savePath.isEmpty() || frame.save(savePath, "PNG"));
+}
+
+} // namespace cyclara::bench
