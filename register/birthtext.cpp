@@ -2,11 +2,11 @@
 
 #include "model/datetext.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace cyclara {
 
@@ -38,11 +38,48 @@ bool allFileBlank(QStringView text)
     return std::all_of(text.begin(), text.end(), isFileBlank);
 }
 
-// Without Qt's Unicode properties option, \s and \S are the ASCII classes of the file rule.
-const QRegularExpression &lineRule()
+bool isDateTextChar(QChar c)
 {
-    static const QRegularExpression rule(QStringLiteral("(\\S+)\\s+([0-9-]+)"));
-    return rule;
+    return (c.unicode() >= u'0' && c.unicode() <= u'9') || c.unicode() == u'-';
+}
+
+// The leftmost match of (\S+)\s+([0-9-]+) in a line, with the file rule's white space.
+struct LineMatch {
+    QStringView name;
+    QStringView dateText;
+    qsizetype start = 0; // of the name
+    qsizetype end = 0;   // after the date text
+};
+
+// A match starting inside a word would also start at that word's beginning, so it is enough to
+// try each word in turn: the first word followed by white space and then a digit or hyphen is the
+// match. Written out rather than left to QRegularExpression, whose library costs the start of
+// the program a third of a megabyte of memory for this one rule.
+std::optional<LineMatch> matchLine(QStringView line)
+{
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (i < n) {
+        while (i < n && isFileBlank(line[i]))
+            ++i;
+        const qsizetype wordStart = i;
+        while (i < n && !isFileBlank(line[i]))
+            ++i;
+        const qsizetype wordEnd = i;
+        if (wordStart == wordEnd)
+            break;
+        qsizetype j = wordEnd;
+        while (j < n && isFileBlank(line[j]))
+            ++j;
+        if (j == wordEnd || j == n || !isDateTextChar(line[j]))
+            continue;
+        qsizetype k = j;
+        while (k < n && isDateTextChar(line[k]))
+            ++k;
+        return LineMatch{line.sliced(wordStart, wordEnd - wordStart), line.sliced(j, k - j),
+                         wordStart, k};
+    }
+    return std::nullopt;
 }
 
 // Every non-ASCII byte in a pair of two bytes from A1 to FE: the shape of GB2312 text.
@@ -107,9 +144,10 @@ QStringEncoder encoderFor(TextEncoding encoding)
 
 // Whether decoding lost something: encoding the text again does not give the bytes back. (Qt's
 // decoders do not all report bytes that are no character: some drop them, most put U+FFFD.)
-bool decodedWithLoss(const QString &text, QByteArrayView bytes, TextEncoding encoding)
+bool decodedWithLoss(const QString &text, QByteArrayView bytes, QStringEncoder &encoder)
 {
-    return QByteArray(encoderFor(encoding).encode(text)) != bytes;
+    encoder.resetState();
+    return QByteArray(encoder.encode(text)) != bytes;
 }
 
 QByteArrayView byteOrderMark(TextEncoding encoding)
@@ -156,26 +194,25 @@ public:
 
     // A line with bytes that are no character gives nobody: its name could only be guessed, and
     // different broken names would become one.
-    void readLine(const QString &line, bool broken)
+    void readLine(QStringView line, bool broken)
     {
         if (broken) {
             m_result.lossy = true;
             return;
         }
-        const QRegularExpressionMatch found = lineRule().match(line);
-        if (!found.hasMatch()) {
+        const std::optional<LineMatch> found = matchLine(line);
+        if (!found) {
             m_result.lossy = m_result.lossy || !allFileBlank(line);
             return;
         }
-        const auto date = registerDateFromText(found.capturedView(2));
+        const auto date = registerDateFromText(found->dateText);
         if (!date) {
             m_result.lossy = true;
             return;
         }
-        if (!allFileBlank(QStringView(line).first(found.capturedStart(0))) ||
-            !allFileBlank(QStringView(line).sliced(found.capturedEnd(0))))
+        if (!allFileBlank(line.first(found->start)) || !allFileBlank(line.sliced(found->end)))
             m_result.lossy = true;
-        const QString name = found.captured(1);
+        const QString name = found->name.toString();
         BirthRegister &people = m_result.people;
         if (people.contains(name) && people.date(name) != *date)
             m_result.lossy = true;
@@ -207,7 +244,8 @@ RegisterText parseBirthText(QByteArrayView bytes)
     result.encoding = detectEncoding(bytes);
     TextReader reader(result);
     QStringDecoder decoder = decoderFor(result.encoding);
-    if (!decoder.isValid())
+    QStringEncoder encoder = encoderFor(result.encoding);
+    if (!decoder.isValid() || !encoder.isValid())
         qFatal("Cyclara: the %s text encoding is not available", decoder.name());
 
     if (result.encoding == TextEncoding::Gb18030) {
@@ -216,16 +254,15 @@ RegisterText parseBirthText(QByteArrayView bytes)
         for (const QByteArrayView lineBytes : splitLines(bytes, '\r', '\n')) {
             decoder.resetState();
             const QString line = decoder.decode(lineBytes);
-            reader.readLine(line, !isAscii(lineBytes) &&
-                                      decodedWithLoss(line, lineBytes, result.encoding));
+            reader.readLine(line, !isAscii(lineBytes) && decodedWithLoss(line, lineBytes, encoder));
         }
     } else {
         const QByteArrayView body = bytes.sliced(byteOrderMark(result.encoding).size());
         const QString text = decoder.decode(body);
-        const bool broken = decodedWithLoss(text, body, result.encoding);
+        const bool broken = decodedWithLoss(text, body, encoder);
         result.lossy = result.lossy || broken;
         for (const QStringView line : splitLines(QStringView(text), u'\r', u'\n'))
-            reader.readLine(line.toString(), broken && line.contains(QChar::ReplacementCharacter));
+            reader.readLine(line, broken && line.contains(QChar::ReplacementCharacter));
     }
     result.people.forgetEdits();
     return result;
