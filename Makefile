@@ -16,6 +16,8 @@ test: build
 # The README's pictures of the real windows, with a fixed date and register.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cyclara_screenshot docs
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cyclara_screenshot --dark docs
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/cyclara_screenshot --scaled docs
 
 # Every performance figure with its median and its goal; fails when a goal is missed.
 bench: build

@@ -11,6 +11,7 @@ namespace {
 
 constexpr qreal sideMargin = 4;
 constexpr qreal topMargin = 20;
+constexpr qreal cardMargin = 8; // of the chart's own background above the legend
 constexpr qreal bottomMargin = 8;
 constexpr qreal legendGap = 14;     // between the legend row and the plot
 constexpr qreal legendSpacing = 20; // between two legend entries
@@ -69,6 +70,7 @@ ChartGeometry layOutChart(const QRectF &area, const QFont &font, const QStringLi
     // The legend, centred in its row.
     g.legendSampleWidth = bars ? swatchWidth : lineSampleWidth;
     g.legendRow = QRectF(area.left(), area.top() + topMargin, area.width(), metrics.height());
+    g.card = area.adjusted(0, topMargin - cardMargin, 0, 0);
     qreal total = 0;
     for (const QString &label : legendLabels)
         total += g.legendSampleWidth + sampleTextGap + metrics.horizontalAdvance(label);

@@ -19,6 +19,9 @@ struct ChartGeometry {
     static constexpr qreal labelGap = 4;        // between the plot and its labels
 
     QRectF area;
+    // What the chart fills when it has a background of its own: all but the top strip, which may
+    // lie over the title line above the chart.
+    QRectF card;
     QRectF plot;
     QRectF legendRow;
     QList<QRectF> legendItems; // one per legend entry: sample and text

@@ -73,17 +73,18 @@ void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &st
 {
     painter.setFont(font);
     const QList<int> shown = view.shownSeries();
+    // The geometry holds an entry for each series the legend shows.
     for (qsizetype i = 0; i < shown.size() && i < g.legendItems.size(); ++i) {
         const int series = shown[i];
         const QRectF item = g.legendItems[i];
         const qreal middle = item.center().y();
         if (view.bars) {
-            painter.setPen(QPen(ChartStyle::seriesColour(series).darker(130), 1));
-            painter.setBrush(ChartStyle::seriesBrush(series));
+            painter.setPen(QPen(style.seriesColour(series).darker(130), 1));
+            painter.setBrush(style.seriesBrush(series));
             painter.drawRect(QRectF(item.left(), middle - g.legendSampleWidth / 2,
                                     g.legendSampleWidth, g.legendSampleWidth));
         } else {
-            painter.setPen(ChartStyle::seriesPen(series));
+            painter.setPen(style.seriesPen(series));
             painter.drawLine(QPointF(item.left(), middle),
                              QPointF(item.left() + g.legendSampleWidth, middle));
         }
@@ -93,33 +94,33 @@ void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &st
     }
 }
 
-void paintLines(QPainter &painter, const ChartGeometry &g, const DayTableModel &days,
-                const ChartView &view)
+void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
+                const DayTableModel &days, const ChartView &view)
 {
     for (const int series : view.shownSeries()) {
         const std::size_t column = std::size_t(series - 1);
         QPolygonF line;
         for (int row = 0; row < days.dayCount(); ++row)
             line << QPointF(g.dayCentre(row), g.valueY(days.day(row).values[column]));
-        painter.setPen(ChartStyle::seriesPen(series));
+        painter.setPen(style.seriesPen(series));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolyline(line);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ChartStyle::seriesColour(series));
+        painter.setBrush(style.seriesColour(series));
         for (const QPointF &point : std::as_const(line))
             painter.drawEllipse(point, markerRadius, markerRadius);
     }
 }
 
-void paintBars(QPainter &painter, const ChartGeometry &g, const DayTableModel &days,
-               const ChartView &view)
+void paintBars(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
+               const DayTableModel &days, const ChartView &view)
 {
     const QList<int> shown = view.shownSeries();
     const int count = int(shown.size());
     for (int place = 0; place < count; ++place) {
         const int series = shown[place];
-        painter.setPen(QPen(ChartStyle::seriesColour(series).darker(130), 1));
-        painter.setBrush(ChartStyle::seriesBrush(series));
+        painter.setPen(QPen(style.seriesColour(series).darker(130), 1));
+        painter.setBrush(style.seriesBrush(series));
         for (int row = 0; row < days.dayCount(); ++row)
             painter.drawRect(
                 g.barRect(row, place, count, days.day(row).values[std::size_t(series - 1)]));
@@ -150,13 +151,15 @@ void paintChart(QPainter &painter, const ChartGeometry &geometry, const ChartSty
             .adjusted(0, -QFontMetricsF(font).height(), 0, QFontMetricsF(font).height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    if (style.background.alpha() > 0)
+        painter.fillRect(geometry.card.intersected(exposed), style.background);
     if (exposed.intersects(plotArea)) {
         paintPlot(painter, geometry, style, font);
         paintDayLabels(painter, geometry, style, days);
         if (view.bars)
-            paintBars(painter, geometry, days, view);
+            paintBars(painter, geometry, style, days, view);
         else
-            paintLines(painter, geometry, days, view);
+            paintLines(painter, geometry, style, days, view);
     }
     if (exposed.intersects(geometry.legendRow))
         paintLegend(painter, geometry, style, font, days, view);

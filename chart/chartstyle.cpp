@@ -3,19 +3,11 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include <array>
+#include <cmath>
 
 namespace cyclara {
 
 namespace {
-
-constexpr std::array<QRgb, 5> okabeIto{
-    qRgb(0x00, 0x72, 0xB2), // blue
-    qRgb(0xD5, 0x5E, 0x00), // vermillion
-    qRgb(0x00, 0x9E, 0x73), // bluish green
-    qRgb(0xCC, 0x79, 0xA7), // reddish purple
-    qRgb(0xE6, 0x9F, 0x00), // orange
-};
 
 constexpr int seriesLineWidth = 2;
 
@@ -24,14 +16,28 @@ bool isMean(int series)
     return series == 4 || series == 5;
 }
 
-} // namespace
-
-QColor ChartStyle::seriesColour(int series)
+double relativeLuminance(const QColor &colour)
 {
-    return QColor::fromRgb(okabeIto.at(std::size_t(series - 1) % okabeIto.size()));
+    const auto channel = [](float c) {
+        return c <= 0.03928f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
 }
 
-QPen ChartStyle::seriesPen(int series)
+// The plot of a dark chart is never lighter than this, so that the light series keep their
+// contrast whatever dark grey the desktop chose.
+const QColor darkestPlotLimit(0x2B, 0x2B, 0x2B);
+
+} // namespace
+
+QColor ChartStyle::seriesColour(int series) const
+{
+    return seriesColours.at(std::size_t(series - 1) % seriesColours.size());
+}
+
+QPen ChartStyle::seriesPen(int series) const
 {
     QPen pen(seriesColour(series), seriesLineWidth,
              series == 4   ? Qt::DashLine
@@ -41,13 +47,13 @@ QPen ChartStyle::seriesPen(int series)
     return pen;
 }
 
-QBrush ChartStyle::seriesBrush(int series)
+QBrush ChartStyle::seriesBrush(int series) const
 {
     const QColor colour = seriesColour(series);
     if (!isMean(series))
         return colour;
     QPixmap tile(8, 8);
-    tile.fill(colour.lighter(150));
+    tile.fill(dark ? colour.darker(170) : colour.lighter(150));
     QPainter painter(&tile);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, 2));
@@ -59,10 +65,40 @@ QBrush ChartStyle::seriesBrush(int series)
     return QBrush(tile);
 }
 
-ChartStyle lightChartStyle(const QColor &text)
+ChartStyle chartStyle(const QPalette &palette)
 {
-    return {QColor(0xFD, 0xFD, 0xFB), QColor(0x90, 0x90, 0x90), QColor(0xD8, 0xD8, 0xD8),
-            QColor(0x40, 0x40, 0x40), text};
+    ChartStyle style;
+    const QColor base = palette.color(QPalette::Base);
+    style.dark = base.lightnessF() < palette.color(QPalette::Text).lightnessF();
+    if (!style.dark) {
+        style.background = Qt::transparent;
+        style.plotBackground = QColor(0xFD, 0xFD, 0xFB);
+        style.plotBorder = QColor(0x90, 0x90, 0x90);
+        style.grid = QColor(0xD8, 0xD8, 0xD8);
+        style.zeroLine = QColor(0x40, 0x40, 0x40);
+        style.text = Qt::black;
+        style.seriesColours = {QColor(0x00, 0x72, 0xB2), QColor(0xD5, 0x5E, 0x00),
+                               QColor(0x00, 0x9E, 0x73), QColor(0xA8, 0x52, 0x8A),
+                               QColor(0xA8, 0x6E, 0x00)};
+        return style;
+    }
+    style.background = base.lightness() > darkestPlotLimit.lightness() ? darkestPlotLimit : base;
+    style.plotBackground = style.background;
+    style.text = palette.color(QPalette::Text);
+    style.plotBorder = QColor(0x80, 0x80, 0x80);
+    style.grid = QColor(0x4A, 0x4A, 0x4A);
+    style.zeroLine = QColor(0xC0, 0xC0, 0xC0);
+    style.seriesColours = {QColor(0x56, 0xB4, 0xE9), QColor(0xEE, 0x77, 0x33),
+                           QColor(0x2A, 0xB9, 0x8F), QColor(0xCC, 0x79, 0xA7),
+                           QColor(0xE6, 0x9F, 0x00)};
+    return style;
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace cyclara

@@ -2,28 +2,40 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QPalette>
 #include <QPen>
+
+#include <array>
 
 namespace cyclara {
 
-// How the chart draws: the colours of its plot and text and the look of each of the five series.
-// Series count from 1, as the window's check boxes do.
+// How the chart draws: its own background (none on a light desktop, where the white window shows
+// through), the plot, the text, and the look of each of the five series (counted from 1, as the
+// window's check boxes do). The colours follow the desktop's palette, light or dark, and keep the
+// series at least 3:1 against the plot and the text at least 4.5:1 against what it stands on.
 struct ChartStyle {
+    bool dark = false;
+    QColor background; // the chart's own background; transparent on a light desktop
     QColor plotBackground;
     QColor plotBorder;
     QColor grid;
     QColor zeroLine;
     QColor text;
+    // Okabe–Ito hues, which stay apart for the common forms of colour blindness; darker ones on a
+    // light plot, lighter ones on a dark plot.
+    std::array<QColor, 5> seriesColours;
 
-    // The colour of a series: Okabe–Ito colours, which stay apart for the common forms of colour
-    // blindness.
-    static QColor seriesColour(int series);
+    QColor seriesColour(int series) const;
     // The line of a series; the two means are dashed so that they stand apart without colour too.
-    static QPen seriesPen(int series);
+    QPen seriesPen(int series) const;
     // The fill of a series' bars; the two means are hatched.
-    static QBrush seriesBrush(int series);
+    QBrush seriesBrush(int series) const;
 };
 
-ChartStyle lightChartStyle(const QColor &text);
+// The style for a chart shown with `palette` (its Base and Text roles tell a dark desktop).
+ChartStyle chartStyle(const QPalette &palette);
+
+// WCAG contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor &a, const QColor &b);
 
 } // namespace cyclara

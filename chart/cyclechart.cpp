@@ -119,8 +119,8 @@ const ChartGeometry &CycleChart::chartGeometry() const
     if (!m_geometry) {
         const DayTableModel &days = m_model ? *m_model : noDays();
         m_laidOutLabels = dayLabels();
-        QStringList legend;
-        for (const int series : m_view.shownSeries())
+        QStringList legend; // none before there is anything to tell apart
+        for (const int series : days.dayCount() > 0 ? m_view.shownSeries() : QList<int>())
             legend << days.headerData(DayTableModel::FirstSeriesColumn + series - 1, Qt::Horizontal)
                           .toString();
         m_geometry = layOutChart(rect(), font(), m_laidOutLabels, legend, m_view.bars);
@@ -179,8 +179,8 @@ std::optional<CycleChart::Hit> CycleChart::hitAt(QPointF position) const
 void CycleChart::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    paintChart(painter, chartGeometry(), lightChartStyle(palette().color(QPalette::WindowText)),
-               font(), m_model ? *m_model : noDays(), m_view, event->rect());
+    paintChart(painter, chartGeometry(), chartStyle(palette()), font(),
+               m_model ? *m_model : noDays(), m_view, event->rect());
 }
 
 void CycleChart::resizeEvent(QResizeEvent *event)

@@ -41,6 +41,9 @@ public:
     float leftTwips() const;
     float topTwips() const;
 
+    // Where everything is drawn at the chart's present size.
+    const ChartGeometry &chartGeometry() const;
+
     // Where the data point of `series` on day `row` is drawn: the marker of a line, or the middle
     // of a bar; (-1, -1) when it is not drawn.
     QPoint pointPosition(int series, int row) const;
@@ -67,7 +70,6 @@ private:
         bool operator==(const Hit &) const = default;
     };
 
-    const ChartGeometry &chartGeometry() const;
     void invalidateGeometry();
     void daysChanged();
     QStringList dayLabels() const;

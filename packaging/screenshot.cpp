@@ -1,7 +1,10 @@
 // Renders the pictures of the README and the AppStream metadata from the real windows:
 //   screenshot [output folder, default "docs"]
 // writes screenshot.png (main window, lines, one day clicked), screenshot-help.png (help window)
-// and screenshot-bars.png (the same days as bars). The clock, the register and the clicked day
+// and screenshot-bars.png (the same days as bars);
+//   screenshot --dark [folder]      screenshot-dark.png, the main window on a dark desktop
+//   screenshot --scaled [folder]    screenshot-2x.png, the main window at a screen scale of 2. The
+//   clock, the register and the clicked day
 // are fixed, so the pictures only change when the windows do. Run on the offscreen platform.
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
@@ -56,12 +59,24 @@ void save(QWidget *window, const QDir &folder, const QString &fileName)
 
 int main(int argc, char *argv[])
 {
+    // Decided before the application exists: the screen scale cannot change afterwards.
+    const QString mode = argc > 1 && argv[1][0] == '-' ? QString::fromLatin1(argv[1]) : QString();
+    if (!mode.isEmpty() && mode != u"--dark"_s && mode != u"--scaled"_s)
+        fail(QStringLiteral("usage: screenshot [--dark | --scaled] [folder]"));
+    if (mode == u"--scaled"_s)
+        qputenv("QT_SCALE_FACTOR", "2");
+    const int folderArgument = mode.isEmpty() ? 1 : 2;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cyclara"));
     // A steady text cursor: a blinking one would make every run's pictures differ.
     QApplication::setCursorFlashTime(0);
+    // A dark desktop as a theme makes one: Qt derives every role from a dark window colour.
+    if (mode == u"--dark"_s)
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
 
-    const QDir folder(argc > 1 ? QFile::decodeName(argv[1]) : QStringLiteral("docs"));
+    const QDir folder(argc > folderArgument ? QFile::decodeName(argv[folderArgument])
+                                            : QStringLiteral("docs"));
     if (!QDir().mkpath(folder.path()))
         fail(QStringLiteral("cannot create %1").arg(folder.path()));
 
@@ -114,6 +129,12 @@ int main(int argc, char *argv[])
                       window.MSChart1->mapTo(&window, dayPoint));
     if (window.days().currentRow() != clickedRow - 1)
         fail(QStringLiteral("the click on day %1 did not reach the chart").arg(clickedRow));
+    if (!mode.isEmpty()) {
+        save(&window, folder,
+             mode == u"--dark"_s ? QStringLiteral("screenshot-dark.png")
+                                 : QStringLiteral("screenshot-2x.png"));
+        return 0;
+    }
     save(&window, folder, QStringLiteral("screenshot.png"));
 
     window.cmdHelp->click();

@@ -123,11 +123,12 @@ void frmBiorhythm::closeUnattended()
     close();
 }
 
-void frmBiorhythm::showEvent(QShowEvent *event)
+void frmBiorhythm::paintEvent(QPaintEvent *event)
 {
-    QWidget::showEvent(event);
+    QWidget::paintEvent(event);
+    // Reported once the window has been drawn on screen (and so placed there by the desktop),
+    // so that each message box belongs to it and is centred over it.
     if (!whenShown.isEmpty()) {
-        // Reported once the window is on screen, so that each message has a window to belong to.
         QMetaObject::invokeMethod(
             this,
             [this] {

@@ -58,7 +58,7 @@ QString fileProblemReason(const FileProblem &problem)
     case FileProblem::NotAFile:
         return QStringLiteral("这个位置上的不是普通文件");
     case FileProblem::TooLarge:
-        return QStringLiteral("文件超过 16 MiB，不是姓名登记文件");
+        return QStringLiteral("文件超过 16 兆字节，不会是姓名登记文件");
     case FileProblem::ForeignLink:
         return QStringLiteral("这是其他用户建立的链接，为安全起见不去打开它");
     case FileProblem::Busy:

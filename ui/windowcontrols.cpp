@@ -3,11 +3,14 @@
 #include "chart/cyclechart.h"
 #include "data/fonts.h"
 #include "model/twips.h"
+#include "ui/commandbutton.h"
+#include "ui/explanationpanel.h"
 #include "ui/twipsplacement.h"
 #include "ui/windowlayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QHash>
 #include <QIcon>
@@ -17,6 +20,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace cyclara {
 
@@ -97,13 +101,15 @@ const QList<ControlRow> &panelControlRows()
 
 namespace {
 
+// The window draws its controls on white whatever the desktop's colours; their text is then dark,
+// so that a dark desktop's light text does not vanish on the white.
 void paintWhite(QWidget *control)
 {
     QPalette pal = control->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::Base, Qt::white);
-    // Buttons (check boxes and options among them) fill with the button colour.
-    pal.setColor(QPalette::Button, Qt::white);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        pal.setColor(role, Qt::white);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(role, Qt::black);
     control->setPalette(pal);
     control->setAutoFillBackground(true);
 }
@@ -140,7 +146,7 @@ QWidget *newControl(const ControlRow &row, QWidget *container)
         return box;
     }
     case ControlKind::CommandButton:
-        return new QPushButton(caption, container);
+        return new CommandButton(caption, container);
     case ControlKind::OptionButton: {
         auto *option = new QRadioButton(caption, container);
         paintWhite(option);
@@ -158,9 +164,7 @@ QWidget *newControl(const ControlRow &row, QWidget *container)
         return image;
     }
     case ControlKind::Panel: {
-        auto *panel = new QFrame(container);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setLineWidth(2);
+        auto *panel = new ExplanationPanel(container);
         paintWhite(panel);
         return panel;
     }
@@ -184,6 +188,34 @@ void createControls(QWidget *container, const QList<ControlRow> &rows,
         else
             placeTwips(control, QRectF(row.left, row.top, row.width, row.height));
         created.insert(control->objectName(), control);
+    }
+}
+
+// The height a line of `font` takes as drawn: ascent and descent, and the underline if any.
+qreal lineHeight(const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    const qreal line = metrics.ascent() + metrics.descent();
+    if (!font.underline())
+        return line;
+    return std::max(line, metrics.ascent() + metrics.underlinePos() + metrics.lineWidth());
+}
+
+// The window's boxes were drawn for a face of shorter lines than the CJK faces here; a caption
+// box lower than a line of its own font grows downwards, into the gap the window leaves below
+// every row, so that nothing of its text is cut off.
+void fitCaptionsToTheirFont(const QHash<QString, QWidget *> &created)
+{
+    for (QWidget *control : created) {
+        const bool caption = qobject_cast<QLabel *>(control) ||
+                             qobject_cast<QCheckBox *>(control) ||
+                             qobject_cast<QRadioButton *>(control);
+        QRectF box = twipsOf(control);
+        const auto needed = float(std::ceil(lineHeight(control->font()))) * twipsPerPixel;
+        if (caption && box.height() < needed) {
+            box.setHeight(needed);
+            placeTwips(control, box);
+        }
     }
 }
 
@@ -292,9 +324,13 @@ void dressMainWindow(QWidget *window)
     window->setAutoFillBackground(true);
     QPalette pal = window->palette();
     pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
     window->setPalette(pal);
     window->setFont(windowFont());
     window->resize(twipsToPixels(10995), twipsToPixels(8865));
+    // Narrower, the right-hand buttons would stand beyond the edge; lower, the chart would have no
+    // room left for its plot and its day labels.
+    window->setMinimumSize(twipsToPixels(9090), twipsToPixels(6900));
 }
 
 WindowControls createWindowControls(QWidget *window)
@@ -304,6 +340,7 @@ WindowControls createWindowControls(QWidget *window)
     createControls(take<QFrame>(created, "picPrompt"), panelControlRows(), created);
     const WindowControls controls = findControls(created);
     styleControls(controls);
+    fitCaptionsToTheirFont(created);
     applyTabOrder(created, windowControlRows() + panelControlRows());
     return controls;
 }

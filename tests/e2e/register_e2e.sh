@@ -8,15 +8,8 @@
 set -euo pipefail
 
 program=${1:?usage: register_e2e.sh <cyclara executable>}
-if [[ -z ${DISPLAY:-} ]]; then
-    if [[ -n ${CYCLARA_E2E_REQUIRED:-} ]]; then
-        echo "e2e: no X display" >&2
-        exit 1
-    fi
-    echo "e2e: no X display, skipped"
-    exit 77
-fi
-command -v xdotool >/dev/null || { echo "e2e: xdotool is missing" >&2; exit 1; }
+source "$(dirname "$0")/needs-display.sh"
+needs_display xdotool
 
 work=$(mktemp -d)
 pid=

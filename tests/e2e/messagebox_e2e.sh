@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# End to end: under a real window manager, which places the main window where it likes, the
+# message of a refused first query (the first registered person is born after today) appears
+# centred over the main window, not where the window stood before the manager placed it.
+#   messagebox_e2e.sh <path of the cyclara executable>
+# Needs an X display (run under `xvfb-run -a`), openbox and xdotool. Without a display it skips
+# (77), unless CYCLARA_E2E_REQUIRED is set, as CI does.
+set -euo pipefail
+
+program=${1:?usage: messagebox_e2e.sh <cyclara executable>}
+source "$(dirname "$0")/needs-display.sh"
+needs_display xdotool openbox
+
+work=$(mktemp -d)
+pid=
+manager=
+cleanup() {
+    [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null || true
+    [[ -n $manager ]] && kill "$manager" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+openbox >"$work/openbox.log" 2>&1 &
+manager=$!
+sleep 1
+
+cp "$program" "$work/cyclara"
+printf 'Later\t2999-01-01\r\n' >"$work/birth.ini"
+QT_QPA_PLATFORM=xcb "$work/cyclara" >"$work/cyclara.log" 2>&1 &
+pid=$!
+
+# Both windows are titled Cyclara: the main window and, once it is drawn, the message box.
+for _ in $(seq 100); do
+    windows=$(xdotool search --onlyvisible --name '^Cyclara$' 2>/dev/null || true)
+    [[ $(wc -w <<<"$windows") -ge 2 ]] && break
+    sleep 0.1
+done
+read -r -a ids <<<"$(echo $windows)"
+if [[ ${#ids[@]} -lt 2 ]]; then
+    echo "e2e: the message box never appeared" >&2
+    exit 1
+fi
+
+# x, y, width, height of each; the larger window is the main one.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+read -r ax ay aw ah <<<"$(geometry "${ids[0]}")"
+read -r bx by bw bh <<<"$(geometry "${ids[1]}")"
+if ((aw * ah < bw * bh)); then
+    read -r ax ay aw ah bx by bw bh <<<"$bx $by $bw $bh $ax $ay $aw $ah"
+fi
+dx=$((ax + aw / 2 - bx - bw / 2))
+dy=$((ay + ah / 2 - by - bh / 2))
+echo "main window ${aw}x${ah}+${ax}+${ay}, message box ${bw}x${bh}+${bx}+${by}, off centre ${dx},${dy}"
+if ((dx * dx + dy * dy > 40 * 40)); then
+    echo "e2e: the message box is not centred over the main window" >&2
+    exit 1
+fi
+echo "e2e: the message box is centred over the main window"

@@ -1,0 +1,230 @@
+#include "chart/chartstyle.h"
+#include "chart/cyclechart.h"
+#include "model/daytablemodel.h"
+#include "register/datepickers.h"
+#include "windowfixture.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+
+using namespace Qt::StringLiterals;
+
+using namespace cyclara;
+using namespace cyclara::test;
+
+namespace {
+
+// A dark desktop as a desktop theme makes one: Qt derives every role from a dark window colour.
+QPalette darkPalette()
+{
+    return QPalette(QColor(0x35, 0x35, 0x35));
+}
+
+// Runs a test body with `palette` as the desktop's, and the usual one afterwards.
+struct DesktopPalette {
+    explicit DesktopPalette(const QPalette &palette)
+        : before(QApplication::palette())
+    {
+        QApplication::setPalette(palette);
+    }
+    ~DesktopPalette() { QApplication::setPalette(before); }
+    QPalette before;
+};
+
+// How many pixels of `image` are close to `colour`.
+int pixelsNear(const QImage &image, const QColor &colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <
+                60)
+                ++count;
+        }
+    }
+    return count;
+}
+
+// The tool tip on screen, if any.
+QWidget *shownToolTip()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QTipLabel") && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_Appearance : public QObject {
+    Q_OBJECT
+private slots:
+    void textStaysReadable_data();
+    void textStaysReadable();
+    void toolTipIsReadable_data();
+    void toolTipIsReadable();
+    void everyTabStopShowsItsFocus();
+    void refusedFirstQueryShowsNoMadeUpValues();
+    void labelsFitAtTheSmallestWindow();
+};
+
+void tst_Appearance::textStaysReadable_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light desktop") << QPalette(QColor(0xEF, 0xEF, 0xEF));
+    QTest::newRow("dark desktop") << darkPalette();
+}
+
+// On the white window every caption is dark enough to read (4.5:1), the chart's labels stand out
+// from what they are drawn on, and its series from the plot (3:1); the chart's own colours follow
+// the desktop's.
+void tst_Appearance::textStaysReadable()
+{
+    QFETCH(QPalette, palette);
+    const DesktopPalette desktop(palette);
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+
+    for (QWidget *control : w.findChildren<QWidget *>()) {
+        const bool caption = qobject_cast<QLabel *>(control) ||
+                             qobject_cast<QAbstractButton *>(control) ||
+                             qobject_cast<QComboBox *>(control);
+        if (!caption || !control->isVisible())
+            continue;
+        const QPalette &p = control->palette();
+        const auto [text, background] =
+            qobject_cast<QComboBox *>(control) ? std::pair(QPalette::Text, QPalette::Base)
+            : qobject_cast<QPushButton *>(control)
+                ? std::pair(QPalette::ButtonText, QPalette::Button)
+                : std::pair(control->foregroundRole(), control->backgroundRole());
+        QVERIFY2(contrastRatio(p.color(text), p.color(background)) >= 4.5,
+                 qPrintable(control->objectName()));
+    }
+    // The prompt line and the link keep their own colours, readable on the white window.
+    QVERIFY(contrastRatio(w.lblPrompt->palette().color(QPalette::WindowText), Qt::white) >= 4.5);
+    QVERIFY(contrastRatio(w.lblHome->palette().color(QPalette::WindowText), Qt::white) >= 4.5);
+
+    const ChartStyle style = chartStyle(w.MSChart1->palette());
+    QCOMPARE(style.dark, palette.color(QPalette::Base).lightness() < 128);
+    const QColor behindLabels = style.dark ? style.background : QColor(Qt::white);
+    QVERIFY(contrastRatio(style.text, behindLabels) >= 4.5);
+    for (int series = 1; series <= 5; ++series)
+        QVERIFY(contrastRatio(style.seriesColour(series), style.plotBackground) >= 3.0);
+
+    // What is drawn shows it: the chart's labels and the panel's paragraphs are on screen.
+    const QImage chart = w.MSChart1->grab().toImage();
+    QVERIFY(pixelsNear(chart, style.text) > 200);
+    QVERIFY(pixelsNear(chart, style.seriesColour(1)) > 50);
+    QVERIFY(pixelsNear(w.lblExplain[0]->grab().toImage(), Qt::black) > 100);
+}
+
+void tst_Appearance::toolTipIsReadable_data()
+{
+    textStaysReadable_data();
+}
+
+// A tool tip over a point says which day, series and value it is, legibly: it once inherited the
+// chart's see-through background and showed as a black box.
+void tst_Appearance::toolTipIsReadable()
+{
+    QFETCH(QPalette, palette);
+    const DesktopPalette desktop(palette);
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+
+    const QPoint point = w.MSChart1->pointPosition(1, 4);
+    QHelpEvent hover(QEvent::ToolTip, point, w.MSChart1->mapToGlobal(point));
+    QApplication::sendEvent(w.MSChart1, &hover);
+    QWidget *tip = nullptr;
+    QTRY_VERIFY((tip = shownToolTip()));
+    const auto *label = qobject_cast<QLabel *>(tip);
+    QVERIFY(label);
+    QVERIFY2(label->text().startsWith(u"今天\n智力: "_s), qPrintable(label->text()));
+    const QColor text = tip->palette().color(QPalette::ToolTipText);
+    QVERIFY(contrastRatio(text, tip->palette().color(QPalette::ToolTipBase)) >= 4.5);
+    QVERIFY(pixelsNear(tip->grab().toImage(), text) > 30);
+    tip->hide();
+}
+
+// Tab walks the whole chain; each stop looks different with the focus than without it.
+void tst_Appearance::everyTabStopShowsItsFocus()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    QApplication::setCursorFlashTime(0); // the text caret stays on, not blinking
+    QWidget *first = w.cboYear1;
+    first->setFocus();
+    QWidget *stop = first;
+    do {
+        QImage focused = stop->grab().toImage();
+        QTest::keyClick(stop, Qt::Key_Tab);
+        QWidget *next = QApplication::focusWidget();
+        while (next && qobject_cast<QComboBox *>(next->parentWidget()))
+            next = next->parentWidget();
+        QVERIFY2(stop->grab().toImage() != focused, qPrintable(stop->objectName()));
+        stop = next;
+    } while (stop && stop != first);
+    QCOMPARE(stop, first);
+}
+
+// A first query refused at start (the first person born after today) leaves the chart empty:
+// axes, no lines or bars made up for the occasion.
+void tst_Appearance::refusedFirstQueryShowsNoMadeUpValues()
+{
+    WindowFixture fixture(QByteArray("Later\t2027-01-01\r\n"));
+    frmBiorhythm &w = fixture.open(true);
+    QTRY_COMPARE(fixture.messages.size(), 1);
+    QCOMPARE(w.days().dayCount(), 0);
+    const ChartStyle style = chartStyle(w.MSChart1->palette());
+    const QImage chart = w.MSChart1->grab().toImage();
+    for (int series = 1; series <= 5; ++series)
+        QCOMPARE(pixelsNear(chart, style.seriesColour(series)), 0);
+    QVERIFY(pixelsNear(chart, style.zeroLine) > 100);
+}
+
+// In the smallest window, at every span and in both chart types, the value labels and the day
+// labels (here the longest kind, "25-3-14") are drawn whole: no "…", nothing cut.
+void tst_Appearance::labelsFitAtTheSmallestWindow()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    w.resize(w.minimumSize());
+    QTRY_COMPARE(w.size(), w.minimumSize());
+    setPickerText(w.cboYear2, u"2025"_s);
+    for (const auto type : {CycleChart::LineChart, CycleChart::BarChart}) {
+        w.MSChart1->setChartType(type);
+        for (int span = 3; span <= 16; ++span) {
+            w.cboDays->setCurrentIndex(span - 3);
+            emit w.cboDays->activated(span - 3);
+            const ChartGeometry &g = w.MSChart1->chartGeometry();
+            const QString where = u"span %1, type %2"_s.arg(span).arg(type);
+            QVERIFY2(g.plot.height() > 50 && g.plot.width() > 300, qPrintable(where));
+            const QFontMetricsF valueMetrics(w.MSChart1->font());
+            QVERIFY(valueMetrics.horizontalAdvance(u"-100"_s) <= g.plot.left() - g.labelGap);
+            const QFontMetricsF dayMetrics(g.dayLabelFont);
+            for (int row = 0; row < w.days().dayCount(); ++row) {
+                const qreal length = dayMetrics.horizontalAdvance(w.days().day(row).label);
+                const QRectF box = g.dayLabelBox(row);
+                QVERIFY2(box.bottom() <= w.MSChart1->height(), qPrintable(where));
+                if (g.dayLabelsUpright) {
+                    QVERIFY2(length <= box.height() && dayMetrics.height() <= box.width() + 0.5,
+                             qPrintable(where));
+                } else {
+                    QVERIFY2(length <= box.width(), qPrintable(where));
+                }
+            }
+        }
+    }
+}
+
+QTEST_MAIN(tst_Appearance)
+#include "tst_appearance.moc"

@@ -1,0 +1,14 @@
+#include "ui/commandbutton.h"
+
+#include "ui/focusframe.h"
+
+namespace cyclara {
+
+void CommandButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (hasFocus() && isDefault())
+        drawFocusFrame(this, rect().adjusted(4, 4, -4, -4));
+}
+
+} // namespace cyclara

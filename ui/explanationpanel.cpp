@@ -1,0 +1,21 @@
+#include "ui/explanationpanel.h"
+
+#include "ui/focusframe.h"
+
+namespace cyclara {
+
+ExplanationPanel::ExplanationPanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+void ExplanationPanel::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (hasFocus())
+        drawFocusFrame(this, contentsRect().adjusted(1, 1, -1, -1));
+}
+
+} // namespace cyclara
