@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     }
 
     DayTableModel days;
-    days.setDays(buildDayTable(birth, today, 3, today));
+    days.setDays(buildDayTable(birth, today, 3, today), today);
     c.MSChart1->setModel(&days);
     for (int s = 1; s <= seriesCount; ++s)
         c.MSChart1->setSeriesHidden(s, !c.chkSerias[std::size_t(s)]->isChecked());

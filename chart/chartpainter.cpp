@@ -6,19 +6,77 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <bit>
+#include <cmath>
+
 namespace cyclara {
 
 namespace {
 
 constexpr qreal markerRadius = 3;
 constexpr qreal zeroLineWidth = 1.5;
+constexpr qreal criticalRadius = 4;  // of one cycle's diamond on the zero line
+constexpr qreal criticalSpacing = 9; // between the diamonds of one day
+constexpr qreal todayLineWidth = 1.5;
+
+// The day's band, behind everything else in the plot.
+void paintSelectedDay(QPainter &painter, const ChartGeometry &g, const ChartStyle &style, int row)
+{
+    if (row < 0 || row >= g.dayCount)
+        return;
+    painter.fillRect(
+        QRectF(g.dayCentre(row) - g.slotWidth() / 2, g.plot.top(), g.slotWidth(), g.plot.height()),
+        style.selectedDay);
+}
+
+void paintToday(QPainter &painter, const ChartGeometry &g, const ChartStyle &style, int row)
+{
+    if (row < 0 || row >= g.dayCount)
+        return;
+    painter.setPen(QPen(style.todayLine, todayLineWidth));
+    painter.drawLine(QPointF(g.dayCentre(row), g.plot.top()),
+                     QPointF(g.dayCentre(row), g.plot.bottom()));
+}
+
+// A diamond in each critical cycle's colour, side by side; two or three together are framed,
+// since such days count twice or three times over.
+void paintCriticalDays(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
+                       const DayTableModel &days)
+{
+    for (int row = 0; row < days.dayCount(); ++row) {
+        const CriticalCycles cycles = days.day(row).critical;
+        const int count = std::popcount(cycles);
+        if (count == 0)
+            continue;
+        const QRectF box = criticalMarkerRect(g, row, count);
+        if (count > 1) {
+            painter.setPen(QPen(style.text, 1.5));
+            painter.setBrush(style.plotBackground);
+            painter.drawRoundedRect(box, 4, 4);
+        }
+        qreal x = box.center().x() - criticalSpacing * (count - 1) / 2;
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            if (!(cycles & (1u << cycle)))
+                continue;
+            const QPointF centre(x, box.center().y());
+            const QPolygonF diamond{
+                centre + QPointF(0, -criticalRadius), centre + QPointF(criticalRadius, 0),
+                centre + QPointF(0, criticalRadius), centre + QPointF(-criticalRadius, 0)};
+            painter.setPen(QPen(style.plotBackground, 1));
+            painter.setBrush(style.seriesColour(cycle + 1));
+            painter.drawPolygon(diamond);
+            x += criticalSpacing;
+        }
+    }
+}
 
 void paintPlot(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
-               const QFont &font)
+               const QFont &font, int selectedRow, const QRectF &exposed)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(style.plotBackground);
     painter.drawRect(g.plot);
+    paintSelectedDay(painter, g, style, selectedRow);
 
     painter.setFont(font);
     const QFontMetricsF metrics(font);
@@ -26,27 +84,33 @@ void paintPlot(QPainter &painter, const ChartGeometry &g, const ChartStyle &styl
         const qreal y = g.valueY(v);
         if (v != 0) {
             painter.setPen(QPen(style.grid, 1));
-            painter.drawLine(QPointF(g.plot.left(), y), QPointF(g.plot.right(), y));
+            painter.drawLine(QPointF(std::max(g.plot.left(), exposed.left()), y),
+                             QPointF(std::min(g.plot.right(), exposed.right()), y));
         }
-        painter.setPen(style.text);
         const QRectF box(QPointF(g.area.left(), y - metrics.height()),
                          QPointF(g.plot.left() - g.labelGap, y + metrics.height()));
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
+        if (exposed.intersects(box)) {
+            painter.setPen(style.text);
+            painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
+        }
     }
     painter.setPen(QPen(style.plotBorder, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(g.plot);
     painter.setPen(QPen(style.zeroLine, zeroLineWidth));
-    painter.drawLine(QPointF(g.plot.left(), g.valueY(0)), QPointF(g.plot.right(), g.valueY(0)));
+    painter.drawLine(QPointF(std::max(g.plot.left(), exposed.left()), g.valueY(0)),
+                     QPointF(std::min(g.plot.right(), exposed.right()), g.valueY(0)));
 }
 
 void paintDayLabels(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
-                    const DayTableModel &days)
+                    const DayTableModel &days, const QRectF &exposed)
 {
     painter.setFont(g.dayLabelFont);
     painter.setPen(style.text);
     for (int row = 0; row < days.dayCount(); ++row) {
         const QRectF box = g.dayLabelBox(row);
+        if (!exposed.intersects(box))
+            continue;
         const QString &label = days.day(row).label;
         if (!g.dayLabelsUpright) {
             painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, label);
@@ -94,13 +158,26 @@ void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &st
     }
 }
 
-void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
-                const DayTableModel &days, const ChartView &view)
+// The days whose drawing can reach into `exposed`: those whose slot it touches, and one more on
+// either side for the line segments that lead to them.
+std::pair<int, int> daysReaching(const ChartGeometry &g, const QRectF &exposed)
 {
+    if (g.dayCount == 0)
+        return {0, -1};
+    const qreal slot = g.slotWidth();
+    const int first = int(std::floor((exposed.left() - g.plot.left()) / slot)) - 1;
+    const int last = int(std::ceil((exposed.right() - g.plot.left()) / slot)) + 1;
+    return {std::max(0, first), std::min(g.dayCount - 1, last)};
+}
+
+void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
+                const DayTableModel &days, const ChartView &view, const QRectF &exposed)
+{
+    const auto [first, last] = daysReaching(g, exposed);
     for (const int series : view.shownSeries()) {
         const std::size_t column = std::size_t(series - 1);
         QPolygonF line;
-        for (int row = 0; row < days.dayCount(); ++row)
+        for (int row = first; row <= last; ++row)
             line << QPointF(g.dayCentre(row), g.valueY(days.day(row).values[column]));
         painter.setPen(style.seriesPen(series));
         painter.setBrush(Qt::NoBrush);
@@ -113,21 +190,29 @@ void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &sty
 }
 
 void paintBars(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
-               const DayTableModel &days, const ChartView &view)
+               const DayTableModel &days, const ChartView &view, const QRectF &exposed)
 {
+    const auto [first, last] = daysReaching(g, exposed);
     const QList<int> shown = view.shownSeries();
     const int count = int(shown.size());
     for (int place = 0; place < count; ++place) {
         const int series = shown[place];
         painter.setPen(QPen(style.seriesColour(series).darker(130), 1));
         painter.setBrush(style.seriesBrush(series));
-        for (int row = 0; row < days.dayCount(); ++row)
+        for (int row = first; row <= last; ++row)
             painter.drawRect(
                 g.barRect(row, place, count, days.day(row).values[std::size_t(series - 1)]));
     }
 }
 
 } // namespace
+
+QRectF criticalMarkerRect(const ChartGeometry &g, int row, int cycles)
+{
+    const qreal width = criticalSpacing * (cycles - 1) + 2 * criticalRadius + (cycles > 1 ? 6 : 0);
+    const qreal height = 2 * criticalRadius + (cycles > 1 ? 6 : 0);
+    return QRectF(g.dayCentre(row) - width / 2, g.valueY(0) - height / 2, width, height);
+}
 
 QList<int> ChartView::shownSeries() const
 {
@@ -154,12 +239,19 @@ void paintChart(QPainter &painter, const ChartGeometry &geometry, const ChartSty
     if (style.background.alpha() > 0)
         painter.fillRect(geometry.card.intersected(exposed), style.background);
     if (exposed.intersects(plotArea)) {
-        paintPlot(painter, geometry, style, font);
-        paintDayLabels(painter, geometry, style, days);
+        paintPlot(painter, geometry, style, font, days.currentRow(), exposed);
+        paintDayLabels(painter, geometry, style, days, exposed);
+        paintToday(painter, geometry, style, days.todayRow());
         if (view.bars)
-            paintBars(painter, geometry, style, days, view);
+            paintBars(painter, geometry, style, days, view, exposed);
         else
-            paintLines(painter, geometry, style, days, view);
+            paintLines(painter, geometry, style, days, view, exposed);
+        paintCriticalDays(painter, geometry, style, days);
+    }
+    if (view.focused) {
+        painter.setPen(QPen(style.text, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(geometry.card.adjusted(1.5, 1.5, -1.5, -1.5));
     }
     if (exposed.intersects(geometry.legendRow))
         paintLegend(painter, geometry, style, font, days, view);

@@ -21,6 +21,8 @@ struct ChartStyle {
     QColor grid;
     QColor zeroLine;
     QColor text;
+    QColor selectedDay; // the band behind the day the status panel shows
+    QColor todayLine;
     // Okabe–Ito hues, which stay apart for the common forms of colour blindness; darker ones on a
     // light plot, lighter ones on a dark plot.
     std::array<QColor, 5> seriesColours;

@@ -4,10 +4,13 @@
 #include "model/twips.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+
+#include <bit>
 
 namespace cyclara {
 
@@ -28,8 +31,8 @@ CycleChart::CycleChart(QWidget *parent)
     : QWidget(parent)
 {
     // The chart fills no background of its own: outside the plot it is see-through, so the title
-    // line beneath it stays readable.
-    setFocusPolicy(Qt::NoFocus);
+    // line beneath it stays readable. It is no tab stop; a click gives it the focus.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void CycleChart::setModel(const DayTableModel *model)
@@ -39,6 +42,7 @@ void CycleChart::setModel(const DayTableModel *model)
     m_model = model;
     if (model) {
         connect(model, &QAbstractItemModel::modelReset, this, &CycleChart::daysChanged);
+        connect(model, &DayTableModel::currentRowChanged, this, &CycleChart::currentDayChanged);
     }
     invalidateGeometry();
 }
@@ -96,6 +100,19 @@ void CycleChart::daysChanged()
     if (!m_geometry || dayLabels() != m_laidOutLabels)
         m_geometry.reset();
     update();
+}
+
+// Only the two days' columns are drawn anew: the band leaves one and comes to the other.
+void CycleChart::currentDayChanged(int row)
+{
+    const ChartGeometry &g = chartGeometry();
+    for (const int day : {m_shownCurrentRow, row}) {
+        if (day >= 0 && day < g.dayCount)
+            update(QRectF(g.dayCentre(day) - g.slotWidth(), g.plot.top(), 2 * g.slotWidth(),
+                          g.plot.height())
+                       .toAlignedRect());
+    }
+    m_shownCurrentRow = row;
 }
 
 QStringList CycleChart::dayLabels() const
@@ -178,9 +195,33 @@ std::optional<CycleChart::Hit> CycleChart::hitAt(QPointF position) const
 
 void CycleChart::paintEvent(QPaintEvent *event)
 {
+    m_view.focused = hasFocus();
+    m_shownCurrentRow = m_model ? m_model->currentRow() : -1;
     QPainter painter(this);
-    paintChart(painter, chartGeometry(), chartStyle(palette()), font(),
-               m_model ? *m_model : noDays(), m_view, event->rect());
+    // Part by part: a repaint is often a thin strip (the title line above changed) and a day's
+    // column or two, whose bounding rectangle would be nearly the whole chart.
+    const ChartStyle style = chartStyle(palette());
+    for (const QRect &part : event->region()) {
+        painter.setClipRect(part);
+        paintChart(painter, chartGeometry(), style, font(), m_model ? *m_model : noDays(), m_view,
+                   part);
+    }
+}
+
+void CycleChart::paintOn(QPainter &painter) const
+{
+    // Fonts sized in points would take the other device's resolution; in pixels they keep the
+    // screen's proportions.
+    const auto inPixels = [](QFont font) {
+        font.setPixelSize(QFontInfo(font).pixelSize());
+        return font;
+    };
+    ChartGeometry geometry = chartGeometry();
+    geometry.dayLabelFont = inPixels(geometry.dayLabelFont);
+    ChartView view = m_view;
+    view.focused = false;
+    paintChart(painter, geometry, chartStyle(palette()), inPixels(font()),
+               m_model ? *m_model : noDays(), view, rect());
 }
 
 void CycleChart::resizeEvent(QResizeEvent *event)
@@ -201,22 +242,88 @@ bool CycleChart::event(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto *help = static_cast<QHelpEvent *>(event);
-    const std::optional<Hit> hit = hitAt(help->pos());
-    if (!hit) {
+    const QString tip = toolTipAt(help->pos());
+    if (tip.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
-        return true;
+    } else {
+        QToolTip::showText(help->globalPos(), tip, this);
     }
-    const DayRow &day = m_model->day(hit->row);
-    const QString series =
-        m_model->headerData(DayTableModel::FirstSeriesColumn + hit->series - 1, Qt::Horizontal)
-            .toString();
-    QToolTip::showText(
-        help->globalPos(),
-        QStringLiteral("%1\n%2: %3")
-            .arg(day.label, series, valueText(day.values[std::size_t(hit->series - 1)])),
-        this);
     return true;
+}
+
+QString CycleChart::toolTipAt(QPointF position) const
+{
+    if (!m_model)
+        return {};
+    const auto seriesName = [this](int series) {
+        return m_model->headerData(DayTableModel::FirstSeriesColumn + series - 1, Qt::Horizontal)
+            .toString();
+    };
+    if (const std::optional<Hit> hit = hitAt(position)) {
+        const DayRow &day = m_model->day(hit->row);
+        return QStringLiteral("%1\n%2: %3")
+            .arg(day.label, seriesName(hit->series),
+                 valueText(day.values[std::size_t(hit->series - 1)]));
+    }
+    const ChartGeometry &g = chartGeometry();
+    for (int row = 0; row < m_model->dayCount(); ++row) {
+        const CriticalCycles cycles = m_model->day(row).critical;
+        if (cycles == 0 || !criticalMarkerRect(g, row, std::popcount(cycles))
+                                .adjusted(-2, -2, 2, 2)
+                                .contains(position))
+            continue;
+        QStringList names;
+        for (int cycle = 0; cycle < cycleCount; ++cycle) {
+            if (cycles & (1u << cycle))
+                names << seriesName(cycle + 1);
+        }
+        return QStringLiteral("%1\n临界日: %2").arg(m_model->day(row).label, names.join(u'、'));
+    }
+    const int today = m_model->todayRow();
+    if (today >= 0 && g.plot.contains(position) && std::abs(position.x() - g.dayCentre(today)) <= 3)
+        return QStringLiteral("竖线是今天");
+    return {};
+}
+
+void CycleChart::keyPressEvent(QKeyEvent *event)
+{
+    const int days = dayCount();
+    const int current = m_model ? m_model->currentRow() : -1;
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        target = std::max(0, current - 1);
+        break;
+    case Qt::Key_Right:
+        target = std::min(days - 1, current + 1);
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = days - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (days > 0 && event->modifiers() == Qt::NoModifier)
+        emit daySelected(target + 1);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void CycleChart::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CycleChart::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void CycleChart::mousePressEvent(QMouseEvent *event)

@@ -13,8 +13,10 @@ namespace cyclara {
 class DayTableModel;
 
 // The chart of the main window: the day table drawn as groups of bars or as one line per series,
-// with the value axis from -100 to 100, the day labels and a legend. Clicking a bar or a line's
-// point selects that day; double-clicking the plot elsewhere activates the plot.
+// with the value axis from -100 to 100, the day labels and a legend; the current day stands on a
+// band, today on a line, critical days carry markers on the zero line. Clicking a bar or a line's
+// point selects that day; double-clicking the plot elsewhere activates the plot. Clicked, the
+// chart takes the keyboard focus: Left and Right, Home and End then select days.
 //
 // Series count from 1 (智力 .. 绝对均值), days from 1 (the table's first row), as the window's
 // handlers count them.
@@ -43,6 +45,9 @@ public:
 
     // Where everything is drawn at the chart's present size.
     const ChartGeometry &chartGeometry() const;
+    // Draws the chart as it is on screen onto another painter (a printer's, say), at (0, 0) in
+    // the painter's coordinates and in screen pixels, as shapes and text rather than pixels.
+    void paintOn(QPainter &painter) const;
 
     // Where the data point of `series` on day `row` is drawn: the marker of a line, or the middle
     // of a bar; (-1, -1) when it is not drawn.
@@ -53,6 +58,8 @@ signals:
     void pointSelected(int series, int dataPoint);
     // The user double-clicked the plot anywhere that is not a data point.
     void plotActivated();
+    // The user chose a day with the keyboard (counted from 1).
+    void daySelected(int dataPoint);
 
 protected:
     bool event(QEvent *event) override;
@@ -62,6 +69,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     struct Hit {
@@ -75,6 +85,8 @@ private:
     QStringList dayLabels() const;
     std::optional<QPointF> pointAt(int series, int row) const;
     std::optional<Hit> hitAt(QPointF position) const;
+    QString toolTipAt(QPointF position) const;
+    void currentDayChanged(int row);
     int dayCount() const;
 
     QPointer<const DayTableModel> m_model;
@@ -82,6 +94,7 @@ private:
     mutable std::optional<ChartGeometry> m_geometry;
     mutable QStringList m_laidOutLabels;
     std::optional<Hit> m_pressed;
+    int m_shownCurrentRow = -1;
 };
 
 } // namespace cyclara

@@ -1,5 +1,6 @@
 #include "model/daytable.h"
 
+#include "model/criticaldays.h"
 #include "model/dates.h"
 
 #include <QLocale>
@@ -30,13 +31,16 @@ QList<SeriesValues> seriesValues(qint32 firstDayIndex, qsizetype count)
 
 QList<DayRow> buildDayTable(const QDate &birth, const QDate &query, int span, const QDate &today)
 {
+    // One day more on either side tells whether the first and the last day are critical.
     const auto birthToQuery = qint32(birth.daysTo(query));
-    const QList<SeriesValues> values = seriesValues(birthToQuery - span, 2 * span + 1);
+    const QList<SeriesValues> values = seriesValues(birthToQuery - span - 1, 2 * span + 3);
+    const QList<CriticalCycles> critical = criticalCyclesInside(values);
     QList<DayRow> rows;
-    rows.reserve(values.size());
+    rows.reserve(critical.size());
     for (int offset = -span; offset <= span; ++offset) {
         const QDate date = query.addDays(offset);
-        rows.append({date, RelativeDayLabel(date, today), values[offset + span]});
+        rows.append({date, RelativeDayLabel(date, today), values[offset + span + 1],
+                     critical[offset + span]});
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/biorhythm.h"
+#include "model/criticaldays.h"
 
 #include <QDate>
 #include <QList>
@@ -12,12 +13,13 @@ namespace cyclara {
 
 using SeriesValues = std::array<double, seriesCount>;
 
-// One charted day: its date, its label relative to today and the five series values in series
-// order.
+// One charted day: its date, its label relative to today, the five series values in series
+// order, and which cycles are critical that day (bit 0 intellectual, 1 emotional, 2 physical).
 struct DayRow {
     QDate date;
     QString label;
     SeriesValues values{};
+    CriticalCycles critical = 0;
 
     friend bool operator==(const DayRow &, const DayRow &) = default;
 };

@@ -7,13 +7,22 @@ DayTableModel::DayTableModel(QObject *parent)
 {
 }
 
-void DayTableModel::setDays(QList<DayRow> days)
+void DayTableModel::setDays(QList<DayRow> days, const QDate &today)
 {
     beginResetModel();
     m_days = std::move(days);
+    m_today = today;
     m_currentRow = m_days.isEmpty() ? -1 : middleRow();
     endResetModel();
     emit currentRowChanged(m_currentRow);
+}
+
+int DayTableModel::todayRow() const
+{
+    if (m_days.isEmpty() || !m_today.isValid())
+        return -1;
+    const auto row = m_days.first().date.daysTo(m_today);
+    return row >= 0 && row < m_days.size() ? int(row) : -1;
 }
 
 void DayTableModel::setCurrentRow(int row)

@@ -19,8 +19,12 @@ public:
 
     explicit DayTableModel(QObject *parent = nullptr);
 
-    // Replaces the whole table; the middle day (the query date) becomes the current day.
-    void setDays(QList<DayRow> days);
+    // Replaces the whole table, whose labels were made relative to `today`; the middle day (the
+    // query date) becomes the current day.
+    void setDays(QList<DayRow> days, const QDate &today = {});
+    // The day the labels count from; the row of the table that is today, -1 when none is.
+    QDate today() const { return m_today; }
+    int todayRow() const;
     const QList<DayRow> &days() const { return m_days; }
     const DayRow &day(int row) const { return m_days.at(row); }
     int dayCount() const { return int(m_days.size()); }
@@ -42,6 +46,7 @@ signals:
 
 private:
     QList<DayRow> m_days;
+    QDate m_today;
     int m_currentRow = -1;
 };
 

@@ -1,7 +1,8 @@
 // Renders the pictures of the README and the AppStream metadata from the real windows:
 //   screenshot [output folder, default "docs"]
 // writes screenshot.png (main window, lines, one day clicked), screenshot-help.png (help window)
-// and screenshot-bars.png (the same days as bars);
+// screenshot-bars.png (the same days as bars) and screenshot-days.png (a month, walked by
+// keyboard);
 //   screenshot --dark [folder]      screenshot-dark.png, the main window on a dark desktop
 //   screenshot --scaled [folder]    screenshot-2x.png, the main window at a screen scale of 2. The
 //   clock, the register and the clicked day
@@ -145,5 +146,15 @@ int main(int argc, char *argv[])
 
     window.optType[0]->click();
     save(&window, folder, QStringLiteral("screenshot-bars.png"));
+
+    // A month around the day, walked by keyboard to the next double critical day: the band on
+    // that day, the line on today, the critical days marked on the zero line.
+    window.optType[1]->click();
+    window.cboDays->setCurrentIndex(window.cboDays->findText(QStringLiteral("16")));
+    emit window.cboDays->activated(window.cboDays->currentIndex());
+    window.MSChart1->setFocus();
+    for (int step = 0; step < 9; ++step)
+        QTest::keyClick(window.MSChart1, Qt::Key_Right);
+    save(&window, folder, QStringLiteral("screenshot-days.png"));
     return 0;
 }

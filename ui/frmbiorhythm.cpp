@@ -12,6 +12,8 @@
 #include "register/birthtext.h"
 #include "register/datepickers.h"
 #include "register/registerstore.h"
+#include "ui/chartactions.h"
+#include "ui/criticaldaysdialog.h"
 #include "ui/dlgbiohelp.h"
 #include "ui/homepage.h"
 #include "ui/namelistediting.h"
@@ -21,6 +23,7 @@
 #include "ui/windowlayout.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,14 +32,17 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +87,17 @@ void frmBiorhythm::connectControls()
     connect(chkShowExplain, &QCheckBox::clicked, this, &frmBiorhythm::onChkShowExplainClicked);
     connect(MSChart1, &CycleChart::pointSelected, this, &frmBiorhythm::onChartPointSelected);
     connect(MSChart1, &CycleChart::plotActivated, this, &frmBiorhythm::onChartPlotActivated);
+    connect(MSChart1, &CycleChart::daySelected, this,
+            [this](int day) { onChartPointSelected(0, day); });
+    // The days can be walked from anywhere in the window, and from the panel (a tab stop) with
+    // the keys the chart takes.
+    for (const auto &[keys, step] :
+         {std::pair(Qt::ALT | Qt::Key_Left, -1), std::pair(Qt::ALT | Qt::Key_Right, 1)}) {
+        auto *walk = new QShortcut(QKeySequence(keys), this);
+        connect(walk, &QShortcut::activated, this, [this, step] { moveDay(step); });
+    }
+    picPrompt->installEventFilter(this);
+    new ChartActions(MSChart1, *dayTable, picPrompt, services, [this] { showCriticalDays(); });
 
     // The window's default button: Enter clicks cmdGo from any control, cmdHelp while it has
     // the focus. An open drop-down list keeps Enter for itself.
@@ -112,8 +129,11 @@ void frmBiorhythm::loadStep()
 void frmBiorhythm::closeEvent(QCloseEvent *event)
 {
     SaveBirthList(sBirthFile);
-    if (helpDialog)
-        helpDialog->close();
+    for (QWidget *dialog :
+         {static_cast<QWidget *>(helpDialog.data()), static_cast<QWidget *>(criticalDays.data())}) {
+        if (dialog)
+            dialog->close();
+    }
     event->accept();
 }
 
@@ -235,11 +255,13 @@ void frmBiorhythm::runQuery()
     dtQuery = *query;
 
     lblPrompt->setText({});
-    dayTable->setDays(buildDayTable(dtBirth, dtQuery, span, services.today()));
+    const QDate today = services.today();
+    dayTable->setDays(buildDayTable(dtBirth, dtQuery, span, today), today);
     onChkSeriasClicked(0);
     lblPrompt->setText(u"点击图线(柱), 可以显示该日的生物节律状况."_s);
     ShowDayStatus(0, {});
     recordPerson(name);
+    personShown = name;
 }
 
 void frmBiorhythm::refuseQuery(const QString &message, QComboBox *focusTarget)
@@ -298,15 +320,35 @@ void frmBiorhythm::ShowDayStatus(qint16 row, QString label)
         const QString status = PointVal(value, band);
         statusLine += allSeries[std::size_t(c)].label.toString() + u'-' + status + u' ';
         Image1[c]->setPixmap(imgSave[std::size_t(band)]);
+        Image1[c]->setAccessibleDescription(status);
         lblExplain[c]->setText(status + QStringLiteral(": ") + sDescLines.value(5 * c + band + 1));
     }
     if (row > 0)
         lblPrompt->setText(label + QStringLiteral(": ") + statusLine);
+    // A screen reader hears the day as the prompt line tells it.
+    MSChart1->setAccessibleDescription(label + QStringLiteral(": ") + statusLine);
+    QAccessibleEvent described(MSChart1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
 }
 
 void frmBiorhythm::onChartPointSelected(int /*series*/, int dataPoint)
 {
     ShowDayStatus(qint16(dataPoint), dayTable->day(dataPoint - 1).label);
+}
+
+void frmBiorhythm::moveDay(int step)
+{
+    const int days = dayTable->dayCount();
+    if (days > 0)
+        onChartPointSelected(0, std::clamp(dayTable->currentRow() + step, 0, days - 1) + 1);
+}
+
+void frmBiorhythm::showCriticalDays()
+{
+    if (criticalDays)
+        criticalDays->close();
+    criticalDays = new CriticalDaysDialog(personShown, dtBirth, dtQuery, this);
+    criticalDays->show();
 }
 
 void frmBiorhythm::onChartPlotActivated()
@@ -377,6 +419,18 @@ void frmBiorhythm::onLblHomeClicked()
 
 bool frmBiorhythm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == picPrompt && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int days = dayTable->dayCount();
+        const std::map<int, int> steps{
+            {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Home, -days}, {Qt::Key_End, days}};
+        if (const auto step = steps.find(key->key());
+            step != steps.end() && key->modifiers() == Qt::NoModifier) {
+            moveDay(step->second);
+            return true;
+        }
+        return false;
+    }
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
         if (const auto *popup = qobject_cast<QWidget *>(watched); popup && popup->isWindow()) {
             // The list closes while it handles the Enter that picked its item, before that key

@@ -88,6 +88,9 @@ private:
     void onChkShowExplainClicked();
     void onChartPointSelected(int series, int dataPoint);
     void onChartPlotActivated();
+    void showCriticalDays();
+    // Shows the day `step` days from the current one (stopping at the first and the last).
+    void moveDay(int step);
 
     WindowServices services;
     bool bReady = false;
@@ -106,6 +109,9 @@ private:
     // not be read) is reported once it is on screen.
     QList<std::function<void()>> whenShown;
     QPointer<dlgBioHelp> helpDialog;
+    QPointer<QDialog> criticalDays;
+    // The name of the last accepted query, empty when it had none.
+    QString personShown;
     QList<QShortcut *> enterShortcuts;
 };
 

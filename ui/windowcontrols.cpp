@@ -5,6 +5,7 @@
 #include "model/twips.h"
 #include "ui/commandbutton.h"
 #include "ui/explanationpanel.h"
+#include "ui/pickeraccessible.h"
 #include "ui/twipsplacement.h"
 #include "ui/windowlayout.h"
 
@@ -313,6 +314,18 @@ void styleControls(const WindowControls &c)
     c.lblHome->setCursor(Qt::PointingHandCursor);
 
     c.picPrompt->setFocusPolicy(Qt::TabFocus);
+
+    // What a screen reader calls each control that has no caption of its own: what it is, not
+    // the value it shows.
+    const std::pair<QWidget *, const char16_t *> names[] = {
+        {c.cboYear1, u"出生年"},    {c.cboMonth1, u"出生月"},   {c.cboDay1, u"出生日"},
+        {c.cboYear2, u"查询年"},    {c.cboMonth2, u"查询月"},   {c.cboDay2, u"查询日"},
+        {c.cboDays, u"前后天数"},   {c.cboName, u"姓名"},       {c.MSChart1, u"生物节律图"},
+        {c.picPrompt, u"节律说明"}, {c.Image1[0], u"智力状况"}, {c.Image1[1], u"情绪状况"},
+        {c.Image1[2], u"体力状况"},
+    };
+    for (const auto &[control, name] : names)
+        control->setAccessibleName(QString::fromUtf16(name));
 }
 
 } // namespace
@@ -335,6 +348,7 @@ void dressMainWindow(QWidget *window)
 
 WindowControls createWindowControls(QWidget *window)
 {
+    nameDropDownsByWhatTheyAre();
     QHash<QString, QWidget *> created;
     createControls(window, windowControlRows(), created);
     createControls(take<QFrame>(created, "picPrompt"), panelControlRows(), created);

@@ -1,8 +1,10 @@
 #include "ui/windowservices.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QPrintDialog>
 
 namespace cyclara {
 
@@ -39,6 +41,18 @@ std::optional<QString> WindowServices::askForText(QWidget *parent, const QString
 bool WindowServices::openInBrowser(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+QString WindowServices::askForSavePath(QWidget *parent, const QString &caption,
+                                       const QString &suggestedName, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
+}
+
+bool WindowServices::askForPrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace cyclara

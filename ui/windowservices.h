@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace cyclara {
@@ -35,6 +36,13 @@ struct WindowServices {
         askText = &askForText;
     // Opens an address in the user's web browser without waiting for it.
     std::function<bool(const QUrl &url)> openUrl = &openInBrowser;
+    // A save-file dialog captioned `caption`, starting at `suggestedName`; the path chosen, empty
+    // when the user cancels.
+    std::function<QString(QWidget *parent, const QString &caption, const QString &suggestedName,
+                          const QString &filter)>
+        askSavePath = &askForSavePath;
+    // A print dialog for `printer` (a printer, or a PDF file); false when the user cancels.
+    std::function<bool(QWidget *parent, QPrinter &printer)> askPrinter = &askForPrinter;
 
     static void showMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text);
     static QMessageBox::StandardButton askQuestion(QWidget *parent, QMessageBox::Icon icon,
@@ -43,6 +51,9 @@ struct WindowServices {
     static std::optional<QString> askForText(QWidget *parent, const QString &label,
                                              const QString &text);
     static bool openInBrowser(const QUrl &url);
+    static QString askForSavePath(QWidget *parent, const QString &caption,
+                                  const QString &suggestedName, const QString &filter);
+    static bool askForPrinter(QWidget *parent, QPrinter &printer);
 };
 
 } // namespace cyclara

@@ -1,6 +1,7 @@
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +45,7 @@ private slots:
     void clickSelectsPoint();
     void doubleClickActivatesPlot();
     void followsItsTable();
+    void bandTodayLineAndMarkers();
     void moveTwipsRefusesNegativeSize();
 };
 
@@ -115,6 +117,56 @@ void tst_CycleChart::followsItsTable()
     chart.setModel(nullptr);
     QCOMPARE(chart.pointPosition(1, 1), QPoint(-1, -1));
     QVERIFY(!chart.grab().isNull());
+}
+
+// A week whose three cycles keep to the top of the plot; 智力 is critical on the second day,
+// 情绪 and 体力 together on the fifth.
+void tst_CycleChart::bandTodayLineAndMarkers()
+{
+    QList<DayRow> week;
+    for (int d = 0; d < 7; ++d)
+        week.append({QDate(2026, 3, 1 + d), u"%1日"_s.arg(1 + d), {60, 70, 80, 70, 70}});
+    week[1].critical = 0b001;
+    week[4].critical = 0b110;
+    DayTableModel days;
+    days.setDays(week, QDate(2026, 3, 3));
+    CycleChart chart;
+    chart.setModel(&days);
+    chart.resize(713, 337);
+    const ChartGeometry &g = chart.chartGeometry();
+    const ChartStyle style = chartStyle(chart.palette());
+    const auto colourAt = [&chart](qreal x, qreal y) {
+        return chart.grab().toImage().pixelColor(QPointF(x, y).toPoint());
+    };
+    const qreal low = g.valueY(-60); // below every line
+    const auto dx = [&g](int row) {
+        return g.dayCentre(row) - g.slotWidth() / 3;
+    };
+
+    // The query date, the middle day, stands on the band; other days do not.
+    QCOMPARE(colourAt(dx(3), low), style.selectedDay);
+    QCOMPARE(colourAt(dx(5), low), style.plotBackground);
+    days.setCurrentRow(5);
+    QCOMPARE(colourAt(dx(5), low), style.selectedDay);
+    QCOMPARE(colourAt(dx(3), low), style.plotBackground);
+
+    // Today's line only while today is in the table.
+    QCOMPARE(colourAt(g.dayCentre(2), low), style.todayLine);
+    days.setDays(week, QDate(2027, 3, 3));
+    QVERIFY(colourAt(g.dayCentre(2), low) != style.todayLine);
+
+    // Markers on the zero line of exactly the critical days, in the critical cycles' colours.
+    for (int row = 0; row < 7; ++row) {
+        const QRectF marker = criticalMarkerRect(g, row, 2);
+        QSet<QRgb> seen;
+        for (qreal x = marker.left(); x <= marker.right(); x += 1)
+            seen << colourAt(x, g.valueY(0)).rgb();
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            const bool expected = week[row].critical & (1u << cycle);
+            QVERIFY2(seen.contains(style.seriesColour(cycle + 1).rgb()) == expected,
+                     qPrintable(u"day %1, cycle %2"_s.arg(row).arg(cycle)));
+        }
+    }
 }
 
 void tst_CycleChart::moveTwipsRefusesNegativeSize()

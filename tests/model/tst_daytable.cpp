@@ -35,6 +35,9 @@ private slots:
     void valueTexts_data();
     void valueTexts();
     void modelOfATable();
+    void criticalDaysOfARun_data();
+    void criticalDaysOfARun();
+    void criticalCyclesOfTheWorkedExample();
 };
 
 void tst_DayTable::workedExample()
@@ -140,6 +143,37 @@ void tst_DayTable::modelOfATable()
     model.setDays({});
     QCOMPARE(model.currentRow(), -1);
     QCOMPARE(moved.count(), 3);
+}
+
+void tst_DayTable::criticalDaysOfARun_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QList<bool>>("critical");
+    QTest::newRow("crossing, the later nearer") << QList<double>{30, -10} << QList<bool>{0, 1};
+    QTest::newRow("crossing, the earlier nearer") << QList<double>{10, -30} << QList<bool>{1, 0};
+    QTest::newRow("as near: the earlier") << QList<double>{20, -20} << QList<bool>{1, 0};
+    QTest::newRow("zero itself") << QList<double>{-5, 0, 7} << QList<bool>{0, 1, 0};
+    QTest::newRow("no crossing") << QList<double>{1, 50, 100} << QList<bool>{0, 0, 0};
+    QTest::newRow("down and up again") << QList<double>{-3, 40, 2, -1} << QList<bool>{1, 0, 0, 1};
+}
+
+void tst_DayTable::criticalDaysOfARun()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(QList<bool>, critical);
+    const std::vector<bool> found = criticalDays(values);
+    QCOMPARE(QList<bool>(found.begin(), found.end()), critical);
+}
+
+// 智力 is 0 on 2006-4-10 and 情绪 on 2006-4-9; 体力 goes from 14 on 4-14 to -14 on 4-15 (worked
+// out with the sine formula), and the earlier of two as near is the critical one.
+void tst_DayTable::criticalCyclesOfTheWorkedExample()
+{
+    const QList<DayRow> table = buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {2006, 4, 11});
+    QList<CriticalCycles> cycles;
+    for (const DayRow &day : table)
+        cycles << day.critical;
+    QCOMPARE(cycles, (QList<CriticalCycles>{0, 0b010, 0b001, 0, 0, 0, 0b100}));
 }
 
 QTEST_GUILESS_MAIN(tst_DayTable)

@@ -4,12 +4,17 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringEncoder>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -63,6 +68,13 @@ struct WindowFixture {
             openedUrls << url;
             return browserWorks;
         };
+        services.askSavePath = [this](QWidget *, const QString &, const QString &,
+                                      const QString &) {
+            return savePath;
+        };
+        services.askPrinter = [this](QWidget *, QPrinter &printer) {
+            return choosePrinter && choosePrinter(printer);
+        };
         return services;
     }
 
@@ -103,6 +115,9 @@ struct WindowFixture {
     // Text prompts shown, answered once with `typedAnswer` (nothing: cancelled).
     QStringList prompts;
     std::optional<QString> typedAnswer;
+    // What the save and print dialogs choose: a path (empty: cancelled), a printer set up.
+    QString savePath;
+    std::function<bool(QPrinter &)> choosePrinter;
     bool browserWorks = true;
     std::unique_ptr<frmBiorhythm> window;
 };

@@ -1,0 +1,66 @@
+#include "model/criticaldays.h"
+
+#include "model/daytable.h"
+
+#include <cmath>
+
+namespace cyclara {
+
+namespace {
+
+bool oppositeSigns(double a, double b)
+{
+    return (a < 0 && b > 0) || (a > 0 && b < 0);
+}
+
+} // namespace
+
+std::vector<bool> criticalDays(std::span<const double> values)
+{
+    std::vector<bool> critical(values.size(), false);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] == 0) {
+            critical[i] = true;
+            continue;
+        }
+        // With the next day: this one, the earlier, is critical when at least as near to zero.
+        if (i + 1 < values.size() && oppositeSigns(values[i], values[i + 1]) &&
+            std::abs(values[i]) <= std::abs(values[i + 1]))
+            critical[i] = true;
+        // With the day before: this one, the later, only when strictly nearer.
+        if (i > 0 && oppositeSigns(values[i], values[i - 1]) &&
+            std::abs(values[i]) < std::abs(values[i - 1]))
+            critical[i] = true;
+    }
+    return critical;
+}
+
+QList<CriticalCycles> criticalCyclesInside(const QList<SeriesValues> &values)
+{
+    QList<CriticalCycles> inside(std::max<qsizetype>(0, values.size() - 2), 0);
+    for (std::size_t c = 0; c < cycleCount; ++c) {
+        std::vector<double> run;
+        for (const SeriesValues &day : values)
+            run.push_back(day[c]);
+        const std::vector<bool> critical = criticalDays(run);
+        for (qsizetype i = 0; i < inside.size(); ++i) {
+            if (critical[std::size_t(i + 1)])
+                inside[i] |= 1u << c;
+        }
+    }
+    return inside;
+}
+
+QList<CriticalDay> criticalDaysAhead(const QDate &birth, const QDate &from, int count)
+{
+    const QList<CriticalCycles> cycles =
+        criticalCyclesInside(seriesValues(qint32(birth.daysTo(from)) - 1, count + 2));
+    QList<CriticalDay> days;
+    for (int i = 0; i < count; ++i) {
+        if (cycles[i] != 0)
+            days.append({from.addDays(i), cycles[i]});
+    }
+    return days;
+}
+
+} // namespace cyclara

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+
+#include <array>
+#include <span>
+#include <vector>
+
+namespace cyclara {
+
+// A cycle is critical on a day when its value is 0, or when that day and a neighbouring day have
+// values of opposite sign and it is the one of the two nearer to zero (the earlier one when both
+// are as near): the day the cycle crosses from one side to the other.
+
+// Which of a run of consecutive days' values of one cycle lie on a critical day. The first and
+// the last day are judged only by the neighbour the run gives them.
+std::vector<bool> criticalDays(std::span<const double> values);
+
+// Which cycles are critical on a day, one bit each: bit 0 intellectual, 1 emotional, 2 physical.
+using CriticalCycles = unsigned;
+
+// Which cycles are critical on each day of a run of days whose series values are given with one
+// more day on either side (so `values.size() - 2` results, for the days inside).
+QList<CriticalCycles> criticalCyclesInside(const QList<std::array<double, 5>> &values);
+
+struct CriticalDay {
+    QDate date;
+    CriticalCycles cycles = 0;
+
+    friend bool operator==(const CriticalDay &, const CriticalDay &) = default;
+};
+
+// The days from `from` on, `count` of them, on which any cycle of a person born on `birth` is
+// critical, in date order.
+QList<CriticalDay> criticalDaysAhead(const QDate &birth, const QDate &from, int count);
+
+} // namespace cyclara

@@ -1,0 +1,195 @@
+#include "ui/chartactions.h"
+
+#include "chart/cyclechart.h"
+#include "model/daytableexport.h"
+#include "model/daytablemodel.h"
+#include "ui/windowservices.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace cyclara {
+
+namespace {
+
+// Writes a whole file at once; false when any step failed.
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// A font as the screen sizes it, in pixels: the page is drawn in screen pixels, scaled.
+QFont inPixels(QFont font)
+{
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    return font;
+}
+
+// The explanation panel as shapes and text: Qt would print a widget as a picture of the page's
+// full resolution.
+void paintPanel(QPainter &painter, const QWidget *panel)
+{
+    painter.setPen(panel->palette().color(QPalette::Mid));
+    painter.drawRect(panel->rect().adjusted(0, 0, -1, -1));
+    for (const QLabel *label : panel->findChildren<QLabel *>()) {
+        if (!label->isVisible())
+            continue;
+        if (!label->pixmap().isNull()) {
+            painter.drawPixmap(
+                QRectF(label->geometry().topLeft(), label->pixmap().deviceIndependentSize()),
+                label->pixmap(), label->pixmap().rect());
+            continue;
+        }
+        painter.setFont(inPixels(label->font()));
+        painter.setPen(label->palette().color(QPalette::WindowText));
+        painter.drawText(label->geometry(), int(label->alignment()) | Qt::TextWordWrap,
+                         label->text());
+    }
+}
+
+} // namespace
+
+ChartActions::ChartActions(CycleChart *chart, const DayTableModel &days, QWidget *panel,
+                           const WindowServices &services, std::function<void()> showCriticalDays)
+    : QObject(chart)
+    , m_chart(chart)
+    , m_days(days)
+    , m_panel(panel)
+    , m_services(services)
+    , m_showCriticalDays(std::move(showCriticalDays))
+{
+    chart->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(chart, &QWidget::customContextMenuRequested, this, &ChartActions::showMenu);
+    const std::pair<QKeySequence, void (ChartActions::*)()> shortcuts[] = {
+        {QKeySequence::Copy, &ChartActions::copy},
+        {QKeySequence::Save, &ChartActions::exportImage},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ChartActions::exportData},
+        {QKeySequence::Print, &ChartActions::print},
+    };
+    for (const auto &[keys, act] : shortcuts) {
+        auto *action = new QAction(chart);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, act);
+        chart->addAction(action);
+    }
+}
+
+void ChartActions::showMenu(QPoint at)
+{
+    auto *menu = new QMenu(m_chart);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool hasDays = m_days.dayCount() > 0;
+    const std::tuple<QString, QKeySequence, std::function<void()>> items[] = {
+        {QStringLiteral("复制"), QKeySequence::Copy,
+         [this] {
+             copy();
+         }},
+        {QStringLiteral("导出图片…"), QKeySequence::Save,
+         [this] {
+             exportImage();
+         }},
+        {QStringLiteral("导出数据…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         [this] {
+             exportData();
+         }},
+        {QStringLiteral("打印…"), QKeySequence::Print,
+         [this] {
+             print();
+         }},
+        {QStringLiteral("关键日…"), QKeySequence(), m_showCriticalDays},
+    };
+    for (const auto &[text, keys, act] : items) {
+        QAction *item = menu->addAction(text, this, act);
+        item->setShortcut(keys);
+        item->setEnabled(hasDays);
+    }
+    menu->insertSeparator(menu->actions().at(4));
+    menu->popup(m_chart->mapToGlobal(at));
+}
+
+QString ChartActions::dayStatusLine() const
+{
+    return m_chart->accessibleDescription();
+}
+
+void ChartActions::copy()
+{
+    auto *data = new QMimeData;
+    data->setText(dayStatusLine());
+    data->setImageData(m_chart->grab().toImage());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ChartActions::exportImage()
+{
+    const QString path =
+        m_services.askSavePath(m_chart, QStringLiteral("导出图片"), QStringLiteral("cyclara.png"),
+                               QStringLiteral("PNG 图片 (*.png)"));
+    if (!path.isEmpty() && !m_chart->grab().save(path, "PNG"))
+        m_services.showMessage(m_chart, QMessageBox::Warning,
+                               QStringLiteral("无法写入图片文件：\n%1").arg(path));
+}
+
+void ChartActions::exportData()
+{
+    const QString path =
+        m_services.askSavePath(m_chart, QStringLiteral("导出数据"), QStringLiteral("cyclara.csv"),
+                               QStringLiteral("CSV 表格 (*.csv)"));
+    if (!path.isEmpty() && !writeFile(path, dayTableCsv(m_days.days())))
+        m_services.showMessage(m_chart, QMessageBox::Warning,
+                               QStringLiteral("无法写入数据文件：\n%1").arg(path));
+}
+
+void ChartActions::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Cyclara"));
+    if (!m_services.askPrinter(m_chart, printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_services.showMessage(m_chart, QMessageBox::Warning,
+                               QStringLiteral("无法打印：打印机或文件不能使用"));
+        return;
+    }
+    paintPage(painter, printer.pageLayout().paintRectPixels(printer.resolution()));
+    painter.end();
+}
+
+// The day's status line above, the chart, and the explanation panel below, scaled together to
+// the page's width (or height, whichever is tighter).
+void ChartActions::paintPage(QPainter &painter, const QRect &page) const
+{
+    const QFont heading = inPixels(m_chart->font());
+    const int lineHeight = QFontMetrics(m_chart->font()).height() * 2;
+    const QSize chart = m_chart->size();
+    const QSize panel = m_panel->isVisible() ? m_panel->size() : QSize();
+    const QSize content(std::max(chart.width(), panel.width()),
+                        lineHeight + chart.height() + panel.height());
+    const qreal scale =
+        std::min(qreal(page.width()) / content.width(), qreal(page.height()) / content.height());
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    painter.setFont(heading);
+    painter.drawText(QRect(0, 0, content.width(), lineHeight), Qt::AlignCenter, dayStatusLine());
+    painter.save();
+    painter.translate(0, lineHeight);
+    m_chart->paintOn(painter);
+    painter.restore();
+    if (panel.isValid()) {
+        painter.translate(0, lineHeight + chart.height());
+        paintPanel(painter, m_panel);
+    }
+}
+
+} // namespace cyclara

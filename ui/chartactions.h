@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+
+class QLabel;
+class QPainter;
+class QWidget;
+
+namespace cyclara {
+
+class CycleChart;
+class DayTableModel;
+struct WindowServices;
+
+// What the chart's context menu offers, with the usual shortcuts while the chart has the focus:
+// 复制 (the day's status line as text and the chart as a picture), 导出图片… (a PNG at the screen's
+// pixel ratio), 导出数据… (the table as CSV), 打印… (the chart and the status panel on one
+// landscape page, on a printer or into a PDF), and 关键日… (the critical days ahead).
+class ChartActions : public QObject {
+    Q_OBJECT
+public:
+    ChartActions(CycleChart *chart, const DayTableModel &days, QWidget *panel,
+                 const WindowServices &services, std::function<void()> showCriticalDays);
+
+    void copy();
+    void exportImage();
+    void exportData();
+    void print();
+
+private:
+    void showMenu(QPoint at);
+    QString dayStatusLine() const;
+    void paintPage(QPainter &painter, const QRect &page) const;
+
+    CycleChart *m_chart;
+    const DayTableModel &m_days;
+    QWidget *m_panel;
+    const WindowServices &m_services;
+    std::function<void()> m_showCriticalDays;
+};
+
+} // namespace cyclara
