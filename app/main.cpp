@@ -1,15 +1,25 @@
+#include "cli/commandline.h"
+#include "translations/language.h"
 #include "ui/applicationsetup.h"
 #include "ui/frmbiorhythm.h"
 #include "ui/terminationsignals.h"
 
 #include <QApplication>
-#include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    if (cyclara::wantsCommandLine(argc, argv))
+        return cyclara::runCommandLine(argc, argv);
+
     QApplication app(argc, argv);
-    QTranslator qtTranslator;
-    cyclara::setUpApplication(app, qtTranslator);
+    const cyclara::InterfaceLanguage language(cyclara::languageForRun(QApplication::arguments()));
+    if (const auto problem = cyclara::windowArgumentProblem(QApplication::arguments())) {
+        std::fprintf(stderr, "cyclara: %s\n", qUtf8Printable(*problem));
+        return 2;
+    }
+    cyclara::setUpApplication();
 
     cyclara::frmBiorhythm window;
     cyclara::TerminationSignals termination;

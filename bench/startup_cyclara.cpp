@@ -4,19 +4,19 @@
 // window is shown and its first frame drawn.
 //   startup_cyclara <birth.ini> [frame.png]
 #include "bench/startupframe.h"
+#include "translations/language.h"
 #include "ui/applicationsetup.h"
 #include "ui/frmbiorhythm.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTranslator qtTranslator;
-    cyclara::setUpApplication(app, qtTranslator);
+    const cyclara::InterfaceLanguage language(cyclara::languageForRun(QApplication::arguments()));
+    cyclara::setUpApplication();
 
     if (argc < 2) {
         std::fprintf(stderr, "usage: startup_cyclara <birth.ini> [frame.png]\n");

@@ -8,6 +8,7 @@
 #include "data/cyclaratexts.h"
 #include "model/biorhythm.h"
 #include "model/daytablemodel.h"
+#include "translations/language.h"
 #include "ui/applicationsetup.h"
 #include "ui/windowcontrols.h"
 
@@ -15,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -23,8 +23,8 @@ int main(int argc, char *argv[])
 {
     using namespace cyclara;
     QApplication app(argc, argv);
-    QTranslator qtTranslator;
-    setUpApplication(app, qtTranslator);
+    const InterfaceLanguage language(languageForRun(QApplication::arguments()));
+    setUpApplication();
 
     QWidget window;
     dressMainWindow(&window);

@@ -28,6 +28,30 @@ qreal widest(const QFontMetricsF &metrics, const QStringList &texts)
     return width;
 }
 
+// The labels as they stand side by side in slots of `room`, each broken at its blanks onto as many
+// lines as it needs; none when a word of one is wider than the room.
+QStringList brokenLabels(const QFontMetricsF &metrics, const QStringList &labels, qreal room)
+{
+    QStringList broken;
+    for (const QString &label : labels) {
+        QString text;
+        QString line;
+        for (const QString &word : label.split(u' ')) {
+            if (metrics.horizontalAdvance(word) > room)
+                return {};
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (metrics.horizontalAdvance(longer) <= room) {
+                line = longer;
+                continue;
+            }
+            text += line + u'\n';
+            line = word;
+        }
+        broken << text + line;
+    }
+    return broken;
+}
+
 QStringList valueLabels()
 {
     QStringList labels;
@@ -60,7 +84,7 @@ QRectF ChartGeometry::dayLabelBox(int row) const
 }
 
 ChartGeometry layOutChart(const QRectF &area, const QFont &font, const QStringList &dayLabels,
-                          const QStringList &legendLabels, bool bars)
+                          const QStringList &dateLabels, const QStringList &legendLabels, bool bars)
 {
     ChartGeometry g;
     g.area = area;
@@ -89,17 +113,33 @@ ChartGeometry layOutChart(const QRectF &area, const QFont &font, const QStringLi
     const qreal right = area.right() - sideMargin;
     const qreal slot = g.dayCount > 0 ? (right - left) / g.dayCount : right - left;
 
-    // Day labels side by side while they fit their slots, otherwise upright, smaller until each
-    // fits the slot's width.
-    g.dayLabelFont = font;
-    const qreal widestDay = widest(metrics, dayLabels);
-    g.dayLabelsUpright = widestDay + metrics.averageCharWidth() > slot;
-    qreal depth = metrics.height();
-    if (g.dayLabelsUpright) {
-        while (g.dayLabelFont.pointSizeF() > smallestLabelPoints &&
-               QFontMetricsF(g.dayLabelFont).height() > slot)
-            g.dayLabelFont.setPointSizeF(g.dayLabelFont.pointSizeF() - 0.5);
-        depth = widest(QFontMetricsF(g.dayLabelFont), dayLabels);
+    // Day labels side by side while they fit their slots, broken at their blanks if need be;
+    // otherwise upright, smaller until each fits the slot's width. Where that would take more
+    // than a third of the chart (English "Day before yesterday" in a small window), the days are
+    // named by their dates instead.
+    const qreal room = slot - 2 * metrics.horizontalAdvance(u' ');
+    QFont upright = font;
+    while (upright.pointSizeF() > smallestLabelPoints && QFontMetricsF(upright).height() > slot)
+        upright.setPointSizeF(upright.pointSizeF() - 0.5);
+    const QFontMetricsF uprightMetrics(upright);
+    auto labelsFit = [&](const QStringList &labels, bool evenIfDeep) {
+        g.dayLabelTexts = brokenLabels(metrics, labels, room);
+        g.dayLabelsUpright = g.dayLabelTexts.isEmpty();
+        if (!g.dayLabelsUpright)
+            return true;
+        g.dayLabelTexts = labels;
+        return evenIfDeep || widest(uprightMetrics, labels) <= area.height() / 3;
+    };
+    if (!labelsFit(dayLabels, false))
+        labelsFit(dateLabels, true);
+    g.dayLabelFont = g.dayLabelsUpright ? upright : font;
+    qreal depth = widest(uprightMetrics, g.dayLabelTexts);
+    if (!g.dayLabelsUpright) {
+        depth = metrics.height();
+        for (const QString &text : std::as_const(g.dayLabelTexts))
+            depth = std::max(
+                depth,
+                metrics.boundingRect(QRectF(0, 0, slot, 1000), Qt::AlignHCenter, text).height());
     }
     g.dayLabelDepth = depth;
     const qreal bottom =

@@ -8,9 +8,9 @@
 namespace cyclara {
 
 // Where the chart puts everything in a given area: the legend row at the top, the value axis'
-// labels at the left, the plot, and the day labels below it (upright, and smaller if need be,
-// when the days stand too close for them side by side). Worked out once per size and table, not
-// at every paint.
+// labels at the left, the plot, and the day labels below it (broken at their blanks onto several
+// lines, or upright and smaller, when the days stand too close for them side by side). Worked out
+// once per size and table, not at every paint.
 struct ChartGeometry {
     static constexpr double valueMin = -100;
     static constexpr double valueMax = 100;
@@ -28,7 +28,8 @@ struct ChartGeometry {
     qreal legendSampleWidth = 0;
     QFont dayLabelFont;
     bool dayLabelsUpright = false;
-    qreal dayLabelDepth = 0; // how far below the plot the day labels reach
+    QStringList dayLabelTexts; // as drawn: perhaps dates, perhaps broken at blanks onto lines
+    qreal dayLabelDepth = 0;   // how far below the plot the day labels reach
     int dayCount = 0;
 
     qreal slotWidth() const { return dayCount > 0 ? plot.width() / dayCount : plot.width(); }
@@ -42,9 +43,11 @@ struct ChartGeometry {
     QRectF dayLabelBox(int row) const;
 };
 
-// Lays the chart out in `area` with its text in `font`. `legendLabels` are the entries shown;
-// `bars` says which sample the legend draws (a swatch is narrower than a line).
+// Lays the chart out in `area` with its text in `font`. The days are named by `dayLabels`, or by
+// `dateLabels` where those would take too much room. `legendLabels` are the entries shown; `bars`
+// says which sample the legend draws (a swatch is narrower than a line).
 ChartGeometry layOutChart(const QRectF &area, const QFont &font, const QStringList &dayLabels,
-                          const QStringList &legendLabels, bool bars);
+                          const QStringList &dateLabels, const QStringList &legendLabels,
+                          bool bars);
 
 } // namespace cyclara

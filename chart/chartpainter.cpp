@@ -111,7 +111,7 @@ void paintDayLabels(QPainter &painter, const ChartGeometry &g, const ChartStyle 
         const QRectF box = g.dayLabelBox(row);
         if (!exposed.intersects(box))
             continue;
-        const QString &label = days.day(row).label;
+        const QString &label = g.dayLabelTexts.value(row);
         if (!g.dayLabelsUpright) {
             painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, label);
             continue;

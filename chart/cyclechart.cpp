@@ -1,5 +1,6 @@
 #include "chart/cyclechart.h"
 
+#include "model/dates.h"
 #include "model/daytablemodel.h"
 #include "model/twips.h"
 
@@ -125,6 +126,16 @@ QStringList CycleChart::dayLabels() const
     return labels;
 }
 
+QStringList CycleChart::dateLabels() const
+{
+    QStringList labels;
+    if (m_model) {
+        for (const DayRow &day : m_model->days())
+            labels << DateLabel(day.date, m_model->today());
+    }
+    return labels;
+}
+
 void CycleChart::invalidateGeometry()
 {
     m_geometry.reset();
@@ -140,7 +151,8 @@ const ChartGeometry &CycleChart::chartGeometry() const
         for (const int series : days.dayCount() > 0 ? m_view.shownSeries() : QList<int>())
             legend << days.headerData(DayTableModel::FirstSeriesColumn + series - 1, Qt::Horizontal)
                           .toString();
-        m_geometry = layOutChart(rect(), font(), m_laidOutLabels, legend, m_view.bars);
+        m_geometry =
+            layOutChart(rect(), font(), m_laidOutLabels, dateLabels(), legend, m_view.bars);
     }
     return *m_geometry;
 }
@@ -262,7 +274,8 @@ QString CycleChart::toolTipAt(QPointF position) const
     };
     if (const std::optional<Hit> hit = hitAt(position)) {
         const DayRow &day = m_model->day(hit->row);
-        return QStringLiteral("%1\n%2: %3")
+        //: A point's tooltip: the day's label, then the series and its value
+        return tr("%1\n%2: %3")
             .arg(day.label, seriesName(hit->series),
                  valueText(day.values[std::size_t(hit->series - 1)]));
     }
@@ -273,16 +286,12 @@ QString CycleChart::toolTipAt(QPointF position) const
                                 .adjusted(-2, -2, 2, 2)
                                 .contains(position))
             continue;
-        QStringList names;
-        for (int cycle = 0; cycle < cycleCount; ++cycle) {
-            if (cycles & (1u << cycle))
-                names << seriesName(cycle + 1);
-        }
-        return QStringLiteral("%1\n临界日: %2").arg(m_model->day(row).label, names.join(u'、'));
+        //: A critical day's tooltip: its label, then the cycles critical that day
+        return tr("%1\n临界日: %2").arg(m_model->day(row).label, criticalCycleNames(cycles));
     }
     const int today = m_model->todayRow();
     if (today >= 0 && g.plot.contains(position) && std::abs(position.x() - g.dayCentre(today)) <= 3)
-        return QStringLiteral("竖线是今天");
+        return tr("竖线是今天");
     return {};
 }
 

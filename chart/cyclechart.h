@@ -83,6 +83,8 @@ private:
     void invalidateGeometry();
     void daysChanged();
     QStringList dayLabels() const;
+    QStringList
+    dateLabels() const; // the days named by their dates, where labels take too much room
     std::optional<QPointF> pointAt(int series, int row) const;
     std::optional<Hit> hitAt(QPointF position) const;
     QString toolTipAt(QPointF position) const;

@@ -1,5 +1,7 @@
 #include "data/cyclaratexts.h"
 
+#include "translations/language.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
@@ -10,8 +12,10 @@ namespace {
 
 // The texts are kept with plain line ends in the source tree; CR LF is added here. Any CR a
 // checkout may have put in is dropped, and one final line end does not make an extra line.
-QStringList resourceLines(const QString &path)
+// `name` is the text's file in the folder of the interface's language.
+QStringList resourceLines(const QString &name)
 {
+    const QString path = QStringLiteral(":/texts/%1/%2").arg(languageCode(currentLanguage()), name);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("Cyclara: resource %s is missing", qPrintable(path));
@@ -25,7 +29,7 @@ QStringList resourceLines(const QString &path)
 
 QStringList descriptionLines()
 {
-    const QStringList lines = resourceLines(QStringLiteral(":/description.txt"));
+    const QStringList lines = resourceLines(QStringLiteral("description.txt"));
     if (lines.size() != 14)
         qFatal("Cyclara: the description text has %lld lines instead of 14",
                static_cast<long long>(lines.size()));
@@ -61,7 +65,7 @@ QString helpText()
     static const QRegularExpression placeholder(QStringLiteral("\\{(\\w+)\\.(\\w+)\\}"));
 
     QString text;
-    for (const QString &line : resourceLines(QStringLiteral(":/help.txt"))) {
+    for (const QString &line : resourceLines(QStringLiteral("help.txt"))) {
         QString fixedPart; // the line without its placeholders
         qsizetype done = 0;
         for (const QRegularExpressionMatch &m : placeholder.globalMatch(line)) {

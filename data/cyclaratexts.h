@@ -4,6 +4,8 @@
 
 namespace cyclara {
 
+// Both texts are in the interface's language (currentLanguage()).
+
 // The explanation lines of the day status panel: three blocks (intellectual, emotional,
 // physical) of heading, high side, critical, low side and an empty line, the last block
 // without its empty line. 14 lines joined by CR LF, no CR LF after the last.

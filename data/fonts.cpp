@@ -1,5 +1,7 @@
 #include "data/fonts.h"
 
+#include "translations/language.h"
+
 #include <QByteArray>
 #include <QFontDatabase>
 #include <QResource>
@@ -43,7 +45,12 @@ QFont cjkFont(qreal pointSize)
     static const QFont base = [] {
         registerInterfaceFonts();
         QFont font;
-        font.setFamilies({interfaceFamily});
+        // Traditional Chinese is drawn in the installed face of its own glyph forms (the interface
+        // face has the Simplified forms of characters the two share).
+        if (currentLanguage() == Language::TraditionalChinese)
+            font.setFamilies({QStringLiteral("Noto Serif CJK TC"), interfaceFamily});
+        else
+            font.setFamilies({interfaceFamily});
         return font;
     }();
     QFont font = base;

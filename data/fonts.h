@@ -9,7 +9,8 @@ namespace cyclara {
 // QGuiApplication; calls after the first do nothing.
 void registerInterfaceFonts();
 
-// The window's Chinese face at pointSize: the interface face, registered on first use.
+// The window's face at pointSize: the interface face, registered on first use; for Traditional
+// Chinese the installed Noto Serif CJK TC before it.
 QFont cjkFont(qreal pointSize);
 
 } // namespace cyclara

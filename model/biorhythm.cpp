@@ -72,29 +72,40 @@ double absoluteMeanValue(double intellectual, double emotional, double physical)
     return (std::abs(intellectual) + std::abs(emotional) + std::abs(physical)) / 3.0;
 }
 
+QString seriesName(int series)
+{
+    return QCoreApplication::translate("Series", allSeries.at(std::size_t(series - 1)).source);
+}
+
 QString PointVal(qint16 iVal, qint16 &iRet)
 {
-    QStringView word;
+    const char *word = nullptr;
     if (iVal < -80) {
-        word = u"低谷";
+        word = QT_TRANSLATE_NOOP("Status", "低谷");
         iRet = 2;
     } else if (iVal < -25) {
-        word = u"低潮";
+        word = QT_TRANSLATE_NOOP("Status", "低潮");
         iRet = 2;
     } else if (iVal < 25) {
-        word = u"临界";
+        word = QT_TRANSLATE_NOOP("Status", "临界");
         iRet = 1;
     } else if (iVal < 80) {
-        word = u"高潮";
+        word = QT_TRANSLATE_NOOP("Status", "高潮");
         iRet = 0;
     } else {
-        word = u"高峰";
+        word = QT_TRANSLATE_NOOP("Status", "高峰");
         iRet = 0;
     }
     // Summed in int so that values near the 16-bit limits cannot overflow; C++ division truncates
     // toward zero and every quotient fits in 16 bits again.
     const auto score = qint16((int(iVal) + 100) / 2);
-    return QStringLiteral("%1(%2%,%3分)").arg(word).arg(iVal).arg(score);
+    // The score also picks the translation's plural form; it is filled in as %3, because %n is
+    // left as it stands for the negative scores of values below -100.
+    //: A cycle's status: the word, the value in percent, the score out of 100, e.g. 高峰(85%,92分)
+    return QCoreApplication::translate("Status", "%1(%2%,%3分)", nullptr, score)
+        .arg(QCoreApplication::translate("Status", word))
+        .arg(iVal)
+        .arg(score);
 }
 
 } // namespace cyclara

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QtCore/qcoreapplication.h>
 #include <QtGlobal>
 
 #include <array>
@@ -12,21 +13,25 @@ namespace cyclara {
 // One of the five charted series; the order of the table below is the order of the chart's data
 // columns, of the chkSerias boxes and of the day status panel.
 struct Series {
-    int index;         // 1-based, as the chart columns and check boxes count
-    QStringView label; // column label, check box caption, status panel name
-    int period;        // cycle length in days; 0 for the two derived series
+    int index;          // 1-based, as the chart columns and check boxes count
+    const char *source; // its name before translation (see seriesName)
+    int period;         // cycle length in days; 0 for the two derived series
 };
 
 inline constexpr int seriesCount = 5;
 inline constexpr int cycleCount = 3;
 
 inline constexpr std::array<Series, seriesCount> allSeries{{
-    {1, u"智力", 33},
-    {2, u"情绪", 28},
-    {3, u"体力", 23},
-    {4, u"均值", 0},
-    {5, u"绝对均值", 0},
+    {1, QT_TRANSLATE_NOOP("Series", "智力"), 33},
+    {2, QT_TRANSLATE_NOOP("Series", "情绪"), 28},
+    {3, QT_TRANSLATE_NOOP("Series", "体力"), 23},
+    {4, QT_TRANSLATE_NOOP("Series", "均值"), 0},
+    {5, QT_TRANSLATE_NOOP("Series", "绝对均值"), 0},
 }};
+
+// The name of series 1..5 in the interface's language: chart legend, check box, panel heading,
+// status line.
+QString seriesName(int series);
 
 // Whole percent in -100..100 of the cycle of `period` days, `dayIndex` days after birth.
 double cycleValue(int period, qint32 dayIndex);

@@ -2,6 +2,9 @@
 
 #include "model/daytable.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <cmath>
 
 namespace cyclara {
@@ -33,6 +36,17 @@ std::vector<bool> criticalDays(std::span<const double> values)
             critical[i] = true;
     }
     return critical;
+}
+
+QString criticalCycleNames(CriticalCycles cycles)
+{
+    QStringList names;
+    for (int cycle = 0; cycle < cycleCount; ++cycle) {
+        if (cycles & (1u << cycle))
+            names << seriesName(cycle + 1);
+    }
+    //: What separates the items of a list of cycle names
+    return names.join(QCoreApplication::translate("Series", "、"));
 }
 
 QList<CriticalCycles> criticalCyclesInside(const QList<SeriesValues> &values)

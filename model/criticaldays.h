@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QString>
 
 #include <array>
 #include <span>
@@ -23,6 +24,10 @@ using CriticalCycles = unsigned;
 // Which cycles are critical on each day of a run of days whose series values are given with one
 // more day on either side (so `values.size() - 2` results, for the days inside).
 QList<CriticalCycles> criticalCyclesInside(const QList<std::array<double, 5>> &values);
+
+// The names of the cycles in `cycles`, in cycle order, as a list in the interface's language
+// ("智力、体力").
+QString criticalCycleNames(CriticalCycles cycles);
 
 struct CriticalDay {
     QDate date;

@@ -1,24 +1,42 @@
 #include "model/dates.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <array>
 
 namespace cyclara {
 
 QString RelativeDayLabel(const QDate &d, const QDate &today)
 {
-    static constexpr std::array<QStringView, 5> nearDays{u"前天", u"昨天", u"今天", u"明天",
-                                                         u"后天"};
+    static constexpr std::array<const char *, 5> nearDays{
+        QT_TRANSLATE_NOOP("Days", "前天"), QT_TRANSLATE_NOOP("Days", "昨天"),
+        QT_TRANSLATE_NOOP("Days", "今天"), QT_TRANSLATE_NOOP("Days", "明天"),
+        QT_TRANSLATE_NOOP("Days", "后天")};
     const qint64 n = today.daysTo(d);
     if (n >= -2 && n <= 2)
-        return nearDays[std::size_t(n + 2)].toString();
+        return QCoreApplication::translate("Days", nearDays[std::size_t(n + 2)]);
+    return DateLabel(d, today);
+}
 
-    if (d.year() == today.year()) {
-        if (d.month() == today.month())
-            return QString::number(d.day()) + u'日';
-        return QString::number(d.month()) + u'月' + QString::number(d.day()) + u'日';
-    }
-    const int yy = ((d.year() % 100) + 100) % 100;
-    return QStringLiteral("%1-%2-%3").arg(yy, 2, 10, QLatin1Char('0')).arg(d.month()).arg(d.day());
+QString DateLabel(const QDate &d, const QDate &today)
+{
+    // Date formats as QDate writes them; a language whose days are named by the locale's short
+    // date has "short" here.
+    const char *format = nullptr;
+    if (d.year() != today.year())
+        //: A day of another year, as a QDate format, or "short" for the locale's short date
+        format = QT_TRANSLATE_NOOP("Days", "yy-M-d");
+    else if (d.month() != today.month())
+        //: A day of another month this year, as a QDate format, or "short"
+        format = QT_TRANSLATE_NOOP("Days", "M月d日");
+    else
+        //: A day of this month, as a QDate format, or "short"
+        format = QT_TRANSLATE_NOOP("Days", "d日");
+    const QString pattern = QCoreApplication::translate("Days", format);
+    if (pattern == u"short")
+        return QLocale().toString(d, QLocale::ShortFormat);
+    return d.toString(pattern);
 }
 
 } // namespace cyclara

@@ -31,12 +31,18 @@ QList<SeriesValues> seriesValues(qint32 firstDayIndex, qsizetype count);
 // query date is the middle row.
 QList<DayRow> buildDayTable(const QDate &birth, const QDate &query, int span, const QDate &today);
 
+// The days from `first` to `last` (not before `first`), in ascending order; without labels when
+// `today` is null.
+QList<DayRow> buildDayRange(const QDate &birth, const QDate &first, const QDate &last,
+                            const QDate &today);
+
 // Whether every day of such a table is a date the program can name and count with
 // (100-01-01 to 9999-12-31).
 bool dayTableInRange(const QDate &query, int span);
 
-// A value as the table shows it: whole numbers as plain digits without a negative zero ("19",
-// "-43", "0"), anything else in the shortest decimal form that reads back to the same double.
+// A value of the table as the program writes it: the shortest decimal form that reads back to the
+// same double, whole numbers of the cycle range as plain digits, and no negative zero ("19",
+// "-43", "0", "-13.666666666666666").
 QString valueText(double value);
 
 } // namespace cyclara

@@ -6,10 +6,20 @@
 
 namespace cyclara {
 
-// The day table as a spreadsheet reads it: a header row (日期, 标签 and the five series' names),
-// then one row per day with its ISO date, its label, the three cycle values and the two means
-// to two decimals. Comma separated, CR LF line ends, UTF-8 with a byte-order mark, so that
-// spreadsheet programs take the Chinese headers as Chinese.
+// The day table as a spreadsheet reads it: a header row (日期, 标签 and the five series' names, in
+// the interface's language), then one row per day with its ISO date, its label, the three cycle
+// values and the two means to two decimals. Comma separated, CR LF line ends, UTF-8 with a
+// byte-order mark, so that spreadsheet programs take the Chinese headers as Chinese.
 QByteArray dayTableCsv(const QList<DayRow> &days);
+
+// The day table for a terminal, in UTF-8: the same headings, then per day its ISO date, its label,
+// each cycle's status as the window shows it (高峰(85%,92分)) and the means to two decimals, in
+// columns aligned for a terminal's font (where a Chinese character takes two columns).
+QByteArray dayTableText(const QList<DayRow> &days);
+
+// The day table for programs: a JSON array with one object per day, its keys in this order:
+// "date" ("YYYY-MM-DD"), "intellectual", "emotional", "physical" (whole numbers), "mean" and
+// "absolute_mean" (the shortest decimal that reads back as the same double). UTF-8.
+QByteArray dayTableJson(const QList<DayRow> &days);
 
 } // namespace cyclara

@@ -68,7 +68,7 @@ QVariant DayTableModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < FirstSeriesColumn ||
         section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return allSeries.at(std::size_t(section - FirstSeriesColumn)).label.toString();
+    return seriesName(section - FirstSeriesColumn + 1);
 }
 
 } // namespace cyclara

@@ -4,14 +4,17 @@
 // screenshot-bars.png (the same days as bars) and screenshot-days.png (a month, walked by
 // keyboard);
 //   screenshot --dark [folder]      screenshot-dark.png, the main window on a dark desktop
-//   screenshot --scaled [folder]    screenshot-2x.png, the main window at a screen scale of 2. The
-//   clock, the register and the clicked day
-// are fixed, so the pictures only change when the windows do. Run on the offscreen platform.
+//   screenshot --scaled [folder]    screenshot-2x.png, the main window at a screen scale of 2
+//   screenshot --english [folder]   screenshot-en.png, the main window in English
+//   screenshot --traditional [folder]   screenshot-zh_TW.png, in Traditional Chinese.
+// The language (Simplified Chinese unless asked), the clock, the register and the clicked day are
+// fixed, so the pictures only change when the windows do. Run on the offscreen platform.
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
 #include "register/birthfile.h"
 #include "register/birthregister.h"
 #include "register/birthtext.h"
+#include "translations/language.h"
 #include "ui/dlgbiohelp.h"
 #include "ui/frmbiorhythm.h"
 
@@ -20,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QHash>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,14 +66,23 @@ int main(int argc, char *argv[])
 {
     // Decided before the application exists: the screen scale cannot change afterwards.
     const QString mode = argc > 1 && argv[1][0] == '-' ? QString::fromLatin1(argv[1]) : QString();
-    if (!mode.isEmpty() && mode != u"--dark"_s && mode != u"--scaled"_s)
-        fail(QStringLiteral("usage: screenshot [--dark | --scaled] [folder]"));
+    const QHash<QString, QString> pictureOfMode{{u"--dark"_s, u"screenshot-dark.png"_s},
+                                                {u"--scaled"_s, u"screenshot-2x.png"_s},
+                                                {u"--english"_s, u"screenshot-en.png"_s},
+                                                {u"--traditional"_s, u"screenshot-zh_TW.png"_s}};
+    if (!mode.isEmpty() && !pictureOfMode.contains(mode))
+        fail(QStringLiteral(
+            "usage: screenshot [--dark | --scaled | --english | --traditional] [folder]"));
     if (mode == u"--scaled"_s)
         qputenv("QT_SCALE_FACTOR", "2");
     const int folderArgument = mode.isEmpty() ? 1 : 2;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cyclara"));
+    const cyclara::InterfaceLanguage language(mode == u"--english"_s ? cyclara::Language::English
+                                              : mode == u"--traditional"_s
+                                                  ? cyclara::Language::TraditionalChinese
+                                                  : cyclara::Language::SimplifiedChinese);
     // A steady text cursor: a blinking one would make every run's pictures differ.
     QApplication::setCursorFlashTime(0);
     // A dark desktop as a theme makes one: Qt derives every role from a dark window colour.
@@ -131,9 +144,7 @@ int main(int argc, char *argv[])
     if (window.days().currentRow() != clickedRow - 1)
         fail(QStringLiteral("the click on day %1 did not reach the chart").arg(clickedRow));
     if (!mode.isEmpty()) {
-        save(&window, folder,
-             mode == u"--dark"_s ? QStringLiteral("screenshot-dark.png")
-                                 : QStringLiteral("screenshot-2x.png"));
+        save(&window, folder, pictureOfMode.value(mode));
         return 0;
     }
     save(&window, folder, QStringLiteral("screenshot.png"));

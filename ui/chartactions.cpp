@@ -89,23 +89,23 @@ void ChartActions::showMenu(QPoint at)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool hasDays = m_days.dayCount() > 0;
     const std::tuple<QString, QKeySequence, std::function<void()>> items[] = {
-        {QStringLiteral("复制"), QKeySequence::Copy,
+        {tr("复制"), QKeySequence::Copy,
          [this] {
              copy();
          }},
-        {QStringLiteral("导出图片…"), QKeySequence::Save,
+        {tr("导出图片…"), QKeySequence::Save,
          [this] {
              exportImage();
          }},
-        {QStringLiteral("导出数据…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        {tr("导出数据…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
          [this] {
              exportData();
          }},
-        {QStringLiteral("打印…"), QKeySequence::Print,
+        {tr("打印…"), QKeySequence::Print,
          [this] {
              print();
          }},
-        {QStringLiteral("关键日…"), QKeySequence(), m_showCriticalDays},
+        {tr("关键日…"), QKeySequence(), m_showCriticalDays},
     };
     for (const auto &[text, keys, act] : items) {
         QAction *item = menu->addAction(text, this, act);
@@ -131,22 +131,20 @@ void ChartActions::copy()
 
 void ChartActions::exportImage()
 {
-    const QString path =
-        m_services.askSavePath(m_chart, QStringLiteral("导出图片"), QStringLiteral("cyclara.png"),
-                               QStringLiteral("PNG 图片 (*.png)"));
+    const QString path = m_services.askSavePath(
+        m_chart, tr("导出图片"), QStringLiteral("cyclara.png"), tr("PNG 图片 (*.png)"));
     if (!path.isEmpty() && !m_chart->grab().save(path, "PNG"))
         m_services.showMessage(m_chart, QMessageBox::Warning,
-                               QStringLiteral("无法写入图片文件：\n%1").arg(path));
+                               tr("无法写入图片文件：\n%1").arg(path));
 }
 
 void ChartActions::exportData()
 {
-    const QString path =
-        m_services.askSavePath(m_chart, QStringLiteral("导出数据"), QStringLiteral("cyclara.csv"),
-                               QStringLiteral("CSV 表格 (*.csv)"));
+    const QString path = m_services.askSavePath(
+        m_chart, tr("导出数据"), QStringLiteral("cyclara.csv"), tr("CSV 表格 (*.csv)"));
     if (!path.isEmpty() && !writeFile(path, dayTableCsv(m_days.days())))
         m_services.showMessage(m_chart, QMessageBox::Warning,
-                               QStringLiteral("无法写入数据文件：\n%1").arg(path));
+                               tr("无法写入数据文件：\n%1").arg(path));
 }
 
 void ChartActions::print()
@@ -158,8 +156,7 @@ void ChartActions::print()
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        m_services.showMessage(m_chart, QMessageBox::Warning,
-                               QStringLiteral("无法打印：打印机或文件不能使用"));
+        m_services.showMessage(m_chart, QMessageBox::Warning, tr("无法打印：打印机或文件不能使用"));
         return;
     }
     paintPage(painter, printer.pageLayout().paintRectPixels(printer.resolution()));

@@ -20,17 +20,16 @@ CriticalDaysDialog::CriticalDaysDialog(const QString &name, const QDate &birth, 
     : QDialog(owner)
     , m_list(new QPlainTextEdit(this))
 {
-    setWindowTitle(QStringLiteral("Cyclara - 关键日"));
+    setWindowTitle(tr("Cyclara - 关键日"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
-    const QString who = name.isEmpty()
-                            ? birth.toString(Qt::ISODate)
-                            : QStringLiteral("%1（%2）").arg(name, birth.toString(Qt::ISODate));
-    auto *heading = new QLabel(QStringLiteral("%1：%2 起 %3 天内的临界日")
-                                   .arg(who, from.toString(Qt::ISODate))
-                                   .arg(daysAhead),
-                               this);
+    const QString who = name.isEmpty() ? birth.toString(Qt::ISODate)
+                                       //: A person: the name, then the birth date
+                                       : tr("%1（%2）").arg(name, birth.toString(Qt::ISODate));
+    //: The person, the first day and the number of days looked at
+    auto *heading = new QLabel(
+        tr("%1：%2 起 %3 天内的临界日").arg(who, from.toString(Qt::ISODate)).arg(daysAhead), this);
     heading->setWordWrap(true);
 
     QStringList lines;
@@ -40,7 +39,7 @@ CriticalDaysDialog::CriticalDaysDialog(const QString &name, const QDate &birth, 
     m_list->setReadOnly(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton *copy = buttons->addButton(QStringLiteral("复制"), QDialogButtonBox::ActionRole);
+    QPushButton *copy = buttons->addButton(tr("复制"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(listText()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -59,19 +58,12 @@ QString CriticalDaysDialog::listText() const
 
 QString CriticalDaysDialog::lineFor(const CriticalDay &day)
 {
-    static const QLocale chinese(QLocale::Chinese, QLocale::China);
-    QStringList cycles;
-    for (int cycle = 0; cycle < cycleCount; ++cycle) {
-        if (day.cycles & (1u << cycle))
-            cycles << allSeries[std::size_t(cycle)].label.toString();
-    }
     const int count = std::popcount(day.cycles);
-    const QString together = count == 3   ? QStringLiteral("（三重）")
-                             : count == 2 ? QStringLiteral("（双重）")
-                                          : QString();
-    return QStringLiteral("%1 %2  %3%4")
-        .arg(day.date.toString(Qt::ISODate), chinese.dayName(day.date.dayOfWeek()),
-             cycles.join(u'、'), together);
+    const QString together = count == 3 ? tr("（三重）") : count == 2 ? tr("（双重）") : QString();
+    //: A line of the list: the date, its weekday, the critical cycles and how many coincide
+    return tr("%1 %2  %3%4")
+        .arg(day.date.toString(Qt::ISODate), QLocale().dayName(day.date.dayOfWeek()),
+             criticalCycleNames(day.cycles), together);
 }
 
 } // namespace cyclara

@@ -6,15 +6,13 @@
 
 #include <QPlainTextEdit>
 
-using namespace Qt::StringLiterals;
-
 namespace cyclara {
 
 dlgBioHelp::dlgBioHelp(QWidget *owner)
     : QDialog(owner)
     , Text1(new QPlainTextEdit(this))
 {
-    setWindowTitle(u"Cyclara - 帮助信息"_s);
+    setWindowTitle(tr("Cyclara - 帮助信息"));
     setWindowIcon(owner->windowIcon());
     setSizeGripEnabled(true);
     setModal(false);

@@ -11,13 +11,13 @@
 #include "register/birthfile.h"
 #include "register/birthtext.h"
 #include "register/datepickers.h"
+#include "register/registermessages.h"
 #include "register/registerstore.h"
 #include "ui/chartactions.h"
 #include "ui/criticaldaysdialog.h"
 #include "ui/dlgbiohelp.h"
 #include "ui/homepage.h"
 #include "ui/namelistediting.h"
-#include "ui/registermessages.h"
 #include "ui/twipsplacement.h"
 #include "ui/windowcontrols.h"
 #include "ui/windowlayout.h"
@@ -230,18 +230,18 @@ void frmBiorhythm::runQuery()
     const auto birth = dateFromPickerTexts(cboYear1->currentText(), cboMonth1->currentText(),
                                            cboDay1->currentText());
     if (!birth) {
-        refuseQuery(u"生日填写有误, 请重新填写"_s, cboYear1);
+        refuseQuery(tr("生日填写有误, 请重新填写"), cboYear1);
         return;
     }
     const auto query = dateFromPickerTexts(cboYear2->currentText(), cboMonth2->currentText(),
                                            cboDay2->currentText());
     const int span = cboDays->currentText().toInt();
     if (!query || !dayTableInRange(*query, span)) {
-        refuseQuery(u"查询日期填写有误, 请重新填写"_s, cboYear2);
+        refuseQuery(tr("查询日期填写有误, 请重新填写"), cboYear2);
         return;
     }
     if (birth->daysTo(*query) < 0) {
-        refuseQuery(u"查询日期应该在生日之后, 请重新填写."_s, cboYear2);
+        refuseQuery(tr("查询日期应该在生日之后, 请重新填写."), cboYear2);
         return;
     }
     // A name with blanks inside would read back from the file as its last word only.
@@ -254,14 +254,20 @@ void frmBiorhythm::runQuery()
     dtBirth = *birth;
     dtQuery = *query;
 
-    lblPrompt->setText({});
+    showPrompt({});
     const QDate today = services.today();
     dayTable->setDays(buildDayTable(dtBirth, dtQuery, span, today), today);
     onChkSeriasClicked(0);
-    lblPrompt->setText(u"点击图线(柱), 可以显示该日的生物节律状况."_s);
+    showPrompt(tr("点击图线(柱), 可以显示该日的生物节律状况."));
     ShowDayStatus(0, {});
     recordPerson(name);
     personShown = name;
+}
+
+void frmBiorhythm::showPrompt(const QString &text)
+{
+    lblPrompt->setText(text);
+    fitPromptToItsBox(*this);
 }
 
 void frmBiorhythm::refuseQuery(const QString &message, QComboBox *focusTarget)
@@ -318,15 +324,19 @@ void frmBiorhythm::ShowDayStatus(qint16 row, QString label)
         qint16 band = 0;
         const auto value = qint16(dayTable->day(day).values[std::size_t(c)]);
         const QString status = PointVal(value, band);
-        statusLine += allSeries[std::size_t(c)].label.toString() + u'-' + status + u' ';
+        //: One cycle in the status line: its name and its status, followed by a blank
+        statusLine += tr("%1-%2 ").arg(seriesName(c + 1), status);
         Image1[c]->setPixmap(imgSave[std::size_t(band)]);
         Image1[c]->setAccessibleDescription(status);
-        lblExplain[c]->setText(status + QStringLiteral(": ") + sDescLines.value(5 * c + band + 1));
+        //: A paragraph of the explanation panel: the cycle's status, then what it means
+        lblExplain[c]->setText(tr("%1: %2").arg(status, sDescLines.value(5 * c + band + 1)));
     }
+    //: The status line: the day's label, then each cycle's status
+    const QString dayLine = tr("%1: %2").arg(label, statusLine);
     if (row > 0)
-        lblPrompt->setText(label + QStringLiteral(": ") + statusLine);
+        showPrompt(dayLine);
     // A screen reader hears the day as the prompt line tells it.
-    MSChart1->setAccessibleDescription(label + QStringLiteral(": ") + statusLine);
+    MSChart1->setAccessibleDescription(dayLine);
     QAccessibleEvent described(MSChart1, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
 }

@@ -69,6 +69,7 @@ private:
 
     void runQuery();
     void refuseQuery(const QString &message, QComboBox *focusTarget);
+    void showPrompt(const QString &text);
     QString nameToRecord() const;
     void recordPerson(const QString &name);
     void reportWhenShown(QMessageBox::Icon icon, const QString &message);

@@ -14,7 +14,7 @@ namespace cyclara {
 
 QString nameWithBlanksMessage()
 {
-    return QStringLiteral("姓名中不能含有空格, 请重新填写");
+    return NameListEditing::tr("姓名中不能含有空格, 请重新填写");
 }
 
 NameListEditing::NameListEditing(QComboBox *cboName, BirthRegister &dicBirth,
@@ -42,10 +42,8 @@ void NameListEditing::showMenu(QWidget *on, QPoint at)
     menu->addSeparator();
     const QString name = m_cboName->currentText();
     const bool registered = m_dicBirth.contains(name);
-    QAction *remove =
-        menu->addAction(QStringLiteral("删除此人"), this, [this, name] { removePerson(name); });
-    QAction *rename =
-        menu->addAction(QStringLiteral("重命名…"), this, [this, name] { renamePerson(name); });
+    QAction *remove = menu->addAction(tr("删除此人"), this, [this, name] { removePerson(name); });
+    QAction *rename = menu->addAction(tr("重命名…"), this, [this, name] { renamePerson(name); });
     remove->setEnabled(registered);
     rename->setEnabled(registered);
     menu->popup(on->mapToGlobal(at));
@@ -76,9 +74,9 @@ void NameListEditing::removePerson(const QString &name)
 {
     if (!m_dicBirth.contains(name))
         return;
-    const auto answer = m_services.ask(m_window, QMessageBox::Question,
-                                       QStringLiteral("要从姓名登记中删除“%1”吗？").arg(name),
-                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        m_services.ask(m_window, QMessageBox::Question, tr("要从姓名登记中删除“%1”吗？").arg(name),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     m_dicBirth.remove(name);
@@ -95,7 +93,7 @@ void NameListEditing::renamePerson(const QString &name)
     if (!m_dicBirth.contains(name))
         return;
     const std::optional<QString> typed =
-        m_services.askText(m_window, QStringLiteral("“%1”的新姓名：").arg(name), name);
+        m_services.askText(m_window, tr("“%1”的新姓名：").arg(name), name);
     if (!typed)
         return;
     const QString newName = trimmedName(*typed);
@@ -107,7 +105,7 @@ void NameListEditing::renamePerson(const QString &name)
     }
     if (m_dicBirth.contains(newName)) {
         m_services.showMessage(m_window, QMessageBox::Information,
-                               QStringLiteral("“%1”已经登记过了, 请换一个姓名").arg(newName));
+                               tr("“%1”已经登记过了, 请换一个姓名").arg(newName));
         return;
     }
     m_dicBirth.rename(name, newName);

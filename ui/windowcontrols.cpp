@@ -2,6 +2,7 @@
 
 #include "chart/cyclechart.h"
 #include "data/fonts.h"
+#include "model/biorhythm.h"
 #include "model/twips.h"
 #include "ui/commandbutton.h"
 #include "ui/explanationpanel.h"
@@ -35,66 +36,90 @@ QFont windowFont()
     return cjkFont(9);
 }
 
-const QList<ControlRow> &windowControlRows()
+namespace {
+
+QFont promptFont()
+{
+    QFont font = controlFont();
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+void fitPromptToItsBox(const WindowControls &c)
+{
+    // A day's status line in a long-worded language may not fit the line at the full size.
+    QFont font = promptFont();
+    const qreal room = c.lblPrompt->contentsRect().width();
+    while (font.pointSizeF() > smallestPromptPoints &&
+           QFontMetricsF(font).horizontalAdvance(c.lblPrompt->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    c.lblPrompt->setFont(font);
+}
+
+const QList<ControlRow> &ControlTables::window()
 {
     using enum ControlKind;
     // clang-format off
     static const QList<ControlRow> rows{
-        // name               kind              caption      left    top    width  height  tab
-        {"Label10",           Label,            u"我的生日是", 120,   210,  1215,   255,   24},
-        {"cboYear1",          EditableDropDown, u"1980",      1200,   150,   855,   330,    0},
-        {"Label9",            Label,            u"年",        2100,   210,   285,   255,   23},
-        {"cboMonth1",         ListDropDown,     u"",          2370,   165,   735,   330,    1},
-        {"Label2",            Label,            u"月",        3165,   210,   315,   315,   16},
-        {"cboDay1",           ListDropDown,     u"",          3450,   165,   735,   330,    2},
-        {"Label7",            Label,            u"日",        4290,   210,   315,   315,   15},
-        {"Label11",           Label,            u"姓名",      4725,   225,   585,   255,   28},
-        {"cboName",           EditableDropDown, u"",          5310,   180,  1425,   330,   27},
-        {"cmdGo",             CommandButton,    u"查询",      8595,   120,  2055,   420,    7},
-        {"Label3",            Label,            u"我要查询",   120,   675,   855,   255,   14},
-        {"cboYear2",          EditableDropDown, u"1980",      1200,   630,   855,   330,    3},
-        {"Label1(1)",         Label,            u"年",        2115,   675,   300,   255,   17},
-        {"cboMonth2",         ListDropDown,     u"",          2385,   645,   735,   330,    4},
-        {"Label6",            Label,            u"月",        3150,   675,   315,   315,   22},
-        {"cboDay2",           ListDropDown,     u"",          3465,   630,   735,   330,    5},
-        {"Label8",            Label,            u"日",        4290,   675,   315,   315,   21},
-        {"Label4",            Label,            u"前后",      4725,   675,   585,   240,   19},
-        {"cboDays",           ListDropDown,     u"",          5310,   645,   735,   330,    6},
-        {"Label5",            Label,            u"天",        6120,   675,   315,   315,   20},
-        {"cmdHelp",           CommandButton,    u"帮助",      8610,   645,  2055,   420,   29},
-        {"optType(0)",        OptionButton,     u"直方图",     180,  1095,   975,   375,    8},
-        {"optType(1)",        OptionButton,     u"折线图",    1260,  1095,   975,   375,    9},
-        {"chkSerias(1)",      CheckBox,         u"智力",      2880,  1200,  1095,   255,   10},
-        {"chkSerias(2)",      CheckBox,         u"情绪",      3840,  1200,   975,   255,   11},
-        {"chkSerias(3)",      CheckBox,         u"体力",      4800,  1200,   975,   255,   12},
-        {"chkSerias(4)",      CheckBox,         u"均值",      5760,  1200,   975,   255,   25},
-        {"chkSerias(5)",      CheckBox,         u"绝对均值",   6720,  1200,  1230,   255,   26},
-        {"chkShowExplain",    CheckBox,         u"说明",      8280,  1200,  1230,   255,   38},
-        {"lblHome",           Label,            u"主页",     10080,  1200,   660,   240,   39},
-        {"lblPrompt",         Label,            u"生物曲线",   120,  1560,  9495,   375,   18},
-        {"MSChart1",          Chart,            u"",           120,  1800, 10695,  5055,   13},
-        {"picPrompt",         Panel,            u"",           120,  6960, 10695,  1935,   30},
+        // The check boxes of the series are captioned with the series' names (seriesName).
+        // name            kind              caption                    left   top  width height tab
+        {"Label10",        Label,            QT_TR_NOOP("我的生日是"),   120,  210,  1215,  255, 24},
+        {"cboYear1",       EditableDropDown, "1980",                    1200,  150,   855,  330,  0},
+        {"Label9",         Label,            QT_TR_NOOP("年"),          2100,  210,   285,  255, 23},
+        {"cboMonth1",      ListDropDown,     nullptr,                   2370,  165,   735,  330,  1},
+        {"Label2",         Label,            QT_TR_NOOP("月"),          3165,  210,   315,  315, 16},
+        {"cboDay1",        ListDropDown,     nullptr,                   3450,  165,   735,  330,  2},
+        {"Label7",         Label,            QT_TR_NOOP("日"),          4290,  210,   315,  315, 15},
+        {"Label11",        Label,            QT_TR_NOOP("姓名"),        4725,  225,   585,  255, 28},
+        {"cboName",        EditableDropDown, nullptr,                   5310,  180,  1425,  330, 27},
+        {"cmdGo",          CommandButton,    QT_TR_NOOP("查询"),        8595,  120,  2055,  420,  7},
+        {"Label3",         Label,            QT_TR_NOOP("我要查询"),     120,  675,   855,  255, 14},
+        {"cboYear2",       EditableDropDown, "1980",                    1200,  630,   855,  330,  3},
+        {"Label1(1)",      Label,            QT_TR_NOOP("年"),          2115,  675,   300,  255, 17},
+        {"cboMonth2",      ListDropDown,     nullptr,                   2385,  645,   735,  330,  4},
+        {"Label6",         Label,            QT_TR_NOOP("月"),          3150,  675,   315,  315, 22},
+        {"cboDay2",        ListDropDown,     nullptr,                   3465,  630,   735,  330,  5},
+        {"Label8",         Label,            QT_TR_NOOP("日"),          4290,  675,   315,  315, 21},
+        {"Label4",         Label,            QT_TR_NOOP("前后"),        4725,  675,   585,  240, 19},
+        {"cboDays",        ListDropDown,     nullptr,                   5310,  645,   735,  330,  6},
+        {"Label5",         Label,            QT_TR_NOOP("天"),          6120,  675,   315,  315, 20},
+        {"cmdHelp",        CommandButton,    QT_TR_NOOP("帮助"),        8610,  645,  2055,  420, 29},
+        {"optType(0)",     OptionButton,     QT_TR_NOOP("直方图"),       180, 1095,   975,  375,  8},
+        {"optType(1)",     OptionButton,     QT_TR_NOOP("折线图"),      1260, 1095,   975,  375,  9},
+        {"chkSerias(1)",   CheckBox,         nullptr,                   2880, 1200,  1095,  255, 10},
+        {"chkSerias(2)",   CheckBox,         nullptr,                   3840, 1200,   975,  255, 11},
+        {"chkSerias(3)",   CheckBox,         nullptr,                   4800, 1200,   975,  255, 12},
+        {"chkSerias(4)",   CheckBox,         nullptr,                   5760, 1200,   975,  255, 25},
+        {"chkSerias(5)",   CheckBox,         nullptr,                   6720, 1200,  1230,  255, 26},
+        {"chkShowExplain", CheckBox,         QT_TR_NOOP("说明"),        8280, 1200,  1230,  255, 38},
+        {"lblHome",        Label,            QT_TR_NOOP("主页"),       10080, 1200,   660,  240, 39},
+        {"lblPrompt",      Label,            QT_TR_NOOP("生物曲线"),     120, 1560,  9495,  375, 18},
+        {"MSChart1",       Chart,            nullptr,                    120, 1800, 10695, 5055, 13},
+        {"picPrompt",      Panel,            nullptr,                    120, 6960, 10695, 1935, 30},
     };
     // clang-format on
     return rows;
 }
 
-const QList<ControlRow> &panelControlRows()
+const QList<ControlRow> &ControlTables::panel()
 {
     using enum ControlKind;
     constexpr auto window = ControlFont::Window;
     // clang-format off
     static const QList<ControlRow> rows{
-        // name               kind    caption  left    top   width  height  tab  font
-        {"Label1(0)",         Label,  u"智力",  120,   240,   525,   315,   31},
-        {"Image1(0)",         Image,  u"",      720,   120,   615,   495,   -1},
-        {"lblExplain(0)",     Label,  u"",     1440,   120,  7845,   540,   34, window},
-        {"Label1(2)",         Label,  u"情绪",  120,   840,   645,   315,   32},
-        {"Image1(1)",         Image,  u"",      720,   720,   615,   495,   -1},
-        {"lblExplain(1)",     Label,  u"",     1440,   720,  7365,   540,   35, window},
-        {"Label1(3)",         Label,  u"体力",  120,  1440,   645,   315,   33},
-        {"Image1(2)",         Image,  u"",      720,  1320,   615,   495,   -1},
-        {"lblExplain(2)",     Label,  u"",     1440,  1320,  7365,   540,   36, window},
+        // The headings Label1(0, 2, 3) are the cycles' names (seriesName).
+        // name           kind   caption  left   top width height tab font
+        {"Label1(0)",     Label, nullptr,  120,  240,  525, 315, 31},
+        {"Image1(0)",     Image, nullptr,  720,  120,  615, 495, -1},
+        {"lblExplain(0)", Label, nullptr, 1440,  120, 7845, 540, 34, window},
+        {"Label1(2)",     Label, nullptr,  120,  840,  645, 315, 32},
+        {"Image1(1)",     Image, nullptr,  720,  720,  615, 495, -1},
+        {"lblExplain(1)", Label, nullptr, 1440,  720, 7365, 540, 35, window},
+        {"Label1(3)",     Label, nullptr,  120, 1440,  645, 315, 33},
+        {"Image1(2)",     Image, nullptr,  720, 1320,  615, 495, -1},
+        {"lblExplain(2)", Label, nullptr, 1440, 1320, 7365, 540, 36, window},
     };
     // clang-format on
     return rows;
@@ -117,7 +142,7 @@ void paintWhite(QWidget *control)
 
 QWidget *newControl(const ControlRow &row, QWidget *container)
 {
-    const QString caption = QString::fromUtf16(row.caption);
+    const QString caption = row.caption ? ControlTables::tr(row.caption) : QString();
     switch (row.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(caption, container);
@@ -141,7 +166,7 @@ QWidget *newControl(const ControlRow &row, QWidget *container)
             QObject::disconnect(box->lineEdit(), &QLineEdit::returnPressed, box, nullptr);
             box->setInsertPolicy(QComboBox::NoInsert);
             box->setDuplicatesEnabled(true);
-            box->setEditText(caption);
+            box->setEditText(QString::fromUtf8(row.caption));
         }
         paintWhite(box);
         return box;
@@ -202,21 +227,52 @@ qreal lineHeight(const QFont &font)
     return std::max(line, metrics.ascent() + metrics.underlinePos() + metrics.lineWidth());
 }
 
-// The window's boxes were drawn for a face of shorter lines than the CJK faces here; a caption
-// box lower than a line of its own font grows downwards, into the gap the window leaves below
-// every row, so that nothing of its text is cut off.
+// The width a caption needs in its control: its text, and the box a check box or an option
+// button draws before it.
+qreal captionWidth(QWidget *control)
+{
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return QFontMetricsF(label->font()).horizontalAdvance(label->text()) + label->width() -
+               label->contentsRect().width();
+    return control->sizeHint().width();
+}
+
+// Where the nearest control to the right of `box` in `control`'s container begins (counting
+// only those beside it, not above or below), or the container's right edge; in twips.
+qreal freeUpTo(QWidget *control, const QRectF &box, const QHash<QString, QWidget *> &created)
+{
+    qreal limit = pixelsToTwips(control->parentWidget()->width());
+    for (QWidget *other : created) {
+        const QRectF them = twipsOf(other);
+        if (other != control && other->parentWidget() == control->parentWidget() &&
+            them.top() < box.bottom() && them.bottom() > box.top() && them.left() >= box.right())
+            limit = std::min(limit, them.left());
+    }
+    return limit;
+}
+
+// The window's boxes were drawn for a face of shorter lines than the CJK faces here, and for
+// Chinese captions; a caption box lower than a line of its own font grows downwards, into the gap
+// the window leaves below every row, and one narrower than its caption (a translated one, say)
+// grows to the right, as far as the free space beside it goes, so that nothing of its text is cut
+// off.
 void fitCaptionsToTheirFont(const QHash<QString, QWidget *> &created)
 {
     for (QWidget *control : created) {
         const bool caption = qobject_cast<QLabel *>(control) ||
                              qobject_cast<QCheckBox *>(control) ||
                              qobject_cast<QRadioButton *>(control);
+        if (!caption)
+            continue;
         QRectF box = twipsOf(control);
-        const auto needed = float(std::ceil(lineHeight(control->font()))) * twipsPerPixel;
-        if (caption && box.height() < needed) {
-            box.setHeight(needed);
+        const auto neededHeight = float(std::ceil(lineHeight(control->font()))) * twipsPerPixel;
+        box.setHeight(std::max(box.height(), qreal(neededHeight)));
+        const auto neededWidth = float(std::ceil(captionWidth(control))) * twipsPerPixel;
+        if (box.width() < neededWidth)
+            box.setWidth(
+                std::min(qreal(neededWidth), freeUpTo(control, box, created) - box.left()));
+        if (box != twipsOf(control))
             placeTwips(control, box);
-        }
     }
 }
 
@@ -294,9 +350,7 @@ void styleControls(const WindowControls &c)
     QPalette promptPalette = c.lblPrompt->palette();
     promptPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     c.lblPrompt->setPalette(promptPalette);
-    QFont promptFont = c.lblPrompt->font();
-    promptFont.setBold(true);
-    c.lblPrompt->setFont(promptFont);
+    c.lblPrompt->setFont(promptFont());
     c.lblPrompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.lblPrompt->setWordWrap(false);
     // The chart lies over the title line's lower edge.
@@ -315,17 +369,32 @@ void styleControls(const WindowControls &c)
 
     c.picPrompt->setFocusPolicy(Qt::TabFocus);
 
+    for (int s = 1; s < int(c.chkSerias.size()); ++s)
+        c.chkSerias[std::size_t(s)]->setText(seriesName(s));
+    // Label1(1) is the query row's 年; the others head the panel's rows.
+    constexpr std::array<std::size_t, cycleCount> headingOfCycle{0, 2, 3};
+    for (int cycle = 0; cycle < cycleCount; ++cycle)
+        c.Label1[headingOfCycle[std::size_t(cycle)]]->setText(seriesName(cycle + 1));
+
     // What a screen reader calls each control that has no caption of its own: what it is, not
     // the value it shows.
-    const std::pair<QWidget *, const char16_t *> names[] = {
-        {c.cboYear1, u"出生年"},    {c.cboMonth1, u"出生月"},   {c.cboDay1, u"出生日"},
-        {c.cboYear2, u"查询年"},    {c.cboMonth2, u"查询月"},   {c.cboDay2, u"查询日"},
-        {c.cboDays, u"前后天数"},   {c.cboName, u"姓名"},       {c.MSChart1, u"生物节律图"},
-        {c.picPrompt, u"节律说明"}, {c.Image1[0], u"智力状况"}, {c.Image1[1], u"情绪状况"},
-        {c.Image1[2], u"体力状况"},
+    const std::pair<QWidget *, const char *> names[] = {
+        {c.cboYear1, QT_TRANSLATE_NOOP("AccessibleNames", "出生年")},
+        {c.cboMonth1, QT_TRANSLATE_NOOP("AccessibleNames", "出生月")},
+        {c.cboDay1, QT_TRANSLATE_NOOP("AccessibleNames", "出生日")},
+        {c.cboYear2, QT_TRANSLATE_NOOP("AccessibleNames", "查询年")},
+        {c.cboMonth2, QT_TRANSLATE_NOOP("AccessibleNames", "查询月")},
+        {c.cboDay2, QT_TRANSLATE_NOOP("AccessibleNames", "查询日")},
+        {c.cboDays, QT_TRANSLATE_NOOP("AccessibleNames", "前后天数")},
+        {c.cboName, QT_TRANSLATE_NOOP("AccessibleNames", "姓名")},
+        {c.MSChart1, QT_TRANSLATE_NOOP("AccessibleNames", "生物节律图")},
+        {c.picPrompt, QT_TRANSLATE_NOOP("AccessibleNames", "节律说明")},
+        {c.Image1[0], QT_TRANSLATE_NOOP("AccessibleNames", "智力状况")},
+        {c.Image1[1], QT_TRANSLATE_NOOP("AccessibleNames", "情绪状况")},
+        {c.Image1[2], QT_TRANSLATE_NOOP("AccessibleNames", "体力状况")},
     };
     for (const auto &[control, name] : names)
-        control->setAccessibleName(QString::fromUtf16(name));
+        control->setAccessibleName(QCoreApplication::translate("AccessibleNames", name));
 }
 
 } // namespace
@@ -350,12 +419,12 @@ WindowControls createWindowControls(QWidget *window)
 {
     nameDropDownsByWhatTheyAre();
     QHash<QString, QWidget *> created;
-    createControls(window, windowControlRows(), created);
-    createControls(take<QFrame>(created, "picPrompt"), panelControlRows(), created);
+    createControls(window, ControlTables::window(), created);
+    createControls(take<QFrame>(created, "picPrompt"), ControlTables::panel(), created);
     const WindowControls controls = findControls(created);
     styleControls(controls);
     fitCaptionsToTheirFont(created);
-    applyTabOrder(created, windowControlRows() + panelControlRows());
+    applyTabOrder(created, ControlTables::window() + ControlTables::panel());
     return controls;
 }
 
@@ -411,6 +480,7 @@ void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
     place(c.cmdHelp, places.cmdHelp);
     place(c.chkShowExplain, places.chkShowExplain);
     place(c.lblHome, places.lblHome);
+    fitPromptToItsBox(c);
 }
 
 std::array<QPixmap, 3> facePictures(qreal devicePixelRatio)

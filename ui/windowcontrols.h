@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QList>
 #include <QPixmap>
@@ -37,7 +38,7 @@ enum class ControlFont { Own, Window };
 struct ControlRow {
     const char *name;
     ControlKind kind;
-    const char16_t *caption;
+    const char *caption; // untranslated; the picker's first text for the year pickers; or nullptr
     float left, top, width, height;
     int tab;
     ControlFont font = ControlFont::Own;
@@ -48,9 +49,14 @@ QFont controlFont();
 // The smaller face of the window itself, shown by the controls without a font of their own.
 QFont windowFont();
 
-// The main window's controls, and those inside the explanation panel.
-const QList<ControlRow> &windowControlRows();
-const QList<ControlRow> &panelControlRows();
+// The main window's controls, and those inside the explanation panel. Captions are translated in
+// this class's context.
+class ControlTables {
+    Q_DECLARE_TR_FUNCTIONS(ControlTables)
+public:
+    static const QList<ControlRow> &window();
+    static const QList<ControlRow> &panel();
+};
 
 // The main window's controls, named as the window was drawn. Arrays keep their drawn indexes:
 // chkSerias has no member 0, Label1(1) is the query row's "年" and Label1(0, 2, 3) head the panel
@@ -75,6 +81,11 @@ void dressMainWindow(QWidget *window);
 // Creates every control of the main window in `window` from the tables above: placed in twips,
 // with their captions, fonts, colours and starting states, and chained in the tab order.
 WindowControls createWindowControls(QWidget *window);
+
+// Sets the prompt line's size: as large as the window's controls, or smaller (down to
+// smallestPromptPoints) until its text fits the line.
+inline constexpr qreal smallestPromptPoints = 7.5;
+void fitPromptToItsBox(const WindowControls &controls);
 
 // Fits the controls to a window of `clientSize` (see layOutWindow in windowlayout.h), showing the
 // explanation panel or not, and the panel's paragraphs to the panel's new width.

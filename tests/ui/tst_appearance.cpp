@@ -1,5 +1,6 @@
 #include "chart/chartstyle.h"
 #include "chart/cyclechart.h"
+#include "model/dates.h"
 #include "model/daytablemodel.h"
 #include "register/datepickers.h"
 #include "windowfixture.h"
@@ -192,34 +193,46 @@ void tst_Appearance::refusedFirstQueryShowsNoMadeUpValues()
 }
 
 // In the smallest window, at every span and in both chart types, the value labels and the day
-// labels (here the longest kind, "25-3-14") are drawn whole: no "…", nothing cut.
+// labels (the longest kinds: a day of another year, "25-3-14", and the days around today, which
+// English calls "Day before yesterday") are drawn whole: no "…", nothing cut. ctest runs this in
+// each language.
 void tst_Appearance::labelsFitAtTheSmallestWindow()
 {
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
     w.resize(w.minimumSize());
     QTRY_COMPARE(w.size(), w.minimumSize());
-    setPickerText(w.cboYear2, u"2025"_s);
-    for (const auto type : {CycleChart::LineChart, CycleChart::BarChart}) {
+    for (const auto &[year, type] : {std::pair{u"2025"_s, CycleChart::LineChart},
+                                     {u"2025"_s, CycleChart::BarChart},
+                                     {u"2026"_s, CycleChart::LineChart}}) {
+        setPickerText(w.cboYear2, year);
         w.MSChart1->setChartType(type);
         for (int span = 3; span <= 16; ++span) {
             w.cboDays->setCurrentIndex(span - 3);
             emit w.cboDays->activated(span - 3);
             const ChartGeometry &g = w.MSChart1->chartGeometry();
-            const QString where = u"span %1, type %2"_s.arg(span).arg(type);
+            const QString where = u"%1, span %2, type %3"_s.arg(year).arg(span).arg(type);
             QVERIFY2(g.plot.height() > 50 && g.plot.width() > 300, qPrintable(where));
             const QFontMetricsF valueMetrics(w.MSChart1->font());
             QVERIFY(valueMetrics.horizontalAdvance(u"-100"_s) <= g.plot.left() - g.labelGap);
             const QFontMetricsF dayMetrics(g.dayLabelFont);
             for (int row = 0; row < w.days().dayCount(); ++row) {
-                const qreal length = dayMetrics.horizontalAdvance(w.days().day(row).label);
+                // The day's label, or its date where the labels took too much room; perhaps
+                // broken at blanks, but every word there.
+                const DayRow &day = w.days().day(row);
+                const QString text = g.dayLabelTexts.value(row);
+                const QString words = QString(text).replace(u'\n', u' ');
+                QVERIFY2(words == day.label || words == DateLabel(day.date, fixture.today),
+                         qPrintable(where + u": "_s + words));
                 const QRectF box = g.dayLabelBox(row);
                 QVERIFY2(box.bottom() <= w.MSChart1->height(), qPrintable(where));
                 if (g.dayLabelsUpright) {
-                    QVERIFY2(length <= box.height() && dayMetrics.height() <= box.width() + 0.5,
+                    QVERIFY2(dayMetrics.horizontalAdvance(text) <= box.height() &&
+                                 dayMetrics.height() <= box.width() + 0.5,
                              qPrintable(where));
                 } else {
-                    QVERIFY2(length <= box.width(), qPrintable(where));
+                    QVERIFY2(box.contains(dayMetrics.boundingRect(box, Qt::AlignHCenter, text)),
+                             qPrintable(where));
                 }
             }
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "translations/language.h"
 #include "ui/frmbiorhythm.h"
 
 #include <QApplication>
@@ -29,11 +30,13 @@
 namespace cyclara::test {
 
 // A main window with a fixed today, a register file in a temporary folder, and message boxes and
-// the browser recorded instead of shown.
+// the browser recorded instead of shown; in the language the program would choose (ctest runs
+// the tests in Simplified Chinese, and some in the other languages too).
 struct WindowFixture {
     explicit WindowFixture(const QByteArray &registerBytes = {}, QDate fixedToday = {2026, 12, 6})
         : today(fixedToday)
     {
+        static const InterfaceLanguage language(languageForRun(QCoreApplication::arguments()));
         if (!registerBytes.isNull()) {
             QFile file(registerPath());
             if (file.open(QIODevice::WriteOnly))

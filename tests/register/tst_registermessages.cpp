@@ -1,4 +1,4 @@
-#include "ui/registermessages.h"
+#include "register/registermessages.h"
 
 #include <QRegularExpression>
 #include <QTest>

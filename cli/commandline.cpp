@@ -1,0 +1,126 @@
+#include "cli/commandline.h"
+
+#include "cli/tablerequest.h"
+#include "model/daytableexport.h"
+#include "register/birthfile.h"
+#include "register/birthtext.h"
+#include "register/registermessages.h"
+#include "translations/language.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace cyclara {
+
+namespace {
+
+void print(std::FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+int refuse(const QString &problem, int status = 2)
+{
+    print(stderr, QByteArrayLiteral("cyclara: ") + problem.toUtf8() + '\n');
+    return status;
+}
+
+QByteArray tableBytes(const TableRequest &request, const QDate &today)
+{
+    // Numbers for programs need no day labels.
+    const QDate labelsFrom = request.format == TableFormat::Json ? QDate() : today;
+    const QList<DayRow> days =
+        buildDayRange(request.birth, request.first, request.last, labelsFrom);
+    switch (request.format) {
+    case TableFormat::Text:
+        return dayTableText(days);
+    case TableFormat::Csv:
+        return dayTableCsv(days);
+    case TableFormat::Json:
+        return dayTableJson(days);
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+bool wantsCommandLine(int argc, const char *const *argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "--lang") {
+            ++i;
+        } else if (argument.startsWith("--lang=")) {
+            continue;
+        } else if (argument.startsWith("--") || argument == "-h" || argument == "-?" ||
+                   argument == "-v") {
+            return true;
+        } else if (argument.startsWith("-")) {
+            // One of Qt's, perhaps with its value.
+            if (i + 1 < argc && argv[i + 1][0] != '-')
+                ++i;
+        } else {
+            return true;
+        }
+    }
+    return false;
+}
+
+int runCommandLine(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // The register's default place depends on the program's name, as in the window.
+    QCoreApplication::setApplicationName(QStringLiteral("Cyclara"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CYCLARA_VERSION));
+    const InterfaceLanguage language(languageForRun(QCoreApplication::arguments()));
+
+    QCommandLineParser parser;
+    const TableOptions options(parser);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return refuse(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        print(stdout, parser.helpText().toUtf8());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        print(stdout, QByteArrayLiteral("cyclara " CYCLARA_VERSION "\n"));
+        return 0;
+    }
+
+    const QString registerPath =
+        options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
+    const QString shownPath = QDir::toNativeSeparators(registerPath);
+    const QDate today = QDate::currentDate();
+    bool registerUnreadable = false;
+    const auto request =
+        options.request(today, [&](const QString &name) -> std::variant<QDate, QString> {
+            const FileRead read = readBirthFile(registerPath);
+            registerUnreadable = read.status == FileRead::Unreadable;
+            if (registerUnreadable)
+                //: The register file could not be read: its path, then why
+                return TableOptions::tr("无法读取姓名登记文件 %1：%2")
+                    .arg(shownPath, fileProblemReason(read.problem));
+            const BirthRegister people = parseBirthText(read.bytes).people;
+            if (!people.contains(name))
+                return TableOptions::tr("“%1”不在姓名登记 %2 中").arg(name, shownPath);
+            return people.date(name);
+        });
+    if (const auto *problem = std::get_if<QString>(&request))
+        return refuse(*problem, registerUnreadable ? 1 : 2);
+    print(stdout, tableBytes(std::get<TableRequest>(request), today));
+    return 0;
+}
+
+std::optional<QString> windowArgumentProblem(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.addOption(TableOptions::languageOption());
+    if (!parser.parse(arguments))
+        return parser.errorText();
+    return argumentProblem(parser);
+}
+
+} // namespace cyclara

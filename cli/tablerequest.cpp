@@ -1,0 +1,161 @@
+#include "cli/tablerequest.h"
+
+#include "model/datetext.h"
+#include "translations/language.h"
+
+namespace cyclara {
+
+namespace {
+
+const QDate firstNamedDay(100, 1, 1);
+const QDate lastNamedDay(9999, 12, 31);
+constexpr int longestRangeYears = 100;
+
+// A date option's value, or what is wrong with it.
+std::variant<QDate, QString> dateOf(const QCommandLineParser &parser,
+                                    const QCommandLineOption &option)
+{
+    const QString text = parser.value(option);
+    if (const std::optional<QDate> date = registerDateFromText(text))
+        return *date;
+    //: A date option's value is no date; %1 the option, %2 the value
+    return TableOptions::tr("--%1：“%2”不是日期；请写成 YYYY-MM-DD，年份在 100 到 9999 之间")
+        .arg(option.names().constFirst(), text);
+}
+
+} // namespace
+
+// Value names stay in ASCII: the usage lines align them by characters, not by columns.
+TableOptions::TableOptions(QCommandLineParser &parser)
+    : m_parser(parser)
+    , m_birth(QStringLiteral("birth"), tr("生日。"), QStringLiteral("YYYY-MM-DD"))
+    , m_name(QStringLiteral("name"), tr("用姓名登记中此人的生日。"), QStringLiteral("name"))
+    , m_register(QStringLiteral("register"),
+                 tr("--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。"),
+                 QStringLiteral("file"))
+    , m_date(QStringLiteral("date"), tr("表格中间的一天；不写则为今天。"),
+             QStringLiteral("YYYY-MM-DD"))
+    , m_days(QStringLiteral("days"), tr("它前后的天数；不写则为 3。"), QStringLiteral("N"))
+    , m_from(QStringLiteral("from"), tr("表格的第一天，代替 --date 和 --days。"),
+             QStringLiteral("YYYY-MM-DD"))
+    , m_to(QStringLiteral("to"), tr("表格的最后一天（最多在 --from 之后 100 年）。"),
+           QStringLiteral("YYYY-MM-DD"))
+    , m_format(QStringLiteral("format"), tr("text（默认）、csv 或 json。"),
+               QStringLiteral("format"))
+{
+    parser.setApplicationDescription(tr("输出生物节律表。不带选项时，Cyclara 打开它的窗口。"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions(
+        {m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format, languageOption()});
+}
+
+QCommandLineOption TableOptions::languageOption()
+{
+    return {QStringLiteral("lang"), tr("界面语言：zh_CN、zh_TW 或 en。"),
+            QStringLiteral("language")};
+}
+
+bool TableOptions::asksForTable() const
+{
+    return !m_parser.isSet(QStringLiteral("help")) && !m_parser.isSet(QStringLiteral("version"));
+}
+
+QString TableOptions::registerPath() const
+{
+    return m_parser.value(m_register);
+}
+
+std::variant<TableRequest, QString> TableOptions::request(const QDate &today,
+                                                          const RegisterLookup &lookUp) const
+{
+    const QCommandLineParser &p = m_parser;
+    if (const std::optional<QString> problem = argumentProblem(p))
+        return *problem;
+
+    TableRequest request;
+    const QString format = p.value(m_format);
+    if (format.isEmpty() || format == u"text")
+        request.format = TableFormat::Text;
+    else if (format == u"csv")
+        request.format = TableFormat::Csv;
+    else if (format == u"json")
+        request.format = TableFormat::Json;
+    else
+        return tr("--format：“%1”不是 text、csv 或 json").arg(format);
+
+    if (p.isSet(m_birth) == p.isSet(m_name))
+        return tr("请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一");
+    if (p.isSet(m_register) && !p.isSet(m_name))
+        return tr("--register 只用于 --name");
+    if (p.isSet(m_birth)) {
+        const auto birth = dateOf(p, m_birth);
+        if (const auto *problem = std::get_if<QString>(&birth))
+            return *problem;
+        request.birth = std::get<QDate>(birth);
+    } else {
+        const auto birth = lookUp(p.value(m_name));
+        if (const auto *problem = std::get_if<QString>(&birth))
+            return *problem;
+        request.birth = std::get<QDate>(birth);
+    }
+
+    const bool range = p.isSet(m_from) || p.isSet(m_to);
+    if (range) {
+        if (p.isSet(m_date) || p.isSet(m_days))
+            return tr("--date、--days 与 --from、--to 不能同时使用");
+        if (!p.isSet(m_from) || !p.isSet(m_to))
+            return tr("--from 和 --to 要一起使用");
+        const auto from = dateOf(p, m_from);
+        if (const auto *problem = std::get_if<QString>(&from))
+            return *problem;
+        const auto to = dateOf(p, m_to);
+        if (const auto *problem = std::get_if<QString>(&to))
+            return *problem;
+        request.first = std::get<QDate>(from);
+        request.last = std::get<QDate>(to);
+        if (request.first > request.last)
+            return tr("--from 在 --to 之后");
+        if (request.birth > request.first)
+            return tr("生日在表格的第一天之后");
+    } else {
+        QDate date = today;
+        if (p.isSet(m_date)) {
+            const auto given = dateOf(p, m_date);
+            if (const auto *problem = std::get_if<QString>(&given))
+                return *problem;
+            date = std::get<QDate>(given);
+        }
+        int span = 3;
+        if (p.isSet(m_days)) {
+            bool whole = false;
+            span = p.value(m_days).toInt(&whole);
+            if (!whole || span < 0 || span > longestRangeYears * 366 / 2)
+                return tr("--days：“%1”不是 0 或更大的整数").arg(p.value(m_days));
+        }
+        // As the window: the query date, not every day of the table, must not be before birth.
+        if (request.birth > date)
+            return tr("生日在查询日期之后");
+        request.first = date.addDays(-span);
+        request.last = date.addDays(span);
+    }
+    if (request.first < firstNamedDay || request.last > lastNamedDay || !request.first.isValid() ||
+        !request.last.isValid())
+        return tr("表格超出了 100 年至 9999 年的范围");
+    if (request.last > request.first.addYears(longestRangeYears))
+        return tr("表格超过了 %1 年").arg(longestRangeYears);
+    return request;
+}
+
+std::optional<QString> argumentProblem(const QCommandLineParser &parser)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return TableOptions::tr("“%1”不是选项；cyclara --help 列出所有选项")
+            .arg(parser.positionalArguments().constFirst());
+    const QString language = QStringLiteral("lang");
+    if (parser.isSet(language) && !languageNamed(parser.value(language)))
+        return TableOptions::tr("--lang：“%1”不是 zh_CN、zh_TW 或 en").arg(parser.value(language));
+    return std::nullopt;
+}
+
+} // namespace cyclara

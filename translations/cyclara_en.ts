@@ -1,0 +1,648 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>出生年</source>
+        <translation>Year born</translation>
+    </message>
+    <message>
+        <source>出生月</source>
+        <translation>Month born</translation>
+    </message>
+    <message>
+        <source>出生日</source>
+        <translation>Day born</translation>
+    </message>
+    <message>
+        <source>查询年</source>
+        <translation>Year of the date</translation>
+    </message>
+    <message>
+        <source>查询月</source>
+        <translation>Month of the date</translation>
+    </message>
+    <message>
+        <source>查询日</source>
+        <translation>Day of the date</translation>
+    </message>
+    <message>
+        <source>前后天数</source>
+        <translation>Days before and after</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>生物节律图</source>
+        <translation>Biorhythm chart</translation>
+    </message>
+    <message>
+        <source>节律说明</source>
+        <translation>Notes on the cycles</translation>
+    </message>
+    <message>
+        <source>智力状况</source>
+        <translation>Mind today</translation>
+    </message>
+    <message>
+        <source>情绪状况</source>
+        <translation>Mood today</translation>
+    </message>
+    <message>
+        <source>体力状况</source>
+        <translation>Body today</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>无法读取姓名登记文件 %1：%2</source>
+        <translation>cannot read the name register %1: %2</translation>
+    </message>
+    <message>
+        <source>--%1：“%2”不是日期；请写成 YYYY-MM-DD，年份在 100 到 9999 之间</source>
+        <extracomment>A date option&apos;s value is no date; %1 the option, %2 the value</extracomment>
+        <translation>--%1: &quot;%2&quot; is not a date; write YYYY-MM-DD with a year from 100 to 9999</translation>
+    </message>
+    <message>
+        <source>生日。</source>
+        <translation>The birth date.</translation>
+    </message>
+    <message>
+        <source>用姓名登记中此人的生日。</source>
+        <translation>Takes the birth date of this person from the name register.</translation>
+    </message>
+    <message>
+        <source>表格中间的一天；不写则为今天。</source>
+        <translation>The middle day of the table; today if not given.</translation>
+    </message>
+    <message>
+        <source>它前后的天数；不写则为 3。</source>
+        <translation>Days before and after it; 3 if not given.</translation>
+    </message>
+    <message>
+        <source>表格的第一天，代替 --date 和 --days。</source>
+        <translation>The first day of the table, instead of --date and --days.</translation>
+    </message>
+    <message>
+        <source>表格的最后一天（最多在 --from 之后 100 年）。</source>
+        <translation>The last day of the table (at most 100 years after --from).</translation>
+    </message>
+    <message>
+        <source>text（默认）、csv 或 json。</source>
+        <translation>text (the default), csv or json.</translation>
+    </message>
+    <message>
+        <source>界面语言：zh_CN、zh_TW 或 en。</source>
+        <translation>The interface language: zh_CN, zh_TW or en.</translation>
+    </message>
+    <message>
+        <source>--format：“%1”不是 text、csv 或 json</source>
+        <translation>--format: &quot;%1&quot; is not text, csv or json</translation>
+    </message>
+    <message>
+        <source>请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一</source>
+        <translation>give the birth date with --birth or a registered person with --name, one of the two</translation>
+    </message>
+    <message>
+        <source>--register 只用于 --name</source>
+        <translation>--register is only used with --name</translation>
+    </message>
+    <message>
+        <source>--date、--days 与 --from、--to 不能同时使用</source>
+        <translation>use --date and --days or --from and --to, not both</translation>
+    </message>
+    <message>
+        <source>--from 和 --to 要一起使用</source>
+        <translation>--from and --to go together</translation>
+    </message>
+    <message>
+        <source>--from 在 --to 之后</source>
+        <translation>--from is after --to</translation>
+    </message>
+    <message>
+        <source>生日在表格的第一天之后</source>
+        <translation>the birth date is after the first day of the table</translation>
+    </message>
+    <message>
+        <source>--days：“%1”不是 0 或更大的整数</source>
+        <translation>--days: &quot;%1&quot; is not a whole number from 0 up</translation>
+    </message>
+    <message>
+        <source>生日在查询日期之后</source>
+        <translation>the birth date is after the query date</translation>
+    </message>
+    <message>
+        <source>表格超出了 100 年至 9999 年的范围</source>
+        <translation>the table reaches beyond the years 100 to 9999</translation>
+    </message>
+    <message>
+        <source>表格超过了 %1 年</source>
+        <translation>the table spans more than %1 years</translation>
+    </message>
+    <message>
+        <source>“%1”不是选项；cyclara --help 列出所有选项</source>
+        <translation>&quot;%1&quot; is not an option; cyclara --help lists them</translation>
+    </message>
+    <message>
+        <source>--lang：“%1”不是 zh_CN、zh_TW 或 en</source>
+        <translation>--lang: &quot;%1&quot; is not zh_CN, zh_TW or en</translation>
+    </message>
+    <message>
+        <source>输出生物节律表。不带选项时，Cyclara 打开它的窗口。</source>
+        <translation>Prints a biorhythm day table. Without options, Cyclara opens its window.</translation>
+    </message>
+    <message>
+        <source>“%1”不在姓名登记 %2 中</source>
+        <translation>&quot;%1&quot; is not in the name register %2</translation>
+    </message>
+    <message>
+        <source>--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
+        <translation>The name register --name looks in (only read); the window&apos;s by default.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTables</name>
+    <message>
+        <source>我的生日是</source>
+        <translation>Born on</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>我要查询</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>前后</source>
+        <translation>±</translation>
+    </message>
+    <message>
+        <source>天</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>折线图</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>主页</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>生物曲线</source>
+        <translation>Biorhythm curves</translation>
+    </message>
+</context>
+<context>
+    <name>Days</name>
+    <message>
+        <source>前天</source>
+        <translation>Day before yesterday</translation>
+    </message>
+    <message>
+        <source>昨天</source>
+        <translation>Yesterday</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>明天</source>
+        <translation>Tomorrow</translation>
+    </message>
+    <message>
+        <source>后天</source>
+        <translation>Day after tomorrow</translation>
+    </message>
+    <message>
+        <source>yy-M-d</source>
+        <extracomment>A day of another year, as a QDate format, or &quot;short&quot; for the locale&apos;s short date</extracomment>
+        <translation>short</translation>
+    </message>
+    <message>
+        <source>M月d日</source>
+        <extracomment>A day of another month this year, as a QDate format, or &quot;short&quot;</extracomment>
+        <translation>short</translation>
+    </message>
+    <message>
+        <source>d日</source>
+        <extracomment>A day of this month, as a QDate format, or &quot;short&quot;</extracomment>
+        <translation>short</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>Label</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterMessages</name>
+    <message>
+        <source>原因不明</source>
+        <translation>unknown reason</translation>
+    </message>
+    <message>
+        <source>没有访问权限</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>所在的文件系统只能读取</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>链接层层相连，找不到真正的文件</source>
+        <translation>too many links lead on to other links to find the real file</translation>
+    </message>
+    <message>
+        <source>路径太长</source>
+        <translation>the path is too long</translation>
+    </message>
+    <message>
+        <source>读写磁盘时出错</source>
+        <translation>the disk failed to read or write</translation>
+    </message>
+    <message>
+        <source>文件已经存在</source>
+        <translation>the file already exists</translation>
+    </message>
+    <message>
+        <source>同时打开的文件太多</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>系统错误 %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>这个位置上有一个同名的文件夹</source>
+        <translation>a folder of that name is in the way</translation>
+    </message>
+    <message>
+        <source>这个位置上的不是普通文件</source>
+        <translation>what is there is not a plain file</translation>
+    </message>
+    <message>
+        <source>文件超过 16 兆字节，不会是姓名登记文件</source>
+        <translation>the file is larger than 16 MB and cannot be a name register</translation>
+    </message>
+    <message>
+        <source>这是其他用户建立的链接，为安全起见不去打开它</source>
+        <translation>it is a link made by another user, not opened for safety</translation>
+    </message>
+    <message>
+        <source>另一个 Cyclara 正在保存这个文件</source>
+        <translation>another Cyclara is saving this file</translation>
+    </message>
+    <message>
+        <source>姓名登记文件中有些内容无法完整读出，原文件也无法另存一份备份，所以本次不会改写它：
+%1
+%2</source>
+        <translation>Part of the name register cannot be read in full, and no backup copy of the file could be made, so it will not be rewritten this time:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法读取姓名登记文件，本次不会改写它：
+%1
+%2</source>
+        <translation>The name register cannot be read and will not be rewritten this time:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件中有些内容无法完整读出（编码不符、格式不对或同一姓名写了几次），关闭时重写这个文件会失去它们：
+%1
+原文件已原样备份为：
+%2</source>
+        <translation>Part of the name register cannot be read in full (another encoding, lines in another form or a name given more than once), and rewriting the file at closing would lose it:
+%1
+The file has been kept unchanged as:
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件无法保存，本次记录的姓名到关闭时也将无法保存：
+%1
+%2</source>
+        <translation>The name register cannot be saved, so the names recorded now cannot be saved at closing either:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件无法读取，本次记录的姓名没有保存：
+%1</source>
+        <translation>The name register could not be read, so the names recorded this time were not saved:
+%1</translation>
+    </message>
+    <message>
+        <source>选择“取消”则放弃本次的更改，原有文件保持不变。</source>
+        <translation>Choose Cancel to give up this time&apos;s changes; the existing file stays as it is.</translation>
+    </message>
+    <message>
+        <source>选择“取消”则放弃本次的更改。</source>
+        <translation>Choose Cancel to give up this time&apos;s changes.</translation>
+    </message>
+    <message>
+        <source>无法保存姓名登记文件：
+%1
+%2
+
+选择“重试”再试一次；%3</source>
+        <translation>The name register cannot be saved:
+%1
+%2
+
+Choose Retry to try again. %3</translation>
+    </message>
+</context>
+<context>
+    <name>Series</name>
+    <message>
+        <source>智力</source>
+        <translation>Mind</translation>
+    </message>
+    <message>
+        <source>情绪</source>
+        <translation>Mood</translation>
+    </message>
+    <message>
+        <source>体力</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>均值</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>绝对均值</source>
+        <translation>Abs. mean</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>What separates the items of a list of cycle names</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>低谷</source>
+        <translation>Trough</translation>
+    </message>
+    <message>
+        <source>低潮</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>临界</source>
+        <translation>Critical</translation>
+    </message>
+    <message>
+        <source>高潮</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>高峰</source>
+        <translation>Peak</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1(%2%,%3分)</source>
+        <extracomment>A cycle&apos;s status: the word, the value in percent, the score out of 100, e.g. 高峰(85%,92分)</extracomment>
+        <translation>
+            <numerusform>%1 (%2%, %3 pt)</numerusform>
+            <numerusform>%1 (%2%, %3 pts)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::ChartActions</name>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>Export Picture…</translation>
+    </message>
+    <message>
+        <source>导出数据…</source>
+        <translation>Export Data…</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>关键日…</source>
+        <translation>Critical Days…</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>无法写入图片文件：
+%1</source>
+        <translation>Cannot write the picture file:
+%1</translation>
+    </message>
+    <message>
+        <source>导出数据</source>
+        <translation>Export Data</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件：
+%1</source>
+        <translation>Cannot write the data file:
+%1</translation>
+    </message>
+    <message>
+        <source>无法打印：打印机或文件不能使用</source>
+        <translation>Cannot print: the printer or the file cannot be used</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::CriticalDaysDialog</name>
+    <message>
+        <source>Cyclara - 关键日</source>
+        <translation>Cyclara - Critical Days</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <extracomment>A person: the name, then the birth date</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1：%2 起 %3 天内的临界日</source>
+        <extracomment>The person, the first day and the number of days looked at</extracomment>
+        <translation>%1: critical days in the %3 days from %2</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>（三重）</source>
+        <translation> (triple)</translation>
+    </message>
+    <message>
+        <source>（双重）</source>
+        <translation> (double)</translation>
+    </message>
+    <message>
+        <source>%1 %2  %3%4</source>
+        <extracomment>A line of the list: the date, its weekday, the critical cycles and how many coincide</extracomment>
+        <translation>%1 %2  %3%4</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::CycleChart</name>
+    <message>
+        <source>%1
+%2: %3</source>
+        <extracomment>A point&apos;s tooltip: the day&apos;s label, then the series and its value</extracomment>
+        <translation>%1
+%2: %3</translation>
+    </message>
+    <message>
+        <source>%1
+临界日: %2</source>
+        <extracomment>A critical day&apos;s tooltip: its label, then the cycles critical that day</extracomment>
+        <translation>%1
+Critical: %2</translation>
+    </message>
+    <message>
+        <source>竖线是今天</source>
+        <translation>The vertical line is today</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::NameListEditing</name>
+    <message>
+        <source>姓名中不能含有空格, 请重新填写</source>
+        <translation>A name cannot hold blanks; please type it again</translation>
+    </message>
+    <message>
+        <source>删除此人</source>
+        <translation>Remove This Person</translation>
+    </message>
+    <message>
+        <source>重命名…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>要从姓名登记中删除“%1”吗？</source>
+        <translation>Remove &quot;%1&quot; from the name register?</translation>
+    </message>
+    <message>
+        <source>“%1”的新姓名：</source>
+        <translation>New name for &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>“%1”已经登记过了, 请换一个姓名</source>
+        <translation>&quot;%1&quot; is already registered; please choose another name</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::dlgBioHelp</name>
+    <message>
+        <source>Cyclara - 帮助信息</source>
+        <translation>Cyclara - Help</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::frmBiorhythm</name>
+    <message>
+        <source>生日填写有误, 请重新填写</source>
+        <translation>The birth date is not right; please enter it again</translation>
+    </message>
+    <message>
+        <source>查询日期填写有误, 请重新填写</source>
+        <translation>The date is not right; please enter it again</translation>
+    </message>
+    <message>
+        <source>查询日期应该在生日之后, 请重新填写.</source>
+        <translation>The date should come after the birth date; please enter it again.</translation>
+    </message>
+    <message>
+        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
+        <translation>Click a line or bar to see that day&apos;s biorhythms.</translation>
+    </message>
+    <message>
+        <source>%1-%2 </source>
+        <extracomment>One cycle in the status line: its name and its status, followed by a blank</extracomment>
+        <translation>%1 %2   </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A paragraph of the explanation panel: the cycle&apos;s status, then what it means
+----------
+The status line: the day&apos;s label, then each cycle&apos;s status</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,647 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>出生年</source>
+        <translation>出生年</translation>
+    </message>
+    <message>
+        <source>出生月</source>
+        <translation>出生月</translation>
+    </message>
+    <message>
+        <source>出生日</source>
+        <translation>出生日</translation>
+    </message>
+    <message>
+        <source>查询年</source>
+        <translation>查詢年</translation>
+    </message>
+    <message>
+        <source>查询月</source>
+        <translation>查詢月</translation>
+    </message>
+    <message>
+        <source>查询日</source>
+        <translation>查詢日</translation>
+    </message>
+    <message>
+        <source>前后天数</source>
+        <translation>前後天數</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>生物节律图</source>
+        <translation>生物節律圖</translation>
+    </message>
+    <message>
+        <source>节律说明</source>
+        <translation>節律說明</translation>
+    </message>
+    <message>
+        <source>智力状况</source>
+        <translation>智力狀況</translation>
+    </message>
+    <message>
+        <source>情绪状况</source>
+        <translation>情緒狀況</translation>
+    </message>
+    <message>
+        <source>体力状况</source>
+        <translation>體力狀況</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>无法读取姓名登记文件 %1：%2</source>
+        <translation>無法讀取姓名登記檔 %1：%2</translation>
+    </message>
+    <message>
+        <source>--%1：“%2”不是日期；请写成 YYYY-MM-DD，年份在 100 到 9999 之间</source>
+        <extracomment>A date option&apos;s value is no date; %1 the option, %2 the value</extracomment>
+        <translation>--%1：「%2」不是日期；請寫成 YYYY-MM-DD，年份在 100 到 9999 之間</translation>
+    </message>
+    <message>
+        <source>生日。</source>
+        <translation>生日。</translation>
+    </message>
+    <message>
+        <source>用姓名登记中此人的生日。</source>
+        <translation>使用姓名登記中此人的生日。</translation>
+    </message>
+    <message>
+        <source>表格中间的一天；不写则为今天。</source>
+        <translation>表格中間的一天；不寫則為今天。</translation>
+    </message>
+    <message>
+        <source>它前后的天数；不写则为 3。</source>
+        <translation>它前後的天數；不寫則為 3。</translation>
+    </message>
+    <message>
+        <source>表格的第一天，代替 --date 和 --days。</source>
+        <translation>表格的第一天，取代 --date 和 --days。</translation>
+    </message>
+    <message>
+        <source>表格的最后一天（最多在 --from 之后 100 年）。</source>
+        <translation>表格的最後一天（最多在 --from 之後 100 年）。</translation>
+    </message>
+    <message>
+        <source>text（默认）、csv 或 json。</source>
+        <translation>text（預設）、csv 或 json。</translation>
+    </message>
+    <message>
+        <source>界面语言：zh_CN、zh_TW 或 en。</source>
+        <translation>介面語言：zh_CN、zh_TW 或 en。</translation>
+    </message>
+    <message>
+        <source>--format：“%1”不是 text、csv 或 json</source>
+        <translation>--format：「%1」不是 text、csv 或 json</translation>
+    </message>
+    <message>
+        <source>请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一</source>
+        <translation>請用 --birth 給出生日，或用 --name 給出已登記的人，二者擇一</translation>
+    </message>
+    <message>
+        <source>--register 只用于 --name</source>
+        <translation>--register 只用於 --name</translation>
+    </message>
+    <message>
+        <source>--date、--days 与 --from、--to 不能同时使用</source>
+        <translation>--date、--days 與 --from、--to 不能同時使用</translation>
+    </message>
+    <message>
+        <source>--from 和 --to 要一起使用</source>
+        <translation>--from 和 --to 要一起使用</translation>
+    </message>
+    <message>
+        <source>--from 在 --to 之后</source>
+        <translation>--from 在 --to 之後</translation>
+    </message>
+    <message>
+        <source>生日在表格的第一天之后</source>
+        <translation>生日在表格的第一天之後</translation>
+    </message>
+    <message>
+        <source>--days：“%1”不是 0 或更大的整数</source>
+        <translation>--days：「%1」不是 0 或更大的整數</translation>
+    </message>
+    <message>
+        <source>生日在查询日期之后</source>
+        <translation>生日在查詢日期之後</translation>
+    </message>
+    <message>
+        <source>表格超出了 100 年至 9999 年的范围</source>
+        <translation>表格超出了 100 年至 9999 年的範圍</translation>
+    </message>
+    <message>
+        <source>表格超过了 %1 年</source>
+        <translation>表格超過了 %1 年</translation>
+    </message>
+    <message>
+        <source>“%1”不是选项；cyclara --help 列出所有选项</source>
+        <translation>「%1」不是選項；cyclara --help 會列出所有選項</translation>
+    </message>
+    <message>
+        <source>--lang：“%1”不是 zh_CN、zh_TW 或 en</source>
+        <translation>--lang：「%1」不是 zh_CN、zh_TW 或 en</translation>
+    </message>
+    <message>
+        <source>输出生物节律表。不带选项时，Cyclara 打开它的窗口。</source>
+        <translation>輸出生物節律表。不帶選項時，Cyclara 開啟它的視窗。</translation>
+    </message>
+    <message>
+        <source>“%1”不在姓名登记 %2 中</source>
+        <translation>「%1」不在姓名登記 %2 中</translation>
+    </message>
+    <message>
+        <source>--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
+        <translation>--name 所查的姓名登記檔（只讀不寫）；預設為視窗所用的。</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTables</name>
+    <message>
+        <source>我的生日是</source>
+        <translation>我的生日是</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>查詢</translation>
+    </message>
+    <message>
+        <source>我要查询</source>
+        <translation>我要查詢</translation>
+    </message>
+    <message>
+        <source>前后</source>
+        <translation>前後</translation>
+    </message>
+    <message>
+        <source>天</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>幫助</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>直方圖</translation>
+    </message>
+    <message>
+        <source>折线图</source>
+        <translation>折線圖</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>主页</source>
+        <translation>主頁</translation>
+    </message>
+    <message>
+        <source>生物曲线</source>
+        <translation>生物曲線</translation>
+    </message>
+</context>
+<context>
+    <name>Days</name>
+    <message>
+        <source>前天</source>
+        <translation>前天</translation>
+    </message>
+    <message>
+        <source>昨天</source>
+        <translation>昨天</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>明天</source>
+        <translation>明天</translation>
+    </message>
+    <message>
+        <source>后天</source>
+        <translation>後天</translation>
+    </message>
+    <message>
+        <source>yy-M-d</source>
+        <extracomment>A day of another year, as a QDate format, or &quot;short&quot; for the locale&apos;s short date</extracomment>
+        <translation>yy-M-d</translation>
+    </message>
+    <message>
+        <source>M月d日</source>
+        <extracomment>A day of another month this year, as a QDate format, or &quot;short&quot;</extracomment>
+        <translation>M月d日</translation>
+    </message>
+    <message>
+        <source>d日</source>
+        <extracomment>A day of this month, as a QDate format, or &quot;short&quot;</extracomment>
+        <translation>d日</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>標籤</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterMessages</name>
+    <message>
+        <source>原因不明</source>
+        <translation>原因不明</translation>
+    </message>
+    <message>
+        <source>没有访问权限</source>
+        <translation>沒有存取權限</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>檔案或資料夾不存在</translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation>路徑中有一部分不是資料夾</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>這是一個資料夾</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>磁碟空間不足</translation>
+    </message>
+    <message>
+        <source>所在的文件系统只能读取</source>
+        <translation>所在的檔案系統只能讀取</translation>
+    </message>
+    <message>
+        <source>链接层层相连，找不到真正的文件</source>
+        <translation>連結層層相連，找不到真正的檔案</translation>
+    </message>
+    <message>
+        <source>路径太长</source>
+        <translation>路徑太長</translation>
+    </message>
+    <message>
+        <source>读写磁盘时出错</source>
+        <translation>讀寫磁碟時出錯</translation>
+    </message>
+    <message>
+        <source>文件已经存在</source>
+        <translation>檔案已經存在</translation>
+    </message>
+    <message>
+        <source>同时打开的文件太多</source>
+        <translation>同時開啟的檔案太多</translation>
+    </message>
+    <message>
+        <source>系统错误 %1</source>
+        <translation>系統錯誤 %1</translation>
+    </message>
+    <message>
+        <source>这个位置上有一个同名的文件夹</source>
+        <translation>這個位置上有一個同名的資料夾</translation>
+    </message>
+    <message>
+        <source>这个位置上的不是普通文件</source>
+        <translation>這個位置上的不是一般檔案</translation>
+    </message>
+    <message>
+        <source>文件超过 16 兆字节，不会是姓名登记文件</source>
+        <translation>檔案超過 16 MB，不會是姓名登記檔</translation>
+    </message>
+    <message>
+        <source>这是其他用户建立的链接，为安全起见不去打开它</source>
+        <translation>這是其他使用者建立的連結，為了安全起見不去開啟它</translation>
+    </message>
+    <message>
+        <source>另一个 Cyclara 正在保存这个文件</source>
+        <translation>另一個 Cyclara 正在儲存這個檔案</translation>
+    </message>
+    <message>
+        <source>姓名登记文件中有些内容无法完整读出，原文件也无法另存一份备份，所以本次不会改写它：
+%1
+%2</source>
+        <translation>姓名登記檔中有些內容無法完整讀出，原檔案也無法另存一份備份，所以這次不會改寫它：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法读取姓名登记文件，本次不会改写它：
+%1
+%2</source>
+        <translation>無法讀取姓名登記檔，這次不會改寫它：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件中有些内容无法完整读出（编码不符、格式不对或同一姓名写了几次），关闭时重写这个文件会失去它们：
+%1
+原文件已原样备份为：
+%2</source>
+        <translation>姓名登記檔中有些內容無法完整讀出（編碼不符、格式不對或同一姓名寫了幾次），關閉時重寫這個檔案會失去它們：
+%1
+原檔案已原樣備份為：
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件无法保存，本次记录的姓名到关闭时也将无法保存：
+%1
+%2</source>
+        <translation>姓名登記檔無法儲存，這次記錄的姓名到關閉時也將無法儲存：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件无法读取，本次记录的姓名没有保存：
+%1</source>
+        <translation>姓名登記檔無法讀取，這次記錄的姓名沒有儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>选择“取消”则放弃本次的更改，原有文件保持不变。</source>
+        <translation>選擇「取消」則放棄這次的變更，原有檔案保持不變。</translation>
+    </message>
+    <message>
+        <source>选择“取消”则放弃本次的更改。</source>
+        <translation>選擇「取消」則放棄這次的變更。</translation>
+    </message>
+    <message>
+        <source>无法保存姓名登记文件：
+%1
+%2
+
+选择“重试”再试一次；%3</source>
+        <translation>無法儲存姓名登記檔：
+%1
+%2
+
+選擇「重試」再試一次；%3</translation>
+    </message>
+</context>
+<context>
+    <name>Series</name>
+    <message>
+        <source>智力</source>
+        <translation>智力</translation>
+    </message>
+    <message>
+        <source>情绪</source>
+        <translation>情緒</translation>
+    </message>
+    <message>
+        <source>体力</source>
+        <translation>體力</translation>
+    </message>
+    <message>
+        <source>均值</source>
+        <translation>均值</translation>
+    </message>
+    <message>
+        <source>绝对均值</source>
+        <translation>絕對均值</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>What separates the items of a list of cycle names</extracomment>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>低谷</source>
+        <translation>低谷</translation>
+    </message>
+    <message>
+        <source>低潮</source>
+        <translation>低潮</translation>
+    </message>
+    <message>
+        <source>临界</source>
+        <translation>臨界</translation>
+    </message>
+    <message>
+        <source>高潮</source>
+        <translation>高潮</translation>
+    </message>
+    <message>
+        <source>高峰</source>
+        <translation>高峰</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1(%2%,%3分)</source>
+        <extracomment>A cycle&apos;s status: the word, the value in percent, the score out of 100, e.g. 高峰(85%,92分)</extracomment>
+        <translation>
+            <numerusform>%1(%2%,%3分)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::ChartActions</name>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>匯出圖片…</translation>
+    </message>
+    <message>
+        <source>导出数据…</source>
+        <translation>匯出資料…</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>列印…</translation>
+    </message>
+    <message>
+        <source>关键日…</source>
+        <translation>關鍵日…</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>匯出圖片</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG 圖片 (*.png)</translation>
+    </message>
+    <message>
+        <source>无法写入图片文件：
+%1</source>
+        <translation>無法寫入圖片檔：
+%1</translation>
+    </message>
+    <message>
+        <source>导出数据</source>
+        <translation>匯出資料</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件：
+%1</source>
+        <translation>無法寫入資料檔：
+%1</translation>
+    </message>
+    <message>
+        <source>无法打印：打印机或文件不能使用</source>
+        <translation>無法列印：印表機或檔案無法使用</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::CriticalDaysDialog</name>
+    <message>
+        <source>Cyclara - 关键日</source>
+        <translation>Cyclara - 關鍵日</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <extracomment>A person: the name, then the birth date</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1：%2 起 %3 天内的临界日</source>
+        <extracomment>The person, the first day and the number of days looked at</extracomment>
+        <translation>%1：%2 起 %3 天內的臨界日</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>（三重）</source>
+        <translation>（三重）</translation>
+    </message>
+    <message>
+        <source>（双重）</source>
+        <translation>（雙重）</translation>
+    </message>
+    <message>
+        <source>%1 %2  %3%4</source>
+        <extracomment>A line of the list: the date, its weekday, the critical cycles and how many coincide</extracomment>
+        <translation>%1 %2  %3%4</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::CycleChart</name>
+    <message>
+        <source>%1
+%2: %3</source>
+        <extracomment>A point&apos;s tooltip: the day&apos;s label, then the series and its value</extracomment>
+        <translation>%1
+%2: %3</translation>
+    </message>
+    <message>
+        <source>%1
+临界日: %2</source>
+        <extracomment>A critical day&apos;s tooltip: its label, then the cycles critical that day</extracomment>
+        <translation>%1
+臨界日: %2</translation>
+    </message>
+    <message>
+        <source>竖线是今天</source>
+        <translation>豎線是今天</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::NameListEditing</name>
+    <message>
+        <source>姓名中不能含有空格, 请重新填写</source>
+        <translation>姓名中不能含有空格, 請重新填寫</translation>
+    </message>
+    <message>
+        <source>删除此人</source>
+        <translation>刪除此人</translation>
+    </message>
+    <message>
+        <source>重命名…</source>
+        <translation>重新命名…</translation>
+    </message>
+    <message>
+        <source>要从姓名登记中删除“%1”吗？</source>
+        <translation>要從姓名登記中刪除「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>“%1”的新姓名：</source>
+        <translation>「%1」的新姓名：</translation>
+    </message>
+    <message>
+        <source>“%1”已经登记过了, 请换一个姓名</source>
+        <translation>「%1」已經登記過了, 請換一個姓名</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::dlgBioHelp</name>
+    <message>
+        <source>Cyclara - 帮助信息</source>
+        <translation>Cyclara - 幫助資訊</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::frmBiorhythm</name>
+    <message>
+        <source>生日填写有误, 请重新填写</source>
+        <translation>生日填寫有誤, 請重新填寫</translation>
+    </message>
+    <message>
+        <source>查询日期填写有误, 请重新填写</source>
+        <translation>查詢日期填寫有誤, 請重新填寫</translation>
+    </message>
+    <message>
+        <source>查询日期应该在生日之后, 请重新填写.</source>
+        <translation>查詢日期應該在生日之後, 請重新填寫.</translation>
+    </message>
+    <message>
+        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
+        <translation>點選圖線(柱), 可以顯示該日的生物節律狀況.</translation>
+    </message>
+    <message>
+        <source>%1-%2 </source>
+        <extracomment>One cycle in the status line: its name and its status, followed by a blank</extracomment>
+        <translation>%1-%2 </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A paragraph of the explanation panel: the cycle&apos;s status, then what it means
+----------
+The status line: the day&apos;s label, then each cycle&apos;s status</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+</TS>
