@@ -16,13 +16,15 @@ struct Run {
     QString err;
 };
 
-// Runs cyclara as a user's shell would, without any display, in `language` (LANGUAGE; empty for
-// the C locale's default).
-Run cyclara(const QStringList &arguments, const QString &language = {})
+// Runs cyclara as a user's shell would, without any display (or on Qt's offscreen one, for the
+// window), in `language` (LANGUAGE; empty for the C locale's default).
+Run cyclara(const QStringList &arguments, const QString &language = {}, bool offscreen = false)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const auto *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    if (offscreen)
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
     environment.insert(u"LANGUAGE"_s, language);
     QProcess process;
@@ -63,6 +65,7 @@ private slots:
     void refusals_data();
     void refusals();
     void refusalsSpeakTheUsersLanguage();
+    void windowRefusesAnUnknownLanguage();
     void unreadableRegisterIsAFailure();
     void tablesOfTheWorkedExample_data();
     void tablesOfTheWorkedExample();
@@ -166,6 +169,17 @@ void tst_CommandLine::refusalsSpeakTheUsersLanguage()
     QVERIFY(cyclara(impossible + QStringList{u"--lang"_s, u"en"_s}, u"zh_TW"_s)
                 .err.contains(u"is not a date"_s));
     QVERIFY(cyclara({u"--frobnicate"_s}, u"en"_s).err.contains(u"Unknown option 'frobnicate'"_s));
+}
+
+// --lang alone starts the window, which refuses a language it does not speak before it opens.
+void tst_CommandLine::windowRefusesAnUnknownLanguage()
+{
+    const Run run = cyclara({u"--lang"_s, u"fr"_s}, {}, true);
+    QCOMPARE(run.status, 2);
+    // (Qt may warn first of a missing XDG_RUNTIME_DIR, as a window's platform does.)
+    QVERIFY2(run.err.endsWith(u"\ncyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s) ||
+                 run.err == u"cyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s,
+             qPrintable(run.err));
 }
 
 // A register that cannot be read is not the user's wrong argument: status 1, and why.
