@@ -1,7 +1,7 @@
-#include "bench/benchwindow.h"
-#include "bench/sampleregister.h"
+#include "benchwindow.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
+#include "sampleregister.h"
 #include "ui/frmbiorhythm.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "bench/benchwindow.h"
+#include "benchwindow.h"
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
 #include "ui/frmbiorhythm.h"

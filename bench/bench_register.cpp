@@ -1,7 +1,7 @@
-#include "bench/sampleregister.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
 #include "register/registerstore.h"
+#include "sampleregister.h"
 
 #include <QTemporaryDir>
 

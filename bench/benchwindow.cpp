@@ -1,4 +1,4 @@
-#include "bench/benchwindow.h"
+#include "benchwindow.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/startupframe.h"
+#include "startupframe.h"
 #include "ui/windowservices.h"
 
 #include <QString>

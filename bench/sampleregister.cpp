@@ -1,4 +1,4 @@
-#include "bench/sampleregister.h"
+#include "sampleregister.h"
 
 #include <QDate>
 #include <QString>

@@ -3,7 +3,7 @@
 // people) and the day fixed; its load step reads the register and runs the first query, then the
 // window is shown and its first frame drawn.
 //   startup_cyclara <birth.ini> [frame.png]
-#include "bench/startupframe.h"
+#include "startupframe.h"
 #include "translations/language.h"
 #include "ui/applicationsetup.h"
 #include "ui/frmbiorhythm.h"

@@ -3,11 +3,11 @@
 // chart code, but none of the program's work: no register file, no lists of years, no query run,
 // no handlers. The day table and the status texts are the model's, a matter of microseconds.
 //   startup_floor [frame.png]
-#include "bench/startupframe.h"
 #include "chart/cyclechart.h"
 #include "data/cyclaratexts.h"
 #include "model/biorhythm.h"
 #include "model/daytablemodel.h"
+#include "startupframe.h"
 #include "translations/language.h"
 #include "ui/applicationsetup.h"
 #include "ui/windowcontrols.h"

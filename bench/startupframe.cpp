@@ -1,4 +1,4 @@
-#include "bench/startupframe.h"
+#include "startupframe.h"
 
 #include <QApplication>
 #include <QPixmap>

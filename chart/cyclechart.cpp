@@ -2,7 +2,6 @@
 
 #include "model/dates.h"
 #include "model/daytablemodel.h"
-#include "model/twips.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -73,25 +72,6 @@ void CycleChart::setSeriesHidden(int series, bool hidden)
 bool CycleChart::isSeriesHidden(int series) const
 {
     return series >= 1 && series < int(m_view.hidden.size()) && m_view.hidden[std::size_t(series)];
-}
-
-bool CycleChart::moveTwips(float left, float top, float width, float height)
-{
-    // Written this way round so that a NaN is refused too.
-    if (!(width >= 0 && height >= 0 && qIsFinite(left) && qIsFinite(top)))
-        return false;
-    setGeometry(twipsToPixels(left, top, width, height));
-    return true;
-}
-
-float CycleChart::leftTwips() const
-{
-    return pixelsToTwips(x());
-}
-
-float CycleChart::topTwips() const
-{
-    return pixelsToTwips(y());
 }
 
 // A new table with the same day labels (a query for another person, say) draws new series but

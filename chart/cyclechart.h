@@ -37,12 +37,6 @@ public:
     void setSeriesHidden(int series, bool hidden);
     bool isSeriesHidden(int series) const;
 
-    // Places the chart in its parent, in twips. Returns false and leaves the chart where it was
-    // when the width or height is negative.
-    bool moveTwips(float left, float top, float width, float height);
-    float leftTwips() const;
-    float topTwips() const;
-
     // Where everything is drawn at the chart's present size.
     const ChartGeometry &chartGeometry() const;
     // Draws the chart as it is on screen onto another painter (a printer's, say), at (0, 0) in

@@ -1,10 +1,11 @@
 #include "ui/dlgbiohelp.h"
 
 #include "data/cyclaratexts.h"
-#include "model/twips.h"
+#include "ui/twips.h"
 #include "ui/windowcontrols.h"
 
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace cyclara {
 
@@ -29,16 +30,12 @@ dlgBioHelp::dlgBioHelp(QWidget *owner)
     QString text = helpText();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Text1->setPlainText(text);
-    Text1->setGeometry(twipsToPixels(30, -15, 8580, 6135));
     Text1->setFocus();
+    auto *fill = new QVBoxLayout(this);
+    fill->setContentsMargins({});
+    fill->addWidget(Text1);
 
     resize(twipsToPixels(8685), twipsToPixels(6255));
-}
-
-void dlgBioHelp::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    Text1->setGeometry(rect());
 }
 
 } // namespace cyclara

@@ -14,9 +14,6 @@ public:
     explicit dlgBioHelp(QWidget *owner);
 
     QPlainTextEdit *Text1;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
 };
 
 } // namespace cyclara

@@ -7,17 +7,17 @@
 #include "model/datetext.h"
 #include "model/daytable.h"
 #include "model/daytablemodel.h"
-#include "model/twips.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
-#include "register/datepickers.h"
 #include "register/registermessages.h"
 #include "register/registerstore.h"
 #include "ui/chartactions.h"
 #include "ui/criticaldaysdialog.h"
+#include "ui/datepickers.h"
 #include "ui/dlgbiohelp.h"
 #include "ui/homepage.h"
 #include "ui/namelistediting.h"
+#include "ui/twips.h"
 #include "ui/twipsplacement.h"
 #include "ui/windowcontrols.h"
 #include "ui/windowlayout.h"
@@ -57,7 +57,6 @@ frmBiorhythm::frmBiorhythm(WindowServices windowServices, QWidget *parent)
     dressMainWindow(this);
     imgSave = facePictures(devicePixelRatioF());
     MSChart1->setModel(dayTable);
-    lblHome->installEventFilter(this);
     connectControls();
     cboYear1->setFocus();
 
@@ -85,6 +84,7 @@ void frmBiorhythm::connectControls()
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
     connect(chkShowExplain, &QCheckBox::clicked, this, &frmBiorhythm::onChkShowExplainClicked);
+    connect(lblHome, &QLabel::linkActivated, this, &frmBiorhythm::onLblHomeClicked);
     connect(MSChart1, &CycleChart::pointSelected, this, &frmBiorhythm::onChartPointSelected);
     connect(MSChart1, &CycleChart::plotActivated, this, &frmBiorhythm::onChartPlotActivated);
     connect(MSChart1, &CycleChart::daySelected, this,
@@ -455,13 +455,6 @@ bool frmBiorhythm::eventFilter(QObject *watched, QEvent *event)
                 listShown ? Qt::DirectConnection : Qt::QueuedConnection);
         }
         return false;
-    }
-    if (watched == lblHome && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            lblHome->rect().contains(mouse->position().toPoint()))
-            onLblHomeClicked();
-        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,6 @@
 #include "ui/twipsplacement.h"
 
-#include "model/twips.h"
+#include "ui/twips.h"
 
 #include <QFrame>
 #include <QVariant>

@@ -3,10 +3,10 @@
 #include "chart/cyclechart.h"
 #include "data/fonts.h"
 #include "model/biorhythm.h"
-#include "model/twips.h"
 #include "ui/commandbutton.h"
 #include "ui/explanationpanel.h"
 #include "ui/pickeraccessible.h"
+#include "ui/twips.h"
 #include "ui/twipsplacement.h"
 #include "ui/windowlayout.h"
 
@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <cmath>
@@ -34,6 +35,13 @@ QFont controlFont()
 QFont windowFont()
 {
     return cjkFont(9);
+}
+
+QString shownText(const QLabel *label)
+{
+    if (label->textFormat() != Qt::RichText)
+        return label->text();
+    return QTextDocumentFragment::fromHtml(label->text()).toPlainText();
 }
 
 namespace {
@@ -209,10 +217,7 @@ void createControls(QWidget *container, const QList<ControlRow> &rows,
         control->setObjectName(QLatin1String(row.name));
         // Inside the panel, controls without a font of their own still show the window's.
         control->setFont(row.font == ControlFont::Own ? controlFont() : windowFont());
-        if (auto *chart = qobject_cast<CycleChart *>(control))
-            chart->moveTwips(row.left, row.top, row.width, row.height);
-        else
-            placeTwips(control, QRectF(row.left, row.top, row.width, row.height));
+        placeTwips(control, QRectF(row.left, row.top, row.width, row.height));
         created.insert(control->objectName(), control);
     }
 }
@@ -232,7 +237,7 @@ qreal lineHeight(const QFont &font)
 qreal captionWidth(QWidget *control)
 {
     if (auto *label = qobject_cast<QLabel *>(control))
-        return QFontMetricsF(label->font()).horizontalAdvance(label->text()) + label->width() -
+        return QFontMetricsF(label->font()).horizontalAdvance(shownText(label)) + label->width() -
                label->contentsRect().width();
     return control->sizeHint().width();
 }
@@ -356,8 +361,11 @@ void styleControls(const WindowControls &c)
     // The chart lies over the title line's lower edge.
     c.MSChart1->raise();
 
+    // A link: underlined, with the pointing hand over it, opened by a click on it (and not by a
+    // press that ends elsewhere).
     QPalette homePalette = c.lblHome->palette();
-    homePalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    for (const auto role : {QPalette::WindowText, QPalette::Link})
+        homePalette.setColor(role, QColor(0, 0, 192));
     c.lblHome->setPalette(homePalette);
     c.lblHome->setAutoFillBackground(false);
     QFont homeFont = c.lblHome->font();
@@ -365,7 +373,10 @@ void styleControls(const WindowControls &c)
     homeFont.setUnderline(true);
     c.lblHome->setFont(homeFont);
     c.lblHome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    c.lblHome->setCursor(Qt::PointingHandCursor);
+    c.lblHome->setTextFormat(Qt::RichText);
+    c.lblHome->setText(
+        QStringLiteral("<a href=\"home\">%1</a>").arg(c.lblHome->text().toHtmlEscaped()));
+    c.lblHome->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
 
     c.picPrompt->setFocusPolicy(Qt::TabFocus);
 
@@ -450,8 +461,7 @@ void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
     };
     WindowPlaces places{
         .picPrompt = box(c.picPrompt),
-        .chart = {c.MSChart1->leftTwips(), c.MSChart1->topTwips(),
-                  pixelsToTwips(c.MSChart1->width()), pixelsToTwips(c.MSChart1->height())},
+        .chart = box(c.MSChart1),
         .lblPrompt = box(c.lblPrompt),
         .cmdGo = box(c.cmdGo),
         .cmdHelp = box(c.cmdHelp),
@@ -473,8 +483,7 @@ void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
     if (places.picPrompt.width != panelBefore.width ||
         places.picPrompt.height != panelBefore.height)
         layOutPanel(c);
-    c.MSChart1->moveTwips(places.chart.left, places.chart.top, places.chart.width,
-                          places.chart.height);
+    place(c.MSChart1, places.chart);
     place(c.lblPrompt, places.lblPrompt);
     place(c.cmdGo, places.cmdGo);
     place(c.cmdHelp, places.cmdHelp);

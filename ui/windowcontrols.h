@@ -44,6 +44,9 @@ struct ControlRow {
     ControlFont font = ControlFont::Own;
 };
 
+// What a label shows: its text, without the markup of a rich-text one (the link 主页).
+QString shownText(const QLabel *label);
+
 // The 10.5 pt CJK face every control with a font of its own uses.
 QFont controlFont();
 // The smaller face of the window itself, shown by the controls without a font of their own.

@@ -46,7 +46,6 @@ private slots:
     void doubleClickActivatesPlot();
     void followsItsTable();
     void bandTodayLineAndMarkers();
-    void moveTwipsRefusesNegativeSize();
 };
 
 void tst_CycleChart::clickSelectsPoint_data()
@@ -167,17 +166,6 @@ void tst_CycleChart::bandTodayLineAndMarkers()
                      qPrintable(u"day %1, cycle %2"_s.arg(row).arg(cycle)));
         }
     }
-}
-
-void tst_CycleChart::moveTwipsRefusesNegativeSize()
-{
-    QWidget window;
-    CycleChart chart(&window);
-    QVERIFY(chart.moveTwips(120, 1800, 10695, 5055));
-    QVERIFY(!chart.moveTwips(15, 30, -15, 5055));
-    QVERIFY(!chart.moveTwips(15, 30, 10695, -1));
-    QCOMPARE(chart.geometry(), QRect(8, 120, 713, 337));
-    QCOMPARE(chart.leftTwips(), 120.0f);
 }
 
 QTEST_MAIN(tst_CycleChart)

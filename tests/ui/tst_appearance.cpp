@@ -2,7 +2,7 @@
 #include "chart/cyclechart.h"
 #include "model/dates.h"
 #include "model/daytablemodel.h"
-#include "register/datepickers.h"
+#include "ui/datepickers.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 #include "chart/cyclechart.h"
 #include "model/daytableexport.h"
 #include "model/daytablemodel.h"
-#include "register/datepickers.h"
+#include "ui/datepickers.h"
 #include "ui/criticaldaysdialog.h"
 #include "windowfixture.h"
 

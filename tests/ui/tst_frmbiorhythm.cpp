@@ -1,7 +1,7 @@
 #include "chart/cyclechart.h"
 #include "data/cyclaratexts.h"
 #include "model/daytablemodel.h"
-#include "register/datepickers.h"
+#include "ui/datepickers.h"
 #include "windowfixture.h"
 
 #include <QApplication>

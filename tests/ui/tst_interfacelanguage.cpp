@@ -1,5 +1,5 @@
 #include "chart/cyclechart.h"
-#include "register/datepickers.h"
+#include "ui/datepickers.h"
 #include "ui/dlgbiohelp.h"
 #include "windowfixture.h"
 

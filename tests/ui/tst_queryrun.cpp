@@ -1,6 +1,6 @@
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
-#include "register/datepickers.h"
+#include "ui/datepickers.h"
 #include "windowfixture.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
-#include "model/twips.h"
+#include "ui/twips.h"
 #include "ui/windowcontrols.h"
 #include "windowfixture.h"
 
@@ -41,7 +41,7 @@ struct TextPlace {
 TextPlace textPlace(QWidget *w)
 {
     if (auto *label = qobject_cast<QLabel *>(w))
-        return {label->contentsRect(), label->text(), label->wordWrap()};
+        return {label->contentsRect(), shownText(label), label->wordWrap()};
     auto *button = qobject_cast<QAbstractButton *>(w);
     if (!button)
         return {};

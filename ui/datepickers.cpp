@@ -1,4 +1,4 @@
-#include "register/datepickers.h"
+#include "ui/datepickers.h"
 
 #include <QComboBox>
 
