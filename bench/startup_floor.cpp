@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
             PointVal(qint16(days.day(days.middleRow()).values[std::size_t(cycle)]), band);
         c.Image1[std::size_t(cycle)]->setPixmap(faces[std::size_t(band)]);
         c.lblExplain[std::size_t(cycle)]->setText(status + QStringLiteral(": ") +
-                                                  description.value(5 * cycle + band + 1));
+                                                  description.value(phaseLine(cycle, band)));
     }
     layOutControls(c, window.size(), true);
     c.cboYear1->setFocus();

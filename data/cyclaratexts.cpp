@@ -36,8 +36,8 @@ QStringList descriptionLines()
     return lines;
 }
 
-// A placeholder such as {emotional.critical} names a cycle and a band; its paragraph is
-// line 5 * cycle + band + 1 of the description, the line the day status panel shows.
+// A placeholder such as {emotional.critical} names a cycle and a band; its paragraph is the
+// description's line that the day status panel shows for them.
 QString phaseParagraph(const QStringList &description, QStringView cycle, QStringView band)
 {
     static const QStringList cycles = {QStringLiteral("intellectual"), QStringLiteral("emotional"),
@@ -49,7 +49,7 @@ QString phaseParagraph(const QStringList &description, QStringView cycle, QStrin
     if (c < 0 || b < 0)
         qFatal("Cyclara: the help text names an unknown phase {%s.%s}",
                qPrintable(cycle.toString()), qPrintable(band.toString()));
-    return description.at(5 * c + b + 1);
+    return description.at(phaseLine(int(c), int(b)));
 }
 
 } // namespace

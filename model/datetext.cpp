@@ -29,9 +29,10 @@ std::optional<int> wholeNumber(QStringView text, int limit)
     return value;
 }
 
+// `year` is at most lastYear already: the numbers are read with that limit.
 std::optional<QDate> gregorianDate(int year, int month, int day)
 {
-    if (year < firstYear || year > lastYear || !QDate::isValid(year, month, day))
+    if (year < firstYear || !QDate::isValid(year, month, day))
         return std::nullopt;
     return QDate(year, month, day);
 }

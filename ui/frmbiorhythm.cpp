@@ -118,7 +118,7 @@ void frmBiorhythm::loadStep()
 {
     fillDatePickers({cboYear1, cboMonth1, cboDay1, cboYear2, cboMonth2, cboDay2, cboDays},
                     services.today());
-    pickListItem(cboDays, 0);
+    cboDays->setCurrentIndex(0);
     sBirthFile = services.birthFilePath.isEmpty() ? defaultBirthFilePath() : services.birthFilePath;
     LoadBirthList(sBirthFile);
     loadDescriptionLines();
@@ -329,7 +329,7 @@ void frmBiorhythm::ShowDayStatus(qint16 row, QString label)
         Image1[c]->setPixmap(imgSave[std::size_t(band)]);
         Image1[c]->setAccessibleDescription(status);
         //: A paragraph of the explanation panel: the cycle's status, then what it means
-        lblExplain[c]->setText(tr("%1: %2").arg(status, sDescLines.value(5 * c + band + 1)));
+        lblExplain[c]->setText(tr("%1: %2").arg(status, sDescLines.value(phaseLine(c, band))));
     }
     //: The status line: the day's label, then each cycle's status
     const QString dayLine = tr("%1: %2").arg(label, statusLine);

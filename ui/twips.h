@@ -5,7 +5,7 @@
 
 namespace cyclara {
 
-// Places and sizes are kept in twips, as the window was drawn; this is the one place where they
+// The window's places and sizes are kept in twips (1/1440 inch); this is the one place where they
 // become logical pixels (15 twips each). Qt's device-pixel ratio takes care of high-DPI screens.
 inline constexpr float twipsPerPixel = 15.0f;
 

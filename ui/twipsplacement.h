@@ -6,8 +6,8 @@ class QWidget;
 
 namespace cyclara {
 
-// Controls remember their place in twips, so that the window layout computes with the exact
-// numbers the window was drawn with; the pixel geometry follows from it.
+// Controls remember their place in twips, so that the window layout computes with exact numbers
+// rather than with pixels rounded back; the pixel geometry follows from it.
 void placeTwips(QWidget *control, const QRectF &twips);
 QRectF twipsOf(const QWidget *control);
 

@@ -256,7 +256,7 @@ qreal freeUpTo(QWidget *control, const QRectF &box, const QHash<QString, QWidget
     return limit;
 }
 
-// The window's boxes were drawn for a face of shorter lines than the CJK faces here, and for
+// The tables' boxes are sized for a face of shorter lines than the CJK faces here, and for
 // Chinese captions; a caption box lower than a line of its own font grows downwards, into the gap
 // the window leaves below every row, and one narrower than its caption (a translated one, say)
 // grows to the right, as far as the free space beside it goes, so that nothing of its text is cut

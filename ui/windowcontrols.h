@@ -33,7 +33,7 @@ enum class ControlKind {
 
 enum class ControlFont { Own, Window };
 
-// One control as the window was drawn: places and sizes in twips within its container, and its
+// One control of the window: its place and size in twips within its container, and its
 // place in the tab order (-1 for controls that never take the focus).
 struct ControlRow {
     const char *name;
@@ -61,7 +61,7 @@ public:
     static const QList<ControlRow> &panel();
 };
 
-// The main window's controls, named as the window was drawn. Arrays keep their drawn indexes:
+// The main window's controls, by their names in the tables. Arrays keep the tables' indexes:
 // chkSerias has no member 0, Label1(1) is the query row's "年" and Label1(0, 2, 3) head the panel
 // rows.
 struct WindowControls {
@@ -78,7 +78,7 @@ struct WindowControls {
     std::array<QLabel *, 3> Image1, lblExplain;
 };
 
-// Gives the main window its caption, icon, white background, font and size as drawn.
+// Gives the main window its caption, icon, white background, font and starting size.
 void dressMainWindow(QWidget *window);
 
 // Creates every control of the main window in `window` from the tables above: placed in twips,
