@@ -1,0 +1,173 @@
+#include "data/cyclaratexts.h"
+#include "data/fonts.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QImage>
+#include <QRawFont>
+#include <QTest>
+#include <QTextLayout>
+
+#include <tuple>
+
+using namespace Qt::StringLiterals;
+
+using namespace cyclara;
+
+namespace {
+
+const QString family = u"Cyclara Serif SC"_s;
+const QString crLf = u"\r\n"_s;
+const QString indent = u"\u3000\u3000"_s;
+
+// The fonts that actually draw the text, one per glyph run.
+QList<QRawFont> drawingFonts(const QFont &font, const QString &text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<QRawFont> fonts;
+    for (const QGlyphRun &run : layout.glyphRuns())
+        fonts.append(run.rawFont());
+    return fonts;
+}
+
+} // namespace
+
+// The program's fixed content: the interface face cut at build time, and the status panel's
+// texts and pictures.
+class tst_Data : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerInterfaceFonts(); }
+    void fontCoverage_data();
+    void fontCoverage();
+    void textDrawnWithTheFaceOrTheInstalledOne();
+    void description();
+    void helpTakesTheDescriptionsParagraphs();
+    void faces();
+};
+
+void tst_Data::fontCoverage_data()
+{
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("present");
+
+    // Captions, day states, figures and signs, full-width punctuation.
+    const QString interface =
+        u"我的生日是年月日查询主页帮助智力情绪体力绝对均值天数高峰高潮临界低潮低谷期"
+        u"0123456789 分%+-.:/()[]~，。：；（）、？“”…\u3000"_s;
+    for (bool bold : {false, true}) {
+        const char *face = bold ? "bold" : "regular";
+        QTest::addRow("%s: the interface's texts", face) << bold << interface << true;
+        QTest::addRow("%s: outside GB2312", face) << bold << u"喆\u3400"_s << false;
+    }
+    // GB2312 level 1 runs from 啊 (B0A1) to 座 (D7F9), for names; 亍 (D8A1) opens level 2.
+    QTest::newRow("regular: level 1") << false << u"啊座张三李四王小梅赵钱孙周吴郑"_s << true;
+    QTest::newRow("regular: level 2 left out") << false << u"亍丌"_s << false;
+    QTest::newRow("bold: level 1 left out") << true << u"啊座"_s << false;
+}
+
+// The embedded face alone, with nothing filled in from other fonts.
+void tst_Data::fontCoverage()
+{
+    QFETCH(bool, bold);
+    QFETCH(QString, text);
+    QFETCH(bool, present);
+    QFont font;
+    font.setFamilies({family});
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont face = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese);
+    QCOMPARE(face.familyName(), family);
+    QCOMPARE(face.styleName(), bold ? u"Bold"_s : u"Regular"_s);
+    for (char32_t c : text.toUcs4()) {
+        QVERIFY2(face.supportsCharacter(c) == present,
+                 qPrintable(u"%1 (U+%2)"_s.arg(QString::fromUcs4(&c, 1)).arg(quint32(c), 0, 16)));
+    }
+}
+
+// Through the ordinary path, with font merging, as the window's labels draw: the embedded face,
+// and a rare character from the installed face it was cut from, in the same weight.
+void tst_Data::textDrawnWithTheFaceOrTheInstalledOne()
+{
+    // Otherwise Qt loads the face twice over, once for Latin runs and once for Chinese ones.
+    QVERIFY(QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin));
+    for (bool bold : {false, true}) {
+        QFont font = cjkFont(10.5);
+        font.setBold(bold);
+        QCOMPARE(QFontInfo(font).pointSizeF(), 10.5);
+        const int weight = bold ? QFont::Bold : QFont::Normal;
+        const QList<QRawFont> fonts = drawingFonts(font, u"查询 1980年 高潮期: 67%"_s);
+        QVERIFY(!fonts.isEmpty());
+        for (const QRawFont &raw : fonts) {
+            QCOMPARE(raw.familyName(), family);
+            QCOMPARE(raw.weight(), weight);
+        }
+        const QList<QRawFont> rare = drawingFonts(font, u"喆"_s);
+        QCOMPARE(rare.size(), 1);
+        QCOMPARE(rare.first().familyName(), u"Noto Serif CJK SC"_s);
+        QVERIFY(rare.first().supportsCharacter(U'喆'));
+        QCOMPARE(rare.first().weight(), weight);
+    }
+}
+
+void tst_Data::description()
+{
+    const QStringList lines = descriptionText().split(crLf);
+    QCOMPARE(lines.size(), 14); // also: no CR LF after the last line
+    QCOMPARE(lines.at(0), u"智力节律"_s);
+    QCOMPARE(lines.at(5), u"情绪节律 \u3000\u3000"_s);
+    QCOMPARE(lines.at(10), u"体力节律 \u3000\u3000"_s);
+    QVERIFY(lines.at(4).isEmpty() && lines.at(9).isEmpty());
+    // The panel writes "status: " before a paragraph, so none may open with a blank.
+    for (int i : {1, 2, 3, 6, 7, 8, 11, 12, 13})
+        QVERIFY2(lines.at(i).size() >= 60 && lines.at(i).size() <= 130 &&
+                     !lines.at(i).at(0).isSpace(),
+                 qPrintable(lines.at(i)));
+}
+
+void tst_Data::helpTakesTheDescriptionsParagraphs()
+{
+    const QString text = helpText();
+    QVERIFY(text.endsWith(crLf) && !text.endsWith(crLf + crLf) && !text.contains(u'{'));
+    const QStringList lines = text.chopped(2).split(crLf);
+    QCOMPARE(lines.size(), 44);
+    QCOMPARE(lines.at(8), u"+"_s + QString(33, u'=') + u"+"_s);
+    QCOMPARE(lines.at(17), u"+"_s + QString(33, u'-') + u"+"_s);
+    // Line of the help, its phase, and the description's line that follows it there.
+    const QStringList paragraphs = descriptionText().split(crLf);
+    const std::tuple<int, QString, int> phases[] = {{11, u"高潮期"_s, 11},
+                                                    {13, u"临界日"_s, 12},
+                                                    {24, u"低潮期"_s, 8},
+                                                    {33, u"低潮期"_s, 3},
+                                                    {22, u"临界日"_s, 7}};
+    for (const auto &[line, phase, paragraph] : phases)
+        QVERIFY2(lines.at(line).startsWith(indent + phase + u" -- "_s + paragraphs.at(paragraph)),
+                 qPrintable(lines.at(line)));
+    // More text may follow a paragraph on its line.
+    QVERIFY(lines.at(22).endsWith(u"也大多发生在这段时间。"_s));
+}
+
+// Each face at its own size, 32 x 32 logical pixels, as the panel shows it: a yellow face on a
+// dark, opaque background, and no two alike.
+void tst_Data::faces()
+{
+    QList<QImage> images;
+    for (const char *name : {"high", "critical", "low"}) {
+        const QImage image(QStringLiteral(":/faces/%1.svg").arg(QLatin1String(name)));
+        const QColor corner = image.pixelColor(1, 1);
+        const QColor forehead = image.pixelColor(16, 6);
+        QVERIFY2(image.size() == QSize(32, 32), name);
+        QVERIFY2(corner.alpha() == 255 && corner.lightness() < 80, name);
+        QVERIFY2(forehead.red() > 200 && forehead.green() > 170 && forehead.blue() < 140, name);
+        QVERIFY2(!images.contains(image), name);
+        images.append(image);
+    }
+}
+
+QTEST_MAIN(tst_Data)
+#include "tst_data.moc"
