@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,10 +32,9 @@ Run cyclara(const QStringList &arguments, const QString &language = {}, bool off
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(CYCLARA_PROGRAM), arguments);
-    if (!process.waitForFinished(20000))
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    const bool exited = process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -1, process.readAllStandardOutput(),
+    return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
 }
 
@@ -62,25 +63,21 @@ class tst_CommandLine : public QObject {
 private slots:
     void initTestCase();
     void versionAndUsageNeedNoDisplay();
-    void refusals_data();
     void refusals();
     void refusalsSpeakTheUsersLanguage();
     void windowRefusesAnUnknownLanguage();
     void unreadableRegisterIsAFailure();
-    void tablesOfTheWorkedExample_data();
     void tablesOfTheWorkedExample();
     void nameComesFromTheRegister();
     void defaultRegisterIsNotCreated();
 
 private:
     QTemporaryDir folder;
-    QString registerPath;
+    QString registerPath = folder.filePath(u"birth.ini"_s);
 };
 
 void tst_CommandLine::initTestCase()
 {
-    QVERIFY(folder.isValid());
-    registerPath = folder.filePath(u"birth.ini"_s);
     QFile file(registerPath);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(registerBytes) == registerBytes.size());
 }
@@ -91,83 +88,56 @@ void tst_CommandLine::versionAndUsageNeedNoDisplay()
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, QByteArray("cyclara " CYCLARA_VERSION "\n"));
     QCOMPARE(version.err, QString());
-
     const Run usage = cyclara({u"--help"_s});
     QCOMPARE(usage.status, 0);
     QVERIFY(usage.out.contains("--birth <YYYY-MM-DD>"));
     QVERIFY(QString::fromUtf8(usage.out).contains(u"输出生物节律表"_s));
-    const Run english = cyclara({u"-h"_s}, u"en"_s);
-    QVERIFY(english.out.startsWith("Usage: "));
-    QVERIFY(english.out.contains("Prints a biorhythm day table."));
-}
-
-void tst_CommandLine::refusals_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-    const QString born = u"--birth=1980-05-07"_s;
-    QTest::newRow("unknown option") << QStringList{born, u"--colour"_s} << u"“colour”"_s;
-    QTest::newRow("a word") << QStringList{born, u"today"_s} << u"“today”不是选项"_s;
-    QTest::newRow("no birth") << QStringList{u"--days=3"_s} << u"--birth"_s;
-    QTest::newRow("birth and name") << QStringList{born, u"--name=张伟"_s} << u"二者取一"_s;
-    QTest::newRow("impossible date")
-        << QStringList{u"--birth=1980-02-30"_s} << u"“1980-02-30”不是日期"_s;
-    QTest::newRow("year before 100")
-        << QStringList{u"--birth=0099-12-31"_s} << u"“0099-12-31”不是日期"_s;
-    QTest::newRow("not a date") << QStringList{u"--birth=yesterday"_s} << u"不是日期"_s;
-    QTest::newRow("missing value") << QStringList{u"--birth"_s} << u"“--birth”"_s;
-    QTest::newRow("birth after the date")
-        << QStringList{born, u"--date=1980-05-06"_s} << u"生日在查询日期之后"_s;
-    QTest::newRow("birth after the first day")
-        << QStringList{born, u"--from=1980-01-01"_s, u"--to=1980-12-31"_s}
-        << u"生日在表格的第一天之后"_s;
-    QTest::newRow("more than 100 years")
-        << QStringList{born, u"--from=1980-05-07"_s, u"--to=2080-05-08"_s} << u"超过了 100 年"_s;
-    QTest::newRow("to before from")
-        << QStringList{born, u"--from=2000-01-02"_s, u"--to=2000-01-01"_s}
-        << u"--from 在 --to 之后"_s;
-    QTest::newRow("from alone") << QStringList{born, u"--from=2000-01-01"_s} << u"一起使用"_s;
-    QTest::newRow("days and a range")
-        << QStringList{born, u"--days=3"_s, u"--from=2000-01-01"_s, u"--to=2000-01-02"_s}
-        << u"不能同时使用"_s;
-    QTest::newRow("negative days") << QStringList{born, u"--days=-1"_s} << u"“-1”"_s;
-    QTest::newRow("days in words") << QStringList{born, u"--days=three"_s} << u"“three”"_s;
-    QTest::newRow("beyond 9999") << QStringList{born, u"--date=9999-12-30"_s}
-                                 << u"100 年至 9999 年"_s;
-    QTest::newRow("unknown format") << QStringList{born, u"--format=xml"_s} << u"“xml”"_s;
-    QTest::newRow("unknown language") << QStringList{born, u"--lang=fr"_s} << u"“fr”"_s;
-    QTest::newRow("register without name")
-        << QStringList{born, u"--register=birth.ini"_s} << u"只用于 --name"_s;
-    QTest::newRow("name not registered") << QStringList{u"--name=李娜"_s} << u"“李娜”不在"_s;
-    QTest::newRow("name registered only by a prefix")
-        << QStringList{u"--name=张"_s} << u"“张”不在"_s;
+    QVERIFY(cyclara({u"-h"_s}, u"en"_s).out.contains("Prints a biorhythm day table."));
 }
 
 void tst_CommandLine::refusals()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    if (arguments.filter(u"--name"_s).size() == 1)
-        arguments << u"--register"_s << registerPath;
-    const QStringList before = snapshot(folder.path());
-
-    const Run run = cyclara(arguments);
-    QCOMPARE(run.status, 2);
-    QCOMPARE(run.out, QByteArray());
-    QVERIFY2(run.err.startsWith(u"cyclara: "_s) && run.err.endsWith(u'\n') &&
-                 run.err.count(u'\n') == 1,
-             qPrintable(run.err));
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    QCOMPARE(snapshot(folder.path()), before);
+    // The arguments, "B" standing for --birth=1980-05-07, and a part of what the one line says.
+    const std::pair<QString, QString> refused[] = {
+        {u"B --colour"_s, u"“colour”"_s},
+        {u"B today"_s, u"“today”不是选项"_s},
+        {u"--days=3"_s, u"--birth"_s},
+        {u"B --name=张伟"_s, u"二者取一"_s},
+        {u"--birth=1980-02-30"_s, u"“1980-02-30”不是日期"_s},
+        {u"B --date=1980-05-06"_s, u"生日在查询日期之后"_s},
+        {u"B --from=1980-01-01 --to=1980-12-31"_s, u"生日在表格的第一天之后"_s},
+        {u"B --from=1980-05-07 --to=2080-05-08"_s, u"超过了 100 年"_s},
+        {u"B --from=2000-01-02 --to=2000-01-01"_s, u"--from 在 --to 之后"_s},
+        {u"B --from=2000-01-01"_s, u"一起使用"_s},
+        {u"B --days=3 --from=2000-01-01 --to=2000-01-02"_s, u"不能同时使用"_s},
+        {u"B --days=-1"_s, u"“-1”"_s},
+        {u"B --days=three"_s, u"“three”"_s},
+        {u"B --date=9999-12-30"_s, u"100 年至 9999 年"_s},
+        {u"B --format=xml"_s, u"“xml”"_s},
+        {u"B --lang=fr"_s, u"“fr”"_s},
+        {u"B --register=birth.ini"_s, u"只用于 --name"_s},
+        {u"--name=李娜 --register=R"_s, u"“李娜”不在"_s},
+        {u"--name=张 --register=R"_s, u"“张”不在"_s}};
+    for (const auto &[arguments, message] : refused) {
+        const QStringList before = snapshot(folder.path());
+        const Run run = cyclara(QString(arguments)
+                                    .replace(u"B "_s, u"--birth=1980-05-07 "_s)
+                                    .replace(u"=R"_s, u'=' + registerPath)
+                                    .split(u' '));
+        QVERIFY2(run.status == 2 && run.out.isEmpty() && run.err.startsWith(u"cyclara: "_s) &&
+                     run.err.count(u'\n') == 1 && run.err.endsWith(u'\n') &&
+                     run.err.contains(message),
+                 qPrintable(arguments + u": "_s + run.err));
+        QCOMPARE(snapshot(folder.path()), before);
+    }
 }
 
 void tst_CommandLine::refusalsSpeakTheUsersLanguage()
 {
     const QStringList impossible{u"--birth"_s, u"1980-02-30"_s};
     QVERIFY(cyclara(impossible, u"zh_TW"_s).err.contains(u"「1980-02-30」不是日期"_s));
-    QVERIFY(cyclara(impossible, u"en"_s).err.contains(u"\"1980-02-30\" is not a date"_s));
     QVERIFY(cyclara(impossible + QStringList{u"--lang"_s, u"en"_s}, u"zh_TW"_s)
-                .err.contains(u"is not a date"_s));
+                .err.contains(u"\"1980-02-30\" is not a date"_s));
     QVERIFY(cyclara({u"--frobnicate"_s}, u"en"_s).err.contains(u"Unknown option 'frobnicate'"_s));
 }
 
@@ -177,9 +147,8 @@ void tst_CommandLine::windowRefusesAnUnknownLanguage()
     const Run run = cyclara({u"--lang"_s, u"fr"_s}, {}, true);
     QCOMPARE(run.status, 2);
     // (Qt may warn first of a missing XDG_RUNTIME_DIR, as a window's platform does.)
-    QVERIFY2(run.err.endsWith(u"\ncyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s) ||
-                 run.err == u"cyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s,
-             qPrintable(run.err));
+    const QString refusal = u"cyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s;
+    QVERIFY2(run.err == refusal || run.err.endsWith(u'\n' + refusal), qPrintable(run.err));
 }
 
 // A register that cannot be read is not the user's wrong argument: status 1, and why.
@@ -195,46 +164,28 @@ void tst_CommandLine::unreadableRegisterIsAFailure()
     QCOMPARE(QFileInfo(file.fileName()).size(), 17 * 1024 * 1024);
 }
 
-// The worked example, born 2006-1-1, around 2006-4-11, whose values are known.
-void tst_CommandLine::tablesOfTheWorkedExample_data()
-{
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QList<QByteArray>>("lines");
-    QTest::newRow("text") << u"text"_s
-                          << QList<QByteArray>{
-                                 "日期        标签     智力             情绪             体力"
-                                 "               均值  绝对均值",
-                                 "2006-04-08  06-4-8   低潮(-37%,31分)  临界(22%,61分)   "
-                                 "高峰(98%,99分)    27.67     52.33",
-                                 "2006-04-09  06-4-9   临界(-19%,40分)  临界(0%,50分)    "
-                                 "高峰(100%,100分)  27.00     39.67"};
-    QTest::newRow("csv") << u"csv"_s
-                         << QList<QByteArray>{
-                                "\xEF\xBB\xBF日期,标签,智力,情绪,体力,均值,绝对均值\r",
-                                "2006-04-08,06-4-8,-37,22,98,27.67,52.33\r",
-                                "2006-04-09,06-4-9,-19,0,100,27.00,39.67\r"};
-    QTest::newRow("json")
-        << u"json"_s
-        << QList<QByteArray>{"[",
-                             "  {\"date\": \"2006-04-08\", \"intellectual\": -37, \"emotional\": "
-                             "22, \"physical\": 98, \"mean\": 27.666666666666668, "
-                             "\"absolute_mean\": 52.333333333333336},",
-                             "  {\"date\": \"2006-04-09\", \"intellectual\": -19, \"emotional\": "
-                             "0, \"physical\": 100, \"mean\": 27, \"absolute_mean\": "
-                             "39.666666666666664},"};
-}
-
+// The worked example, born 2006-1-1, around 2006-4-11, whose values are known: the head and the
+// first day in each form (check_json.py checks every JSON day against its own arithmetic).
 void tst_CommandLine::tablesOfTheWorkedExample()
 {
-    QFETCH(QString, format);
-    QFETCH(QList<QByteArray>, lines);
-    const Run run = cyclara(
-        {u"--birth=2006-01-01"_s, u"--date=2006-04-11"_s, u"--days=3"_s, u"--format"_s, format});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.err, QString());
-    const QList<QByteArray> printed = run.out.split('\n');
-    QCOMPARE(printed.size(), 7 + (format == u"json" ? 2 : 1) + 1); // the last line ends too
-    QCOMPARE(printed.mid(0, 3), lines);
+    const std::pair<QString, QByteArray> forms[] = {
+        {u"text"_s, "日期        标签     智力             情绪             体力               "
+                    "均值  绝对均值\n2006-04-08  06-4-8   低潮(-37%,31分)  临界(22%,61分)   "
+                    "高峰(98%,99分)    27.67     52.33\n"},
+        {u"csv"_s, "\xEF\xBB\xBF日期,标签,智力,情绪,体力,均值,绝对均值\r\n"
+                   "2006-04-08,06-4-8,-37,22,98,27.67,52.33\r\n"},
+        {u"json"_s, "[\n  {\"date\": \"2006-04-08\", \"intellectual\": -37, \"emotional\": 22, "
+                    "\"physical\": 98, \"mean\": 27.666666666666668, \"absolute_mean\": "
+                    "52.333333333333336},\n"}};
+    for (const auto &[format, head] : forms) {
+        const Run run = cyclara({u"--birth=2006-01-01"_s, u"--date=2006-04-11"_s, u"--days=3"_s,
+                                 u"--format"_s, format});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out.first(head.size()), head);
+        // Seven days, a line each, after the head; JSON closes with its own line.
+        QCOMPARE(run.out.count('\n'), (format == u"json" ? 9 : 8));
+    }
 }
 
 void tst_CommandLine::nameComesFromTheRegister()
