@@ -21,6 +21,7 @@ NameListEditing::NameListEditing(QComboBox *cboName, BirthRegister &dicBirth,
                                  const WindowServices &services, QWidget *window)
     : QObject(window)
     , m_cboName(cboName)
+    , m_nameList(cboName->view())
     , m_dicBirth(dicBirth)
     , m_services(services)
     , m_window(window)
@@ -31,7 +32,7 @@ NameListEditing::NameListEditing(QComboBox *cboName, BirthRegister &dicBirth,
         connect(on, &QWidget::customContextMenuRequested, this,
                 [this, on](QPoint at) { showMenu(on, at); });
     }
-    cboName->view()->installEventFilter(this);
+    m_nameList->installEventFilter(this);
 }
 
 // The field's own editing actions, then the two for the person whose name the field shows.
@@ -51,10 +52,10 @@ void NameListEditing::showMenu(QWidget *on, QPoint at)
 
 bool NameListEditing::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_cboName->view() && event->type() == QEvent::KeyPress) {
+    if (watched == m_nameList && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ShiftModifier) {
-            const QString name = m_cboName->view()->currentIndex().data().toString();
+            const QString name = m_nameList->currentIndex().data().toString();
             if (m_dicBirth.contains(name)) {
                 m_cboName->hidePopup();
                 removePerson(name);

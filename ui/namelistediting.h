@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 
+class QAbstractItemView;
 class QComboBox;
 class QWidget;
 
@@ -32,6 +33,9 @@ private:
     int listIndex(const QString &name) const;
 
     QComboBox *m_cboName;
+    // Kept apart from the field: while the field is being destroyed its list still sends
+    // events, and asking the half-destroyed field for its list is undefined.
+    QAbstractItemView *m_nameList;
     BirthRegister &m_dicBirth;
     const WindowServices &m_services;
     QWidget *m_window;
