@@ -1,114 +1,61 @@
-#include "chart/cyclechart.h"
 #include "data/cyclaratexts.h"
-#include "model/daytablemodel.h"
-#include "ui/datepickers.h"
+#include "ui/homepage.h"
 #include "windowfixture.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QAccessible>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
 using namespace cyclara;
-using cyclara::test::focusedControl;
-using cyclara::test::WindowFixture;
+using namespace cyclara::test;
 
 namespace {
 
-QStringList descriptionLines()
+QString dayShown(const frmBiorhythm &w)
 {
-    return descriptionText().split(QStringLiteral("\r\n"));
-}
-
-// Clicks the chart where it draws something, as the platform delivers a click to the window.
-void clickChart(CycleChart *chart, QPoint at)
-{
-    QTest::mouseClick(chart->window()->windowHandle(), Qt::LeftButton, {},
-                      chart->mapTo(chart->window(), at));
+    return w.lblPrompt->text().section(u':', 0, 0);
 }
 
 } // namespace
 
+// The window's buttons, the day shown on the status line and the panel, chosen by mouse or
+// keyboard, what a screen reader hears, and the help and home page.
 class tst_frmBiorhythm : public QObject {
     Q_OBJECT
 private slots:
-    void startStates();
-    void tabOrder();
     void enterClicksTheRightButton();
     void dayStatusOfKnownDays();
-    void clickedPointsAndPlotActivation();
     void optionsChangeOnlyTheDrawing();
+    void keysWalkTheDays_data();
+    void keysWalkTheDays();
+    void screenReaderHearsWhatIsShown();
+    void helpAndHomePage();
 };
-
-void tst_frmBiorhythm::startStates()
-{
-    WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    QVERIFY(w.optType[1]->isChecked());
-    QVERIFY(!w.optType[0]->isChecked());
-    for (int s = 1; s <= 5; ++s)
-        QCOMPARE(w.chkSerias[s]->isChecked(), s <= 3);
-    QVERIFY(w.chkShowExplain->isChecked());
-    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
-    QCOMPARE(w.cboYear1->currentText(), u"1980"_s);
-    QCOMPARE(focusedControl(), u"cboYear1"_s);
-    QVERIFY(w.picPrompt->isVisible());
-}
-
-void tst_frmBiorhythm::tabOrder()
-{
-    WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    w.cboYear1->setFocus();
-
-    const QStringList expected =
-        u"cboMonth1 cboDay1 cboYear2 cboMonth2 cboDay2 cboDays cmdGo optType(1) chkSerias(1) "
-        u"chkSerias(2) chkSerias(3) chkSerias(4) chkSerias(5) cboName cmdHelp picPrompt "
-        u"chkShowExplain cboYear1"_s.split(u' ');
-    QStringList visited;
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focusedControl();
-    }
-    QCOMPARE(visited, expected);
-}
 
 void tst_frmBiorhythm::enterClicksTheRightButton()
 {
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
+    QCOMPARE(focusedControl(), u"cboYear1"_s);
     QSignalSpy go(w.cmdGo, &QPushButton::clicked);
     QSignalSpy help(w.cmdHelp, &QPushButton::clicked);
-
-    for (QWidget *from :
-         std::initializer_list<QWidget *>{w.cboYear1, w.cboDays, w.chkSerias[2], w.cboName}) {
+    for (QWidget *from : std::initializer_list<QWidget *>{w.cboDays, w.chkSerias[2], w.cboName}) {
         from->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
-    QCOMPARE(go.count(), 4);
-    QCOMPARE(help.count(), 0);
-
     // Enter in a year's text field neither adds the text to the list nor changes it.
-    w.cboYear1->lineEdit()->selectAll();
-    QTest::keyClicks(w.cboYear1->lineEdit(), u"1990"_s);
-    QTest::keyClick(w.cboYear1->lineEdit(), Qt::Key_Return);
-    QCOMPARE(go.count(), 5);
+    typeInto(w.cboYear1, u"1990"_s);
+    QTest::keyClick(w.cboYear1, Qt::Key_Return);
+    QCOMPARE(go.count(), 4);
     QCOMPARE(w.cboYear1->count(), 121);
     QCOMPARE(w.cboYear1->currentText(), u"1990"_s);
 
     w.cmdHelp->setFocus();
     QTest::keyClick(w.cmdHelp, Qt::Key_Enter);
     QCOMPARE(help.count(), 1);
-    QCOMPARE(go.count(), 5);
-    if (w.helpWindow())
-        w.helpWindow()->close();
+    QCOMPARE(go.count(), 4);
 }
 
 // Born the day before today: the middle day is day 1 of life (19, 22, 27), the first day is day
@@ -117,15 +64,10 @@ void tst_frmBiorhythm::dayStatusOfKnownDays()
 {
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open();
-    setPickerText(w.cboYear1, u"2026"_s);
-    setPickerText(w.cboMonth1, u"12"_s);
-    setPickerText(w.cboDay1, u"5"_s);
-    w.cmdGo->click();
-    const QStringList lines = descriptionLines();
+    queryFor(w, QDate(2026, 12, 5));
+    const QStringList lines = descriptionText().split(u"\r\n"_s);
 
     w.ShowDayStatus(4, u"今天"_s);
-    QCOMPARE(w.lblPrompt->text(),
-             u"今天: 智力-临界(19%,59分) 情绪-临界(22%,61分) 体力-高潮(27%,63分) "_s);
     QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_s + lines[2]);
     QCOMPARE(w.lblExplain[1]->text(), u"临界(22%,61分): "_s + lines[7]);
     QCOMPARE(w.lblExplain[2]->text(), u"高潮(27%,63分): "_s + lines[11]);
@@ -141,46 +83,22 @@ void tst_frmBiorhythm::dayStatusOfKnownDays()
     const QImage low = w.Image1[0]->pixmap().toImage();
     QVERIFY(low != critical);
     QCOMPARE(w.Image1[2]->pixmap().toImage(), low);
-
-    // Row 0 is the middle day, and leaves the prompt line alone.
-    w.ShowDayStatus(0, {});
-    QVERIFY(w.lblPrompt->text().startsWith(u"前天: "_s));
-    QCOMPARE(w.days().currentRow(), 3);
-    QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_s + lines[2]);
 }
 
-void tst_frmBiorhythm::clickedPointsAndPlotActivation()
-{
-    WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    QTest::mouseClick(w.chkSerias[4], Qt::LeftButton);
-    QVERIFY(!w.MSChart1->isSeriesHidden(4));
-
-    QSignalSpy selected(w.MSChart1, &CycleChart::pointSelected);
-    clickChart(w.MSChart1, w.MSChart1->pointPosition(1, 7));
-    QCOMPARE(selected.count(), 1);
-    const QString byCycle = w.lblPrompt->text();
-    QVERIFY2(byCycle.startsWith(u"9日: 智力-"_s), qPrintable(byCycle));
-
-    w.ShowDayStatus(0, {});
-    clickChart(w.MSChart1, w.MSChart1->pointPosition(4, 7));
-    QCOMPARE(selected.count(), 2);
-    QCOMPARE(selected.last().at(0).toInt(), 4);
-    QCOMPARE(w.lblPrompt->text(), byCycle);
-    QCOMPARE(w.days().currentRow(), 6);
-
-    // Activating the plot returns the panel to the query day, the middle row.
-    const QString clickedDay = w.lblExplain[0]->text();
-    emit w.MSChart1->plotActivated();
-    QVERIFY(w.lblPrompt->text().startsWith(u"今天: 智力-"_s));
-    QCOMPARE(w.days().currentRow(), 3);
-    QVERIFY(w.lblExplain[0]->text() != clickedDay);
-}
-
+// The chart type and the series shown follow the options from the start, change nothing else,
+// and stay through a query.
 void tst_frmBiorhythm::optionsChangeOnlyTheDrawing()
 {
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
+    const auto hidden = [&w] {
+        QList<bool> seriesHidden;
+        for (int s = 1; s <= 5; ++s)
+            seriesHidden << w.MSChart1->isSeriesHidden(s);
+        return seriesHidden;
+    };
+    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
+    QCOMPARE(hidden(), QList<bool>({false, false, false, true, true}));
     emit w.MSChart1->pointSelected(1, 2);
     const QString prompt = w.lblPrompt->text();
     const QString explain = w.lblExplain[1]->text();
@@ -189,22 +107,113 @@ void tst_frmBiorhythm::optionsChangeOnlyTheDrawing()
     QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::BarChart));
     QTest::mouseClick(w.chkSerias[2], Qt::LeftButton);
     QTest::mouseClick(w.chkSerias[5], Qt::LeftButton);
-    const QList<bool> expectedHidden{false, true, false, true, false};
-    for (int s = 1; s <= 5; ++s)
-        QCOMPARE(w.MSChart1->isSeriesHidden(s), expectedHidden[s - 1]);
-    QTest::mouseClick(w.optType[1], Qt::LeftButton);
-    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
-
+    const QList<bool> chosen{false, true, false, true, false};
+    QCOMPARE(hidden(), chosen);
     QCOMPARE(w.lblPrompt->text(), prompt);
     QCOMPARE(w.lblExplain[1]->text(), explain);
     QCOMPARE(w.days().currentRow(), 1);
 
-    // A query keeps the chosen type and the hidden series.
-    QTest::mouseClick(w.optType[0], Qt::LeftButton);
     w.cmdGo->click();
     QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::BarChart));
-    for (int s = 1; s <= 5; ++s)
-        QCOMPARE(w.MSChart1->isSeriesHidden(s), expectedHidden[s - 1]);
+    QCOMPARE(hidden(), chosen);
+    QTest::mouseClick(w.optType[1], Qt::LeftButton);
+    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
+}
+
+void tst_frmBiorhythm::keysWalkTheDays_data()
+{
+    QTest::addColumn<QString>("from"); // the control that has the focus
+    QTest::newRow("the chart, after a click on it") << u"MSChart1"_s;
+    QTest::newRow("the panel, a tab stop") << u"picPrompt"_s;
+}
+
+// At the default query (today, span 3): Right shows 明天 exactly as a click on it would, Home the
+// first day, End the last, Left one day back; the band follows.
+void tst_frmBiorhythm::keysWalkTheDays()
+{
+    QFETCH(QString, from);
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    auto *target = w.findChild<QWidget *>(from);
+    if (from == u"MSChart1"_s)
+        QTest::mouseClick(w.MSChart1, Qt::LeftButton, {}, QPoint(5, w.MSChart1->height() - 3));
+    else
+        target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    QTest::keyClick(target, Qt::Key_Right);
+    const QString byKey = w.lblPrompt->text();
+    QVERIFY2(byKey.startsWith(u"明天: 智力-"_s), qPrintable(byKey));
+    QCOMPARE(w.days().currentRow(), 4);
+    emit w.MSChart1->pointSelected(2, 5);
+    QCOMPARE(w.lblPrompt->text(), byKey);
+
+    QTest::keyClick(target, Qt::Key_Home);
+    QCOMPARE(dayShown(w), u"3日"_s);
+    QTest::keyClick(target, Qt::Key_Left); // stays at the first day
+    QCOMPARE(w.days().currentRow(), 0);
+    QTest::keyClick(target, Qt::Key_End);
+    QCOMPARE(dayShown(w), u"9日"_s);
+    QTest::keyClick(target, Qt::Key_Left);
+    QCOMPARE(dayShown(w), u"后天"_s);
+}
+
+// Pickers are named for what they are, not for the value they show; a face by its cycle, with its
+// status; the chart by the day shown, as the prompt line tells it, after every move (Alt+Right
+// walks the days from any control).
+void tst_frmBiorhythm::screenReaderHearsWhatIsShown()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    const auto heard = [](QWidget *control, QAccessible::Text kind = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(control)->text(kind);
+    };
+    QCOMPARE(heard(w.cboYear1), u"出生年"_s);
+    QCOMPARE(heard(w.cboDays), u"前后天数"_s);
+    QCOMPARE(heard(w.Image1[2]), u"体力状况"_s);
+    QCOMPARE(heard(w.Image1[0], QAccessible::Description),
+             w.lblExplain[0]->text().section(u':', 0, 0));
+    QVERIFY(heard(w.MSChart1, QAccessible::Description).startsWith(u"今天: 智力-"_s));
+
+    w.cboYear1->setFocus();
+    QTest::keyClick(w.cboYear1, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(dayShown(w), u"明天"_s);
+    QCOMPARE(heard(w.MSChart1, QAccessible::Description), w.lblPrompt->text());
+}
+
+// One help window at a time, its text filling it and not editable; closed, it is discarded, and it
+// closes with the main window. The home link opens the page on a click, and nothing is said
+// whether a browser opens or not; a press that ends outside the link is no click.
+void tst_frmBiorhythm::helpAndHomePage()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    w.cmdHelp->click();
+    QPointer<dlgBioHelp> help = w.helpWindow();
+    QVERIFY(help && QTest::qWaitForWindowExposed(help));
+    w.cmdHelp->click();
+    QCOMPARE(w.findChildren<dlgBioHelp *>(), QList<dlgBioHelp *>{help});
+    help->resize(1000, 200);
+    QCOMPARE(help->Text1->geometry(), help->rect());
+    const QString text = help->Text1->toPlainText();
+    help->Text1->setFocus();
+    QTest::keyClicks(help->Text1, u"abc"_s);
+    QTest::keyClick(help->Text1, Qt::Key_Backspace);
+    QCOMPARE(help->Text1->toPlainText(), text);
+    help->close();
+    QTRY_VERIFY(help.isNull());
+    w.cmdHelp->click();
+    help = w.helpWindow();
+
+    QTest::mouseClick(w.lblHome, Qt::LeftButton);
+    QCOMPARE(fixture.openedUrls, QList<QUrl>{homePageUrl()});
+    QTest::mousePress(w.lblHome, Qt::LeftButton);
+    QTest::mouseRelease(w.lblHome, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(fixture.openedUrls.size(), 1);
+    QVERIFY(fixture.messages.isEmpty());
+
+    w.close();
+    QTRY_VERIFY(help.isNull());
 }
 
 QTEST_MAIN(tst_frmBiorhythm)

@@ -1,16 +1,7 @@
-#include "chart/cyclechart.h"
-#include "model/daytablemodel.h"
 #include "ui/twips.h"
-#include "ui/windowcontrols.h"
 #include "windowfixture.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QFontMetricsF>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
@@ -20,75 +11,55 @@ using namespace cyclara::test;
 
 namespace {
 
-// The height a line of `font` takes as drawn: its ascent and descent, and its underline when it
-// has one.
-qreal lineHeight(const QFont &font)
+// What of a control's text falls outside its box, as a sentence; empty when it all fits. A line
+// is as high as its ascent and descent, and its underline when it has one.
+QString clipping(QWidget *w)
 {
-    const QFontMetricsF metrics(font);
-    qreal height = metrics.ascent() + metrics.descent();
-    if (font.underline())
-        height = std::max(height, metrics.ascent() + metrics.underlinePos() + metrics.lineWidth());
-    return height;
-}
-
-// Where a control draws its text, and the text.
-struct TextPlace {
     QRectF box;
     QString text;
     bool wraps = false;
-};
-
-TextPlace textPlace(QWidget *w)
-{
-    if (auto *label = qobject_cast<QLabel *>(w))
-        return {label->contentsRect(), shownText(label), label->wordWrap()};
-    auto *button = qobject_cast<QAbstractButton *>(w);
-    if (!button)
-        return {};
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const QStyle::SubElement contents = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
-                                        : qobject_cast<QRadioButton *>(w)
-                                            ? QStyle::SE_RadioButtonContents
-                                            : QStyle::SE_PushButtonContents;
-    return {button->style()->subElementRect(contents, &option, button), button->text()};
-}
-
-// What of a control's text falls outside its box, as a sentence; empty when it all fits.
-QString clipping(QWidget *w)
-{
-    const TextPlace place = textPlace(w);
-    if (place.text.isEmpty())
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        box = label->contentsRect();
+        text = shownText(label);
+        wraps = label->wordWrap();
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = text = button->text();
+        const auto contents = qobject_cast<QCheckBox *>(w)      ? QStyle::SE_CheckBoxContents
+                              : qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                                                : QStyle::SE_PushButtonContents;
+        box = button->style()->subElementRect(contents, &option, button);
+    }
+    if (text.isEmpty())
         return {};
     const QFontMetricsF metrics(w->font());
-    qreal height = lineHeight(w->font());
-    if (place.wraps) {
-        height = metrics
-                     .boundingRect(QRectF(0, 0, place.box.width(), 10000),
-                                   Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, place.text)
-                     .height();
-    } else if (metrics.horizontalAdvance(place.text) > place.box.width() + 0.5) {
-        return u"%1: %2 px of text in %3 px"_s.arg(w->objectName())
-            .arg(metrics.horizontalAdvance(place.text))
-            .arg(place.box.width());
+    qreal width = metrics.horizontalAdvance(text);
+    qreal height = metrics.ascent() + metrics.descent();
+    if (w->font().underline())
+        height = std::max(height, metrics.ascent() + metrics.underlinePos() + metrics.lineWidth());
+    if (wraps) {
+        width = 0;
+        height =
+            metrics.boundingRect(QRectF(0, 0, box.width(), 10000), Qt::TextWordWrap, text).height();
     }
-    if (height > place.box.height() + 0.5)
-        return u"%1: %2 px high text in %3 px"_s.arg(w->objectName())
-            .arg(height)
-            .arg(place.box.height());
-    return {};
+    if (width <= box.width() + 0.5 && height <= box.height() + 0.5)
+        return {};
+    return u"%1: %2 x %3 px of text in %4 x %5"_s.arg(w->objectName())
+        .arg(width)
+        .arg(height)
+        .arg(box.width())
+        .arg(box.height());
 }
 
 QStringList clippedIn(QWidget *window)
 {
     QStringList clipped;
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (w->isVisible() && (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))) {
-            if (const QString what = clipping(w); !what.isEmpty())
-                clipped << what;
-        }
+        if (w->isVisible())
+            clipped << clipping(w);
     }
+    clipped.removeAll(QString());
     return clipped;
 }
 

@@ -1,37 +1,37 @@
 #pragma once
 
+#include "chart/cyclechart.h"
+#include "model/daytablemodel.h"
 #include "translations/language.h"
+#include "ui/datepickers.h"
 #include "ui/frmbiorhythm.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QList>
-#include <QMessageBox>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringEncoder>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
-#include <functional>
 #include <memory>
-#include <optional>
 #include <utility>
 
 namespace cyclara::test {
 
-// A main window with a fixed today, a register file in a temporary folder, and message boxes and
-// the browser recorded instead of shown; in the language the program would choose (ctest runs
-// the tests in Simplified Chinese, and some in the other languages too).
+// The window's refusals of a query's dates.
+inline const QString birthRefused = QStringLiteral("生日填写有误, 请重新填写");
+inline const QString queryRefused = QStringLiteral("查询日期填写有误, 请重新填写");
+inline const QString orderRefused = QStringLiteral("查询日期应该在生日之后, 请重新填写.");
+
+// A main window with a fixed today, a register file in a temporary folder, and message boxes,
+// dialogs and the browser recorded instead of shown; in the language the program would choose.
 struct WindowFixture {
     explicit WindowFixture(const QByteArray &registerBytes = {}, QDate fixedToday = {2026, 12, 6})
         : today(fixedToday)
@@ -44,7 +44,6 @@ struct WindowFixture {
         }
     }
 
-    // Services that record what the window says and asks, and answer as the test set up.
     WindowServices services()
     {
         WindowServices services;
@@ -52,9 +51,8 @@ struct WindowFixture {
             return today;
         };
         services.birthFilePath = registerPath();
-        services.showMessage = [this](QWidget *, QMessageBox::Icon icon, const QString &text) {
+        services.showMessage = [this](QWidget *, QMessageBox::Icon, const QString &text) {
             messages << text;
-            icons << icon;
         };
         services.ask = [this](QWidget *, QMessageBox::Icon, const QString &text,
                               WindowServices::Buttons, QMessageBox::StandardButton) {
@@ -63,13 +61,12 @@ struct WindowFixture {
                 std::exchange(beforeAnswer, {})();
             return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
         };
-        services.askText = [this](QWidget *, const QString &label, const QString &) {
-            prompts << label;
+        services.askText = [this](QWidget *, const QString &, const QString &) {
             return std::exchange(typedAnswer, std::nullopt);
         };
         services.openUrl = [this](const QUrl &url) {
             openedUrls << url;
-            return browserWorks;
+            return false;
         };
         services.askSavePath = [this](QWidget *, const QString &, const QString &,
                                       const QString &) {
@@ -108,20 +105,16 @@ struct WindowFixture {
     QTemporaryDir dir;
     QDate today;
     QStringList messages;
-    QList<QMessageBox::Icon> icons;
-    QList<QUrl> openedUrls;
+    QList<QUrl> openedUrls; // the browser never opens: nothing may be said about it
     // Questions asked, answered in turn from `answers` (Cancel when it runs out); `beforeAnswer`
     // runs once, at the next question, as if the user did something before answering.
     QStringList questions;
     QList<QMessageBox::StandardButton> answers;
     std::function<void()> beforeAnswer;
-    // Text prompts shown, answered once with `typedAnswer` (nothing: cancelled).
-    QStringList prompts;
-    std::optional<QString> typedAnswer;
+    std::optional<QString> typedAnswer; // the next text prompt's answer (nothing: cancelled)
     // What the save and print dialogs choose: a path (empty: cancelled), a printer set up.
     QString savePath;
     std::function<bool(QPrinter &)> choosePrinter;
-    bool browserWorks = true;
     std::unique_ptr<frmBiorhythm> window;
 };
 
@@ -141,7 +134,7 @@ inline void typeText(QWidget *field, const QString &text)
 }
 
 // Replaces a picker's text as a user does: the picker takes the focus, everything is selected
-// and deleted, and the new text is typed; the picker hands the keys to its text field.
+// and deleted, and the new text is typed.
 inline void typeInto(QComboBox *picker, const QString &text)
 {
     picker->setFocus();
@@ -150,14 +143,48 @@ inline void typeInto(QComboBox *picker, const QString &text)
     typeText(picker, text);
 }
 
+// Opens a picker's list, highlights item `row` and presses `key` there.
+inline void pressInOpenList(QComboBox *picker, int row, Qt::Key key,
+                            Qt::KeyboardModifiers modifiers = {})
+{
+    picker->setFocus();
+    picker->showPopup();
+    QAbstractItemView *list = picker->view();
+    QTRY_VERIFY(list->isVisible());
+    list->setCurrentIndex(list->model()->index(row, 0));
+    QTest::keyClick(list, key, modifiers);
+}
+
+// Sets the birth date and, unless null, the query date in the pickers, and runs the query.
+inline void queryFor(frmBiorhythm &w, QDate birth, QDate on = {})
+{
+    const auto set = [](QComboBox *year, QComboBox *month, QComboBox *day, QDate date) {
+        setPickerText(year, QString::number(date.year()));
+        month->setCurrentIndex(date.month() - 1);
+        day->setCurrentIndex(date.day() - 1);
+    };
+    set(w.cboYear1, w.cboMonth1, w.cboDay1, birth);
+    if (on.isValid())
+        set(w.cboYear2, w.cboMonth2, w.cboDay2, on);
+    w.cmdGo->click();
+}
+
+inline QStringList listed(const QComboBox *picker)
+{
+    QStringList items;
+    for (int i = 0; i < picker->count(); ++i)
+        items << picker->itemText(i);
+    return items;
+}
+
 // Register text as a GBK system writes it.
 inline QByteArray gbk(const QString &text)
 {
     return QStringEncoder("GB18030").encode(text);
 }
 
-// The control that has the focus, named as the window names it (an editable drop-down's text
-// field counts as the drop-down).
+// The control that has the focus, by name (an editable drop-down's text field counts as the
+// drop-down).
 inline QString focusedControl()
 {
     QWidget *w = QApplication::focusWidget();
