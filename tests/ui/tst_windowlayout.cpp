@@ -32,7 +32,6 @@ private slots:
     void resizedFromTheDrawnSize();
     void rightColumnThresholds_data();
     void rightColumnThresholds();
-    void explainLabelWidths();
     void explanationSwitchAndMinimising();
 };
 
@@ -60,6 +59,7 @@ void tst_WindowLayout::resizedFromTheDrawnSize()
     QCOMPARE(p.picPrompt.top, 3780.0f - 1935.0f);
     layOutWindow(p, 10995, 1850, false);
     QCOMPARE(p.chart.height, 0.0f);
+    QCOMPARE(explainLabelWidth(900, 1440), 0.0f); // a panel narrower than the faces
 }
 
 void tst_WindowLayout::rightColumnThresholds_data()
@@ -84,12 +84,6 @@ void tst_WindowLayout::rightColumnThresholds()
     QCOMPARE(p.cmdHelp.left, p.cmdGo.left);
     QTEST(p.chkShowExplain.left, "chkShowExplainLeft");
     QTEST(p.lblHome.left, "lblHomeLeft");
-}
-
-void tst_WindowLayout::explainLabelWidths()
-{
-    QCOMPARE(explainLabelWidth(10935, 1440), 9395.0f);
-    QCOMPARE(explainLabelWidth(900, 1440), 0.0f);
 }
 
 // The switch hides the panel and gives the chart its room; minimised, the window keeps its
