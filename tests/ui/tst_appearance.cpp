@@ -1,8 +1,6 @@
 #include "chart/chartstyle.h"
-#include "model/dates.h"
 #include "windowfixture.h"
 
-#include <QFontMetricsF>
 #include <QHelpEvent>
 
 using namespace Qt::StringLiterals;
@@ -47,8 +45,8 @@ QLabel *shownToolTip()
 
 } // namespace
 
-// What every user sees: readable text on a light or a dark desktop, visible focus, an empty
-// chart where there is nothing to show, and whole labels in the smallest window.
+// What every user sees: readable text on a light or a dark desktop, visible focus, and an empty
+// chart where there is nothing to show.
 class tst_Appearance : public QObject {
     Q_OBJECT
 private slots:
@@ -56,7 +54,6 @@ private slots:
     void textStaysReadable();
     void tabWalksEveryStopAndShowsTheFocus();
     void refusedFirstQueryIsToldOnceShownAndDrawsNothing();
-    void labelsFitAtTheSmallestWindow();
 };
 
 void tst_Appearance::textStaysReadable_data()
@@ -158,53 +155,6 @@ void tst_Appearance::refusedFirstQueryIsToldOnceShownAndDrawsNothing()
     for (int series = 1; series <= 5; ++series)
         QCOMPARE(pixelsNear(chart, style.seriesColour(series)), 0);
     QVERIFY(pixelsNear(chart, style.zeroLine) > 100);
-}
-
-// In the smallest window, at every span and in both chart types, the value labels and the day
-// labels (the longest kinds: a day of another year, "25-3-14", and the days around today, which
-// English calls "Day before yesterday") are drawn whole: no "…", nothing cut. ctest runs this in
-// each language.
-void tst_Appearance::labelsFitAtTheSmallestWindow()
-{
-    WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    w.resize(w.minimumSize());
-    QTRY_COMPARE(w.size(), w.minimumSize());
-    for (const auto &[year, type] : {std::pair{u"2025"_s, CycleChart::LineChart},
-                                     {u"2025"_s, CycleChart::BarChart},
-                                     {u"2026"_s, CycleChart::LineChart}}) {
-        setPickerText(w.cboYear2, year);
-        w.MSChart1->setChartType(type);
-        for (int span = 3; span <= 16; ++span) {
-            w.cboDays->setCurrentIndex(span - 3);
-            emit w.cboDays->activated(span - 3);
-            const ChartGeometry &g = w.MSChart1->chartGeometry();
-            const QString where = u"%1, span %2, type %3"_s.arg(year).arg(span).arg(type);
-            QVERIFY2(g.plot.height() > 50 && g.plot.width() > 300, qPrintable(where));
-            const QFontMetricsF valueMetrics(w.MSChart1->font());
-            QVERIFY(valueMetrics.horizontalAdvance(u"-100"_s) <= g.plot.left() - g.labelGap);
-            const QFontMetricsF dayMetrics(g.dayLabelFont);
-            for (int row = 0; row < w.days().dayCount(); ++row) {
-                // The day's label, or its date where the labels took too much room; perhaps
-                // broken at blanks, but every word there.
-                const DayRow &day = w.days().day(row);
-                const QString text = g.dayLabelTexts.value(row);
-                const QString words = QString(text).replace(u'\n', u' ');
-                QVERIFY2(words == day.label || words == DateLabel(day.date, fixture.today),
-                         qPrintable(where + u": "_s + words));
-                const QRectF box = g.dayLabelBox(row);
-                QVERIFY2(box.bottom() <= w.MSChart1->height(), qPrintable(where));
-                if (g.dayLabelsUpright) {
-                    QVERIFY2(dayMetrics.horizontalAdvance(text) <= box.height() &&
-                                 dayMetrics.height() <= box.width() + 0.5,
-                             qPrintable(where));
-                } else {
-                    QVERIFY2(box.contains(dayMetrics.boundingRect(box, Qt::AlignHCenter, text)),
-                             qPrintable(where));
-                }
-            }
-        }
-    }
 }
 
 QTEST_MAIN(tst_Appearance)

@@ -1,0 +1,210 @@
+#include "model/dates.h"
+#include "ui/dlgbiohelp.h"
+#include "ui/twips.h"
+#include "windowfixture.h"
+
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QStyleOptionButton>
+
+using namespace Qt::StringLiterals;
+
+using namespace cyclara;
+using namespace cyclara::test;
+
+namespace {
+
+// What of a control's text falls outside its box, as a sentence; empty when it all fits. A line
+// is as high as its ascent and descent, and its underline when it has one.
+QString clipping(QWidget *w)
+{
+    QRectF box;
+    QString text;
+    bool wraps = false;
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        box = label->contentsRect();
+        text = shownText(label);
+        wraps = label->wordWrap();
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = text = button->text();
+        const auto contents = qobject_cast<QCheckBox *>(w)      ? QStyle::SE_CheckBoxContents
+                              : qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                                                : QStyle::SE_PushButtonContents;
+        box = button->style()->subElementRect(contents, &option, button);
+    }
+    if (text.isEmpty())
+        return {};
+    const QFontMetricsF metrics(w->font());
+    qreal width = metrics.horizontalAdvance(text);
+    qreal height = metrics.ascent() + metrics.descent();
+    if (w->font().underline())
+        height = std::max(height, metrics.ascent() + metrics.underlinePos() + metrics.lineWidth());
+    if (wraps) {
+        width = 0;
+        height =
+            metrics.boundingRect(QRectF(0, 0, box.width(), 10000), Qt::TextWordWrap, text).height();
+    }
+    if (width <= box.width() + 0.5 && height <= box.height() + 0.5)
+        return {};
+    return u"%1: %2 x %3 px of text in %4 x %5"_s.arg(w->objectName())
+        .arg(width)
+        .arg(height)
+        .arg(box.width())
+        .arg(box.height());
+}
+
+QStringList clippedIn(QWidget *window)
+{
+    QStringList clipped;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->isVisible())
+            clipped << clipping(w);
+    }
+    clipped.removeAll(QString());
+    return clipped;
+}
+
+} // namespace
+
+// The window's texts in the language the system asks for, each fitting its box as drawn at the
+// screen's scale. ctest runs this at scales 1, 1.5 and 2, and with LANGUAGE empty (Simplified
+// Chinese), zh_TW and en.
+class tst_InterfaceTexts : public QObject {
+    Q_OBJECT
+private slots:
+    void windowSpeaksTheUsersLanguage();
+    void everyTextFitsItsBox();
+    void grownBoxesStayInTheirGaps();
+    void labelsFitAtTheSmallestWindow();
+};
+
+void tst_InterfaceTexts::windowSpeaksTheUsersLanguage()
+{
+    // The query button, Qt's OK, the first cycle, the help's first line, and the day before
+    // yesterday of the worked example (born 2006-1-1, on 2006-4-11).
+    const QHash<QByteArray, std::pair<Language, QStringList>> expected{
+        {"",
+         {Language::SimplifiedChinese,
+          {u"查询"_s, u"确定"_s, u"智力"_s, u"\u3000\u3000人体生物节律简介"_s,
+           u"前天: 智力-临界(-19%,40分) 情绪-临界(0%,50分) 体力-高峰(100%,100分) "_s}}},
+        {"zh_TW",
+         {Language::TraditionalChinese,
+          {u"查詢"_s, u"確定"_s, u"智力"_s, u"\u3000\u3000人體生物節律簡介"_s,
+           u"前天: 智力-臨界(-19%,40分) 情緒-臨界(0%,50分) 體力-高峰(100%,100分) "_s}}},
+        {"en",
+         {Language::English,
+          {u"Calculate"_s, u"OK"_s, u"Mind"_s, u"An introduction to human biorhythms"_s,
+           u"Day before yesterday: Mind Critical (-19%, 40 pts)   Mood Critical (0%, 50 pts)   "
+           u"Body Peak (100%, 100 pts)   "_s}}},
+    };
+    const auto [language, texts] = expected.value(qgetenv("LANGUAGE"));
+    WindowFixture fixture({}, {2006, 4, 11});
+    frmBiorhythm &w = fixture.open(true);
+    QCOMPARE(currentLanguage(), language);
+
+    QMessageBox box(QMessageBox::Information, u"Cyclara"_s, u"-"_s, QMessageBox::Ok);
+    QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
+    QVERIFY(w.helpWindow());
+    queryFor(w, QDate(2006, 1, 1));
+    emit w.MSChart1->pointSelected(1, 2);
+    QCOMPARE(QStringList({w.cmdGo->text(), box.button(QMessageBox::Ok)->text().remove(u'&'),
+                          w.chkSerias[1]->text(),
+                          w.helpWindow()->Text1->toPlainText().section(u'\n', 0, 0),
+                          w.lblPrompt->text()}),
+             texts);
+    QCOMPARE(w.Label1[0]->text(), texts[2]);
+}
+
+void tst_InterfaceTexts::everyTextFitsItsBox()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    QCOMPARE(clippedIn(&w), QStringList());
+    // Every day of a month as the birthday, with the paragraphs each band brings, and each day of
+    // the table in the status line (today's neighbours have the longest English names).
+    for (int day = 1; day <= 31; ++day) {
+        w.cboDay1->setCurrentIndex(day - 1);
+        w.cmdGo->click();
+        for (int row = 1; row <= w.days().dayCount(); ++row) {
+            emit w.MSChart1->pointSelected(1, row);
+            QCOMPARE(clippedIn(&w), QStringList());
+        }
+    }
+    w.cmdHelp->click();
+    QCOMPARE(clippedIn(w.helpWindow()), QStringList());
+}
+
+// A box grown for its text covers no other control: what it grew by, below or to the right of
+// its place as drawn, reaches nothing that it is drawn over (a control stacked above it stays on
+// top).
+void tst_InterfaceTexts::grownBoxesStayInTheirGaps()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    QHash<QString, QRect> drawn; // each control's box as the window was drawn
+    for (const ControlRow &row : ControlTables::window() + ControlTables::panel())
+        drawn.insert(QLatin1String(row.name),
+                     twipsToPixels(row.left, row.top, row.width, row.height));
+    for (auto it = drawn.cbegin(); it != drawn.cend(); ++it) {
+        auto *control = w.findChild<QWidget *>(it.key());
+        const QRegion grown = QRegion(control->geometry()) - *it;
+        const QObjectList stack = control->parentWidget()->children(); // bottom first
+        for (qsizetype below = 0; below < stack.indexOf(control); ++below) {
+            auto *other = qobject_cast<QWidget *>(stack[below]);
+            if (other && other->isVisible() && grown.intersects(drawn.value(other->objectName())))
+                QFAIL(qPrintable(
+                    u"%1 grew over %2"_s.arg(control->objectName(), other->objectName())));
+        }
+    }
+}
+
+// In the smallest window, at every span and in both chart types, the value labels and the day
+// labels (the longest kinds: a day of another year, "25-3-14", and the days around today, which
+// English calls "Day before yesterday") are drawn whole: no "…", nothing cut.
+void tst_InterfaceTexts::labelsFitAtTheSmallestWindow()
+{
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    w.resize(w.minimumSize());
+    QTRY_COMPARE(w.size(), w.minimumSize());
+    for (const auto &[year, type] : {std::pair{u"2025"_s, CycleChart::LineChart},
+                                     {u"2025"_s, CycleChart::BarChart},
+                                     {u"2026"_s, CycleChart::LineChart}}) {
+        setPickerText(w.cboYear2, year);
+        w.MSChart1->setChartType(type);
+        for (int span = 3; span <= 16; ++span) {
+            w.cboDays->setCurrentIndex(span - 3);
+            emit w.cboDays->activated(span - 3);
+            const ChartGeometry &g = w.MSChart1->chartGeometry();
+            const QString where = u"%1, span %2, type %3"_s.arg(year).arg(span).arg(type);
+            QVERIFY2(g.plot.height() > 50 && g.plot.width() > 300, qPrintable(where));
+            const QFontMetricsF valueMetrics(w.MSChart1->font());
+            QVERIFY(valueMetrics.horizontalAdvance(u"-100"_s) <= g.plot.left() - g.labelGap);
+            const QFontMetricsF dayMetrics(g.dayLabelFont);
+            for (int row = 0; row < w.days().dayCount(); ++row) {
+                // The day's label, or its date where the labels took too much room; perhaps
+                // broken at blanks, but every word there.
+                const DayRow &day = w.days().day(row);
+                const QString text = g.dayLabelTexts.value(row);
+                const QString words = QString(text).replace(u'\n', u' ');
+                QVERIFY2(words == day.label || words == DateLabel(day.date, fixture.today),
+                         qPrintable(where + u": "_s + words));
+                const QRectF box = g.dayLabelBox(row);
+                QVERIFY2(box.bottom() <= w.MSChart1->height(), qPrintable(where));
+                if (g.dayLabelsUpright) {
+                    QVERIFY2(dayMetrics.horizontalAdvance(text) <= box.height() &&
+                                 dayMetrics.height() <= box.width() + 0.5,
+                             qPrintable(where));
+                } else {
+                    QVERIFY2(box.contains(dayMetrics.boundingRect(box, Qt::AlignHCenter, text)),
+                             qPrintable(where));
+                }
+            }
+        }
+    }
+}
+
+QTEST_MAIN(tst_InterfaceTexts)
+#include "tst_interfacetexts.moc"
