@@ -63,6 +63,26 @@ PathState examine(const QByteArray &path)
     return state;
 }
 
+// What stands in the way of writing a register where `state` was found; nothing for a file or
+// no file at all.
+std::optional<FileProblem> whyNotWritable(const PathState &state)
+{
+    switch (state.kind) {
+    case PathState::Folder:
+        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
+    case PathState::Other:
+        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
+    case PathState::ForeignLink:
+        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
+    case PathState::Failed:
+        return systemError(FileProblem::Write, state.error);
+    case PathState::Nothing:
+    case PathState::File:
+        break;
+    }
+    return std::nullopt;
+}
+
 // Reads at most `limit` + 1 bytes, so that a file growing meanwhile is still caught as too large.
 std::optional<int> readAll(int fd, qint64 limit, QByteArray &bytes)
 {
@@ -144,19 +164,8 @@ FileRead readBirthFile(const QString &path)
 std::optional<FileProblem> writeBirthFile(const QString &path, const QByteArray &bytes)
 {
     const PathState state = examine(QFile::encodeName(path));
-    switch (state.kind) {
-    case PathState::Folder:
-        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
-    case PathState::Other:
-        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
-    case PathState::ForeignLink:
-        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
-    case PathState::Failed:
-        return systemError(FileProblem::Write, state.error);
-    case PathState::Nothing:
-    case PathState::File:
-        break;
-    }
+    if (const auto problem = whyNotWritable(state))
+        return problem;
 
     // QSaveFile writes beside the file and renames over it only when everything went well; an
     // existing file's permissions carry over, and a link (the user's own) keeps leading to it.
@@ -190,22 +199,10 @@ std::optional<FileProblem> prepareBirthFolder(const QString &path)
             return systemError(FileProblem::CreateFolder, errno);
     }
     const PathState state = examine(QFile::encodeName(path));
-    switch (state.kind) {
-    case PathState::Folder:
-        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
-    case PathState::Other:
-        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
-    case PathState::ForeignLink:
-        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
-    case PathState::Failed:
-        return systemError(FileProblem::Write, state.error);
-    case PathState::File:
-        if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
-            return systemError(FileProblem::Write, errno);
-        break;
-    case PathState::Nothing:
-        break;
-    }
+    if (const auto problem = whyNotWritable(state))
+        return problem;
+    if (state.kind == PathState::File && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return systemError(FileProblem::Write, errno);
     // The new file is made in the folder and renamed over the old one.
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return systemError(FileProblem::Write, errno);
