@@ -33,8 +33,7 @@ class tst_BirthText : public QObject {
 private slots:
     void readAndWriteBack_data();
     void readAndWriteBack();
-    void writtenTextReadsBackAsItself();
-    void typedNames();
+    void namesReadBackAsWritten();
 };
 
 // What a file gives, whether a rewrite would lose anything of it, and the bytes it is rewritten as
@@ -73,10 +72,6 @@ void tst_BirthText::readAndWriteBack_data()
     const QByteArray gbkLikeUtf8 = QByteArray::fromHex("cea2d0a1") + "\t1980-05-07\r\n";
     QTest::newRow("GBK that is also valid UTF-8 stays GBK")
         << gbkLikeUtf8 << makeRegister({{u"微小"_s, may7}}) << gbk << false << gbkLikeUtf8;
-    const QByteArray ab("A\t1980-05-07\r\nB\t1990-12-31\r\n");
-    QTest::newRow("a cut GBK character spoils only its own line")
-        << QByteArray::fromHex("d5") + "\t1980-05-07\r\n" + ab
-        << makeRegister({{u"A"_s, may7}, {u"B"_s, dec31}}) << gbk << true << ab;
 
     // 赵丽 in UTF-8 alone is shaped like GB2312 text; the file as a whole decides.
     const QString chinese = u"赵丽\t1980-05-07\r\n李四\t1990-12-31\r\n"_s;
@@ -87,8 +82,6 @@ void tst_BirthText::readAndWriteBack_data()
     const QByteArray utf8Bom = "\xEF\xBB\xBF" + chinese.toUtf8();
     const QByteArray le = utf16(QStringEncoder::Utf16LE);
     const QByteArray be = utf16(QStringEncoder::Utf16BE);
-    QTest::newRow("UTF-8 as a Linux editor saves it")
-        << chinese.toUtf8() << chinesePeople << TextEncoding::Utf8 << false << chinese.toUtf8();
     QTest::newRow("UTF-8 with a byte-order mark")
         << utf8Bom << chinesePeople << TextEncoding::Utf8WithBom << false << utf8Bom;
     QTest::newRow("UTF-16 little-endian with a byte-order mark")
@@ -112,7 +105,7 @@ void tst_BirthText::readAndWriteBack()
     QCOMPARE(formatBirthText(text.people, text.encoding), written);
 }
 
-void tst_BirthText::writtenTextReadsBackAsItself()
+void tst_BirthText::namesReadBackAsWritten()
 {
     // Raw line breaks in a name would cut its line in pieces; as blanks the line stays whole and
     // reads back as its last word, and the neighbours read back exactly.
@@ -128,14 +121,10 @@ void tst_BirthText::writtenTextReadsBackAsItself()
     QCOMPARE(formatBirthText(rare, TextEncoding::Gb18030),
              "\xEF\xBB\xBF" + u"貤\t1980-05-07\r\n"_s.toUtf8());
     QCOMPARE(parseBirthText(formatBirthText(rare)).people, rare);
-}
 
-void tst_BirthText::typedNames()
-{
     // Blanks of any kind around a typed name go; only ASCII ones inside it end it in the file.
     QCOMPARE(trimmedName(u"\t王五\u00a0"_s), u"王五"_s);
     QCOMPARE(trimmedName(u"王五　"_s), u"王五"_s);
-    QVERIFY(!nameReadsBack(u"Li Lei"_s));
     QVERIFY(!nameReadsBack(u"王\t五"_s));
     QVERIFY(nameReadsBack(u"王　五"_s));
 }
