@@ -29,16 +29,12 @@ void tst_DateText::dates_data()
     QTest::newRow("year of 32,767 digits") << QString(32767, u'1') + u"|5|7"_s << no << no;
 
     const QDate may7(1980, 5, 7);
-    QTest::newRow("zero padded") << u"1980|05|07"_s << may7 << may7;
-    QTest::newRow("single digit month and day") << u"1980|5|7"_s << may7 << may7;
-    QTest::newRow("blanks around year") << u" 1980 |5|7"_s << no << may7;
-    QTest::newRow("blanks around month and day") << u"1980| 5|7 "_s << no << may7;
+    QTest::newRow("blanks around each") << u" 1980 | 5|7 "_s << no << may7;
     QTest::newRow("three digit month") << u"1980|005|7"_s << no << may7;
     QTest::newRow("trailing hyphen") << u"1980|05|07-"_s << no << no;
     QTest::newRow("empty month") << u"1980||7"_s << no << no;
     QTest::newRow("leap day 1980") << u"1980|2|29"_s << QDate(1980, 2, 29) << QDate(1980, 2, 29);
     QTest::newRow("leap day 1900") << u"1900|2|29"_s << no << no;
-    QTest::newRow("April 31") << u"2006|4|31"_s << no << no;
     QTest::newRow("year 9999") << u"9999|12|31"_s << QDate(9999, 12, 31) << QDate(9999, 12, 31);
     QTest::newRow("year 0100") << u"0100|01|01"_s << QDate(100, 1, 1) << QDate(100, 1, 1);
     QTest::newRow("year 100, three digits") << u"100|1|1"_s << no << QDate(100, 1, 1);
