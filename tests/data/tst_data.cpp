@@ -114,7 +114,7 @@ void tst_Data::textDrawnWithTheFaceOrTheInstalledOne()
 // The description: three cycles of a heading, three paragraphs and a blank line, the last without
 // one; the panel writes "status: " before a paragraph, so none may open with a blank. The help
 // takes its paragraphs after the phases they describe. Each face is drawn at its own size, 32 x 32
-// logical pixels, on an opaque background.
+// logical pixels, on an opaque background, and no two alike.
 void tst_Data::panelTextsAndFaces()
 {
     const QStringList paragraphs = descriptionText().split(crLf);
@@ -139,10 +139,14 @@ void tst_Data::panelTextsAndFaces()
     // More text may follow a paragraph on its line.
     QVERIFY(lines.at(22).endsWith(u"也大多发生在这段时间。"_s));
 
+    QList<QImage> faces;
     for (const char *name : {"high", "critical", "low"}) {
-        const QImage image(QStringLiteral(":/faces/%1.svg").arg(QLatin1String(name)));
-        QVERIFY2(image.size() == QSize(32, 32) && image.pixelColor(1, 1).alpha() == 255, name);
+        faces << QImage(QStringLiteral(":/faces/%1.svg").arg(QLatin1String(name)));
+        QVERIFY2(faces.last().size() == QSize(32, 32) &&
+                     faces.last().pixelColor(1, 1).alpha() == 255,
+                 name);
     }
+    QVERIFY(faces[0] != faces[1] && faces[1] != faces[2] && faces[0] != faces[2]);
 }
 
 QTEST_MAIN(tst_Data)
