@@ -51,10 +51,11 @@ void cycleValues(int period, qint32 firstDayIndex, std::span<double> values)
             // needs no library call.
             const double percent = sine * 100.0;
             const double whole = std::floor(percent + 0.5);
+            // (floor of a sum above -0.5 is never -0.0: near zero it is +0.0 or -1.)
             if (0.5 - std::abs(percent - whole) < nearBoundary)
                 values[i] = cycleValue(period, qint32(qint64(firstDayIndex) + qint64(i)));
             else
-                values[i] = whole == 0.0 ? 0.0 : whole;
+                values[i] = whole;
             const double nextSine = sine * cosStep + cosine * sinStep;
             cosine = cosine * cosStep - sine * sinStep;
             sine = nextSine;

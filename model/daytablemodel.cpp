@@ -45,21 +45,16 @@ int DayTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant DayTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || !hasDay(index.row()))
+    if (!index.isValid() || !hasDay(index.row()) || role != Qt::DisplayRole)
         return {};
     const DayRow &row = m_days.at(index.row());
-    const int series = index.column() - FirstSeriesColumn;
-    if (role == ValueRole)
-        return series >= 0 ? QVariant(row.values.at(std::size_t(series))) : QVariant();
-    if (role != Qt::DisplayRole)
-        return {};
     switch (index.column()) {
     case DateColumn:
         return row.date.toString(Qt::ISODate);
     case LabelColumn:
         return row.label;
     default:
-        return valueText(row.values.at(std::size_t(series)));
+        return valueText(row.values.at(std::size_t(index.column() - FirstSeriesColumn)));
     }
 }
 

@@ -14,8 +14,6 @@ class DayTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { DateColumn, LabelColumn, FirstSeriesColumn, ColumnCount = 2 + seriesCount };
-    // A series column's value as a double (DisplayRole gives its text).
-    static constexpr int ValueRole = Qt::UserRole;
 
     explicit DayTableModel(QObject *parent = nullptr);
 
