@@ -1,3 +1,4 @@
+#include "model/biorhythm.h"
 #include "model/dates.h"
 #include "model/datetext.h"
 #include "model/daytable.h"
@@ -6,15 +7,24 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 using namespace cyclara;
 
-class tst_DayTable : public QObject {
+// The model: cycle values and status words, days and their labels, the day table, and the date
+// texts of the register and the pickers.
+class tst_Model : public QObject {
     Q_OBJECT
 private slots:
+    void cycleValues();
+    void pointValBands();
     void criticalCyclesAndDaysBeforeBirth();
     void dayLabels();
     void currentDay();
@@ -24,10 +34,62 @@ private slots:
     void dateTexts();
 };
 
+void tst_Model::cycleValues()
+{
+    // Worked out with the sine of 6.2832 / period * day; the day table below shows more days.
+    // Day 10 of the intellectual cycle is 94.49993 before rounding: a 2π angle would give 95. On
+    // day 14 the emotional product is -0.0007, which must not become a -0 that prints as "-0".
+    const std::pair<qint32, QList<double>> days[] = {
+        {10, {94, 78, 40}}, {-10, {-94, -78, -40}}, {14, {46, 0, -63}}};
+    for (const auto &[day, expected] : days) {
+        const QList<double> values{cycleValue(33, day), cycleValue(28, day), cycleValue(23, day)};
+        QCOMPARE(values, expected);
+        for (const double v : values)
+            QVERIFY2(!std::signbit(v) || v != 0, qPrintable(u"day %1"_s.arg(day)));
+    }
+
+    // A run of days gives what the days give alone: over a lifetime from birth, at the two ends of
+    // the 32-bit day index, and for no day at all.
+    constexpr qint32 lowest = std::numeric_limits<qint32>::min();
+    constexpr qint32 highest = std::numeric_limits<qint32>::max();
+    const std::tuple<int, qint32, int> runs[] = {
+        {28, 0, 36525}, {33, highest - 2999, 3000}, {23, lowest, 3000}, {33, 5, 0}};
+    for (const auto &[period, first, count] : runs) {
+        std::vector<double> values(std::size_t(count), -1000.0);
+        cyclara::cycleValues(period, first, values);
+        QList<double> singles;
+        for (int i = 0; i < count; ++i)
+            singles << cycleValue(period, first + i);
+        QCOMPARE(QList<double>(values.begin(), values.end()), singles);
+        // A -0.0 equals 0 but prints as "-0".
+        QVERIFY(std::ranges::none_of(values, [](double v) { return v == 0 && std::signbit(v); }));
+    }
+}
+
+void tst_Model::pointValBands()
+{
+    // Both sides of each band's edges (odd sums lose their half), and the 16-bit ends.
+    const std::pair<qint16, QString> points[] = {{-81, u"低谷(-81%,9分) 2"_s},
+                                                 {-80, u"低潮(-80%,10分) 2"_s},
+                                                 {-26, u"低潮(-26%,37分) 2"_s},
+                                                 {-25, u"临界(-25%,37分) 1"_s},
+                                                 {24, u"临界(24%,62分) 1"_s},
+                                                 {25, u"高潮(25%,62分) 0"_s},
+                                                 {79, u"高潮(79%,89分) 0"_s},
+                                                 {80, u"高峰(80%,90分) 0"_s},
+                                                 {-32768, u"低谷(-32768%,-16334分) 2"_s},
+                                                 {32767, u"高峰(32767%,16433分) 0"_s}};
+    for (const auto &[value, expected] : points) {
+        qint16 band = -1;
+        const QString text = PointVal(value, band);
+        QCOMPARE(text + u' ' + QString::number(band), expected);
+    }
+}
+
 // Born 2006-1-1, queried on 2006-4-11 with a span of 3 (its values are checked where the command
 // line and the window print them): 情绪 is 0 on 4-9 and 智力 on 4-10; 体力 goes from 14 on 4-14
 // to -14 on 4-15, and the earlier of two days as near to zero is the critical one.
-void tst_DayTable::criticalCyclesAndDaysBeforeBirth()
+void tst_Model::criticalCyclesAndDaysBeforeBirth()
 {
     QList<CriticalCycles> critical;
     for (const DayRow &day : buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {2006, 4, 11}))
@@ -47,7 +109,7 @@ void tst_DayTable::criticalCyclesAndDaysBeforeBirth()
 
 // Days near today are named as such, also over the turn of the year; further away a day is named
 // by its date, with its year whenever that is not this one.
-void tst_DayTable::dayLabels()
+void tst_Model::dayLabels()
 {
     const QDate today(2026, 12, 31);
     const std::pair<QDate, QString> days[] = {{{2027, 1, 1}, u"明天"_s},
@@ -59,7 +121,7 @@ void tst_DayTable::dayLabels()
 }
 
 // The current day starts at the query date and moves only to days the table has.
-void tst_DayTable::currentDay()
+void tst_Model::currentDay()
 {
     DayTableModel model;
     QSignalSpy moved(&model, &DayTableModel::currentRowChanged);
@@ -77,7 +139,7 @@ void tst_DayTable::currentDay()
     QCOMPARE(moved.count(), 3);
 }
 
-void tst_DayTable::rangeOfTheCalendar()
+void tst_Model::rangeOfTheCalendar()
 {
     // With a span of 3: the first and last query dates whose days are all in 100-01-01 to
     // 9999-12-31, and one day beyond each.
@@ -88,7 +150,7 @@ void tst_DayTable::rangeOfTheCalendar()
     QVERIFY(!dayTableInRange({}, 3));
 }
 
-void tst_DayTable::criticalDaysOfARun()
+void tst_Model::criticalDaysOfARun()
 {
     const std::pair<QList<double>, QList<bool>> runs[] = {
         {{30, -10}, {0, 1}},             // the later is nearer to zero
@@ -104,7 +166,7 @@ void tst_DayTable::criticalDaysOfARun()
     }
 }
 
-void tst_DayTable::dateTexts_data()
+void tst_Model::dateTexts_data()
 {
     // Year, month and day as typed into the pickers, split by "|"; joined by hyphens they are
     // the register's date text. An invalid date means refused.
@@ -131,7 +193,7 @@ void tst_DayTable::dateTexts_data()
     QTest::newRow("year 100, three digits") << u"100|1|1"_s << no << QDate(100, 1, 1);
 }
 
-void tst_DayTable::dateTexts()
+void tst_Model::dateTexts()
 {
     QFETCH(QString, texts);
     QFETCH(QDate, fromRegister);
@@ -141,5 +203,5 @@ void tst_DayTable::dateTexts()
     QCOMPARE(dateFromPickerTexts(parts[0], parts[1], parts[2]).value_or(QDate()), fromPickers);
 }
 
-QTEST_GUILESS_MAIN(tst_DayTable)
-#include "tst_daytable.moc"
+QTEST_GUILESS_MAIN(tst_Model)
+#include "tst_model.moc"

@@ -1,4 +1,5 @@
 #include "register/birthfile.h"
+#include "register/birthtext.h"
 #include "register/registermerge.h"
 #include "register/registermessages.h"
 #include "register/registerstore.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,13 +15,16 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 using namespace cyclara;
 
 Q_DECLARE_METATYPE(cyclara::BirthRegister)
+Q_DECLARE_METATYPE(cyclara::TextEncoding)
 
 namespace {
 
@@ -57,16 +62,31 @@ mode_t modeOf(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
+const QDate may7(1980, 5, 7);
+const QDate dec31(1990, 12, 31);
+
+BirthRegister makeRegister(std::initializer_list<std::pair<QString, QDate>> entries)
+{
+    BirthRegister reg;
+    for (const auto &[name, date] : entries)
+        reg.set(name, date);
+    return reg;
+}
+
 const QByteArray person("A\t2001-01-01\r\n");
 
 } // namespace
 
-// The register file on disk: what may be read and written, what is kept before a rewrite, what
-// another copy wrote meanwhile, and what the window says when something stands in the way.
-class tst_RegisterStore : public QObject {
+// The register: how its text is read and written back, the file on disk (what may be read and
+// written, what is kept before a rewrite, what another copy wrote meanwhile), and what the window
+// says when something stands in the way.
+class tst_Register : public QObject {
     Q_OBJECT
 private slots:
     void init() { path = dir.emplace().filePath(u"birth.ini"_s); }
+    void readAndWriteBack_data();
+    void readAndWriteBack();
+    void namesReadBackAsWritten();
     void whatStandsInThePlaceOfTheFile();
     void whatIsMadeIsPrivateWhatIsThereIsKept();
     void lossyFileIsKeptBeforeTheFirstRewrite();
@@ -80,12 +100,105 @@ private:
     QString path;
 };
 
+// What a file gives, whether a rewrite would lose anything of it, and the bytes it is rewritten as
+// (in the encoding it came in).
+void tst_Register::readAndWriteBack_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<BirthRegister>("people");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<bool>("lossy");
+    QTest::addColumn<QByteArray>("written");
+    const auto gbk = TextEncoding::Gb18030;
+
+    QTest::newRow("A B A over CR, LF and CR LF lines: last date, first place")
+        << QByteArray("A\t1980-05-07\rB  1990-12-31\nA\t1985-01-02\r\n")
+        << makeRegister({{u"A"_s, QDate(1985, 1, 2)}, {u"B"_s, dec31}}) << gbk << true
+        << QByteArray("A\t1985-01-02\r\nB\t1990-12-31\r\n");
+    const QByteArray exact("A\t1980-05-07\r\na\t0100-01-01\r\n");
+    QTest::newRow("a name twice with one date, blank lines, short date, year 100: nothing lost")
+        << QByteArray("\r\n  A  1980-5-7  \r\n\t\r\na\t0100-01-01\r\nA\t1980-05-07\r\n")
+        << makeRegister({{u"A"_s, may7}, {u"a"_s, QDate(100, 1, 1)}}) << gbk << false << exact;
+    QTest::newRow("invalid date skipped; last word is the name, trailing text dropped")
+        << QByteArray("X\t1981-02-29\r\nLi Lei\t1980-5-7 8:30 remark\r\n")
+        << makeRegister({{u"Lei"_s, may7}}) << gbk << true << QByteArray("Lei\t1980-05-07\r\n");
+    QTest::newRow("no people: a heading and a name alone")
+        << QByteArray("[birth]\r\nA\r\n") << BirthRegister() << gbk << true << QByteArray();
+
+    // GBK worked out by hand: 张 d5c5, 三 c8fd, ideographic space a1a1; an emoji and U+20000 have
+    // no GBK code and take four bytes each.
+    const QByteArray gbkBytes = QByteArray::fromHex("d5c5c8fd 09 313938302d30352d3037 0d0a") +
+                                QByteArray::fromHex("9439fc36 a1a1 95328236") + "\t1990-12-31\r\n";
+    QTest::newRow("GBK, a name outside GBK, ideographic space inside a name")
+        << gbkBytes << makeRegister({{u"张三"_s, may7}, {u"😀　\U00020000"_s, dec31}}) << gbk
+        << false << gbkBytes;
+    // 微小 in GBK, ce a2 d0 a1, is also valid UTF-8 (΢С).
+    const QByteArray gbkLikeUtf8 = QByteArray::fromHex("cea2d0a1") + "\t1980-05-07\r\n";
+    QTest::newRow("GBK that is also valid UTF-8 stays GBK")
+        << gbkLikeUtf8 << makeRegister({{u"微小"_s, may7}}) << gbk << false << gbkLikeUtf8;
+
+    // 赵丽 in UTF-8 alone is shaped like GB2312 text; the file as a whole decides.
+    const QString chinese = u"赵丽\t1980-05-07\r\n李四\t1990-12-31\r\n"_s;
+    const BirthRegister chinesePeople = makeRegister({{u"赵丽"_s, may7}, {u"李四"_s, dec31}});
+    const auto utf16 = [&chinese](QStringEncoder::Encoding encoding) {
+        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(chinese));
+    };
+    const QByteArray utf8Bom = "\xEF\xBB\xBF" + chinese.toUtf8();
+    const QByteArray le = utf16(QStringEncoder::Utf16LE);
+    const QByteArray be = utf16(QStringEncoder::Utf16BE);
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << utf8Bom << chinesePeople << TextEncoding::Utf8WithBom << false << utf8Bom;
+    QTest::newRow("UTF-16 little-endian with a byte-order mark")
+        << le << chinesePeople << TextEncoding::Utf16LE << false << le;
+    QTest::newRow("UTF-16 big-endian with a byte-order mark")
+        << be << chinesePeople << TextEncoding::Utf16BE << false << be;
+    QTest::newRow("UTF-16 cut in the middle of a character")
+        << le + QByteArray("A") << chinesePeople << TextEncoding::Utf16LE << true << le;
+}
+
+void tst_Register::readAndWriteBack()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(BirthRegister, people);
+    QFETCH(QByteArray, written);
+    const RegisterText text = parseBirthText(file);
+    QCOMPARE(text.people, people);
+    QTEST(text.encoding, "encoding");
+    QTEST(text.lossy, "lossy");
+    QVERIFY(text.people.editedNames().isEmpty());
+    QCOMPARE(formatBirthText(text.people, text.encoding), written);
+}
+
+void tst_Register::namesReadBackAsWritten()
+{
+    // Raw line breaks in a name would cut its line in pieces; as blanks the line stays whole and
+    // reads back as its last word, and the neighbours read back exactly.
+    const QByteArray bytes = formatBirthText(
+        makeRegister({{u"P"_s, dec31}, {u"A\r\nB\rC\nD"_s, may7}, {u"Q"_s, dec31}}));
+    QCOMPARE(bytes, QByteArray("P\t1990-12-31\r\nA  B C D\t1980-05-07\r\nQ\t1990-12-31\r\n"));
+    QCOMPARE(parseBirthText(bytes).people,
+             makeRegister({{u"P"_s, dec31}, {u"D"_s, may7}, {u"Q"_s, dec31}}));
+
+    // 貤 in GBK, d6 80, is also valid UTF-8 (Armenian ր) and no GB2312 character: written as GBK
+    // it would come back as ր.
+    const BirthRegister rare = makeRegister({{u"貤"_s, may7}});
+    QCOMPARE(formatBirthText(rare, TextEncoding::Gb18030),
+             "\xEF\xBB\xBF" + u"貤\t1980-05-07\r\n"_s.toUtf8());
+    QCOMPARE(parseBirthText(formatBirthText(rare)).people, rare);
+
+    // Blanks of any kind around a typed name go; only ASCII ones inside it end it in the file.
+    QCOMPARE(trimmedName(u"\t王五\u00a0"_s), u"王五"_s);
+    QCOMPARE(trimmedName(u"王五　"_s), u"王五"_s);
+    QVERIFY(!nameReadsBack(u"王\t五"_s));
+    QVERIFY(nameReadsBack(u"王　五"_s));
+}
+
 // A folder stands for no file but cannot be written; a pipe is neither read nor written over, nor
 // saved to by a store that could not read it. A file the user may not read is reported with the
 // system's reason (root reads it all the same). In a folder others may write to, a link planted as
 // birth.ini could lead to any of the user's files; one the user or root did not make is neither
 // read nor written through (only root can plant one here).
-void tst_RegisterStore::whatStandsInThePlaceOfTheFile()
+void tst_Register::whatStandsInThePlaceOfTheFile()
 {
     QVERIFY(QDir().mkpath(path));
     QCOMPARE(readBirthFile(path).status, FileRead::Missing);
@@ -123,7 +236,7 @@ void tst_RegisterStore::whatStandsInThePlaceOfTheFile()
 
 // A new file is the user's alone; an old one keeps its mode, and a link of the user's own to it
 // stays a link. Missing folders are made, or the reason they cannot be given.
-void tst_RegisterStore::whatIsMadeIsPrivateWhatIsThereIsKept()
+void tst_Register::whatIsMadeIsPrivateWhatIsThereIsKept()
 {
     QCOMPARE(writeBirthFile(path, person), std::nullopt);
     QCOMPARE(modeOf(path), mode_t(0600));
@@ -150,7 +263,7 @@ void tst_RegisterStore::whatIsMadeIsPrivateWhatIsThereIsKept()
 // Bytes that cannot be read (here: half of a GBK character) are kept, privately and once, before
 // the file is rewritten without them; a backup is never written over, so a file that turns lossy
 // while the session runs is kept beside the first.
-void tst_RegisterStore::lossyFileIsKeptBeforeTheFirstRewrite()
+void tst_Register::lossyFileIsKeptBeforeTheFirstRewrite()
 {
     const QByteArray original = QByteArray::fromHex("d5") + "\t1980-05-07\r\n" + person;
     QVERIFY(writeBytes(path, original));
@@ -169,7 +282,7 @@ void tst_RegisterStore::lossyFileIsKeptBeforeTheFirstRewrite()
     QCOMPARE(bytesOf(path + u".bak.1"_s), editedMeanwhile);
 }
 
-void tst_RegisterStore::merge_data()
+void tst_Register::merge_data()
 {
     QTest::addColumn<QString>("read");    // what the session read at start
     QTest::addColumn<QString>("edits");   // what it changed
@@ -186,7 +299,7 @@ void tst_RegisterStore::merge_data()
         << u"A1 B2"_s << u"C3"_s << u"A1"_s << people(u"A1 C3"_s);
 }
 
-void tst_RegisterStore::merge()
+void tst_Register::merge()
 {
     QFETCH(QString, read);
     QFETCH(QString, edits);
@@ -196,7 +309,7 @@ void tst_RegisterStore::merge()
 
 // Two copies of the program on one register each record someone: the file ends with everyone,
 // in the encoding it came in.
-void tst_RegisterStore::twoCopiesBothKeepTheirPeopleInTheFilesEncoding()
+void tst_Register::twoCopiesBothKeepTheirPeopleInTheFilesEncoding()
 {
     const QByteArray utf8 = u"张三\t1980-05-07\r\n"_s.toUtf8();
     QVERIFY(writeBytes(path, utf8));
@@ -212,7 +325,7 @@ void tst_RegisterStore::twoCopiesBothKeepTheirPeopleInTheFilesEncoding()
 
 // What the window says about the register file is wholly Chinese, the system's reasons included
 // (they once came in English), and promises no old file where there was none.
-void tst_RegisterStore::messagesAreChineseAndTrue()
+void tst_Register::messagesAreChineseAndTrue()
 {
     QList<FileProblem> problems;
     for (const auto kind : {FileProblem::FolderInTheWay, FileProblem::NotAFile,
@@ -237,5 +350,5 @@ void tst_RegisterStore::messagesAreChineseAndTrue()
     QVERIFY(!saveFailedMessage(shown, problems[0], false).contains(u"原有文件"_s));
 }
 
-QTEST_GUILESS_MAIN(tst_RegisterStore)
-#include "tst_registerstore.moc"
+QTEST_GUILESS_MAIN(tst_Register)
+#include "tst_register.moc"
