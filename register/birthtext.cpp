@@ -110,20 +110,23 @@ bool isValidUtf8(QByteArrayView bytes)
     return QString::fromUtf8(bytes).toUtf8() == bytes;
 }
 
+// The file's own byte-order mark is cut off before decoding; a U+FEFF that follows it (or opens a
+// GB18030 file) belongs to the first name, which a decoder would otherwise drop as a mark.
 QStringDecoder decoderFor(TextEncoding encoding)
 {
+    constexpr auto keepMark = QStringConverter::Flag::ConvertInitialBom;
     switch (encoding) {
     case TextEncoding::Utf8:
     case TextEncoding::Utf8WithBom:
-        return QStringDecoder(QStringDecoder::Utf8);
+        return QStringDecoder(QStringDecoder::Utf8, keepMark);
     case TextEncoding::Utf16LE:
-        return QStringDecoder(QStringDecoder::Utf16LE);
+        return QStringDecoder(QStringDecoder::Utf16LE, keepMark);
     case TextEncoding::Utf16BE:
-        return QStringDecoder(QStringDecoder::Utf16BE);
+        return QStringDecoder(QStringDecoder::Utf16BE, keepMark);
     case TextEncoding::Gb18030:
         break;
     }
-    return QStringDecoder(gb18030);
+    return QStringDecoder(gb18030, keepMark);
 }
 
 QStringEncoder encoderFor(TextEncoding encoding)

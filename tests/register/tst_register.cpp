@@ -186,6 +186,14 @@ void tst_Register::namesReadBackAsWritten()
              "\xEF\xBB\xBF" + u"貤\t1980-05-07\r\n"_s.toUtf8());
     QCOMPARE(parseBirthText(formatBirthText(rare)).people, rare);
 
+    // U+FEFF opening a name (pasted, or the mark of a second file joined on) stays part of it in
+    // every encoding, although a file that opens with it looks like one with a byte-order mark.
+    const BirthRegister marked = makeRegister({{u"\uFEFF王五"_s, may7}});
+    for (const auto encoding :
+         {TextEncoding::Gb18030, TextEncoding::Utf8, TextEncoding::Utf8WithBom,
+          TextEncoding::Utf16LE, TextEncoding::Utf16BE})
+        QCOMPARE(parseBirthText(formatBirthText(marked, encoding)).people, marked);
+
     // Blanks of any kind around a typed name go; only ASCII ones inside it end it in the file.
     QCOMPARE(trimmedName(u"\t王五\u00a0"_s), u"王五"_s);
     QCOMPARE(trimmedName(u"王五　"_s), u"王五"_s);
