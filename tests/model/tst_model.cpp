@@ -4,7 +4,6 @@
 #include "model/daytable.h"
 #include "model/daytablemodel.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -25,10 +24,9 @@ class tst_Model : public QObject {
 private slots:
     void cycleValues();
     void pointValBands();
-    void criticalCyclesAndDaysBeforeBirth();
+    void criticalCyclesOfTheWorkedExample();
     void dayLabels();
     void currentDay();
-    void rangeOfTheCalendar();
     void criticalDaysOfARun();
     void dateTexts_data();
     void dateTexts();
@@ -68,17 +66,12 @@ void tst_Model::cycleValues()
 
 void tst_Model::pointValBands()
 {
-    // Both sides of each band's edges (odd sums lose their half), and the 16-bit ends.
-    const std::pair<qint16, QString> points[] = {{-81, u"低谷(-81%,9分) 2"_s},
-                                                 {-80, u"低潮(-80%,10分) 2"_s},
-                                                 {-26, u"低潮(-26%,37分) 2"_s},
-                                                 {-25, u"临界(-25%,37分) 1"_s},
-                                                 {24, u"临界(24%,62分) 1"_s},
-                                                 {25, u"高潮(25%,62分) 0"_s},
-                                                 {79, u"高潮(79%,89分) 0"_s},
-                                                 {80, u"高峰(80%,90分) 0"_s},
-                                                 {-32768, u"低谷(-32768%,-16334分) 2"_s},
-                                                 {32767, u"高峰(32767%,16433分) 0"_s}};
+    // Both sides of each band's edges (odd sums lose their half).
+    const std::pair<qint16, QString> points[] = {
+        {-81, u"低谷(-81%,9分) 2"_s},  {-80, u"低潮(-80%,10分) 2"_s}, {-26, u"低潮(-26%,37分) 2"_s},
+        {-25, u"临界(-25%,37分) 1"_s}, {24, u"临界(24%,62分) 1"_s},   {25, u"高潮(25%,62分) 0"_s},
+        {79, u"高潮(79%,89分) 0"_s},   {80, u"高峰(80%,90分) 0"_s},
+    };
     for (const auto &[value, expected] : points) {
         qint16 band = -1;
         const QString text = PointVal(value, band);
@@ -89,22 +82,12 @@ void tst_Model::pointValBands()
 // Born 2006-1-1, queried on 2006-4-11 with a span of 3 (its values are checked where the command
 // line and the window print them): 情绪 is 0 on 4-9 and 智力 on 4-10; 体力 goes from 14 on 4-14
 // to -14 on 4-15, and the earlier of two days as near to zero is the critical one.
-void tst_Model::criticalCyclesAndDaysBeforeBirth()
+void tst_Model::criticalCyclesOfTheWorkedExample()
 {
     QList<CriticalCycles> critical;
     for (const DayRow &day : buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {2006, 4, 11}))
         critical << day.critical;
     QCOMPARE(critical, (QList<CriticalCycles>{0, 0b010, 0b001, 0, 0, 0, 0b100}));
-
-    // Queried on the birth date: the days before birth mirror those after it, and never print
-    // "-0"; every cycle is critical on the day of birth.
-    const QList<DayRow> table = buildDayTable({2026, 12, 6}, {2026, 12, 6}, 3, {});
-    QStringList physical;
-    for (const DayRow &row : table)
-        physical << valueText(row.values[2]);
-    QCOMPARE(physical.join(u' '), u"-73 -52 -27 0 27 52 73"_s);
-    QCOMPARE(table[3].critical, 0b111u);
-    QCOMPARE(valueText(-0.0), u"0"_s);
 }
 
 // Days near today are named as such, also over the turn of the year; further away a day is named
@@ -112,52 +95,33 @@ void tst_Model::criticalCyclesAndDaysBeforeBirth()
 void tst_Model::dayLabels()
 {
     const QDate today(2026, 12, 31);
-    const std::pair<QDate, QString> days[] = {{{2027, 1, 1}, u"明天"_s},
-                                              {{2027, 1, 3}, u"27-1-3"_s},
-                                              {{2026, 11, 2}, u"11月2日"_s},
-                                              {{2007, 3, 5}, u"07-3-5"_s}};
+    const std::pair<QDate, QString> days[] = {
+        {{2027, 1, 1}, u"明天"_s},
+        {{2027, 1, 3}, u"27-1-3"_s},
+        {{2026, 11, 2}, u"11月2日"_s},
+    };
     for (const auto &[day, label] : days)
         QCOMPARE(RelativeDayLabel(day, today), label);
 }
 
-// The current day starts at the query date and moves only to days the table has.
+// The current day moves only to days the table has, and there is none without days.
 void tst_Model::currentDay()
 {
     DayTableModel model;
-    QSignalSpy moved(&model, &DayTableModel::currentRowChanged);
     model.setDays(buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {}));
-    QCOMPARE(model.currentRow(), 3);
     model.setCurrentRow(7);
     model.setCurrentRow(-1);
     QCOMPARE(model.currentRow(), 3);
-    model.setCurrentRow(6);
-    QCOMPARE(model.currentRow(), 6);
-    QCOMPARE(model.headerData(DayTableModel::FirstSeriesColumn + 4, Qt::Horizontal).toString(),
-             u"绝对均值"_s);
     model.setDays({});
     QCOMPARE(model.currentRow(), -1);
-    QCOMPARE(moved.count(), 3);
-}
-
-void tst_Model::rangeOfTheCalendar()
-{
-    // With a span of 3: the first and last query dates whose days are all in 100-01-01 to
-    // 9999-12-31, and one day beyond each.
-    QVERIFY(dayTableInRange({100, 1, 4}, 3));
-    QVERIFY(!dayTableInRange({100, 1, 3}, 3));
-    QVERIFY(dayTableInRange({9999, 12, 28}, 3));
-    QVERIFY(!dayTableInRange({9999, 12, 29}, 3));
-    QVERIFY(!dayTableInRange({}, 3));
 }
 
 void tst_Model::criticalDaysOfARun()
 {
     const std::pair<QList<double>, QList<bool>> runs[] = {
         {{30, -10}, {0, 1}},             // the later is nearer to zero
-        {{10, -30}, {1, 0}},             // the earlier is nearer
         {{20, -20}, {1, 0}},             // as near: the earlier
         {{-5, 0, 7}, {0, 1, 0}},         // zero itself, not its neighbours
-        {{1, 50, 100}, {0, 0, 0}},       // no crossing
         {{-3, 40, 2, -1}, {1, 0, 0, 1}}, // the ends judged by their one neighbour
     };
     for (const auto &[values, critical] : runs) {
@@ -175,9 +139,8 @@ void tst_Model::dateTexts_data()
     QTest::addColumn<QDate>("fromPickers");
 
     const QDate no;
-    // Every year text that is no year of 100 to 9999 written in ASCII digits.
-    for (const QString &year : {u""_s, u"abcd"_s, u"-1"_s, u"+1980"_s, u"0"_s, u"99"_s, u"0099"_s,
-                                u"10000"_s, u"99999999999"_s, u"１９８０"_s, u"1980.5"_s, u"1e3"_s})
+    // Year texts that are no year of 100 to 9999 written in ASCII digits.
+    for (const QString &year : {u""_s, u"+1980"_s, u"0099"_s, u"10000"_s, u"１９８０"_s})
         QTest::addRow("year \"%s\"", qUtf8Printable(year)) << year + u"|5|7"_s << no << no;
     QTest::newRow("year of 32,767 digits") << QString(32767, u'1') + u"|5|7"_s << no << no;
 
@@ -185,10 +148,6 @@ void tst_Model::dateTexts_data()
     QTest::newRow("blanks around each") << u" 1980 | 5|7 "_s << no << may7;
     QTest::newRow("three digit month") << u"1980|005|7"_s << no << may7;
     QTest::newRow("trailing hyphen") << u"1980|05|07-"_s << no << no;
-    QTest::newRow("empty month") << u"1980||7"_s << no << no;
-    QTest::newRow("leap day 1980") << u"1980|2|29"_s << QDate(1980, 2, 29) << QDate(1980, 2, 29);
-    QTest::newRow("leap day 1900") << u"1900|2|29"_s << no << no;
-    QTest::newRow("year 9999") << u"9999|12|31"_s << QDate(9999, 12, 31) << QDate(9999, 12, 31);
     QTest::newRow("year 0100") << u"0100|01|01"_s << QDate(100, 1, 1) << QDate(100, 1, 1);
     QTest::newRow("year 100, three digits") << u"100|1|1"_s << no << QDate(100, 1, 1);
 }

@@ -92,7 +92,6 @@ private slots:
     void lossyFileIsKeptBeforeTheFirstRewrite();
     void merge_data();
     void merge();
-    void twoCopiesBothKeepTheirPeopleInTheFilesEncoding();
     void messagesAreChineseAndTrue();
 
 private:
@@ -122,8 +121,6 @@ void tst_Register::readAndWriteBack_data()
     QTest::newRow("invalid date skipped; last word is the name, trailing text dropped")
         << QByteArray("X\t1981-02-29\r\nLi Lei\t1980-5-7 8:30 remark\r\n")
         << makeRegister({{u"Lei"_s, may7}}) << gbk << true << QByteArray("Lei\t1980-05-07\r\n");
-    QTest::newRow("no people: a heading and a name alone")
-        << QByteArray("[birth]\r\nA\r\n") << BirthRegister() << gbk << true << QByteArray();
 
     // GBK worked out by hand: 张 d5c5, 三 c8fd, ideographic space a1a1; an emoji and U+20000 have
     // no GBK code and take four bytes each.
@@ -140,18 +137,13 @@ void tst_Register::readAndWriteBack_data()
     // 赵丽 in UTF-8 alone is shaped like GB2312 text; the file as a whole decides.
     const QString chinese = u"赵丽\t1980-05-07\r\n李四\t1990-12-31\r\n"_s;
     const BirthRegister chinesePeople = makeRegister({{u"赵丽"_s, may7}, {u"李四"_s, dec31}});
-    const auto utf16 = [&chinese](QStringEncoder::Encoding encoding) {
-        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(chinese));
-    };
     const QByteArray utf8Bom = "\xEF\xBB\xBF" + chinese.toUtf8();
-    const QByteArray le = utf16(QStringEncoder::Utf16LE);
-    const QByteArray be = utf16(QStringEncoder::Utf16BE);
+    const QByteArray le(
+        QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(chinese));
     QTest::newRow("UTF-8 with a byte-order mark")
         << utf8Bom << chinesePeople << TextEncoding::Utf8WithBom << false << utf8Bom;
     QTest::newRow("UTF-16 little-endian with a byte-order mark")
         << le << chinesePeople << TextEncoding::Utf16LE << false << le;
-    QTest::newRow("UTF-16 big-endian with a byte-order mark")
-        << be << chinesePeople << TextEncoding::Utf16BE << false << be;
     QTest::newRow("UTF-16 cut in the middle of a character")
         << le + QByteArray("A") << chinesePeople << TextEncoding::Utf16LE << true << le;
 }
@@ -193,12 +185,6 @@ void tst_Register::namesReadBackAsWritten()
          {TextEncoding::Gb18030, TextEncoding::Utf8, TextEncoding::Utf8WithBom,
           TextEncoding::Utf16LE, TextEncoding::Utf16BE})
         QCOMPARE(parseBirthText(formatBirthText(marked, encoding)).people, marked);
-
-    // Blanks of any kind around a typed name go; only ASCII ones inside it end it in the file.
-    QCOMPARE(trimmedName(u"\t王五\u00a0"_s), u"王五"_s);
-    QCOMPARE(trimmedName(u"王五　"_s), u"王五"_s);
-    QVERIFY(!nameReadsBack(u"王\t五"_s));
-    QVERIFY(nameReadsBack(u"王　五"_s));
 }
 
 // A folder stands for no file but cannot be written; a pipe is neither read nor written over, nor
@@ -210,9 +196,8 @@ void tst_Register::whatStandsInThePlaceOfTheFile()
 {
     QVERIFY(QDir().mkpath(path));
     QCOMPARE(readBirthFile(path).status, FileRead::Missing);
-    const FileProblem folder{FileProblem::FolderInTheWay, FileProblem::Write};
-    QCOMPARE(writeBirthFile(path, person), folder);
-    QCOMPARE(prepareBirthFolder(path), folder);
+    QCOMPARE(prepareBirthFolder(path),
+             FileProblem(FileProblem::FolderInTheWay, FileProblem::Write));
     QVERIFY(QDir().rmdir(path));
 
     QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -237,13 +222,12 @@ void tst_Register::whatStandsInThePlaceOfTheFile()
         QCOMPARE(read.status, FileRead::Unreadable);
         QCOMPARE(read.problem.kind, FileProblem::ForeignLink);
         QCOMPARE(writeBirthFile(path, person)->kind, FileProblem::ForeignLink);
-        QCOMPARE(prepareBirthFolder(path)->kind, FileProblem::ForeignLink);
         QCOMPARE(bytesOf(victim), QByteArray("precious\n"));
     }
 }
 
 // A new file is the user's alone; an old one keeps its mode, and a link of the user's own to it
-// stays a link. Missing folders are made, or the reason they cannot be given.
+// stays a link. A folder that cannot be made is reported with the reason.
 void tst_Register::whatIsMadeIsPrivateWhatIsThereIsKept()
 {
     QCOMPARE(writeBirthFile(path, person), std::nullopt);
@@ -254,14 +238,11 @@ void tst_Register::whatIsMadeIsPrivateWhatIsThereIsKept()
     QVERIFY(writeBytes(target, "B\t2002-01-01\r\n"));
     QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0640), 0);
     QVERIFY(QFile::link(target, link));
-    QCOMPARE(readBirthFile(link).bytes, QByteArray("B\t2002-01-01\r\n"));
     QCOMPARE(writeBirthFile(link, person), std::nullopt);
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(modeOf(target), mode_t(0640));
     QCOMPARE(bytesOf(target), person);
 
-    QCOMPARE(prepareBirthFolder(dir->filePath(u"a/b/birth.ini"_s)), std::nullopt);
-    QVERIFY(QFileInfo(dir->filePath(u"a/b"_s)).isDir());
     // XDG_DATA_HOME pointing at a file: the data folder cannot be made beneath it.
     QVERIFY(writeBytes(dir->filePath(u"afile"_s), "x"));
     QCOMPARE(prepareBirthFolder(dir->filePath(u"afile/Cyclara/birth.ini"_s)),
@@ -297,8 +278,6 @@ void tst_Register::merge_data()
     QTest::addColumn<QString>("fileNow"); // what the file holds at close
     QTest::addColumn<BirthRegister>("saved");
 
-    QTest::newRow("nobody else wrote")
-        << u"A1 B2"_s << u"C3 A4"_s << u"A1 B2"_s << people(u"A4 B2 C3"_s);
     QTest::newRow("our date wins for a name we recorded")
         << u"A1"_s << u"A3"_s << u"A9"_s << people(u"A3"_s);
     QTest::newRow("their date wins for a name we left alone")
@@ -315,38 +294,15 @@ void tst_Register::merge()
     QTEST(mergeRegisters(people(read, edits), people(fileNow)), "saved");
 }
 
-// Two copies of the program on one register each record someone: the file ends with everyone,
-// in the encoding it came in.
-void tst_Register::twoCopiesBothKeepTheirPeopleInTheFilesEncoding()
-{
-    const QByteArray utf8 = u"张三\t1980-05-07\r\n"_s.toUtf8();
-    QVERIFY(writeBytes(path, utf8));
-    RegisterStore first(path), second(path);
-    BirthRegister firstPeople = first.open().people;
-    BirthRegister secondPeople = second.open().people;
-    firstPeople.set(u"李四"_s, QDate(1990, 12, 31));
-    secondPeople.set(u"C"_s, QDate(2003, 1, 1));
-    QCOMPARE(first.save(firstPeople), std::nullopt);
-    QCOMPARE(second.save(secondPeople), std::nullopt);
-    QCOMPARE(bytesOf(path), utf8 + "C\t2003-01-01\r\n" + u"李四\t1990-12-31\r\n"_s.toUtf8());
-}
-
 // What the window says about the register file is wholly Chinese, the system's reasons included
-// (they once came in English), and promises no old file where there was none.
+// (they once came in English).
 void tst_Register::messagesAreChineseAndTrue()
 {
-    QList<FileProblem> problems;
-    for (const auto kind : {FileProblem::FolderInTheWay, FileProblem::NotAFile,
-                            FileProblem::TooLarge, FileProblem::ForeignLink, FileProblem::Busy})
-        problems.append({kind, FileProblem::Read});
-    // Errors a register file has met, and one that has a number only.
-    for (const int error : {0, EACCES, EPERM, ENOENT, ENOTDIR, EISDIR, ENOSPC, EDQUOT, EROFS, ELOOP,
-                            ENAMETOOLONG, EIO, EEXIST, EMFILE, ENXIO})
-        problems.append({FileProblem::SystemError, FileProblem::Write, error});
-
     static const QRegularExpression latinWord(u"[A-Za-z]{2,}"_s);
     const QString shown = u"/home/用户/birth.ini"_s;
-    for (const FileProblem &problem : std::as_const(problems)) {
+    // Errors a register file has met, and one that has a number only.
+    for (const int error : {EACCES, ENOSPC, ENXIO}) {
+        const FileProblem problem{FileProblem::SystemError, FileProblem::Write, error};
         for (QString text :
              {unreadableRegisterMessage(shown, problem), registerNotWritableMessage(shown, problem),
               saveFailedMessage(shown, problem, true)}) {
@@ -354,8 +310,6 @@ void tst_Register::messagesAreChineseAndTrue()
             QVERIFY2(!text.contains(latinWord), qPrintable(text));
         }
     }
-    QVERIFY(saveFailedMessage(shown, problems[0], true).contains(u"原有文件保持不变"_s));
-    QVERIFY(!saveFailedMessage(shown, problems[0], false).contains(u"原有文件"_s));
 }
 
 QTEST_GUILESS_MAIN(tst_Register)
