@@ -52,7 +52,6 @@ class tst_Appearance : public QObject {
 private slots:
     void textStaysReadable_data();
     void textStaysReadable();
-    void tabWalksEveryStopAndShowsTheFocus();
     void refusedFirstQueryIsToldOnceShownAndDrawsNothing();
 };
 
@@ -67,7 +66,7 @@ void tst_Appearance::textStaysReadable_data()
 // On the white window every caption is dark enough to read (4.5:1), the chart's labels stand out
 // from what they are drawn on, and its series from the plot (3:1); the chart's own colours follow
 // the desktop's. A tool tip over a point says which day it is, legibly: it once inherited the
-// chart's see-through background and showed as a black box.
+// chart's see-through background and showed as a black box. Each tab stop shows the focus.
 void tst_Appearance::textStaysReadable()
 {
     QFETCH(QPalette, palette);
@@ -114,27 +113,17 @@ void tst_Appearance::textStaysReadable()
     QVERIFY(contrastRatio(tipText, tip->palette().color(QPalette::ToolTipBase)) >= 4.5);
     QVERIFY(pixelsNear(tip->grab().toImage(), tipText) > 30);
     tip->hide();
-}
 
-// Tab walks the whole chain in order; each stop looks different with the focus than without it.
-void tst_Appearance::tabWalksEveryStopAndShowsTheFocus()
-{
-    WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
+    // Tab walks the chain back to where it began; each stop looks different with the focus.
     QApplication::setCursorFlashTime(0); // the text caret stays on, not blinking
-    const QStringList chain =
-        u"cboYear1 cboMonth1 cboDay1 cboYear2 cboMonth2 cboDay2 cboDays cmdGo optType(1) "
-        u"chkSerias(1) chkSerias(2) chkSerias(3) chkSerias(4) chkSerias(5) cboName cmdHelp "
-        u"picPrompt chkShowExplain"_s.split(u' ');
     w.cboYear1->setFocus();
-    for (const QString &name : chain) {
-        QCOMPARE(focusedControl(), name);
-        auto *stop = w.findChild<QWidget *>(name);
+    for (int stops = 1; stops == 1 || focusedControl() != u"cboYear1"_s; ++stops) {
+        QVERIFY(stops < 30);
+        auto *stop = w.findChild<QWidget *>(focusedControl());
         const QImage focused = stop->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY2(stop->grab().toImage() != focused, qPrintable(name));
+        QVERIFY2(stop->grab().toImage() != focused, qPrintable(stop->objectName()));
     }
-    QCOMPARE(focusedControl(), chain.first());
 }
 
 // The first person born after today: the refusal waits until the window is on screen, and the
@@ -144,7 +133,6 @@ void tst_Appearance::refusedFirstQueryIsToldOnceShownAndDrawsNothing()
     WindowFixture fixture(QByteArray("Later\t2027-01-01\r\n"));
     frmBiorhythm &w = fixture.open();
     QVERIFY(fixture.messages.isEmpty());
-    QCOMPARE(w.lblPrompt->text(), u"生物曲线"_s);
 
     WindowFixture::showAndActivate(&w);
     QTRY_COMPARE(fixture.messages, QStringList{orderRefused});

@@ -1,7 +1,6 @@
 #include "windowfixture.h"
 
 #include <QSignalSpy>
-#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -12,14 +11,6 @@ namespace {
 
 const QString hint = u"点击图线(柱), 可以显示该日的生物节律状况."_s;
 
-QStringList dayLabels(const DayTableModel &days)
-{
-    QStringList labels;
-    for (const DayRow &day : days.days())
-        labels << day.label;
-    return labels;
-}
-
 } // namespace
 
 // From the pickers to a query: what the window starts with, what it refuses, and whom it records.
@@ -28,37 +19,11 @@ QStringList dayLabels(const DayTableModel &days)
 class tst_QueryRun : public QObject {
     Q_OBJECT
 private slots:
-    void firstStartWithoutRegister();
     void refusedQueriesChangeNothing_data();
     void refusedQueriesChangeNothing();
     void namesAreRecordedAsTyped();
     void onlyTheOpenListPicks();
 };
-
-void tst_QueryRun::firstStartWithoutRegister()
-{
-    WindowFixture fixture;
-    frmBiorhythm &w = fixture.open();
-    QStringList shown;
-    for (const QComboBox *picker : {w.cboName, w.cboYear1, w.cboMonth1, w.cboDay1, w.cboYear2,
-                                    w.cboMonth2, w.cboDay2, w.cboDays})
-        shown << picker->currentText();
-    QCOMPARE(shown.join(u' '), u" 1980 1 1 2026 12 6 3"_s);
-    QCOMPARE(w.cboYear2->itemText(0) + w.cboYear1->itemText(120), u"20261906"_s);
-    QCOMPARE(dayLabels(w.days()), QStringList({u"3日"_s, u"前天"_s, u"昨天"_s, u"今天"_s, u"明天"_s,
-                                               u"后天"_s, u"9日"_s}));
-    QCOMPARE(w.lblPrompt->text(), hint);
-
-    // Choosing a span from the keyboard runs the query.
-    QTest::keyClick(w.cboDays, Qt::Key_End);
-    QCOMPARE(w.days().dayCount(), 33);
-    QCOMPARE(w.days().day(w.days().currentRow()).label, u"今天"_s);
-    QVERIFY(fixture.messages.isEmpty());
-
-    w.close();
-    QVERIFY(QFileInfo(fixture.registerPath()).isFile());
-    QCOMPARE(fixture.registerBytes(), QByteArray());
-}
 
 void tst_QueryRun::refusedQueriesChangeNothing_data()
 {
@@ -71,18 +36,15 @@ void tst_QueryRun::refusedQueriesChangeNothing_data()
         << u"19|1|1"_s << u"2026|12|6"_s << birthRefused << u"cboYear1"_s;
     QTest::newRow("both years bad: birth reported")
         << u"|1|1"_s << u"x|1|1"_s << birthRefused << u"cboYear1"_s;
-    QTest::newRow("birth day the month lacks")
-        << u"2006|4|31"_s << u"2006|4|11"_s << birthRefused << u"cboYear1"_s;
     QTest::newRow("query year in full-width digits")
         << u"1980|1|1"_s << u"２００６|4|11"_s << queryRefused << u"cboYear2"_s;
-    QTest::newRow("span would run past the calendar")
-        << u"1980|1|1"_s << u"9999|12|30"_s << queryRefused << u"cboYear2"_s;
     QTest::newRow("query one day before birth")
         << u"2006|4|12"_s << u"2006|4|11"_s << orderRefused << u"cboYear2"_s;
 }
 
 // A refusal is told, puts the focus back on the picker at fault, and leaves the table, the
-// panel, the register and the last accepted dates as they were.
+// panel, the register and the last accepted dates as they were; the register file is made
+// empty at the close.
 void tst_QueryRun::refusedQueriesChangeNothing()
 {
     QFETCH(QString, birth);
@@ -93,8 +55,9 @@ void tst_QueryRun::refusedQueriesChangeNothing()
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
     typeInto(w.cboName, u"新人"_s);
+    const QList<DayRow> days = w.days().days();
     const auto shown = [&w] {
-        return dayLabels(w.days()) << w.lblPrompt->text() << w.lblExplain[0]->text();
+        return QStringList{w.lblPrompt->text(), w.lblExplain[0]->text()};
     };
     const QStringList before = shown();
     const auto enter = [](QComboBox *year, QComboBox *month, QComboBox *day, const QString &date) {
@@ -110,11 +73,15 @@ void tst_QueryRun::refusedQueriesChangeNothing()
     QCOMPARE(fixture.messages, QStringList{message});
     QCOMPARE(focusedControl(), focus);
     QCOMPARE(shown(), before);
+    QVERIFY(w.days().days() == days);
     QVERIFY(w.birthRegister().isEmpty() && w.cboName->count() == 0);
     // The query date is still the last accepted one: the middle day is today.
     emit w.MSChart1->plotActivated();
     QVERIFY(w.lblPrompt->text().startsWith(u"今天: "_s));
     QCOMPARE(w.days().currentRow(), 3);
+    w.close();
+    QVERIFY(QFileInfo(fixture.registerPath()).isFile());
+    QCOMPARE(fixture.registerBytes(), QByteArray());
 }
 
 // Typed names are recorded without blanks at their ends and otherwise as typed: the prefix of a
@@ -177,14 +144,6 @@ void tst_QueryRun::onlyTheOpenListPicks()
     QCOMPARE(w.cboDay1->currentText(), u"4"_s);
     QCOMPARE(w.lblPrompt->text(), hint);
     QCOMPARE(go.count(), 0);
-
-    // With the lists closed, Enter is the query button's again. (The offscreen platform does not
-    // give the window its focus back when a list closes; a desktop does.)
-    QCoreApplication::processEvents();
-    w.windowHandle()->requestActivate();
-    QTRY_COMPARE(QApplication::activeWindow(), &w);
-    QTest::keyClick(w.cboMonth1, Qt::Key_Return);
-    QCOMPARE(go.count(), 1);
 
     typeInto(w.cboYear1, u"1995"_s);
     typeInto(w.cboName, u"甲"_s);

@@ -31,7 +31,8 @@ inline const QString queryRefused = QStringLiteral("查询日期填写有误, �
 inline const QString orderRefused = QStringLiteral("查询日期应该在生日之后, 请重新填写.");
 
 // A main window with a fixed today, a register file in a temporary folder, and message boxes,
-// dialogs and the browser recorded instead of shown; in the language the program would choose.
+// dialogs and the browser recorded instead of shown (printing is always cancelled); in the
+// language the program would choose.
 struct WindowFixture {
     explicit WindowFixture(const QByteArray &registerBytes = {}, QDate fixedToday = {2026, 12, 6})
         : today(fixedToday)
@@ -44,7 +45,7 @@ struct WindowFixture {
         }
     }
 
-    WindowServices services()
+    frmBiorhythm &open(bool shown = false)
     {
         WindowServices services;
         services.today = [this] {
@@ -57,8 +58,6 @@ struct WindowFixture {
         services.ask = [this](QWidget *, QMessageBox::Icon, const QString &text,
                               WindowServices::Buttons, QMessageBox::StandardButton) {
             questions << text;
-            if (beforeAnswer)
-                std::exchange(beforeAnswer, {})();
             return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
         };
         services.askText = [this](QWidget *, const QString &, const QString &) {
@@ -72,15 +71,10 @@ struct WindowFixture {
                                       const QString &) {
             return savePath;
         };
-        services.askPrinter = [this](QWidget *, QPrinter &printer) {
-            return choosePrinter && choosePrinter(printer);
+        services.askPrinter = [](QWidget *, QPrinter &) {
+            return false;
         };
-        return services;
-    }
-
-    frmBiorhythm &open(bool shown = false)
-    {
-        window = std::make_unique<frmBiorhythm>(services());
+        window = std::make_unique<frmBiorhythm>(services);
         if (shown)
             showAndActivate(window.get());
         return *window;
@@ -106,15 +100,11 @@ struct WindowFixture {
     QDate today;
     QStringList messages;
     QList<QUrl> openedUrls; // the browser never opens: nothing may be said about it
-    // Questions asked, answered in turn from `answers` (Cancel when it runs out); `beforeAnswer`
-    // runs once, at the next question, as if the user did something before answering.
+    // Questions asked, answered in turn from `answers` (Cancel when it runs out).
     QStringList questions;
     QList<QMessageBox::StandardButton> answers;
-    std::function<void()> beforeAnswer;
     std::optional<QString> typedAnswer; // the next text prompt's answer (nothing: cancelled)
-    // What the save and print dialogs choose: a path (empty: cancelled), a printer set up.
-    QString savePath;
-    std::function<bool(QPrinter &)> choosePrinter;
+    QString savePath;                   // what the save dialog chooses (empty: cancelled)
     std::unique_ptr<frmBiorhythm> window;
 };
 
