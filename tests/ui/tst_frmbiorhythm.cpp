@@ -28,17 +28,19 @@ QString dayShown(const frmBiorhythm &w)
 class tst_frmBiorhythm : public QObject {
     Q_OBJECT
 private slots:
-    void optionsChangeOnlyTheDrawing();
+    void controlsBesideTheChart();
     void keysWalkTheDays_data();
     void keysWalkTheDays();
-    void helpAndHomePage();
     void whatTheMenuTakesAway();
     void criticalDaysAhead();
 };
 
-// The chart type and the series shown follow the options from the start, change nothing else,
-// and stay through a query. The explanation switch hides the panel and gives the chart its room.
-void tst_frmBiorhythm::optionsChangeOnlyTheDrawing()
+// The controls beside the chart. The chart type and the series shown follow the options from the
+// start, change nothing else, and stay through a query. The explanation switch hides the panel
+// and gives the chart its room. One help window at a time, its text not editable, closing with
+// the main window. The home link opens the page on a click, and nothing is said whether a browser
+// opens or not; a press that ends outside the link is no click.
+void tst_frmBiorhythm::controlsBesideTheChart()
 {
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
@@ -75,6 +77,29 @@ void tst_frmBiorhythm::optionsChangeOnlyTheDrawing()
     QTest::mouseClick(w.chkShowExplain, Qt::LeftButton);
     QVERIFY(w.picPrompt->isVisible());
     QCOMPARE(w.MSChart1->geometry(), chartWithPanel);
+
+    // Enter (here the keypad's) clicks 帮助 while it has the focus; elsewhere it queries.
+    w.cmdHelp->setFocus();
+    QTest::keyClick(w.cmdHelp, Qt::Key_Enter);
+    QPointer<dlgBioHelp> help = w.helpWindow();
+    QVERIFY(help && QTest::qWaitForWindowExposed(help));
+    w.cmdHelp->click();
+    QCOMPARE(w.findChildren<dlgBioHelp *>(), QList<dlgBioHelp *>{help});
+    const QString text = help->Text1->toPlainText();
+    help->Text1->setFocus();
+    QTest::keyClicks(help->Text1, u"abc"_s);
+    QTest::keyClick(help->Text1, Qt::Key_Backspace);
+    QCOMPARE(help->Text1->toPlainText(), text);
+
+    QTest::mouseClick(w.lblHome, Qt::LeftButton);
+    QCOMPARE(fixture.openedUrls, QList<QUrl>{homePageUrl()});
+    QTest::mousePress(w.lblHome, Qt::LeftButton);
+    QTest::mouseRelease(w.lblHome, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(fixture.openedUrls.size(), 1);
+    QVERIFY(fixture.messages.isEmpty());
+
+    w.close();
+    QTRY_VERIFY(help.isNull());
 }
 
 void tst_frmBiorhythm::keysWalkTheDays_data()
@@ -126,37 +151,6 @@ void tst_frmBiorhythm::keysWalkTheDays()
     // Pickers are named for what they are, not for the value they show.
     QCOMPARE(QAccessible::queryAccessibleInterface(w.cboYear1)->text(QAccessible::Name),
              u"出生年"_s);
-}
-
-// One help window at a time, its text not editable, closing with the main window. The home link
-// opens the page on a click, and nothing is said whether a browser opens or not; a press that ends
-// outside the link is no click.
-void tst_frmBiorhythm::helpAndHomePage()
-{
-    WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    // Enter (here the keypad's) clicks 帮助 while it has the focus; elsewhere it queries.
-    w.cmdHelp->setFocus();
-    QTest::keyClick(w.cmdHelp, Qt::Key_Enter);
-    QPointer<dlgBioHelp> help = w.helpWindow();
-    QVERIFY(help && QTest::qWaitForWindowExposed(help));
-    w.cmdHelp->click();
-    QCOMPARE(w.findChildren<dlgBioHelp *>(), QList<dlgBioHelp *>{help});
-    const QString text = help->Text1->toPlainText();
-    help->Text1->setFocus();
-    QTest::keyClicks(help->Text1, u"abc"_s);
-    QTest::keyClick(help->Text1, Qt::Key_Backspace);
-    QCOMPARE(help->Text1->toPlainText(), text);
-
-    QTest::mouseClick(w.lblHome, Qt::LeftButton);
-    QCOMPARE(fixture.openedUrls, QList<QUrl>{homePageUrl()});
-    QTest::mousePress(w.lblHome, Qt::LeftButton);
-    QTest::mouseRelease(w.lblHome, Qt::LeftButton, {}, QPoint(-5, -5));
-    QCOMPARE(fixture.openedUrls.size(), 1);
-    QVERIFY(fixture.messages.isEmpty());
-
-    w.close();
-    QTRY_VERIFY(help.isNull());
 }
 
 // What the chart's menu takes away, here from the worked example (born 2006-1-1, on 2006-4-11,

@@ -108,29 +108,23 @@ struct WindowFixture {
     std::unique_ptr<frmBiorhythm> window;
 };
 
-// Types into a picker's text field as a user does: ASCII with real key events, anything else
-// committed by an input method, as a Chinese keyboard delivers it.
-inline void typeText(QWidget *field, const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(field, c.toLatin1());
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(c);
-            QApplication::sendEvent(field, &commit);
-        }
-    }
-}
-
 // Replaces a picker's text as a user does: the picker takes the focus, everything is selected
-// and deleted, and the new text is typed.
+// and deleted, and the new text is typed, ASCII with real key events, anything else committed by
+// an input method, as a Chinese keyboard delivers it.
 inline void typeInto(QComboBox *picker, const QString &text)
 {
     picker->setFocus();
     picker->lineEdit()->selectAll();
     QTest::keyClick(picker, Qt::Key_Delete);
-    typeText(picker, text);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(picker, c.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(c);
+            QApplication::sendEvent(picker, &commit);
+        }
+    }
 }
 
 // Opens a picker's list, highlights item `row` and presses `key` there.
