@@ -83,6 +83,7 @@ void tst_frmBiorhythm::controlsBesideTheChart()
     QTest::keyClick(w.cmdHelp, Qt::Key_Enter);
     QPointer<dlgBioHelp> help = w.helpWindow();
     QVERIFY(help && QTest::qWaitForWindowExposed(help));
+    QVERIFY(!help->windowIcon().isNull()); // the main window's, as the help takes it over
     w.cmdHelp->click();
     QCOMPARE(w.findChildren<dlgBioHelp *>(), QList<dlgBioHelp *>{help});
     const QString text = help->Text1->toPlainText();
@@ -161,7 +162,7 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
 {
     WindowFixture fixture({}, QDate(2006, 4, 11));
     frmBiorhythm &w = fixture.open(true);
-    queryFor(w, QDate(2006, 1, 1), QDate(2006, 4, 11));
+    queryFor(w, QDate(2006, 1, 1)); // on today, the query date the window starts with
     w.MSChart1->setFocus();
     fixture.savePath = fixture.dir.filePath(u"days.csv"_s);
     QTest::keyClick(w.MSChart1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -197,12 +198,14 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
 }
 
 // The days ahead on which a cycle is critical, with their weekday; two cycles on one day are
-// named together.
+// named together. Worked out apart from the program, with the sine formula and the rule for
+// critical days.
 void tst_frmBiorhythm::criticalDaysAhead()
 {
     CriticalDaysDialog dialog(u"张三"_s, QDate(1990, 4, 12), QDate(2026, 6, 18), nullptr);
     QVERIFY(dialog.listText().startsWith(u"2026-06-18 星期四  智力、情绪（双重）\n"
                                          "2026-06-27 星期六  体力\n"_s));
+    QCOMPARE(dialog.listText().count(u'\n'), 12); // thirteen days within the 60 looked at
 }
 
 QTEST_MAIN(tst_frmBiorhythm)

@@ -82,25 +82,21 @@ private slots:
 // the table in the status line (today's neighbours have the longest English names).
 void tst_InterfaceTexts::everyTextFitsItsBox()
 {
-    const QHash<QByteArray, std::pair<Language, QStringList>> expected{
+    const QHash<QByteArray, QStringList> expected{
         {"",
-         {Language::SimplifiedChinese,
-          {u"查询"_s, u"确定"_s, u"\u3000\u3000人体生物节律简介"_s,
-           u"前天: 智力-临界(-19%,40分) 情绪-临界(0%,50分) 体力-高峰(100%,100分) "_s}}},
+         {u"查询"_s, u"确定"_s, u"\u3000\u3000人体生物节律简介"_s,
+          u"前天: 智力-临界(-19%,40分) 情绪-临界(0%,50分) 体力-高峰(100%,100分) "_s}},
         {"zh_TW",
-         {Language::TraditionalChinese,
-          {u"查詢"_s, u"確定"_s, u"\u3000\u3000人體生物節律簡介"_s,
-           u"前天: 智力-臨界(-19%,40分) 情緒-臨界(0%,50分) 體力-高峰(100%,100分) "_s}}},
+         {u"查詢"_s, u"確定"_s, u"\u3000\u3000人體生物節律簡介"_s,
+          u"前天: 智力-臨界(-19%,40分) 情緒-臨界(0%,50分) 體力-高峰(100%,100分) "_s}},
         {"en",
-         {Language::English,
-          {u"Calculate"_s, u"OK"_s, u"An introduction to human biorhythms"_s,
-           u"Day before yesterday: Mind Critical (-19%, 40 pts)   Mood Critical (0%, 50 pts)   "
-           u"Body Peak (100%, 100 pts)   "_s}}},
+         {u"Calculate"_s, u"OK"_s, u"An introduction to human biorhythms"_s,
+          u"Day before yesterday: Mind Critical (-19%, 40 pts)   Mood Critical (0%, 50 pts)   "
+          u"Body Peak (100%, 100 pts)   "_s}},
     };
-    const auto [language, texts] = expected.value(qgetenv("LANGUAGE"));
+    const QStringList texts = expected.value(qgetenv("LANGUAGE"));
     WindowFixture fixture({}, {2006, 4, 11});
     frmBiorhythm &w = fixture.open(true);
-    QCOMPARE(currentLanguage(), language);
     QCOMPARE(clippedIn(&w), QStringList());
 
     QMessageBox okBox(QMessageBox::Information, u"Cyclara"_s, u"-"_s, QMessageBox::Ok);

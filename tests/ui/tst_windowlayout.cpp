@@ -43,6 +43,7 @@ void tst_WindowLayout::rightColumnThresholds()
     QCOMPARE(p.cmdHelp.left, p.cmdGo.left);
     QTEST(p.chkShowExplain.left, "chkShowExplainLeft");
     QTEST(p.lblHome.left, "lblHomeLeft");
+    QCOMPARE(p.chart.right(), width); // the chart reaches the right edge
 }
 
 QTEST_MAIN(tst_WindowLayout)
