@@ -32,6 +32,8 @@ void tst_QueryRun::refusedQueriesChangeNothing_data()
     QTest::newRow("query year in full-width digits")
         << u"1980|1|1"_s << u"２００６|4|11"_s << u"查询日期填写有误, 请重新填写"_s
         << u"cboYear2"_s;
+    QTest::newRow("span would run past the calendar")
+        << u"1980|1|1"_s << u"9999|12|30"_s << u"查询日期填写有误, 请重新填写"_s << u"cboYear2"_s;
     QTest::newRow("query one day before birth")
         << u"2006|4|12"_s << u"2006|4|11"_s << orderRefused << u"cboYear2"_s;
 }
