@@ -120,35 +120,37 @@ void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
 
 void tst_RegisterInWindow::signalClosesTheWindowAndSaves_data()
 {
+    QTest::addColumn<int>("signalNumber");
     QTest::addColumn<bool>("saveFails");
-    QTest::newRow("saved") << false;
-    QTest::newRow("a folder in the register's place") << true;
+    QTest::newRow("SIGTERM, kill") << int(SIGTERM) << false;
+    QTest::newRow("SIGINT, Ctrl+C") << int(SIGINT) << false;
+    QTest::newRow("SIGHUP, end of session") << int(SIGHUP) << false;
+    QTest::newRow("SIGTERM, a folder in the register's place") << int(SIGTERM) << true;
 }
 
-// On SIGTERM the window closes as if the user closed it, so the person just recorded is saved; a
-// save that fails is not asked about, as nobody is there to answer.
+// On a request to end, the window closes as if the user closed it, so the person just recorded is
+// saved; a save that fails is not asked about, as nobody is there to answer.
 void tst_RegisterInWindow::signalClosesTheWindowAndSaves()
 {
+    QFETCH(int, signalNumber);
     QFETCH(bool, saveFails);
-    {
-        WindowFixture fixture;
-        frmBiorhythm &w = fixture.open(true);
-        TerminationSignals termination;
-        QObject::connect(&termination, &TerminationSignals::requested, &w,
-                         &frmBiorhythm::closeUnattended);
-        typeInto(w.cboName, u"王五"_s);
-        w.cmdGo->click();
-        QVERIFY(fixture.registerBytes().isEmpty());
-        if (saveFails)
-            QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::requested, &w,
+                     &frmBiorhythm::closeUnattended);
+    typeInto(w.cboName, u"王五"_s);
+    w.cmdGo->click();
+    QVERIFY(fixture.registerBytes().isEmpty());
+    if (saveFails)
+        QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));
 
-        QCOMPARE(std::raise(SIGTERM), 0);
-        QTRY_VERIFY(!w.isVisible());
-        QVERIFY(fixture.questions.isEmpty() && fixture.messages.isEmpty());
-        QCOMPARE(w.registerWasSaved(), !saveFails);
-        if (!saveFails)
-            QCOMPARE(fixture.registerBytes(), gbk(u"王五\t1980-01-01\r\n"_s));
-    }
+    QCOMPARE(std::raise(signalNumber), 0);
+    QTRY_VERIFY(!w.isVisible());
+    QVERIFY(fixture.questions.isEmpty() && fixture.messages.isEmpty());
+    QCOMPARE(w.registerWasSaved(), !saveFails);
+    if (!saveFails)
+        QCOMPARE(fixture.registerBytes(), gbk(u"王五\t1980-01-01\r\n"_s));
 }
 
 QTEST_MAIN(tst_RegisterInWindow)
