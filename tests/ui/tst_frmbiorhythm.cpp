@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -184,6 +185,17 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied->text().startsWith(u"今天: 智力-临界(19%,59分)"_s));
     QVERIFY(!qvariant_cast<QImage>(copied->imageData()).isNull());
+
+    // Printed, the chart and the day take one landscape page.
+    fixture.printPath = fixture.dir.filePath(u"day.pdf"_s);
+    QTest::keyClick(w.MSChart1, Qt::Key_P, Qt::ControlModifier);
+    QFile pdf(fixture.printPath);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QString bytes = QString::fromLatin1(pdf.readAll());
+    QCOMPARE(bytes.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)), 1);
+    const QRegularExpressionMatch box =
+        QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(bytes);
+    QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
 
     // The panel: each cycle's band and score, the paragraph that band brings, and its band's face.
     const QStringList lines = descriptionText().split(u"\r\n"_s);

@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringEncoder>
@@ -29,8 +30,7 @@ namespace cyclara::test {
 inline const QString orderRefused = QStringLiteral("查询日期应该在生日之后, 请重新填写.");
 
 // A main window with a fixed today, a register file in a temporary folder, and message boxes,
-// dialogs and the browser recorded instead of shown (printing is always cancelled); in the
-// language the program would choose.
+// dialogs and the browser recorded instead of shown; in the language the program would choose.
 struct WindowFixture {
     explicit WindowFixture(const QByteArray &registerBytes = {}, QDate fixedToday = {2026, 12, 6})
         : today(fixedToday)
@@ -69,8 +69,10 @@ struct WindowFixture {
                                       const QString &) {
             return savePath;
         };
-        services.askPrinter = [](QWidget *, QPrinter &) {
-            return false;
+        services.askPrinter = [this](QWidget *, QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printPath);
+            return !printPath.isEmpty();
         };
         window = std::make_unique<frmBiorhythm>(services);
         if (shown)
@@ -103,6 +105,7 @@ struct WindowFixture {
     QList<QMessageBox::StandardButton> answers;
     std::optional<QString> typedAnswer; // the next text prompt's answer (nothing: cancelled)
     QString savePath;                   // what the save dialog chooses (empty: cancelled)
+    QString printPath; // the PDF file the print dialog prints to (empty: cancelled)
     std::unique_ptr<frmBiorhythm> window;
 };
 
