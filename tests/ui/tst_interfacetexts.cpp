@@ -67,20 +67,20 @@ QStringList clippedIn(QWidget *window)
 
 } // namespace
 
-// The window's texts in the language the system asks for, each fitting its box as drawn at the
+// The window's texts in the language the system asks for, each fitting its box when drawn at the
 // screen's scale. ctest runs this at scales 1, 1.5 and 2, and with LANGUAGE empty (Simplified
 // Chinese), zh_TW and en.
 class tst_InterfaceTexts : public QObject {
     Q_OBJECT
 private slots:
-    void everyTextFitsItsBox();
+    void textsInTheUsersLanguageFitTheirBoxes();
 };
 
 // The query button, Qt's OK, the help's first line, and the day before yesterday of the worked
 // example (born 2006-1-1, on 2006-4-11) in the language asked for; then every text fits its box
 // with every day of a month as the birthday, with the paragraphs each band brings, and each day of
 // the table in the status line (today's neighbours have the longest English names).
-void tst_InterfaceTexts::everyTextFitsItsBox()
+void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
 {
     const QHash<QByteArray, QStringList> expected{
         {"",
