@@ -1,14 +1,14 @@
 #include "register/birthfile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,67 +20,6 @@ namespace {
 FileProblem systemError(FileProblem::Action action, int error)
 {
     return {FileProblem::SystemError, action, error};
-}
-
-bool ownedByUserOrRoot(const struct stat &info)
-{
-    return info.st_uid == ::geteuid() || info.st_uid == 0;
-}
-
-// What stands at the path, without following a link that someone else owns.
-struct PathState {
-    enum Kind { Nothing, File, Folder, Other, ForeignLink, Failed };
-    Kind kind = Nothing;
-    struct stat info = {};
-    int error = 0;
-};
-
-PathState examine(const QByteArray &path)
-{
-    PathState state;
-    struct stat link = {};
-    if (::lstat(path.constData(), &link) != 0) {
-        state.error = errno;
-        state.kind = (errno == ENOENT || errno == ENOTDIR) ? PathState::Nothing : PathState::Failed;
-        return state;
-    }
-    if (S_ISLNK(link.st_mode) && !ownedByUserOrRoot(link)) {
-        state.kind = PathState::ForeignLink;
-        return state;
-    }
-    if (::stat(path.constData(), &state.info) != 0) {
-        state.error = errno;
-        // A link that leads nowhere stands for no file.
-        state.kind = errno == ENOENT ? PathState::Nothing : PathState::Failed;
-        return state;
-    }
-    if (S_ISDIR(state.info.st_mode))
-        state.kind = PathState::Folder;
-    else if (S_ISREG(state.info.st_mode))
-        state.kind = PathState::File;
-    else
-        state.kind = PathState::Other;
-    return state;
-}
-
-// What stands in the way of writing a register where `state` was found; nothing for a file or
-// no file at all.
-std::optional<FileProblem> whyNotWritable(const PathState &state)
-{
-    switch (state.kind) {
-    case PathState::Folder:
-        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
-    case PathState::Other:
-        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
-    case PathState::ForeignLink:
-        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
-    case PathState::Failed:
-        return systemError(FileProblem::Write, state.error);
-    case PathState::Nothing:
-    case PathState::File:
-        break;
-    }
-    return std::nullopt;
 }
 
 // Reads at most `limit` + 1 bytes, so that a file growing meanwhile is still caught as too large.
@@ -106,8 +45,7 @@ std::optional<int> readAll(int fd, qint64 limit, QByteArray &bytes)
 FileRead readBirthFile(const QString &path)
 {
     FileRead result;
-    const QByteArray nativePath = QFile::encodeName(path);
-    const PathState state = examine(nativePath);
+    const PathState state = examinePath(path);
     result.status = FileRead::Unreadable;
     switch (state.kind) {
     case PathState::Nothing:
@@ -132,7 +70,7 @@ FileRead readBirthFile(const QString &path)
         return result;
     }
 
-    const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.problem = systemError(FileProblem::Read, errno);
         return result;
@@ -163,31 +101,9 @@ FileRead readBirthFile(const QString &path)
 
 std::optional<FileProblem> writeBirthFile(const QString &path, const QByteArray &bytes)
 {
-    const PathState state = examine(QFile::encodeName(path));
-    if (const auto problem = whyNotWritable(state))
-        return problem;
-
-    // QSaveFile writes beside the file and renames over it only when everything went well; an
-    // existing file's permissions carry over, and a link (the user's own) keeps leading to it.
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return systemError(FileProblem::Write, errno);
-    if (state.kind == PathState::Nothing &&
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        const int error = errno;
-        file.cancelWriting();
-        return systemError(FileProblem::Write, error);
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const int error = errno;
-        file.cancelWriting();
-        return systemError(FileProblem::Write, error);
-    }
-    errno = 0;
-    if (!file.commit())
-        return systemError(FileProblem::Write, errno);
-    return std::nullopt;
+    if (bytes.size() > maxBirthFileBytes)
+        return FileProblem{FileProblem::TooLarge, FileProblem::Write};
+    return replaceFile(path, bytes, NewFileAccess::OwnerOnly);
 }
 
 std::optional<FileProblem> prepareBirthFolder(const QString &path)
@@ -198,28 +114,72 @@ std::optional<FileProblem> prepareBirthFolder(const QString &path)
         if (!QDir().mkpath(folder))
             return systemError(FileProblem::CreateFolder, errno);
     }
-    const PathState state = examine(QFile::encodeName(path));
-    if (const auto problem = whyNotWritable(state))
-        return problem;
-    if (state.kind == PathState::File && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return systemError(FileProblem::Write, errno);
+    const PathState state = examinePath(path);
+    switch (state.kind) {
+    case PathState::Folder:
+        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
+    case PathState::Other:
+        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
+    case PathState::ForeignLink:
+        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
+    case PathState::Failed:
+        return systemError(FileProblem::Write, state.error);
+    case PathState::File:
+        if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+            return systemError(FileProblem::Write, errno);
+        break;
+    case PathState::Nothing:
+        break;
+    }
     // The new file is made in the folder and renamed over the old one.
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return systemError(FileProblem::Write, errno);
     return std::nullopt;
 }
 
+QString birthLockPath(const QString &path)
+{
+    return path + QStringLiteral(".lock");
+}
+
+std::optional<FileProblem> whatBlocksTheLock(const QString &path, int wait)
+{
+    const QString lockPath = birthLockPath(path);
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(lockPath).constData(), &info) != 0)
+        return std::nullopt;
+    const auto blocked = [&lockPath](FileProblem::Kind kind) {
+        return FileProblem{kind, FileProblem::Write, 0, lockPath};
+    };
+    if (S_ISDIR(info.st_mode))
+        return blocked(FileProblem::LockIsFolder);
+    if (!S_ISREG(info.st_mode))
+        return blocked(FileProblem::LockIsNotAFile);
+    if (info.st_uid != ::geteuid())
+        return blocked(FileProblem::LockOfAnotherUser);
+    qint64 pid = 0;
+    QString hostName;
+    QString appName;
+    const QDateTime modified = QFileInfo(lockPath).lastModified();
+    if (!QLockFile(lockPath).getLockInfo(&pid, &hostName, &appName) &&
+        modified.msecsTo(QDateTime::currentDateTime()) > wait)
+        return blocked(FileProblem::LockUnreadable);
+    return std::nullopt;
+}
+
 Backup keepBackup(const QString &path, const QByteArray &bytes)
 {
-    constexpr int attempts = 100;
-    for (int n = 0; n < attempts; ++n) {
+    constexpr int names = 100;
+    for (int n = 0; n < names; ++n) {
         const QString candidate =
             n == 0 ? path + QStringLiteral(".bak") : path + QStringLiteral(".bak.%1").arg(n);
-        const FileRead existing = readBirthFile(candidate);
-        if (existing.status == FileRead::Read && existing.bytes == bytes)
-            return {candidate, std::nullopt};
-        if (existing.status != FileRead::Missing || QFileInfo(candidate).isDir())
+        struct stat info = {};
+        if (::lstat(QFile::encodeName(candidate).constData(), &info) == 0) {
+            const bool ownFile = S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
+            if (ownFile && readBirthFile(candidate).bytes == bytes)
+                return {candidate, std::nullopt};
             continue;
+        }
         // NewOnly: never write over a file (or through a link) that appeared meanwhile.
         QFile file(candidate);
         errno = 0;
@@ -235,19 +195,36 @@ Backup keepBackup(const QString &path, const QByteArray &bytes)
             QFile::remove(candidate);
             return {{}, systemError(FileProblem::Backup, error)};
         }
+        file.close();
+        if (file.error() != QFileDevice::NoError) {
+            const int error = errno;
+            QFile::remove(candidate);
+            return {{}, systemError(FileProblem::Backup, error)};
+        }
         return {candidate, std::nullopt};
     }
-    return {{}, systemError(FileProblem::Backup, EEXIST)};
+    return {{}, FileProblem{FileProblem::TooManyBackups, FileProblem::Backup}};
 }
 
 QString defaultBirthFilePath()
 {
-    static const QString fileName = QStringLiteral("birth.ini");
     const QString programDir = QCoreApplication::applicationDirPath();
     if (QFileInfo(programDir).isWritable())
-        return QDir(programDir).filePath(fileName);
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(fileName);
+        return QDir(programDir).filePath(QStringLiteral("birth.ini"));
+    return userBirthFilePath();
+}
+
+QString userBirthFilePath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The XDG rules ignore a relative XDG_DATA_HOME, which would put the register wherever the
+    // program happens to be started; Qt 6.4 takes it as it is.
+    if (QDir::isRelativePath(folder)) {
+        const QString dataHome = QDir::cleanPath(qEnvironmentVariable("XDG_DATA_HOME"));
+        folder = QDir::homePath() + QStringLiteral("/.local/share") +
+                 QDir::cleanPath(folder).sliced(dataHome.size());
+    }
+    return QDir(folder).filePath(QStringLiteral("birth.ini"));
 }
 
 } // namespace cyclara

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register/wholefile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,26 +11,8 @@ namespace cyclara {
 
 // The register file on disk, as bytes: reading, checking, writing and backing up "birth.ini".
 
-// Why the register file could not be read, written or prepared. The window says it in words.
-struct FileProblem {
-    enum Kind {
-        SystemError,    // a system call failed; `error` holds its errno (0 when unknown)
-        FolderInTheWay, // a folder has the register's name
-        NotAFile,       // a pipe, device or socket has the register's name
-        TooLarge,       // bigger than maxBirthFileBytes: not a register of names
-        ForeignLink,    // a symbolic link owned neither by the user nor by root
-        Busy,           // another copy of the program is saving it right now
-    };
-    enum Action { Read, Write, CreateFolder, Backup };
-
-    Kind kind = SystemError;
-    Action action = Read;
-    int error = 0;
-
-    friend bool operator==(const FileProblem &, const FileProblem &) = default;
-};
-
 // A register of even a million people is a fraction of this; anything bigger is not a register.
+// Cyclara neither reads nor writes a register past it, so it never writes one it would refuse.
 inline constexpr qint64 maxBirthFileBytes = 16 * 1024 * 1024;
 
 struct FileRead {
@@ -42,29 +26,40 @@ struct FileRead {
     FileProblem problem;
 };
 
-// Reads the whole file. A symbolic link is followed only when the user or root owns it (in a
-// folder that others may write to, a planted link could point at any of the user's files).
+// Reads the whole file. A symbolic link is followed only when the user or root owns it.
 FileRead readBirthFile(const QString &path);
 
-// Replaces the file as a whole (write beside it, then rename): after any failure the previous
-// file is left as it was. A new file is readable by its owner only; an existing one keeps its
-// permissions.
+// Replaces the file as a whole (see replaceFile): a new file is readable by its owner only.
+// Refuses bytes past maxBirthFileBytes.
 std::optional<FileProblem> writeBirthFile(const QString &path, const QByteArray &bytes);
 
-// Creates the register's folder when needed and checks that the file could be written there.
+// Creates the register's folder when needed (also when it was removed since the start) and checks
+// that the file could be written there.
 std::optional<FileProblem> prepareBirthFolder(const QString &path);
+
+// Where the lock that keeps two saves apart lies: beside the register.
+QString birthLockPath(const QString &path);
+
+// What stands where the lock goes that no running Cyclara of this user can have put there: a
+// folder, something that is no file, another user's file, or a file that is empty or unknown and
+// older than a save takes (`wait` milliseconds). Nothing when the place is free or holds a lock
+// that a live or a crashed Cyclara of this user left (QLockFile tells those two apart).
+std::optional<FileProblem> whatBlocksTheLock(const QString &path, int wait);
 
 struct Backup {
     QString path;                       // where the bytes are kept, when kept
     std::optional<FileProblem> problem; // why they could not be kept
 };
 
-// Keeps `bytes` beside the file as "birth.ini.bak", or ".bak.1", ".bak.2", ... when an older,
-// different backup is already there; a backup with the same bytes is used as it is.
+// Keeps `bytes` beside the file as "birth.ini.bak", or ".bak.1" to ".bak.99" when that name is
+// taken. A backup is used as it is only when it is a regular file of the user's own with the same
+// bytes: one planted by another user could vanish with the only copy.
 Backup keepBackup(const QString &path, const QByteArray &bytes);
 
-// "birth.ini" beside the executable when that folder is writable, otherwise in the user's data
-// folder.
+// "birth.ini" beside the executable when that folder is writable, otherwise userBirthFilePath().
 QString defaultBirthFilePath();
+// "birth.ini" in the user's data folder: ~/.local/share/Cyclara, or Cyclara in $XDG_DATA_HOME
+// when that is an absolute path.
+QString userBirthFilePath();
 
 } // namespace cyclara

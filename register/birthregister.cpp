@@ -11,8 +11,6 @@ void BirthRegister::set(const QString &name, const QDate &date)
         m_names.append(name);
     else
         it->second = date;
-    m_edited.insert(name);
-    m_removed.remove(name);
 }
 
 void BirthRegister::remove(const QString &name)
@@ -20,8 +18,7 @@ void BirthRegister::remove(const QString &name)
     if (m_dates.erase(name) == 0)
         return;
     m_names.removeOne(name);
-    m_edited.remove(name);
-    m_removed.insert(name);
+    m_renamedFrom.erase(name);
 }
 
 bool BirthRegister::rename(const QString &from, const QString &to)
@@ -33,17 +30,16 @@ bool BirthRegister::rename(const QString &from, const QString &to)
     m_dates.erase(it);
     m_dates.emplace(to, date);
     m_names[m_names.indexOf(from)] = to;
-    m_edited.remove(from);
-    m_removed.insert(from);
-    m_edited.insert(to);
-    m_removed.remove(to);
+    // A person renamed twice still came from their first name.
+    const auto earlier = m_renamedFrom.find(from);
+    QString origin = from;
+    if (earlier != m_renamedFrom.end()) {
+        origin = earlier->second;
+        m_renamedFrom.erase(earlier);
+    }
+    if (origin != to)
+        m_renamedFrom.emplace(to, origin);
     return true;
-}
-
-void BirthRegister::forgetEdits()
-{
-    m_edited.clear();
-    m_removed.clear();
 }
 
 QDebug operator<<(QDebug debug, const BirthRegister &reg)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -16,8 +15,9 @@ namespace cyclara {
 // Names are compared exactly (case-sensitive, no normalisation: "Wang" and "wang", or a name in
 // composed and decomposed Unicode, are different people).
 //
-// It also remembers which names were set or removed since forgetEdits(), so that a save can merge
-// this session's changes into a file that another copy of the program changed meanwhile.
+// It also remembers who was renamed, and from which name, so that a save can tell a renamed
+// person from a new one when it merges this session's register into a file that another copy of
+// the program changed meanwhile (see mergeRegisters).
 class BirthRegister {
 public:
     bool contains(const QString &name) const { return m_dates.contains(name); }
@@ -38,12 +38,14 @@ public:
     qsizetype size() const { return m_names.size(); }
     bool isEmpty() const { return m_names.isEmpty(); }
 
-    // Names set (added or given a date) and names removed since the last forgetEdits().
-    const QSet<QString> &editedNames() const { return m_edited; }
-    const QSet<QString> &removedNames() const { return m_removed; }
-    void forgetEdits();
+    // The name `name` had when the register was read, when it was renamed since; otherwise empty.
+    QString renamedFrom(const QString &name) const
+    {
+        const auto it = m_renamedFrom.find(name);
+        return it == m_renamedFrom.end() ? QString() : it->second;
+    }
 
-    // The same people in the same order; edits are not compared.
+    // The same people in the same order; renames are not compared.
     friend bool operator==(const BirthRegister &a, const BirthRegister &b)
     {
         return a.m_names == b.m_names && a.m_dates == b.m_dates;
@@ -64,8 +66,7 @@ private:
 
     QStringList m_names;
     std::unordered_map<QString, QDate, NameHash> m_dates;
-    QSet<QString> m_edited;
-    QSet<QString> m_removed;
+    std::unordered_map<QString, QString, NameHash> m_renamedFrom;
 };
 
 QDebug operator<<(QDebug debug, const BirthRegister &reg);

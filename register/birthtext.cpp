@@ -104,10 +104,110 @@ bool isAscii(QByteArrayView bytes)
                        [](char b) { return static_cast<unsigned char>(b) < 0x80; });
 }
 
-// Valid when it decodes without loss: anything invalid would come back as U+FFFD.
-bool isValidUtf8(QByteArrayView bytes)
+// The text of valid UTF-8 bytes; nothing when they are not valid (anything invalid would come
+// back as U+FFFD, so the text does not encode to the same bytes).
+std::optional<QString> validUtf8Text(QByteArrayView bytes)
 {
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+    QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes)
+        return std::nullopt;
+    return text;
+}
+
+// What a character of a name can be, as far as telling UTF-8 from GBK goes; one bit each.
+enum NameChar : unsigned {
+    Ascii = 0x1,
+    AccentedLatin = 0x2,
+    Greek = 0x4,
+    Cyrillic = 0x8,
+    Han = 0x10,
+    Kana = 0x20,
+    Hangul = 0x40,
+    Punctuation = 0x80,
+    Emoji = 0x100,
+    Other = 0x200,
+};
+
+NameChar classify(char32_t c)
+{
+    if (c < 0x80)
+        return Ascii;
+    if ((c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x1E00 && c <= 0x1EFF))
+        return AccentedLatin;
+    if (c >= 0x386 && c <= 0x3CE)
+        return Greek;
+    if ((c >= 0x400 && c <= 0x45F) || c == 0x490 || c == 0x491)
+        return Cyrillic;
+    if ((c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+        (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x2EBEF) ||
+        (c >= 0x3005 && c <= 0x3007))
+        return Han;
+    if (c >= 0x3040 && c <= 0x30FF)
+        return Kana;
+    if (c >= 0xAC00 && c <= 0xD7A3)
+        return Hangul;
+    if (c == 0xB7 || c == 0xAB || c == 0xBB || (c >= 0x2010 && c <= 0x2027) ||
+        (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF01 && c <= 0xFF5E))
+        return Punctuation;
+    if ((c >= 0x1F000 && c <= 0x1FAFF) || (c >= 0x2600 && c <= 0x27BF) || c == 0xFE0F ||
+        c == 0x200D || c == 0x20E3)
+        return Emoji;
+    return Other;
+}
+
+bool isAsciiLetter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
+
+// Whether one white-space-free word with non-ASCII characters reads as someone would write it.
+// GBK bytes that happen to be valid UTF-8 give words no one writes: IPA, Syriac or Arabic signs,
+// two historic Cyrillic letters, accented letters without a plain one, hangul beside Han, or a
+// Chinese character followed by one lone ASCII letter or sign (the second byte of a GBK
+// character).
+bool isPlausibleWord(QStringView text)
+{
+    const QList<uint> word = text.toUcs4();
+    unsigned kinds = 0;
+    int asciiLetters = 0;
+    int greekOrCyrillic = 0;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const NameChar kind = classify(word[i]);
+        kinds |= kind;
+        asciiLetters += isAsciiLetter(word[i]) ? 1 : 0;
+        greekOrCyrillic += (kind & (Greek | Cyrillic)) ? 1 : 0;
+        const bool loneAsciiAfter = i + 1 < word.size() && word[i + 1] >= 0x40 &&
+                                    word[i + 1] <= 0x7E &&
+                                    (i + 2 == word.size() || word[i + 2] >= 0x80);
+        if ((kind & (Han | Kana | Hangul | Punctuation | Emoji)) && loneAsciiAfter)
+            return false;
+    }
+    const unsigned alphabets = kinds & (AccentedLatin | Greek | Cyrillic);
+    const unsigned wide = kinds & (Han | Kana | Hangul);
+    const bool hasLetter = asciiLetters > 0 || (kinds & (alphabets | wide | Emoji));
+    const bool oneAlphabet = (alphabets & (alphabets - 1)) == 0;
+    const bool commonHan =
+        std::any_of(word.begin(), word.end(), [](uint c) { return c >= 0x4E00 && c <= 0x9FFF; });
+    return !(kinds & Other) && hasLetter && oneAlphabet && !(alphabets && wide) &&
+           (!(alphabets & AccentedLatin) || asciiLetters > 0) &&
+           (greekOrCyrillic == 0 || (asciiLetters == 0 && greekOrCyrillic >= 3)) &&
+           (!(wide & Hangul) || wide == Hangul) && (!(wide & Han) || commonHan);
+}
+
+bool isPlausibleText(QStringView text)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isFileBlank(text[i]))
+            continue;
+        const QStringView word = text.sliced(start, i - start);
+        const bool plainAscii =
+            std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (!plainAscii && !isPlausibleWord(word))
+            return false;
+        start = i + 1;
+    }
+    return true;
 }
 
 // The file's own byte-order mark is cut off before decoding; a U+FEFF that follows it (or opens a
@@ -236,9 +336,18 @@ TextEncoding detectEncoding(QByteArrayView bytes)
         return TextEncoding::Utf16LE;
     if (bytes.startsWith(utf16BEBom))
         return TextEncoding::Utf16BE;
-    if (!isAscii(bytes) && isValidUtf8(bytes) && !isGb2312Shaped(bytes))
+    if (isAscii(bytes) || isGb2312Shaped(bytes))
+        return TextEncoding::Gb18030;
+    const std::optional<QString> utf8 = validUtf8Text(bytes);
+    if (!utf8)
+        return TextEncoding::Gb18030;
+    if (isPlausibleText(*utf8))
         return TextEncoding::Utf8;
-    return TextEncoding::Gb18030;
+    // Implausible as UTF-8, but GB18030 would lose something: the bytes are not GBK either.
+    QStringDecoder decoder = decoderFor(TextEncoding::Gb18030);
+    QStringEncoder encoder = encoderFor(TextEncoding::Gb18030);
+    return decodedWithLoss(decoder.decode(bytes), bytes, encoder) ? TextEncoding::Utf8
+                                                                  : TextEncoding::Gb18030;
 }
 
 RegisterText parseBirthText(QByteArrayView bytes)
@@ -267,7 +376,6 @@ RegisterText parseBirthText(QByteArrayView bytes)
         for (const QStringView line : splitLines(QStringView(text), u'\r', u'\n'))
             reader.readLine(line, broken && line.contains(QChar::ReplacementCharacter));
     }
-    result.people.forgetEdits();
     return result;
 }
 

@@ -17,15 +17,18 @@ namespace cyclara {
 // those are read as what they are and written back the same way.
 enum class TextEncoding { Gb18030, Utf8, Utf8WithBom, Utf16LE, Utf16BE };
 
-// Which encoding the bytes are in. A byte-order mark decides. Otherwise text that is valid UTF-8
-// and has non-ASCII bytes is UTF-8, unless it also reads as clean GB2312 double-byte text (which
-// GBK files of Chinese names are, and UTF-8 text of any length almost never is). Either way the
-// text is only read as an encoding in which it decodes without loss, so that writing it back
-// gives the same bytes.
+// Which encoding the bytes are in. A byte-order mark decides. Otherwise the bytes are UTF-8 only
+// on evidence: they are valid UTF-8, not shaped like GB2312 double-byte text (which GBK files of
+// Chinese names are, and UTF-8 text almost never is), and either every word they give reads as
+// someone would write it (Chinese, Japanese or Korean, Latin letters with or without accents,
+// Greek or Cyrillic words, common punctuation, emoji) or GB18030 could not read them without loss.
+// Everything else is GB18030: GBK names of rarer characters can form valid UTF-8 by chance
+// (蕭軍 is CA 92 DC 8A, "ʒ܊" in UTF-8). Either way the text is only read as an encoding in which
+// it decodes without loss, so that writing it back gives the same bytes.
 TextEncoding detectEncoding(QByteArrayView bytes);
 
 struct RegisterText {
-    BirthRegister people; // edits forgotten
+    BirthRegister people;
     TextEncoding encoding = TextEncoding::Gb18030;
     // Rewriting the register from `people` would lose something of the text: bytes that are no
     // character of the encoding, a line that gives no person, words before a name or after a date,

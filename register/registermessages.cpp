@@ -64,11 +64,26 @@ QString fileProblemReason(const FileProblem &problem)
     case FileProblem::NotAFile:
         return RegisterMessages::tr("这个位置上的不是普通文件");
     case FileProblem::TooLarge:
+        if (problem.action == FileProblem::Write)
+            return RegisterMessages::tr(
+                "保存后文件会超过 16 兆字节，而 Cyclara 只读取 16 兆字节以内的"
+                "姓名登记文件");
         return RegisterMessages::tr("文件超过 16 兆字节，不会是姓名登记文件");
     case FileProblem::ForeignLink:
         return RegisterMessages::tr("这是其他用户建立的链接，为安全起见不去打开它");
     case FileProblem::Busy:
         return RegisterMessages::tr("另一个 Cyclara 正在保存这个文件");
+    case FileProblem::TooManyBackups:
+        return RegisterMessages::tr("备份文件太多：从 .bak 到 .bak.99 的名字都已被其他文件占用");
+    case FileProblem::LockIsFolder:
+        return RegisterMessages::tr("锁文件的位置上有一个文件夹：%1").arg(shown(problem.where));
+    case FileProblem::LockIsNotAFile:
+        return RegisterMessages::tr("锁文件的位置上的不是普通文件：%1").arg(shown(problem.where));
+    case FileProblem::LockOfAnotherUser:
+        return RegisterMessages::tr("锁文件属于另一个用户：%1").arg(shown(problem.where));
+    case FileProblem::LockUnreadable:
+        return RegisterMessages::tr("锁文件是空的或无法识别，也不是正在保存的 Cyclara 留下的：%1")
+            .arg(shown(problem.where));
     case FileProblem::SystemError:
         break;
     }
@@ -100,19 +115,36 @@ QString registerNotWritableMessage(const QString &path, const FileProblem &probl
         .arg(shown(path), fileProblemReason(problem));
 }
 
-QString unsavedBecauseUnreadableMessage(const QString &path)
+QString unsavedMessage(const QString &path, const FileProblem &problem)
 {
-    return RegisterMessages::tr("姓名登记文件无法读取，本次记录的姓名没有保存：\n%1")
-        .arg(shown(path));
+    if (problem.action == FileProblem::Backup)
+        return RegisterMessages::tr("姓名登记文件中有些内容无法完整读出，原文件又无法另存一份备份，"
+                                    "为了不丢失它们，本次记录的姓名没有保存：\n%1\n%2")
+            .arg(shown(path), fileProblemReason(problem));
+    return RegisterMessages::tr("姓名登记文件无法读取，本次记录的姓名没有保存：\n%1\n%2")
+        .arg(shown(path), fileProblemReason(problem));
 }
 
 QString saveFailedMessage(const QString &path, const FileProblem &problem, bool fileExists)
 {
+    const QString reason = problem.action == FileProblem::Backup
+                               ? RegisterMessages::tr("文件中有些内容无法完整读出，而原文件无法另存"
+                                                      "一份备份：%1")
+                                     .arg(fileProblemReason(problem))
+                               : fileProblemReason(problem);
     const QString cancel =
         fileExists ? RegisterMessages::tr("选择“取消”则放弃本次的更改，原有文件保持不变。")
                    : RegisterMessages::tr("选择“取消”则放弃本次的更改。");
     return RegisterMessages::tr("无法保存姓名登记文件：\n%1\n%2\n\n选择“重试”再试一次；%3")
-        .arg(shown(path), fileProblemReason(problem), cancel);
+        .arg(shown(path), reason, cancel);
+}
+
+QString saveRefusedMessage(const QString &path, const FileProblem &problem, bool fileExists)
+{
+    const QString kept = fileExists ? RegisterMessages::tr("原有文件保持不变，本次的更改没有保存。")
+                                    : RegisterMessages::tr("本次的更改没有保存。");
+    return RegisterMessages::tr("无法保存姓名登记文件：\n%1\n%2\n\n%3")
+        .arg(shown(path), fileProblemReason(problem), kept);
 }
 
 } // namespace cyclara

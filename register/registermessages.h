@@ -1,6 +1,6 @@
 #pragma once
 
-#include "register/birthfile.h"
+#include "register/wholefile.h"
 
 #include <QString>
 
@@ -19,9 +19,13 @@ QString unreadableRegisterMessage(const QString &path, const FileProblem &proble
 QString backupKeptMessage(const QString &path, const QString &backupPath);
 // At start: saving at close would fail.
 QString registerNotWritableMessage(const QString &path, const FileProblem &problem);
-// At close: the names of this session cannot be saved into a file that could not be read.
-QString unsavedBecauseUnreadableMessage(const QString &path);
+// At close: the names of this session are not saved, for `problem` (see
+// RegisterStore::whyNotSaved): the file could not be read, or not be backed up.
+QString unsavedMessage(const QString &path, const FileProblem &problem);
 // At close: the save failed; offers Retry and Cancel. `fileExists`: whether an old file stays.
 QString saveFailedMessage(const QString &path, const FileProblem &problem, bool fileExists);
+// At close: the save cannot succeed however often it is tried (the register would be too large
+// to read back); says so, with nothing to choose.
+QString saveRefusedMessage(const QString &path, const FileProblem &problem, bool fileExists);
 
 } // namespace cyclara

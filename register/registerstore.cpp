@@ -49,25 +49,53 @@ std::optional<FileProblem> RegisterStore::keepIfLossy(const QByteArray &bytes,
     return backup.problem;
 }
 
+BirthRegister RegisterStore::peopleRead() const
+{
+    return parseBirthText(m_readBytes).people;
+}
+
+bool RegisterStore::hasChanges(const BirthRegister &people) const
+{
+    return !(people == peopleRead());
+}
+
 std::optional<FileProblem> RegisterStore::save(const BirthRegister &people)
 {
     if (m_unreadable)
         return m_unreadable;
+    // The folder may have been removed since the start.
+    if (const auto problem = prepareBirthFolder(m_path);
+        problem && problem->action != FileProblem::Write)
+        return problem;
+    if (const auto problem = whatBlocksTheLock(m_path, lockWaitMilliseconds))
+        return problem;
+    QLockFile lock(birthLockPath(m_path));
+    if (!lock.tryLock(lockWaitMilliseconds)) {
+        if (const auto problem = whatBlocksTheLock(m_path, lockWaitMilliseconds))
+            return problem;
+        if (lock.error() == QLockFile::LockFailedError)
+            return FileProblem{FileProblem::Busy, FileProblem::Write};
+        // No lock can be made here (a read-only folder, say): the write itself will tell why.
+    }
+    return saveLocked(people);
+}
 
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMilliseconds) && lock.error() == QLockFile::LockFailedError)
-        return FileProblem{FileProblem::Busy, FileProblem::Write};
-
+std::optional<FileProblem> RegisterStore::saveLocked(const BirthRegister &people)
+{
     const FileRead now = readBirthFile(m_path);
     if (now.status == FileRead::Unreadable)
         return now.problem;
     BirthRegister merged = people;
     TextEncoding encoding = m_encoding;
     if (now.status == FileRead::Read && now.bytes != m_readBytes) {
+        const BirthRegister read = peopleRead();
+        // Another copy's or an editor's work stands as it is when this session changed nothing.
+        if (people == read)
+            return std::nullopt;
         const RegisterText theirs = parseBirthText(now.bytes);
         if (const auto failure = keepIfLossy(now.bytes, theirs))
             return failure;
-        merged = mergeRegisters(people, theirs.people);
+        merged = mergeRegisters(read, people, theirs.people);
         if (!now.bytes.isEmpty())
             encoding = theirs.encoding;
     }

@@ -12,7 +12,8 @@ namespace cyclara {
 
 // One session's hold on the register file: read once at start, saved once at close, and never
 // the cause of a loss. What it could not read it keeps (a backup before the first rewrite, or no
-// rewrite at all); what another copy of the program or an editor wrote meanwhile it merges.
+// rewrite at all); what another copy of the program or an editor wrote meanwhile it merges; a
+// session that changed nothing leaves another's work alone.
 class RegisterStore {
 public:
     explicit RegisterStore(QString path);
@@ -29,11 +30,15 @@ public:
     };
     Opened open();
 
-    // Whether save() may write the file: false when open() found it unreadable.
-    bool maySave() const { return !m_unreadable; }
+    // Why save() will not write the file: open() found it unreadable, or could not back it up.
+    std::optional<FileProblem> whyNotSaved() const { return m_unreadable; }
+
+    // Whether `people` differ from what the file held when this session read (or last saved) it.
+    bool hasChanges(const BirthRegister &people) const;
 
     // Writes `people` merged into what the file holds now (see mergeRegisters), in the file's own
-    // encoding; a file that is new or missing gets GB18030.
+    // encoding; a file that is new or missing gets GB18030. When the file changed meanwhile and
+    // this session changed nothing, nothing is written.
     std::optional<FileProblem> save(const BirthRegister &people);
 
     QString path() const { return m_path; }
@@ -41,6 +46,9 @@ public:
 private:
     std::optional<FileProblem> keepIfLossy(const QByteArray &bytes, const RegisterText &text,
                                            QString *backupPath = nullptr);
+    std::optional<FileProblem> saveLocked(const BirthRegister &people);
+    // What the file held when this session read or last saved it.
+    BirthRegister peopleRead() const;
 
     QString m_path;
     QByteArray m_readBytes;

@@ -34,6 +34,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -123,7 +124,8 @@ void frmBiorhythm::loadStep()
     LoadBirthList(sBirthFile);
     loadDescriptionLines();
     bReady = true;
-    runQuery();
+    // Showing the first person is no act of the user's: it records nothing.
+    runQuery(Recording::No);
 }
 
 void frmBiorhythm::closeEvent(QCloseEvent *event)
@@ -185,16 +187,22 @@ void frmBiorhythm::LoadBirthList(const QString &path)
 
 void frmBiorhythm::SaveBirthList(const QString &path)
 {
-    const bool changed = !dicBirth.editedNames().isEmpty() || !dicBirth.removedNames().isEmpty();
-    if (!birthStore->maySave()) {
+    if (const auto why = birthStore->whyNotSaved()) {
+        const bool changed = birthStore->hasChanges(dicBirth);
         registerSaved = !changed;
         if (changed)
-            tellOrLog(QMessageBox::Warning, unsavedBecauseUnreadableMessage(path));
+            tellOrLog(QMessageBox::Warning, unsavedMessage(path, *why));
         return;
     }
     while (const auto failure = birthStore->save(dicBirth)) {
-        const QString message = saveFailedMessage(path, *failure, QFileInfo(path).isFile());
         registerSaved = false;
+        const bool fileExists = QFileInfo(path).isFile();
+        // Trying again cannot make the register small enough to be read back.
+        if (failure->kind == FileProblem::TooLarge) {
+            tellOrLog(QMessageBox::Warning, saveRefusedMessage(path, *failure, fileExists));
+            return;
+        }
+        const QString message = saveFailedMessage(path, *failure, fileExists);
         // A close asked for by a signal has nobody to answer: one attempt, then the log.
         if (unattended) {
             tellOrLog(QMessageBox::Warning, message);
@@ -223,7 +231,7 @@ void frmBiorhythm::loadDescriptionLines()
 
 // ---- query run ----
 
-void frmBiorhythm::runQuery()
+void frmBiorhythm::runQuery(Recording recording)
 {
     if (!bReady)
         return;
@@ -260,7 +268,8 @@ void frmBiorhythm::runQuery()
     onChkSeriasClicked(0);
     showPrompt(tr("点击图线(柱), 可以显示该日的生物节律状况."));
     ShowDayStatus(0, {});
-    recordPerson(name);
+    if (recording == Recording::Yes)
+        recordPerson(name);
     personShown = name;
 }
 
@@ -286,6 +295,10 @@ QString frmBiorhythm::nameToRecord() const
 {
     // A listed name is taken as listed; a typed one without blanks at its ends.
     const QString text = cboName->currentText();
+    // A listed name longer than the field holds shows cut short there; it is still that person.
+    const QString picked = cboName->itemText(cboName->currentIndex());
+    if (text.size() == cboName->lineEdit()->maxLength() && picked.startsWith(text))
+        return picked;
     return dicBirth.contains(text) ? text : trimmedName(text);
 }
 
@@ -295,7 +308,7 @@ void frmBiorhythm::recordPerson(const QString &name)
         return;
     if (!dicBirth.contains(name))
         cboName->addItem(name);
-    if (cboName->currentText() != name)
+    if (cboName->currentText() != name.left(cboName->lineEdit()->maxLength()))
         cboName->setEditText(name);
     dicBirth.set(name, dtBirth);
 }
@@ -392,9 +405,9 @@ void frmBiorhythm::onCboDaysClicked()
     runQuery();
 }
 
-void frmBiorhythm::onCboNameClicked()
+void frmBiorhythm::onCboNameClicked(int index)
 {
-    const QString name = cboName->currentText();
+    const QString name = cboName->itemText(index);
     if (!dicBirth.contains(name))
         return;
     const QDate born = dicBirth.date(name);

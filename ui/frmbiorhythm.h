@@ -67,7 +67,9 @@ private:
     void SaveBirthList(const QString &path);
     void loadDescriptionLines();
 
-    void runQuery();
+    // Whether a query run records the person in the register: the user's own queries do.
+    enum class Recording { No, Yes };
+    void runQuery(Recording recording = Recording::Yes);
     void refuseQuery(const QString &message, QComboBox *focusTarget);
     void showPrompt(const QString &text);
     QString nameToRecord() const;
@@ -83,7 +85,7 @@ private:
     void onCmdHelpClicked();
     void onLblHomeClicked();
     void onCboDaysClicked();
-    void onCboNameClicked();
+    void onCboNameClicked(int index);
     void onOptTypeClicked(int index);
     void onChkSeriasClicked(int index);
     void onChkShowExplainClicked();

@@ -54,8 +54,13 @@ TerminationSignals::TerminationSignals(QObject *parent)
     action.sa_handler = &onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < handledSignals.size(); ++i)
-        ::sigaction(handledSignals[i], &action, &m_previous[i]);
+    for (std::size_t i = 0; i < handledSignals.size(); ++i) {
+        ::sigaction(handledSignals[i], nullptr, &m_previous[i]);
+        // A signal the caller chose to ignore stays ignored: under nohup, the end of the
+        // terminal's session must not close the window.
+        if (m_previous[i].sa_handler != SIG_IGN)
+            ::sigaction(handledSignals[i], &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()

@@ -14,7 +14,8 @@ namespace cyclara {
 // byte in a socket; `requested` is emitted later from the event loop, where that is safe, after
 // any open modal dialog has been closed (its own event loop would keep running otherwise).
 //
-// One instance at a time; the signals' previous handling comes back when it is destroyed.
+// A signal that was ignored when it was made (SIGHUP under nohup) stays ignored. One instance at
+// a time; the signals' previous handling comes back when it is destroyed.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:

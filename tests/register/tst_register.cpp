@@ -3,8 +3,10 @@
 #include "register/registermerge.h"
 #include "register/registermessages.h"
 #include "register/registerstore.h"
+#include "smalldisk.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -12,6 +14,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,18 +31,26 @@ Q_DECLARE_METATYPE(cyclara::TextEncoding)
 
 namespace {
 
-// "A1 B2 -C": A born in 2001, B in 2002, C removed. Years stand for dates, a leading minus for a
-// removal; names of `edits` are set after the rest, as a session records them.
-BirthRegister people(const QString &loaded, const QString &edits = {})
+// "A1 B2": A born in 2001, B in 2002 (years stand for dates).
+BirthRegister people(const QString &list)
 {
     BirthRegister reg;
-    for (const QString &entry : (loaded + u" | "_s + edits).split(u' ', Qt::SkipEmptyParts)) {
-        if (entry == u"|")
-            reg.forgetEdits();
-        else if (entry.startsWith(u'-'))
-            reg.remove(entry.sliced(1));
+    for (const QString &entry : list.split(u' ', Qt::SkipEmptyParts))
+        reg.set(entry.first(1), QDate(2000 + entry.sliced(1).toInt(), 1, 1));
+    return reg;
+}
+
+// A session's acts on `reg`: "A3" gives A a date (adding A when new), "-A" removes A, "A>D"
+// renames A to D.
+BirthRegister actedOn(BirthRegister reg, const QString &acts)
+{
+    for (const QString &act : acts.split(u' ', Qt::SkipEmptyParts)) {
+        if (act.startsWith(u'-'))
+            reg.remove(act.sliced(1));
+        else if (act.contains(u'>'))
+            reg.rename(act.first(1), act.last(1));
         else
-            reg.set(entry.first(1), QDate(2000 + entry.sliced(1).toInt(), 1, 1));
+            reg.set(act.first(1), QDate(2000 + act.sliced(1).toInt(), 1, 1));
     }
     return reg;
 }
@@ -90,9 +101,20 @@ private slots:
     void whatStandsInThePlaceOfTheFile();
     void whatIsMadeIsPrivateWhatIsThereIsKept();
     void lossyFileIsKeptBeforeTheFirstRewrite();
+    void encodingByEvidence_data();
+    void encodingByEvidence();
     void merge_data();
     void merge();
+    void untouchedSessionLeavesOthersWork();
+    void twoSessionsInEitherOrder_data();
+    void twoSessionsInEitherOrder();
     void savedInTheFilesEncoding();
+    void sizeLimitForReadingAndWriting();
+    void backupsAreOnesOwn();
+    void fullDiskLeavesTheOldRegister();
+    void locksTellTheTruth_data();
+    void locksTellTheTruth();
+    void foldersMadeAgainAndOwnersKept();
     void messagesAreChineseAndTrue();
 
 private:
@@ -156,7 +178,6 @@ void tst_Register::readAndWriteBack()
     QCOMPARE(text.people, people);
     QTEST(text.encoding, "encoding");
     QTEST(text.lossy, "lossy");
-    QVERIFY(text.people.editedNames().isEmpty());
     QCOMPARE(formatBirthText(text.people, text.encoding), written);
 }
 
@@ -170,11 +191,11 @@ void tst_Register::namesReadBackAsWritten()
     QCOMPARE(parseBirthText(bytes).people,
              makeRegister({{u"P"_s, dec31}, {u"D"_s, may7}, {u"Q"_s, dec31}}));
 
-    // 貤 in GBK, d6 80, is also valid UTF-8 (Armenian ր) and no GB2312 character: written as GBK
-    // it would come back as ր.
-    const BirthRegister rare = makeRegister({{u"貤"_s, may7}});
+    // 鍫辩矗 in GBK, e5a0b1 e7b4a3, is also plausible UTF-8 (報紣) and no GB2312 text: written
+    // as GBK it would come back as 報紣.
+    const BirthRegister rare = makeRegister({{u"鍫辩矗"_s, may7}});
     QCOMPARE(formatBirthText(rare, TextEncoding::Gb18030),
-             "\xEF\xBB\xBF" + u"貤\t1980-05-07\r\n"_s.toUtf8());
+             "\xEF\xBB\xBF" + u"鍫辩矗\t1980-05-07\r\n"_s.toUtf8());
 
     // U+FEFF opening a name (pasted, or the mark of a second file joined on) stays part of it in
     // every encoding, although a file that opens with it looks like one with a byte-order mark.
@@ -204,7 +225,7 @@ void tst_Register::whatStandsInThePlaceOfTheFile()
     QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     RegisterStore pipe(path);
     QCOMPARE(pipe.open().unreadable, FileProblem(FileProblem::NotAFile, FileProblem::Read));
-    QVERIFY(!pipe.maySave());
+    QVERIFY(pipe.whyNotSaved());
     QCOMPARE(writeBirthFile(path, person), FileProblem(FileProblem::NotAFile, FileProblem::Write));
     QVERIFY(QFile::remove(path));
 
@@ -266,32 +287,180 @@ void tst_Register::lossyFileIsKeptBeforeTheFirstRewrite()
 
     const QByteArray editedMeanwhile = original + "?? broken line\r\n";
     QVERIFY(writeBytes(path, editedMeanwhile));
-    QCOMPARE(store.save(opened.people), std::nullopt);
-    QCOMPARE(bytesOf(path), person);
+    QCOMPARE(store.save(actedOn(opened.people, u"B2"_s)), std::nullopt);
+    QCOMPARE(bytesOf(path), person + "B\t2002-01-01\r\n");
     QCOMPARE(bytesOf(path + u".bak.1"_s), editedMeanwhile);
+}
+
+// 150 common Traditional characters, which GBK keeps in its extension rows.
+const QString traditional =
+    u"國學會說這們時來對開關門問間長東車見現實體從業應頭電話動種當還發經過後進機將與點產義兩區萬"
+    u"樣聲無論議記認讓請邊處號變覺親條術極連錢歡樂愛風飛馬魚鳥龍鄉鐵鐘陽陰隊際難雙雲雜靈顏題願類"
+    u"顯飯館騎驗髮鬆麗黃齊齒嚴團圖園圓壓場報塊夢寫寶專導層屬帶幫廣張強彈歸徵憶戰戲擇據擔換損舊書"
+    u"歲歷殺氣漢滿潔澤濟灣為烏熱燈爭"_s;
+
+// Which encoding a file without a byte-order mark is read in, and who it gives.
+void tst_Register::encodingByEvidence_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QStringList>("names");
+    const auto gbk = [](const QString &text) {
+        QStringEncoder encoder("GB18030");
+        return QByteArray(encoder.encode(text));
+    };
+    const auto line = u"\t1980-05-07\r\n"_s;
+
+    // GBK names whose bytes happen to be valid UTF-8 (蕭軍 would read as ʒ܊).
+    int validAsUtf8 = 0;
+    for (const QChar first : traditional) {
+        for (const QChar second : traditional) {
+            const QString name = QString(first) + second;
+            const QByteArray bytes = gbk(name + line);
+            if (QString::fromUtf8(bytes).toUtf8() != bytes)
+                continue;
+            ++validAsUtf8;
+            QTest::addRow("GBK %s", qUtf8Printable(name))
+                << bytes << TextEncoding::Gb18030 << QStringList{name};
+        }
+    }
+    QVERIFY2(validAsUtf8 > 100, "the pairs should include many valid as UTF-8");
+    QTest::newRow("GBK 蕭軍") << gbk(u"蕭軍"_s + line) << TextEncoding::Gb18030
+                              << QStringList{u"蕭軍"_s};
+
+    // UTF-8 as editors write it: Chinese, Japanese, Korean, accented Latin, Greek, Cyrillic and
+    // emoji, alone or side by side.
+    // (José or Müller alone are shaped like GB2312 text, so they are only read as UTF-8 beside
+    // others that are not.)
+    const QStringList alone{u"张三"_s,       u"Łukasz"_s, u"Nguyễn"_s, u"Иван"_s,  u"Γιώργος"_s,
+                            u"山田さくら"_s, u"김민수"_s, u"王Wang"_s, u"小明😀"_s, u"Anna🌸"_s};
+    const QStringList people = alone + QStringList{u"José"_s, u"Müller"_s, u"张三·李四"_s};
+    QByteArray all;
+    for (const QString &name : people) {
+        if (alone.contains(name))
+            QTest::addRow("UTF-8 %s", qUtf8Printable(name))
+                << (name + line).toUtf8() << TextEncoding::Utf8 << QStringList{name};
+        all += (name + line).toUtf8();
+    }
+    QTest::newRow("UTF-8 of every kind in one file") << all << TextEncoding::Utf8 << people;
+    // Đỗ alone reads oddly as UTF-8, but as GBK its last byte would be half a character.
+    QTest::newRow("UTF-8 that GBK cannot read")
+        << (u"Đỗ"_s + line).toUtf8() << TextEncoding::Utf8 << QStringList{u"Đỗ"_s};
+}
+
+void tst_Register::encodingByEvidence()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, names);
+    const RegisterText text = parseBirthText(file);
+    QTEST(text.encoding, "encoding");
+    QCOMPARE(text.people.names(), names);
+    QVERIFY(!text.lossy);
+    // A name added later goes into the file in its own encoding.
+    BirthRegister more = text.people;
+    more.set(u"李四"_s, dec31);
+    QCOMPARE(parseBirthText(formatBirthText(more, text.encoding)).people, more);
 }
 
 void tst_Register::merge_data()
 {
     QTest::addColumn<QString>("read");    // what the session read at start
-    QTest::addColumn<QString>("edits");   // what it changed
+    QTest::addColumn<QString>("acts");    // what it did
     QTest::addColumn<QString>("fileNow"); // what the file holds at close
-    QTest::addColumn<BirthRegister>("saved");
+    QTest::addColumn<QString>("saved");
 
-    QTest::newRow("our date wins for a name we recorded")
-        << u"A1"_s << u"A3"_s << u"A9"_s << people(u"A3"_s);
+    QTest::newRow("nothing done: the file's dates and removals hold")
+        << u"A1 B2 C3"_s << u""_s << u"A9 C3 D4"_s << u"A9 C3 D4"_s;
+    QTest::newRow("a query of the person as read marks nothing")
+        << u"A1"_s << u"A1"_s << u"A9"_s << u"A9"_s;
+    QTest::newRow("our date wins for a name we dated") << u"A1"_s << u"A3"_s << u"A9"_s << u"A3"_s;
     QTest::newRow("their date wins for a name we left alone")
-        << u"A1 B2"_s << u"B5"_s << u"A9 B2"_s << people(u"A9 B5"_s);
-    QTest::newRow("a person they removed stays removed")
-        << u"A1 B2"_s << u"C3"_s << u"A1"_s << people(u"A1 C3"_s);
+        << u"A1 B2"_s << u"B5"_s << u"A9 B2"_s << u"A9 B5"_s;
+    QTest::newRow("removed there, dated here: stays with our date")
+        << u"A1 B2"_s << u"A5"_s << u"B2"_s << u"A5 B2"_s;
+    QTest::newRow("removed here, dated there: stays with their date")
+        << u"A1 B2"_s << u"-A"_s << u"A9 B2"_s << u"B2 A9"_s;
+    QTest::newRow("removed here, untouched there: gone")
+        << u"A1 B2"_s << u"-A"_s << u"A1 B2 C3"_s << u"B2 C3"_s;
+    QTest::newRow("renamed here, dated there: new name, their date")
+        << u"A1 B2"_s << u"A>D"_s << u"A9 B2"_s << u"D9 B2"_s;
+    QTest::newRow("renamed and dated here, dated there: our date")
+        << u"A1"_s << u"A>D D4"_s << u"A9"_s << u"D4"_s;
+    QTest::newRow("renamed there, dated here: their name, our date")
+        << u"A1 B2"_s << u"A5"_s << u"D1 B2"_s << u"D5 B2"_s;
+    QTest::newRow("renamed there, but two new names carry the date: both kept")
+        << u"A1 B2"_s << u"A5"_s << u"D1 E1 B2"_s << u"A5 B2 D1 E1"_s;
+    QTest::newRow("renamed there, removed here: the new name stays")
+        << u"A1"_s << u"-A"_s << u"D1"_s << u"D1"_s;
+    QTest::newRow("renamed on both sides: both names kept")
+        << u"A1"_s << u"A>D"_s << u"E1"_s << u"D1 E1"_s;
 }
 
 void tst_Register::merge()
 {
     QFETCH(QString, read);
-    QFETCH(QString, edits);
+    QFETCH(QString, acts);
     QFETCH(QString, fileNow);
-    QTEST(mergeRegisters(people(read, edits), people(fileNow)), "saved");
+    QFETCH(QString, saved);
+    QCOMPARE(mergeRegisters(people(read), actedOn(people(read), acts), people(fileNow)),
+             people(saved));
+}
+
+// A session that only looked (its first person shown, a person picked again) writes nothing over
+// what another copy saved and an editor then wrote, not even the editor's remark.
+void tst_Register::untouchedSessionLeavesOthersWork()
+{
+    QVERIFY(writeBytes(path, formatBirthText(people(u"A1 B2"_s))));
+    RegisterStore looking(path);
+    const BirthRegister shown = actedOn(looking.open().people, u"A1"_s);
+    RegisterStore editing(path);
+    QCOMPARE(editing.save(actedOn(editing.open().people, u"A5 -B C3"_s)), std::nullopt);
+    const QByteArray edited = bytesOf(path) + "# remark\r\n";
+    QVERIFY(writeBytes(path, edited));
+
+    QVERIFY(!looking.hasChanges(shown));
+    QCOMPARE(looking.save(shown), std::nullopt);
+    QCOMPARE(bytesOf(path), edited);
+    QVERIFY(!QFile::exists(path + u".bak"_s));
+}
+
+void tst_Register::twoSessionsInEitherOrder_data()
+{
+    QTest::addColumn<QString>("first");  // what one session did
+    QTest::addColumn<QString>("second"); // what the other did
+    QTest::addColumn<QString>("saved");  // the people the file holds, whichever closed first
+
+    QTest::newRow("removed in one, dated in the other") << u"-A"_s << u"A5"_s << u"A5 B2"_s;
+    QTest::newRow("renamed in one, dated in the other") << u"A>D"_s << u"A5"_s << u"B2 D5"_s;
+    QTest::newRow("renamed in one, removed in the other") << u"A>D"_s << u"-A"_s << u"B2 D1"_s;
+    QTest::newRow("each added someone") << u"C3"_s << u"E4"_s << u"A1 B2 C3 E4"_s;
+    QTest::newRow("removed in one, only looked in the other") << u"-A"_s << u"A1"_s << u"B2"_s;
+}
+
+// Two copies of the program open the same register, act, and close one after the other: no
+// person and no date is lost, in either order.
+void tst_Register::twoSessionsInEitherOrder()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, saved);
+    const auto sorted = [](BirthRegister reg) {
+        QStringList lines = QString::fromLatin1(formatBirthText(reg)).split(u"\r\n"_s);
+        lines.sort();
+        return lines;
+    };
+    for (const bool firstClosesFirst : {true, false}) {
+        QVERIFY(writeBytes(path, formatBirthText(people(u"A1 B2"_s))));
+        RegisterStore one(path);
+        RegisterStore other(path);
+        const BirthRegister ones = actedOn(one.open().people, first);
+        const BirthRegister others = actedOn(other.open().people, second);
+        QCOMPARE((firstClosesFirst ? one : other).save(firstClosesFirst ? ones : others),
+                 std::nullopt);
+        QCOMPARE((firstClosesFirst ? other : one).save(firstClosesFirst ? others : ones),
+                 std::nullopt);
+        QCOMPARE(sorted(parseBirthText(bytesOf(path)).people), sorted(people(saved)));
+    }
 }
 
 // A session saves in the encoding its file came in (here UTF-8 without a byte-order mark).
@@ -304,6 +473,162 @@ void tst_Register::savedInTheFilesEncoding()
     people.set(u"李四"_s, dec31);
     QCOMPARE(store.save(people), std::nullopt);
     QCOMPARE(bytesOf(path), utf8 + u"李四\t1990-12-31\r\n"_s.toUtf8());
+}
+
+// A save that would take the register past what Cyclara reads is refused; the file stays whole.
+void tst_Register::sizeLimitForReadingAndWriting()
+{
+    // Four people with names of about four million letters each, 30 bytes short of the limit.
+    QByteArray nearlyFull;
+    for (const char first : {'A', 'B', 'C', 'D'}) {
+        const QByteArray line = "\t1980-05-07\r\n";
+        nearlyFull +=
+            QByteArray(maxBirthFileBytes / 4 - (first == 'D' ? 30 : 0) - line.size(), first) + line;
+    }
+    QVERIFY(writeBytes(path, nearlyFull));
+    RegisterStore store(path);
+    BirthRegister everyone = store.open().people;
+    QCOMPARE(everyone.size(), 4);
+    everyone.set(u"一个名字很长很长的人"_s.repeated(2), dec31);
+    QCOMPARE(store.save(everyone), FileProblem(FileProblem::TooLarge, FileProblem::Write));
+    QCOMPARE(bytesOf(path), nearlyFull);
+    QVERIFY(saveRefusedMessage(path, {FileProblem::TooLarge, FileProblem::Write}, true)
+                .contains(u"16 兆字节"_s));
+}
+
+// A backup is only taken as kept when it is the user's own regular file with the same bytes; a
+// link to one, or another user's file, gets a new backup beside it. When no name is left, the
+// reason says so, and the close does not claim the file was unreadable.
+void tst_Register::backupsAreOnesOwn()
+{
+    const QByteArray lossy = QByteArray::fromHex("d5") + "\t1980-05-07\r\n" + person;
+    QVERIFY(writeBytes(path, lossy));
+    const QString ownCopy = dir->filePath(u"own-copy"_s);
+    QVERIFY(writeBytes(ownCopy, lossy));
+    QVERIFY(QFile::link(ownCopy, path + u".bak"_s));
+    QString expected = path + u".bak.1"_s;
+    if (::geteuid() == 0) {
+        QVERIFY(writeBytes(expected, lossy));
+        QCOMPARE(::chown(QFile::encodeName(expected).constData(), 65534, 65534), 0);
+        expected = path + u".bak.2"_s;
+    }
+    QCOMPARE(RegisterStore(path).open().backupPath, expected);
+    QCOMPARE(bytesOf(expected), lossy);
+
+    for (int n = 1; n < 100; ++n)
+        QVERIFY(writeBytes(path + u".bak.%1"_s.arg(n), "taken"));
+    RegisterStore store(path);
+    const FileProblem noName(FileProblem::TooManyBackups, FileProblem::Backup);
+    QCOMPARE(store.open().unreadable, noName);
+    QCOMPARE(store.whyNotSaved(), noName);
+    const QString told = unsavedMessage(path, noName);
+    QVERIFY2(told.contains(u"备份文件太多"_s) && !told.contains(u"无法读取"_s), qPrintable(told));
+}
+
+// On a full disk neither a save nor a backup spoils what is there, and the reason is the disk.
+void tst_Register::fullDiskLeavesTheOldRegister()
+{
+    test::SmallDisk disk(dir->filePath(u"disk"_s));
+    if (!disk.mounted())
+        QSKIP("a full disk is a small tmpfs, which only root can mount here");
+    const QString onDisk = disk.path() + u"/birth.ini"_s;
+    const QByteArray lossy = person + "?? a remark\r\n";
+    QVERIFY(writeBytes(onDisk, lossy));
+    disk.fill();
+    RegisterStore store(onDisk);
+    const FileProblem full(FileProblem::SystemError, FileProblem::Backup, ENOSPC);
+    QCOMPARE(store.open().unreadable, full);
+    QVERIFY(unsavedMessage(onDisk, full).contains(u"磁盘空间不足"_s));
+
+    QVERIFY(writeBytes(onDisk, person));
+    RegisterStore clean(onDisk);
+    QCOMPARE(clean.save(actedOn(clean.open().people, u"B2 C3"_s)),
+             FileProblem(FileProblem::SystemError, FileProblem::Write, ENOSPC));
+    QCOMPARE(bytesOf(onDisk), person);
+}
+
+void tst_Register::locksTellTheTruth_data()
+{
+    QTest::addColumn<QString>("standing"); // what stands where the lock goes
+    QTest::addColumn<int>("kind");         // the problem it is, -1 for none
+    QTest::newRow("a folder") << u"folder"_s << int(FileProblem::LockIsFolder);
+    QTest::newRow("a pipe") << u"pipe"_s << int(FileProblem::LockIsNotAFile);
+    QTest::newRow("an empty file from long ago") << u"empty"_s << int(FileProblem::LockUnreadable);
+    QTest::newRow("an unknown file from long ago") << u"junk"_s << int(FileProblem::LockUnreadable);
+    QTest::newRow("the lock of a Cyclara that died") << u"stale"_s << -1;
+    if (::geteuid() == 0)
+        QTest::newRow("another user's lock") << u"foreign"_s << int(FileProblem::LockOfAnotherUser);
+}
+
+// What stands in the lock's place and cannot be a live save is named at once, with where it is;
+// a crashed save's lock is cleared.
+void tst_Register::locksTellTheTruth()
+{
+    QFETCH(QString, standing);
+    QFETCH(int, kind);
+    const QString lock = birthLockPath(path);
+    const QByteArray native = QFile::encodeName(lock);
+    if (standing == u"folder") {
+        QVERIFY(QDir().mkpath(lock));
+    } else if (standing == u"pipe") {
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    } else {
+        QByteArray content = standing == u"junk" ? "not a lock\n" : "";
+        if (standing == u"stale")
+            content = "999999999\ncyclara\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+        QVERIFY(writeBytes(lock, content));
+        const struct timeval longAgo[2] = {{1000000000, 0}, {1000000000, 0}};
+        QCOMPARE(::utimes(native.constData(), longAgo), 0);
+        if (standing == u"foreign")
+            QCOMPARE(::chown(native.constData(), 65534, 65534), 0);
+    }
+    RegisterStore store(path);
+    const BirthRegister someone = actedOn(store.open().people, u"A1"_s);
+    QElapsedTimer timer;
+    timer.start();
+    const std::optional<FileProblem> problem = store.save(someone);
+    if (kind < 0) {
+        QCOMPARE(problem, std::nullopt);
+        QCOMPARE(bytesOf(path), person);
+        return;
+    }
+    QCOMPARE(problem, FileProblem(FileProblem::Kind(kind), FileProblem::Write, 0, lock));
+    QVERIFY2(timer.elapsed() < 2000, "no wait for a lock that no save holds");
+    QVERIFY(fileProblemReason(*problem).contains(QDir::toNativeSeparators(lock)));
+    QVERIFY(!QFile::exists(path));
+}
+
+// The data folder, removed while the window was open, is made again at the save. Root saving a
+// user's register leaves it the user's, with its mode. A relative XDG_DATA_HOME is not a folder
+// the XDG rules know.
+void tst_Register::foldersMadeAgainAndOwnersKept()
+{
+    const QString inFolder = dir->filePath(u"data/Cyclara/birth.ini"_s);
+    RegisterStore store(inFolder);
+    QCOMPARE(store.open().notWritable, std::nullopt);
+    QVERIFY(QDir(dir->filePath(u"data"_s)).removeRecursively());
+    QCOMPARE(store.save(people(u"A1"_s)), std::nullopt);
+    QCOMPARE(bytesOf(inFolder), person);
+
+    if (::geteuid() == 0) {
+        QVERIFY(writeBytes(path, person));
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        RegisterStore users(path);
+        QCOMPARE(users.save(actedOn(users.open().people, u"B2"_s)), std::nullopt);
+        struct stat info = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+        QCOMPARE(info.st_uid, uid_t(65534));
+        QCOMPARE(info.st_gid, gid_t(65534));
+        QCOMPARE(modeOf(path), mode_t(0640));
+    }
+
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "relative/data");
+    const QString chosen = userBirthFilePath();
+    qputenv("XDG_DATA_HOME", before);
+    QCOMPARE(chosen, QDir::homePath() + u"/.local/share/"_s + QCoreApplication::applicationName() +
+                         u"/birth.ini"_s);
 }
 
 // What the window says when the register file cannot be saved is wholly Chinese, the system's

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QMenu>
 
+#include <QScopeGuard>
+
 #include <csignal>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +43,8 @@ class tst_RegisterInWindow : public QObject {
     Q_OBJECT
 private slots:
     void whatTheFileHoldsIsToldOnceShown();
+    void lookingChangesNothing();
+    void backupThatCannotBeMadeIsToldTruly();
     void failedSaveOffersRetryAndCancel();
     void removeAndRenameFromTheNamePicker();
     void signalClosesTheWindowAndSaves_data();
@@ -61,6 +66,54 @@ void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown()
     QVERIFY2(said.startsWith(u"姓名登记文件中有些内容无法完整读出"_s) &&
                  said.contains(QDir::toNativeSeparators(fixture.registerPath())),
              qPrintable(said));
+}
+
+// A window that only showed its first person, had a person picked from the list, and was closed
+// writes nothing over what another copy of the program saved meanwhile. A name longer than the
+// name field holds stays the name it was, whether shown, picked or left alone.
+void tst_RegisterInWindow::lookingChangesNothing()
+{
+    const QString longName = QString(40000, u'长');
+    const QByteArray original = gbk(longName + u"\t1960-02-02\r\n"_s) + twoPeople;
+    WindowFixture fixture(original);
+    frmBiorhythm &w = fixture.open(true);
+    pressInOpenList(w.cboName, 0, Qt::Key_Return);
+    QCOMPARE(w.days().day(w.days().middleRow()).date, QDate(2026, 12, 6));
+    QCOMPARE(w.cboYear1->currentText(), u"1960"_s);
+    pressInOpenList(w.cboName, 2, Qt::Key_Return);
+    QCOMPARE(w.cboYear1->currentText(), u"1980"_s);
+
+    // Meanwhile another copy gives 甲 a new date and removes 乙.
+    const QByteArray theirs = gbk(longName + u"\t1960-02-02\r\n甲\t1971-03-03\r\n"_s);
+    QFile file(fixture.registerPath());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
+    file.close();
+    QVERIFY(w.close());
+    QCOMPARE(fixture.registerBytes(), theirs);
+    QVERIFY(fixture.messages.isEmpty() && fixture.questions.isEmpty());
+}
+
+// When every backup name is taken, a register that cannot be read whole is not rewritten, and
+// both the start and the close say why: the backups, not an unreadable file.
+void tst_RegisterInWindow::backupThatCannotBeMadeIsToldTruly()
+{
+    WindowFixture fixture(twoPeople + "# remark\r\n");
+    QFile::link(u"/dev/null"_s, fixture.registerPath() + u".bak"_s);
+    for (int n = 1; n < 100; ++n) {
+        QFile taken(fixture.registerPath() + u".bak.%1"_s.arg(n));
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+    }
+    frmBiorhythm &w = fixture.open(true);
+    QTRY_COMPARE(fixture.messages.size(), 1);
+    typeInto(w.cboName, u"王五"_s);
+    w.cmdGo->click();
+    QVERIFY(w.close());
+    QCOMPARE(fixture.messages.size(), 2);
+    for (const QString &said : std::as_const(fixture.messages))
+        QVERIFY2(said.contains(u"备份文件太多"_s) && !said.contains(u"无法读取"_s),
+                 qPrintable(said));
+    QVERIFY(!w.registerWasSaved());
+    QCOMPARE(fixture.registerBytes(), twoPeople + "# remark\r\n");
 }
 
 // A folder of the register's name appears while the window is open: closing asks, Retry tries
@@ -122,10 +175,12 @@ void tst_RegisterInWindow::signalClosesTheWindowAndSaves_data()
 {
     QTest::addColumn<int>("signalNumber");
     QTest::addColumn<bool>("saveFails");
-    QTest::newRow("SIGTERM, kill") << int(SIGTERM) << false;
-    QTest::newRow("SIGINT, Ctrl+C") << int(SIGINT) << false;
-    QTest::newRow("SIGHUP, end of session") << int(SIGHUP) << false;
-    QTest::newRow("SIGTERM, a folder in the register's place") << int(SIGTERM) << true;
+    QTest::addColumn<bool>("ignored"); // the caller ignores the signal, as nohup does SIGHUP
+    QTest::newRow("SIGTERM, kill") << int(SIGTERM) << false << false;
+    QTest::newRow("SIGINT, Ctrl+C") << int(SIGINT) << false << false;
+    QTest::newRow("SIGHUP, end of session") << int(SIGHUP) << false << false;
+    QTest::newRow("SIGTERM, a folder in the register's place") << int(SIGTERM) << true << false;
+    QTest::newRow("SIGHUP under nohup") << int(SIGHUP) << false << true;
 }
 
 // On a request to end, the window closes as if the user closed it, so the person just recorded is
@@ -134,10 +189,21 @@ void tst_RegisterInWindow::signalClosesTheWindowAndSaves()
 {
     QFETCH(int, signalNumber);
     QFETCH(bool, saveFails);
+    QFETCH(bool, ignored);
     WindowFixture fixture;
     frmBiorhythm &w = fixture.open(true);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::requested, &w,
+    struct sigaction before = {};
+    if (ignored) {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(signalNumber, &ignore, &before);
+    }
+    const auto restore = qScopeGuard([&] {
+        if (ignored)
+            ::sigaction(signalNumber, &before, nullptr);
+    });
+    std::optional<TerminationSignals> termination(std::in_place);
+    QObject::connect(&*termination, &TerminationSignals::requested, &w,
                      &frmBiorhythm::closeUnattended);
     typeInto(w.cboName, u"王五"_s);
     w.cmdGo->click();
@@ -146,6 +212,15 @@ void tst_RegisterInWindow::signalClosesTheWindowAndSaves()
         QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));
 
     QCOMPARE(std::raise(signalNumber), 0);
+    if (ignored) {
+        QTest::qWait(200);
+        QVERIFY(w.isVisible());
+        termination.reset();
+        struct sigaction now = {};
+        ::sigaction(signalNumber, nullptr, &now);
+        QVERIFY(now.sa_handler == SIG_IGN);
+        return;
+    }
     QTRY_VERIFY(!w.isVisible());
     QVERIFY(fixture.questions.isEmpty() && fixture.messages.isEmpty());
     QCOMPARE(w.registerWasSaved(), !saveFails);
