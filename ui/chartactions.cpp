@@ -3,27 +3,34 @@
 #include "chart/cyclechart.h"
 #include "model/daytableexport.h"
 #include "model/daytablemodel.h"
+#include "register/registermessages.h"
+#include "register/wholefile.h"
 #include "ui/windowservices.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace cyclara {
 
 namespace {
 
-// Writes a whole file at once; false when any step failed.
-bool writeFile(const QString &path, const QByteArray &bytes)
+// A picture as the bytes of a PNG file.
+QByteArray pngBytes(const QPixmap &picture)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes;
 }
 
 // A font as the screen sizes it, in pixels: the page is drawn in screen pixels, scaled.
@@ -133,18 +140,27 @@ void ChartActions::exportImage()
 {
     const QString path = m_services.askSavePath(
         m_chart, tr("导出图片"), QStringLiteral("cyclara.png"), tr("PNG 图片 (*.png)"));
-    if (!path.isEmpty() && !m_chart->grab().save(path, "PNG"))
-        m_services.showMessage(m_chart, QMessageBox::Warning,
-                               tr("无法写入图片文件：\n%1").arg(path));
+    //: A picture could not be exported: the file's path, then why
+    saveExport(path, pngBytes(m_chart->grab()), tr("无法写入图片文件：\n%1\n%2"));
 }
 
 void ChartActions::exportData()
 {
     const QString path = m_services.askSavePath(
         m_chart, tr("导出数据"), QStringLiteral("cyclara.csv"), tr("CSV 表格 (*.csv)"));
-    if (!path.isEmpty() && !writeFile(path, dayTableCsv(m_days.days())))
-        m_services.showMessage(m_chart, QMessageBox::Warning,
-                               tr("无法写入数据文件：\n%1").arg(path));
+    //: A table could not be exported: the file's path, then why
+    saveExport(path, dayTableCsv(m_days.days()), tr("无法写入数据文件：\n%1\n%2"));
+}
+
+void ChartActions::saveExport(const QString &path, const QByteArray &bytes,
+                              const QString &failure) const
+{
+    if (path.isEmpty())
+        return;
+    if (const auto problem = replaceFile(path, bytes, NewFileAccess::Usual))
+        m_services.showMessage(
+            m_chart, QMessageBox::Warning,
+            failure.arg(QDir::toNativeSeparators(path), fileProblemReason(*problem)));
 }
 
 void ChartActions::print()
@@ -154,6 +170,24 @@ void ChartActions::print()
     printer.setDocName(QStringLiteral("Cyclara"));
     if (!m_services.askPrinter(m_chart, printer))
         return;
+    // Printed into a file, the page is made whole in memory and the file replaced only then, as
+    // every export is: a failed print leaves an older file as it was.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageLayout(printer.pageLayout());
+        pdf.setResolution(printer.resolution());
+        pdf.setTitle(printer.docName());
+        pdf.setCreator(printer.creator());
+        QPainter painter(&pdf);
+        paintPage(painter, pdf.pageLayout().paintRectPixels(pdf.resolution()));
+        painter.end();
+        //: A page could not be printed into a file: the file's path, then why
+        saveExport(printer.outputFileName(), bytes, tr("无法写入打印文件：\n%1\n%2"));
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         m_services.showMessage(m_chart, QMessageBox::Warning, tr("无法打印：打印机或文件不能使用"));

@@ -33,6 +33,9 @@ public:
 private:
     void showMenu(QPoint at);
     QString dayStatusLine() const;
+    // Writes an export to the file the user chose (none: cancelled), or says why it could not:
+    // `failure` takes the path and the reason.
+    void saveExport(const QString &path, const QByteArray &bytes, const QString &failure) const;
     void paintPage(QPainter &painter, const QRect &page) const;
 
     CycleChart *m_chart;

@@ -9,6 +9,10 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
+
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 using namespace cyclara;
@@ -33,6 +37,8 @@ private slots:
     void keysWalkTheDays_data();
     void keysWalkTheDays();
     void whatTheMenuTakesAway();
+    void exportsNeverSpoilTheOldFile_data();
+    void exportsNeverSpoilTheOldFile();
     void criticalDaysAhead();
 };
 
@@ -207,6 +213,68 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
     QVERIFY(low != w.Image1[2]->pixmap().toImage());
     w.ShowDayStatus(1, u"前天"_s); // 智力 is low that day
     QCOMPARE(w.Image1[0]->pixmap().toImage(), low);
+}
+
+void tst_frmBiorhythm::exportsNeverSpoilTheOldFile_data()
+{
+    QTest::addColumn<QString>("target");    // where the export goes: "full disk" or a device's path
+    QTest::addColumn<QKeySequence>("keys"); // that export's shortcut
+    QTest::addColumn<QString>("fileName");  // of the old file on the full disk
+    QTest::addColumn<QString>("reason");    // what the message says
+    const QKeySequence picture(QKeySequence::Save);
+    const QKeySequence print(QKeySequence::Print);
+    QTest::newRow("picture onto a full disk")
+        << u"full disk"_s << picture << u"old.png"_s << u"磁盘空间不足"_s;
+    QTest::newRow("table onto a full disk")
+        << u"full disk"_s << QKeySequence(u"Ctrl+Shift+S"_s) << u"old.csv"_s << u"磁盘空间不足"_s;
+    QTest::newRow("print into a file on a full disk")
+        << u"full disk"_s << print << u"old.pdf"_s << u"磁盘空间不足"_s;
+    QTest::newRow("picture onto a device")
+        << u"/dev/full"_s << picture << QString() << u"这个位置上的不是普通文件"_s;
+    QTest::newRow("print into a pipe")
+        << u"fifo"_s << print << QString() << u"这个位置上的不是普通文件"_s;
+}
+
+// An export that cannot be written leaves the file it was to replace whole, and says why; a
+// device or pipe chosen as the target is refused, not written to (or replaced, for root).
+void tst_frmBiorhythm::exportsNeverSpoilTheOldFile()
+{
+    QFETCH(QString, target);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, fileName);
+    QFETCH(QString, reason);
+    WindowFixture fixture;
+    frmBiorhythm &w = fixture.open(true);
+    QString path = target;
+    std::optional<SmallDisk> disk;
+    const QByteArray old = "the old file, whole\n";
+    if (target == u"full disk") {
+        disk.emplace(fixture.dir.filePath(u"disk"_s));
+        if (!disk->mounted())
+            QSKIP("a full disk is a small tmpfs, which only root can mount here");
+        path = disk->path() + u'/' + fileName;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        disk->fill();
+    } else if (target == u"fifo") {
+        path = fixture.dir.filePath(u"fifo"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    fixture.savePath = fixture.printPath = path;
+    w.MSChart1->setFocus();
+    QTest::keySequence(w.MSChart1, keys);
+    QCOMPARE(fixture.messages.size(), 1);
+    QVERIFY2(fixture.messages.first().contains(QDir::toNativeSeparators(path)) &&
+                 fixture.messages.first().contains(reason),
+             qPrintable(fixture.messages.first()));
+    if (disk) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    } else {
+        QVERIFY(!QFileInfo(path).isFile());
+    }
 }
 
 // The days ahead on which a cycle is critical, with their weekday; two cycles on one day are

@@ -2,6 +2,7 @@
 
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
+#include "smalldisk.h"
 #include "translations/language.h"
 #include "ui/datepickers.h"
 #include "ui/frmbiorhythm.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
