@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "cli/outputstream.h"
 #include "translations/language.h"
 #include "ui/applicationsetup.h"
 #include "ui/frmbiorhythm.h"
@@ -10,8 +11,9 @@
 
 int main(int argc, char *argv[])
 {
+    const bool outputClosed = cyclara::reserveStandardStreams();
     if (cyclara::wantsCommandLine(argc, argv))
-        return cyclara::runCommandLine(argc, argv);
+        return cyclara::runCommandLine(argc, argv, outputClosed);
 
     QApplication app(argc, argv);
     const cyclara::InterfaceLanguage language(cyclara::languageForRun(QApplication::arguments()));

@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "cli/outputstream.h"
 #include "cli/tablerequest.h"
 #include "model/daytableexport.h"
 #include "register/birthfile.h"
@@ -11,21 +12,43 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 
 namespace cyclara {
 
 namespace {
 
-void print(std::FILE *stream, const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-}
-
 int refuse(const QString &problem, int status = 2)
 {
-    print(stderr, QByteArrayLiteral("cyclara: ") + problem.toUtf8() + '\n');
+    const QByteArray line = QByteArrayLiteral("cyclara: ") + problem.toUtf8() + '\n';
+    // Nothing is left to tell when standard error fails too.
+    [[maybe_unused]] const std::size_t written =
+        std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
     return status;
+}
+
+// Writes `bytes` to standard output and closes it: status 0 when every byte got there. A reader
+// that went away (a pipe into `head`) needs no message; any other failure is told.
+int printAll(const QByteArray &bytes, bool outputClosed)
+{
+    if (outputClosed)
+        //: Standard output was closed when the program started, so nothing could be written
+        return refuse(TableOptions::tr("无法输出：标准输出已关闭"), 1);
+    OutputStream out(STDOUT_FILENO);
+    out.write(bytes);
+    const int error = out.close();
+    if (error == 0)
+        return 0;
+    if (error == EPIPE)
+        return 1;
+    //: Writing to standard output failed; why
+    return refuse(
+        TableOptions::tr("无法写入标准输出：%1")
+            .arg(fileProblemReason({FileProblem::SystemError, FileProblem::Write, error})),
+        1);
 }
 
 QByteArray tableBytes(const TableRequest &request, const QDate &today)
@@ -69,7 +92,7 @@ bool wantsCommandLine(int argc, const char *const *argv)
     return false;
 }
 
-int runCommandLine(int argc, char **argv)
+int runCommandLine(int argc, char **argv, bool outputClosed)
 {
     QCoreApplication app(argc, argv);
     // The register's default place depends on the program's name, as in the window.
@@ -81,14 +104,10 @@ int runCommandLine(int argc, char **argv)
     const TableOptions options(parser);
     if (!parser.parse(QCoreApplication::arguments()))
         return refuse(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        print(stdout, parser.helpText().toUtf8());
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        print(stdout, QByteArrayLiteral("cyclara " CYCLARA_VERSION "\n"));
-        return 0;
-    }
+    if (parser.isSet(QStringLiteral("help")))
+        return printAll(parser.helpText().toUtf8(), outputClosed);
+    if (parser.isSet(QStringLiteral("version")))
+        return printAll(QByteArrayLiteral("cyclara " CYCLARA_VERSION "\n"), outputClosed);
 
     const QString registerPath =
         options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
@@ -110,8 +129,7 @@ int runCommandLine(int argc, char **argv)
         });
     if (const auto *problem = std::get_if<QString>(&request))
         return refuse(*problem, registerUnreadable ? 1 : 2);
-    print(stdout, tableBytes(std::get<TableRequest>(request), today));
-    return 0;
+    return printAll(tableBytes(std::get<TableRequest>(request), today), outputClosed);
 }
 
 std::optional<QString> windowArgumentProblem(const QStringList &arguments)

@@ -1,3 +1,5 @@
+#include "smalldisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +21,10 @@ struct Run {
 };
 
 // Runs cyclara as a user's shell would, without any display (or on Qt's offscreen one, for the
-// window), in `language` (LANGUAGE; empty for the C locale's default).
-Run cyclara(const QStringList &arguments, const QString &language = {}, bool offscreen = false)
+// window), in `language` (LANGUAGE; empty for the C locale's default). With a `script`, bash
+// runs it with the program as $0 and the arguments as $@.
+Run runCyclara(const QStringList &arguments, const QString &language = {}, bool offscreen = false,
+               const QString &script = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const auto *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -31,7 +35,11 @@ Run cyclara(const QStringList &arguments, const QString &language = {}, bool off
     environment.insert(u"LANGUAGE"_s, language);
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(CYCLARA_PROGRAM), arguments);
+    if (script.isEmpty())
+        process.start(QStringLiteral(CYCLARA_PROGRAM), arguments);
+    else
+        process.start(u"bash"_s,
+                      QStringList{u"-c"_s, script, QStringLiteral(CYCLARA_PROGRAM)} + arguments);
     if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(),
@@ -54,6 +62,8 @@ private slots:
     void windowRefusesAnUnknownLanguage();
     void tablesOfTheWorkedExample();
     void nameComesFromTheRegister();
+    void failedOutputIsNeverSuccess_data();
+    void failedOutputIsNeverSuccess();
 
 private:
     QTemporaryDir folder;
@@ -68,7 +78,7 @@ void tst_CommandLine::initTestCase()
 
 void tst_CommandLine::versionNeedsNoDisplay()
 {
-    const Run version = cyclara({u"--version"_s});
+    const Run version = runCyclara({u"--version"_s});
     QVERIFY2(version.status == 0 && version.err.isEmpty(), qPrintable(version.err));
     QCOMPARE(version.out, QByteArray("cyclara " CYCLARA_VERSION "\n"));
 }
@@ -101,7 +111,7 @@ void tst_CommandLine::refusals()
         QFileInfo(QStringLiteral(CYCLARA_PROGRAM)).dir().filePath(u"birth.ini"_s);
     const bool registerBeside = QFileInfo::exists(besideProgram);
     for (const auto &[arguments, message, language] : refused) {
-        const Run run = cyclara(
+        const Run run = runCyclara(
             QString(arguments).replace(u"B "_s, u"--birth=1980-05-07 "_s).split(u' '), language);
         QVERIFY2(run.status == 2 && run.out.isEmpty() && run.err.startsWith(u"cyclara: "_s) &&
                      run.err.count(u'\n') == 1 && run.err.endsWith(u'\n') &&
@@ -114,7 +124,7 @@ void tst_CommandLine::refusals()
 // --lang alone starts the window, which refuses a language it does not speak before it opens.
 void tst_CommandLine::windowRefusesAnUnknownLanguage()
 {
-    const Run run = cyclara({u"--lang"_s, u"fr"_s}, {}, true);
+    const Run run = runCyclara({u"--lang"_s, u"fr"_s}, {}, true);
     QCOMPARE(run.status, 2);
     // (Qt may warn first of a missing XDG_RUNTIME_DIR, as a window's platform does.)
     const QString refusal = u"cyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s;
@@ -132,8 +142,8 @@ void tst_CommandLine::tablesOfTheWorkedExample()
         {u"csv"_s, "\xEF\xBB\xBF日期,标签,智力,情绪,体力,均值,绝对均值\r\n"
                    "2006-04-08,06-4-8,-37,22,98,27.67,52.33\r\n"}};
     for (const auto &[format, head] : forms) {
-        const Run run = cyclara({u"--birth=2006-01-01"_s, u"--date=2006-04-11"_s, u"--days=3"_s,
-                                 u"--format"_s, format});
+        const Run run = runCyclara({u"--birth=2006-01-01"_s, u"--date=2006-04-11"_s, u"--days=3"_s,
+                                    u"--format"_s, format});
         QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
         QCOMPARE(run.out.first(head.size()), head);
         // Seven days, a line each, after the head.
@@ -146,8 +156,8 @@ void tst_CommandLine::tablesOfTheWorkedExample()
 void tst_CommandLine::nameComesFromTheRegister()
 {
     // On the day of birth every cycle stands at zero.
-    const Run run = cyclara({u"--name"_s, u"王芳"_s, u"--register"_s, registerPath, u"--date"_s,
-                             u"1971-09-07"_s, u"--days"_s, u"0"_s, u"--format"_s, u"json"_s});
+    const Run run = runCyclara({u"--name"_s, u"王芳"_s, u"--register"_s, registerPath, u"--date"_s,
+                                u"1971-09-07"_s, u"--days"_s, u"0"_s, u"--format"_s, u"json"_s});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray("[\n  {\"date\": \"1971-09-07\", \"intellectual\": 0, "
                                  "\"emotional\": 0, \"physical\": 0, \"mean\": 0, "
@@ -157,10 +167,58 @@ void tst_CommandLine::nameComesFromTheRegister()
     QFile file(big.filePath(u"birth.ini"_s));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(17 * 1024 * 1024));
     file.close();
-    const Run unreadable = cyclara({u"--name=张伟"_s, u"--register"_s, file.fileName()});
+    const Run unreadable = runCyclara({u"--name=张伟"_s, u"--register"_s, file.fileName()});
     QVERIFY2(unreadable.status == 1 && unreadable.err.contains(u"16 兆字节"_s),
              qPrintable(unreadable.err));
     QCOMPARE(QFileInfo(file.fileName()).size(), 17 * 1024 * 1024);
+}
+
+void tst_CommandLine::failedOutputIsNeverSuccess_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("said"); // in the one line on standard error; empty: nothing said
+    const QStringList version{u"--version"_s};
+    const QStringList century{u"--birth=1900-01-01"_s, u"--from=1900-01-01"_s, u"--to=1999-12-31"_s,
+                              u"--format=csv"_s};
+    QTest::newRow("onto a full device")
+        << u"\"$0\" \"$@\" >/dev/full"_s << version << QString() << u"磁盘空间不足"_s;
+    QTest::newRow("onto a full device, in English")
+        << u"\"$0\" \"$@\" >/dev/full"_s << version << u"en"_s
+        << u"Cannot write to standard output: the disk is full"_s;
+    QTest::newRow("standard output closed")
+        << u"\"$0\" \"$@\" >&-"_s << century << QString() << u"标准输出已关闭"_s;
+    QTest::newRow("the reader went away, SIGPIPE ignored")
+        << u"trap '' PIPE; \"$0\" \"$@\" | head -c 10 >/dev/null; exit ${PIPESTATUS[0]}"_s
+        << century << QString() << QString();
+    QTest::newRow("a century onto a full 64 KiB disk")
+        << u"\"$0\" \"$@\" >\"$DISK/table.csv\""_s << century << QString() << u"磁盘空间不足"_s;
+}
+
+// A table, the usage or the version that did not reach its reader is a failure: status 1, and
+// one line saying why, unless the reader itself went away.
+void tst_CommandLine::failedOutputIsNeverSuccess()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
+    QFETCH(QString, said);
+    QTemporaryDir work;
+    cyclara::test::SmallDisk disk(work.filePath(u"disk"_s));
+    if (script.contains(u"$DISK"_s)) {
+        if (!disk.mounted())
+            QSKIP("a full disk is a small tmpfs, which only root can mount here");
+        script.replace(u"$DISK"_s, disk.path());
+    }
+    const Run run = runCyclara(arguments, language, false, script);
+    QVERIFY2(run.status == 1, qPrintable(run.err));
+    if (said.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.startsWith(u"cyclara: "_s) && run.err.count(u'\n') == 1 &&
+                     run.err.contains(said),
+                 qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)
