@@ -163,6 +163,16 @@
         <source>--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
         <translation>The name register --name looks in (only read); the window&apos;s by default.</translation>
     </message>
+    <message>
+        <source>无法输出：标准输出已关闭</source>
+        <extracomment>Standard output was closed when the program started, so nothing could be written</extracomment>
+        <translation>Cannot write: standard output is closed</translation>
+    </message>
+    <message>
+        <source>无法写入标准输出：%1</source>
+        <extracomment>Writing to standard output failed; why</extracomment>
+        <translation>Cannot write to standard output: %1</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
@@ -385,12 +395,6 @@ The file has been kept unchanged as:
 %2</translation>
     </message>
     <message>
-        <source>姓名登记文件无法读取，本次记录的姓名没有保存：
-%1</source>
-        <translation>The name register could not be read, so the names recorded this time were not saved:
-%1</translation>
-    </message>
-    <message>
         <source>选择“取消”则放弃本次的更改，原有文件保持不变。</source>
         <translation>Choose Cancel to give up this time&apos;s changes; the existing file stays as it is.</translation>
     </message>
@@ -409,6 +413,70 @@ The file has been kept unchanged as:
 %2
 
 Choose Retry to try again. %3</translation>
+    </message>
+    <message>
+        <source>保存后文件会超过 16 兆字节，而 Cyclara 只读取 16 兆字节以内的姓名登记文件</source>
+        <translation>saved, the file would be larger than 16 MB, and Cyclara reads name registers of up to 16 MB only</translation>
+    </message>
+    <message>
+        <source>备份文件太多：从 .bak 到 .bak.99 的名字都已被其他文件占用</source>
+        <translation>too many backups: every name from .bak to .bak.99 is taken by another file</translation>
+    </message>
+    <message>
+        <source>锁文件的位置上有一个文件夹：%1</source>
+        <translation>a folder stands where the lock file goes: %1</translation>
+    </message>
+    <message>
+        <source>锁文件的位置上的不是普通文件：%1</source>
+        <translation>what stands where the lock file goes is not a plain file: %1</translation>
+    </message>
+    <message>
+        <source>锁文件属于另一个用户：%1</source>
+        <translation>the lock file belongs to another user: %1</translation>
+    </message>
+    <message>
+        <source>锁文件是空的或无法识别，也不是正在保存的 Cyclara 留下的：%1</source>
+        <translation>the lock file is empty or unknown, and no Cyclara that is saving left it: %1</translation>
+    </message>
+    <message>
+        <source>姓名登记文件中有些内容无法完整读出，原文件又无法另存一份备份，为了不丢失它们，本次记录的姓名没有保存：
+%1
+%2</source>
+        <translation>Part of the name register cannot be read in full, and no backup copy of the file could be made; so as not to lose that part, the names recorded this time were not saved:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件无法读取，本次记录的姓名没有保存：
+%1
+%2</source>
+        <translation>The name register could not be read, so the names recorded this time were not saved:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>文件中有些内容无法完整读出，而原文件无法另存一份备份：%1</source>
+        <translation>part of the file cannot be read in full, and no backup copy of it could be made: %1</translation>
+    </message>
+    <message>
+        <source>原有文件保持不变，本次的更改没有保存。</source>
+        <translation>The existing file stays as it is; this time&apos;s changes were not saved.</translation>
+    </message>
+    <message>
+        <source>本次的更改没有保存。</source>
+        <translation>This time&apos;s changes were not saved.</translation>
+    </message>
+    <message>
+        <source>无法保存姓名登记文件：
+%1
+%2
+
+%3</source>
+        <translation>The name register cannot be saved:
+%1
+%2
+
+%3</translation>
     </message>
 </context>
 <context>
@@ -501,12 +569,6 @@ Choose Retry to try again. %3</translation>
         <translation>PNG pictures (*.png)</translation>
     </message>
     <message>
-        <source>无法写入图片文件：
-%1</source>
-        <translation>Cannot write the picture file:
-%1</translation>
-    </message>
-    <message>
         <source>导出数据</source>
         <translation>Export Data</translation>
     </message>
@@ -515,14 +577,35 @@ Choose Retry to try again. %3</translation>
         <translation>CSV tables (*.csv)</translation>
     </message>
     <message>
-        <source>无法写入数据文件：
-%1</source>
-        <translation>Cannot write the data file:
-%1</translation>
-    </message>
-    <message>
         <source>无法打印：打印机或文件不能使用</source>
         <translation>Cannot print: the printer or the file cannot be used</translation>
+    </message>
+    <message>
+        <source>无法写入图片文件：
+%1
+%2</source>
+        <extracomment>A picture could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the picture file:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件：
+%1
+%2</source>
+        <extracomment>A table could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the data file:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法写入打印文件：
+%1
+%2</source>
+        <extracomment>A page could not be printed into a file: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the print file:
+%1
+%2</translation>
     </message>
 </context>
 <context>

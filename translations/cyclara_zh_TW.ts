@@ -163,6 +163,16 @@
         <source>--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
         <translation>--name 所查的姓名登記檔（只讀不寫）；預設為視窗所用的。</translation>
     </message>
+    <message>
+        <source>无法输出：标准输出已关闭</source>
+        <extracomment>Standard output was closed when the program started, so nothing could be written</extracomment>
+        <translation>無法輸出：標準輸出已關閉</translation>
+    </message>
+    <message>
+        <source>无法写入标准输出：%1</source>
+        <extracomment>Writing to standard output failed; why</extracomment>
+        <translation>無法寫入標準輸出：%1</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
@@ -385,12 +395,6 @@
 %2</translation>
     </message>
     <message>
-        <source>姓名登记文件无法读取，本次记录的姓名没有保存：
-%1</source>
-        <translation>姓名登記檔無法讀取，這次記錄的姓名沒有儲存：
-%1</translation>
-    </message>
-    <message>
         <source>选择“取消”则放弃本次的更改，原有文件保持不变。</source>
         <translation>選擇「取消」則放棄這次的變更，原有檔案保持不變。</translation>
     </message>
@@ -409,6 +413,70 @@
 %2
 
 選擇「重試」再試一次；%3</translation>
+    </message>
+    <message>
+        <source>保存后文件会超过 16 兆字节，而 Cyclara 只读取 16 兆字节以内的姓名登记文件</source>
+        <translation>儲存後檔案會超過 16 MB，而 Cyclara 只讀取 16 MB 以內的姓名登記檔</translation>
+    </message>
+    <message>
+        <source>备份文件太多：从 .bak 到 .bak.99 的名字都已被其他文件占用</source>
+        <translation>備份檔太多：從 .bak 到 .bak.99 的名稱都已被其他檔案佔用</translation>
+    </message>
+    <message>
+        <source>锁文件的位置上有一个文件夹：%1</source>
+        <translation>鎖定檔的位置上有一個資料夾：%1</translation>
+    </message>
+    <message>
+        <source>锁文件的位置上的不是普通文件：%1</source>
+        <translation>鎖定檔的位置上的不是一般檔案：%1</translation>
+    </message>
+    <message>
+        <source>锁文件属于另一个用户：%1</source>
+        <translation>鎖定檔屬於另一個使用者：%1</translation>
+    </message>
+    <message>
+        <source>锁文件是空的或无法识别，也不是正在保存的 Cyclara 留下的：%1</source>
+        <translation>鎖定檔是空的或無法識別，也不是正在儲存的 Cyclara 留下的：%1</translation>
+    </message>
+    <message>
+        <source>姓名登记文件中有些内容无法完整读出，原文件又无法另存一份备份，为了不丢失它们，本次记录的姓名没有保存：
+%1
+%2</source>
+        <translation>姓名登記檔中有些內容無法完整讀出，原檔案又無法另存一份備份，為了不遺失它們，這次記錄的姓名沒有儲存：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>姓名登记文件无法读取，本次记录的姓名没有保存：
+%1
+%2</source>
+        <translation>姓名登記檔無法讀取，這次記錄的姓名沒有儲存：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>文件中有些内容无法完整读出，而原文件无法另存一份备份：%1</source>
+        <translation>檔案中有些內容無法完整讀出，而原檔案無法另存一份備份：%1</translation>
+    </message>
+    <message>
+        <source>原有文件保持不变，本次的更改没有保存。</source>
+        <translation>原有檔案保持不變，這次的變更沒有儲存。</translation>
+    </message>
+    <message>
+        <source>本次的更改没有保存。</source>
+        <translation>這次的變更沒有儲存。</translation>
+    </message>
+    <message>
+        <source>无法保存姓名登记文件：
+%1
+%2
+
+%3</source>
+        <translation>無法儲存姓名登記檔：
+%1
+%2
+
+%3</translation>
     </message>
 </context>
 <context>
@@ -500,12 +568,6 @@
         <translation>PNG 圖片 (*.png)</translation>
     </message>
     <message>
-        <source>无法写入图片文件：
-%1</source>
-        <translation>無法寫入圖片檔：
-%1</translation>
-    </message>
-    <message>
         <source>导出数据</source>
         <translation>匯出資料</translation>
     </message>
@@ -514,14 +576,35 @@
         <translation>CSV 表格 (*.csv)</translation>
     </message>
     <message>
-        <source>无法写入数据文件：
-%1</source>
-        <translation>無法寫入資料檔：
-%1</translation>
-    </message>
-    <message>
         <source>无法打印：打印机或文件不能使用</source>
         <translation>無法列印：印表機或檔案無法使用</translation>
+    </message>
+    <message>
+        <source>无法写入图片文件：
+%1
+%2</source>
+        <extracomment>A picture could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入圖片檔：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件：
+%1
+%2</source>
+        <extracomment>A table could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入資料檔：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法写入打印文件：
+%1
+%2</source>
+        <extracomment>A page could not be printed into a file: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入列印檔：
+%1
+%2</translation>
     </message>
 </context>
 <context>
