@@ -1,11 +1,21 @@
 #pragma once
 
+class QComboBox;
+
 namespace cyclara {
 
-// Makes a screen reader name each of the window's drop-downs by what it is (出生年, 姓名, …)
-// rather than by the value it shows, which is what Qt's own drop-down gives as its name on
-// Linux (one without an accessible name is still named by its value). Installed once, before the
-// first drop-down is made.
+// What a screen reader gets from the window's drop-downs. Qt's own drop-down interface names a
+// box by the value it shows (on Linux it leaves the name to label relations), so the window's
+// boxes get an interface of their own that is named by what the box is for (出生年, 姓名, …)
+// and otherwise gives what Qt's gives: the value shown, the popup list (and an editable box's
+// field) as children, the press and show-list actions, and the expandable, expanded and editable
+// states. A list-only box also holds its value as read-only text: that is where a screen reader
+// looks for a list-only box's value. Installed once, before the first drop-down is made.
 void nameDropDownsByWhatTheyAre();
+
+// Makes a screen reader say a list-only box's new value when the arrow keys change it while its
+// list is closed: the new item of the hidden list is reported as the focus. (Qt reports only a
+// name change, which screen readers take for noise on a drop-down.)
+void announceValueChanges(QComboBox *box);
 
 } // namespace cyclara

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Runs a check against Cyclara's window as assistive technology meets it, on a private desktop of
+# its own: a D-Bus session bus, Xvfb on a free display, openbox (so the window gets the keyboard
+# focus), the AT-SPI accessibility bus switched on, and, with --orca, the screen reader Orca
+# speaking to speech-dispatcher's silent "dummy" module. Cyclara starts from a scratch folder
+# with a register of two people; then CHECK runs with the environment describing all that.
+#
+#   accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]
+#
+# CHECK sees CYCLARA_PID, CYCLARA_REGISTER and, with --orca, ORCA_DEBUG_LOG (Orca's debug file,
+# where each thing it says is a "SPEECH OUTPUT:" line). Everything started is stopped at the end.
+# Needs no display and works as root. Exits with CHECK's status; 77 when a tool is missing,
+# unless CYCLARA_E2E_REQUIRED is set, as CI does.
+set -uo pipefail
+
+if [[ -z ${CYCLARA_A11Y_SESSION:-} ]]; then
+    export CYCLARA_A11Y_SESSION=1
+    command -v dbus-run-session >/dev/null || { echo "a11y: dbus-run-session is missing" >&2; exit 1; }
+    exec dbus-run-session -- "$0" "$@"
+fi
+
+orca=0
+if [[ ${1:-} == --orca ]]; then
+    orca=1
+    shift
+fi
+program=${1:?usage: accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]}
+shift
+[[ ${1:-} == -- ]] && shift
+(($# > 0)) || { echo "usage: accessibility-session.sh [--orca] CYCLARA -- CHECK" >&2; exit 2; }
+
+missing=()
+for tool in Xvfb openbox xdotool /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=(python3-pyatspi)
+((orca)) && for tool in orca speech-dispatcher; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+    echo "a11y: missing ${missing[*]} (scripts/install-deps test installs them)" >&2
+    [[ -n ${CYCLARA_E2E_REQUIRED:-} ]] && exit 1
+    exit 77
+fi
+
+work=$(mktemp -d /tmp/cyclara-a11y.XXXXXX)
+pids=()
+cleanup() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    sleep 0.3
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -9 "${pids[i]}" 2>/dev/null; done
+    wait 2>/dev/null
+    if [[ $status -ne 0 ]]; then
+        echo "a11y: logs kept in $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+status=1
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A home of its own: Orca, speech-dispatcher and GLib keep settings and sockets there.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+export GSETTINGS_BACKEND=memory LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
+
+# Xvfb picks a free display and writes its number to fd 3.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || { echo "a11y: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.05
+done
+dbus-send --session --type=method_call --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true
+
+if ((orca)); then
+    # Only the dummy module, its sound going to libao's null driver: with no sound server the
+    # module would fail and speech-dispatcher end.
+    mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+    cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
+CommunicationMethod "unix_socket"
+SocketPath "default"
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "libao"
+CONF
+    echo default_driver=null >"$HOME/.libao"
+    speech-dispatcher --run-single --timeout 0 \
+        --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" --log-dir "$work" \
+        >"$work/speechd.log" 2>&1 &
+    pids+=($!)
+    export ORCA_DEBUG_LOG=$work/orca-debug.out
+    # Orca writes its debug file in blocks; the check reads it after every key.
+    /usr/bin/python3 "$(dirname "$0")/orca-line-buffered.py" --user-prefs "$work/orca-prefs" \
+        --disable braille,braille-monitor,sound --debug-file "$ORCA_DEBUG_LOG" \
+        >"$work/orca.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 300); do
+        grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_DEBUG_LOG" 2>/dev/null && break
+        sleep 0.1
+    done
+    grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_DEBUG_LOG" 2>/dev/null ||
+        { echo "a11y: Orca did not start (see $work/orca.log)" >&2; exit 1; }
+fi
+
+# The register lives beside the program: a copy of it starts from the scratch folder.
+# 张三 born 1990-04-12 and 李四 born 1985-11-03, in GBK.
+mkdir -p "$work/program"
+cp "$program" "$work/program/cyclara"
+printf '\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n' >"$work/program/birth.ini"
+export CYCLARA_REGISTER=$work/program/birth.ini
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$work/program/cyclara" \
+    >"$work/cyclara.log" 2>&1 &
+export CYCLARA_PID=$!
+pids+=($CYCLARA_PID)
+
+"$@"
+status=$?
+exit $status

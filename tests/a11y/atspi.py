@@ -1,0 +1,192 @@
+"""What an AT-SPI client (a screen reader) gets from Cyclara's window: the application on the
+accessibility bus, the object with the keyboard focus and what it says of itself, the events that
+arrive while keys are pressed, and, under Orca, what Orca said. Used by the checks beside it,
+which accessibility-session.sh runs on a private desktop."""
+
+import os
+import re
+import subprocess
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import GLib  # noqa: E402
+import pyatspi  # noqa: E402
+
+EVENTS = (
+    "object:state-changed:focused",
+    "object:property-change:accessible-description",
+    "object:property-change:accessible-name",
+)
+
+
+def safe(call, default=None):
+    """AT-SPI calls fail on objects that have gone and on interfaces an object lacks."""
+    try:
+        return call()
+    except Exception:  # noqa: BLE001 - any failure means "not there"
+        return default
+
+
+def text_of(obj):
+    text = safe(obj.queryText)
+    return safe(lambda: text.getText(0, -1), None) if text is not None else None
+
+
+def value_of(obj):
+    """The value a screen reader reads: the object's own text, else its text field's (an
+    editable drop-down's field is a child of its own)."""
+    own = text_of(obj)
+    if own is not None:
+        return own
+    for i in range(safe(lambda: obj.childCount, 0)):
+        child = safe(lambda i=i: obj.getChildAtIndex(i))
+        if child is not None and safe(child.getRoleName) == "text":
+            return text_of(child)
+    return None
+
+
+def actions_of(obj):
+    action = safe(obj.queryAction)
+    if action is None:
+        return []
+    return [safe(lambda i=i: action.getName(i)) for i in range(safe(lambda: action.nActions, 0))]
+
+
+class Event:
+    def __init__(self, kind, source, detail):
+        self.kind = kind
+        self.role = safe(source.getRoleName, "?")
+        self.name = safe(lambda: source.name, "")
+        self.detail = detail
+
+    def __repr__(self):
+        return "%s %s %r (%s)" % (self.kind, self.role, self.name, self.detail)
+
+
+class Desktop:
+    """The application on the bus, keys sent to it, and what comes back."""
+
+    def __init__(self, app_name="Cyclara", timeout=30):
+        self.app = None
+        self.last_focus = None
+        self.events = []
+        self.last_event = time.monotonic()
+        self.orca_log = os.environ.get("ORCA_DEBUG_LOG")
+        self.orca_read = 0
+        pyatspi.Registry.registerEventListener(self._on_event, *EVENTS)
+        self.app = self._find(app_name, timeout)
+        if self.app is None:
+            raise RuntimeError("%s is not on the accessibility bus" % app_name)
+
+    def _on_event(self, event):
+        app = safe(lambda: event.source.getApplication())
+        if app is not None and self.app is not None and safe(lambda: app.name) != self.app.name:
+            return
+        if event.type.startswith("object:state-changed:focused"):
+            if not event.detail1:
+                return
+            self.last_focus = event.source
+        self.last_event = time.monotonic()
+        self.events.append(Event(event.type, event.source, event.detail1))
+
+    def _find(self, name, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            desktop = pyatspi.Registry.getDesktop(0)
+            for i in range(safe(lambda: desktop.childCount, 0)):
+                app = safe(lambda i=i: desktop.getChildAtIndex(i))
+                if app is not None and (safe(lambda: app.name, "") or "").lower() == name.lower():
+                    return app
+            self.pump(0.2)
+        return None
+
+    def pump(self, seconds):
+        context = GLib.MainContext.default()
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            while context.pending():
+                context.iteration(False)
+            time.sleep(0.01)
+
+    def settle(self, least=0.4, quiet=0.6, most=8.0):
+        """Waits at least `least` seconds, then until nothing has happened (no event, nothing
+        said) for `quiet` seconds, but no longer than `most`."""
+        start = time.monotonic()
+        self.pump(least)
+        said = self._orca_size()
+        calm_since = time.monotonic()
+        while time.monotonic() - start < most:
+            self.pump(0.05)
+            if self._orca_size() != said:
+                said = self._orca_size()
+                calm_since = time.monotonic()
+            if time.monotonic() - max(calm_since, self.last_event) >= quiet:
+                break
+
+    def press(self, key):
+        """Presses a key as xdotool names it (Tab, shift+Tab, alt+Down, Menu, Escape), and
+        returns the events it brought."""
+        self.events = []
+        subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
+        self.settle()
+        return list(self.events)
+
+    def focused(self):
+        """The object with the keyboard focus: the last one a focus event named, while it still
+        says it has the focus; otherwise the first found focused in the application's tree."""
+        last = self.last_focus
+        if last is not None and safe(lambda: last.getState().contains(pyatspi.STATE_FOCUSED)):
+            return last
+        found = []
+
+        def walk(obj, depth):
+            if obj is None or depth > 40 or found:
+                return
+            states = safe(obj.getState)
+            # (The application's windows say they have the focus too.)
+            if depth > 1 and states is not None and states.contains(pyatspi.STATE_FOCUSED):
+                found.append(obj)
+                return
+            for i in range(min(safe(lambda: obj.childCount, 0), 400)):
+                walk(safe(lambda i=i: obj.getChildAtIndex(i)), depth + 1)
+
+        walk(self.app, 0)
+        return found[0] if found else None
+
+    def find(self, role, name):
+        """The first object of `role` called `name` in the application's tree."""
+        found = []
+
+        def walk(obj, depth):
+            if obj is None or depth > 40 or found:
+                return
+            if safe(obj.getRoleName) == role and safe(lambda: obj.name) == name:
+                found.append(obj)
+                return
+            for i in range(min(safe(lambda: obj.childCount, 0), 400)):
+                walk(safe(lambda i=i: obj.getChildAtIndex(i)), depth + 1)
+
+        walk(self.app, 0)
+        return found[0] if found else None
+
+    # Orca ------------------------------------------------------------------------------------
+    def _orca_size(self):
+        return safe(lambda: os.path.getsize(self.orca_log), 0) if self.orca_log else 0
+
+    def said(self):
+        """What Orca said since this was last asked, one entry per SPEECH OUTPUT record."""
+        if not self.orca_log:
+            return []
+        with open(self.orca_log, "rb") as log:
+            log.seek(self.orca_read)
+            data = log.read()
+        whole = data.rfind(b"\n") + 1  # an unfinished last line is read next time
+        self.orca_read += whole
+        spoken = []
+        for line in data[:whole].decode("utf-8", "replace").splitlines():
+            found = re.search(r"SPEECH OUTPUT: '(.*?)'(?:\s|$|\[|\{|voice)", line)
+            if found:
+                spoken.append(found.group(1))
+        return spoken

@@ -1,0 +1,133 @@
+#!/usr/bin/python3
+"""Tabs through Cyclara's window as a screen reader user does and checks, at every stop, what an
+AT-SPI client hears: the role, the name and the value, and that the focus event came. Then: the
+items of an opened list and of a context menu get focus events, a list-only drop-down changed by
+the arrow keys reports its new item, and a day move changes the chart's description.
+
+Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-12) first in its
+register."""
+
+import datetime
+import sys
+
+from atspi import Desktop, actions_of, safe, value_of
+
+today = datetime.date.today()
+# Each Tab stop: role, name, value (None: not checked).
+STOPS = [
+    ("combo box", "出生年", "1990"),
+    ("combo box", "出生月", "4"),
+    ("combo box", "出生日", "12"),
+    ("combo box", "查询年", str(today.year)),
+    ("combo box", "查询月", str(today.month)),
+    ("combo box", "查询日", str(today.day)),
+    ("combo box", "前后天数", "3"),
+    ("push button", "查询", None),
+    ("radio button", "折线图", None),
+    ("check box", "智力", None),
+    ("check box", "情绪", None),
+    ("check box", "体力", None),
+    ("check box", "均值", None),
+    ("check box", "绝对均值", None),
+    ("combo box", "姓名", "张三"),
+    ("push button", "帮助", None),
+    (None, "节律说明", None),
+    ("check box", "说明", None),
+]
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def describe(obj):
+    return "%s %r value=%r" % (safe(obj.getRoleName), safe(lambda: obj.name), value_of(obj))
+
+
+def focus_event_for(events, name):
+    # An editable drop-down hands its focus to its field, whose event names the field's text.
+    return any(e.kind.startswith("object:state-changed:focused") for e in events) and (
+        any(e.name == name for e in events) or name is None)
+
+
+def walk(desktop):
+    desktop.settle(least=1.5)
+    first = desktop.focused()
+    check(first is not None and safe(lambda: first.name) == "出生年",
+          "the first focus is 出生年, not %s" % (describe(first) if first else None))
+    for number, (role, name, value) in enumerate(STOPS[1:] + STOPS[:1], start=1):
+        events = desktop.press("Tab")
+        stop = desktop.focused()
+        if stop is None:
+            check(False, "Tab %d: nothing has the focus" % number)
+            continue
+        heard = describe(stop)
+        check(safe(lambda: stop.name) == name, "Tab %d: %s, expected %s" % (number, heard, name))
+        if role is not None:
+            check(safe(stop.getRoleName) == role, "Tab %d: %s is no %s" % (number, heard, role))
+        if value is not None:
+            check(value_of(stop) == value, "Tab %d: %s, expected the value %s" % (number, heard, value))
+        check(any(e.kind.startswith("object:state-changed:focused") for e in events),
+              "Tab %d: no focus event for %s (%r)" % (number, name, events))
+        if role == "combo box":
+            children = [safe(lambda i=i: stop.getChildAtIndex(i).getRoleName())
+                        for i in range(safe(lambda: stop.childCount, 0))]
+            check("list" in children, "%s has no list among its children %r" % (name, children))
+            check({"Press", "ShowMenu"} <= set(actions_of(stop)),
+                  "%s offers %r, not press and show-list" % (name, actions_of(stop)))
+        print("Tab %d: %s" % (number, heard))
+
+
+def lists_menus_and_days(desktop):
+    # Back at 出生年; 出生月 is next.
+    desktop.press("Tab")
+    opened = desktop.press("alt+Down")
+    check(any(e.role == "list item" and e.name == "4" for e in opened),
+          "opening 出生月's list gives no focus to its item 4: %r" % opened)
+    moved = desktop.press("Down")
+    check(any(e.role == "list item" and e.name == "5" for e in moved),
+          "Down in the open list gives no focus to item 5: %r" % moved)
+    desktop.press("Escape")
+    changed = desktop.press("Down")
+    check(any(e.role == "list item" and e.name == "5" for e in changed),
+          "Down on the closed 出生月 does not report its new item 5: %r" % changed)
+    box = desktop.find("combo box", "出生月")
+    check(box is not None and value_of(box) == "5",
+          "出生月 reads %r after Down" % (value_of(box) if box else None))
+
+    # The name field's menu, from the keyboard.
+    for _ in range(13):
+        desktop.press("Tab")
+    field = desktop.focused()
+    check(field is not None and safe(lambda: field.name) in ("姓名", "张三"),
+          "13 Tabs on, the focus is %s, not 姓名" % (describe(field) if field else None))
+    desktop.press("Menu")
+    items = desktop.press("Down")
+    check(any(e.role == "menu item" for e in items),
+          "Down in the name field's menu gives no focus to a menu item: %r" % items)
+    desktop.press("Escape")
+
+    # A day move from anywhere (Alt+Right) tells the chart's new description.
+    moved = desktop.press("alt+Right")
+    check(any(e.kind == "object:property-change:accessible-description" and e.name == "生物节律图"
+              for e in moved),
+          "Alt+Right sends no description change of the chart: %r" % moved)
+
+
+def main():
+    desktop = Desktop()
+    walk(desktop)
+    lists_menus_and_days(desktop)
+    if failures:
+        print("%d failures" % len(failures))
+        return 1
+    print("every stop heard with its role, name and value; lists, menus and days reported")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
