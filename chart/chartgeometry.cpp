@@ -145,6 +145,15 @@ ChartGeometry layOutChart(const QRectF &area, const QFont &font, const QStringLi
     const qreal bottom =
         area.bottom() - bottomMargin - std::max(depth + 2 * g.labelGap, metrics.height() / 2);
     g.plot = QRectF(QPointF(left, top), QPointF(right, std::max(top, bottom)));
+
+    // Labels at every grid line while they stand apart; fewer where the plot is low.
+    g.valueLabelStep = 0;
+    for (int step = g.valueStep; step <= g.valueMax - g.valueMin; step *= 2) {
+        if (g.plot.height() * step / (g.valueMax - g.valueMin) >= metrics.height()) {
+            g.valueLabelStep = step;
+            break;
+        }
+    }
     return g;
 }
 

@@ -31,6 +31,9 @@ struct ChartGeometry {
     QStringList dayLabelTexts; // as drawn: perhaps dates, perhaps broken at blanks onto lines
     qreal dayLabelDepth = 0;   // how far below the plot the day labels reach
     int dayCount = 0;
+    // Every how many units the value axis is labelled: 25, or 50, 100 or 200 where a low plot
+    // leaves too little room between the grid lines for their labels; 0 for no labels at all.
+    int valueLabelStep = valueStep;
 
     qreal slotWidth() const { return dayCount > 0 ? plot.width() / dayCount : plot.width(); }
     // The middle of day `row` (counted from 0) across the plot.
@@ -41,6 +44,11 @@ struct ChartGeometry {
     QRectF barRect(int row, int place, int count, double value) const;
     // The box below the plot that the label of day `row` is drawn in.
     QRectF dayLabelBox(int row) const;
+    // Whether the grid line of `value` carries its label.
+    bool valueLabelled(int value) const
+    {
+        return valueLabelStep > 0 && (int(valueMax) - value) % valueLabelStep == 0;
+    }
 };
 
 // Lays the chart out in `area` with its text in `font`. The days are named by `dayLabels`, or by

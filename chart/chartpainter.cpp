@@ -89,7 +89,7 @@ void paintPlot(QPainter &painter, const ChartGeometry &g, const ChartStyle &styl
         }
         const QRectF box(QPointF(g.area.left(), y - metrics.height()),
                          QPointF(g.plot.left() - g.labelGap, y + metrics.height()));
-        if (exposed.intersects(box)) {
+        if (g.valueLabelled(v) && exposed.intersects(box)) {
             painter.setPen(style.text);
             painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
         }

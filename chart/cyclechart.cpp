@@ -216,6 +216,52 @@ void CycleChart::paintOn(QPainter &painter) const
                m_model ? *m_model : noDays(), view, rect());
 }
 
+int CycleChart::minimumHeightAt(int width) const
+{
+    // The widest ways of naming 33 days: around today (in words, and by day and month), and in
+    // another year (by two-digit year, month and day).
+    constexpr int longestSpan = 16;
+    const QDate today(2026, 12, 15);
+    QStringList legend;
+    for (const Series &series : allSeries)
+        legend << seriesName(series.index);
+    int lowest = 0;
+    for (const QDate &query : {today, today.addYears(-1)}) {
+        QStringList words;
+        QStringList dates;
+        for (int day = -longestSpan; day <= longestSpan; ++day) {
+            words << RelativeDayLabel(query.addDays(day), today);
+            dates << DateLabel(query.addDays(day), today);
+        }
+        const auto fits = [&](int height) {
+            const ChartGeometry g =
+                layOutChart(QRectF(0, 0, width, height), font(), words, dates, legend, false);
+            return g.valueLabelStep > 0 && g.valueLabelStep <= 2 * ChartGeometry::valueStep;
+        };
+        int low = 0;
+        int high = 4096;
+        while (low + 1 < high) {
+            const int middle = (low + high) / 2;
+            (fits(middle) ? high : low) = middle;
+        }
+        lowest = std::max(lowest, high);
+    }
+    return lowest;
+}
+
+QImage CycleChart::picture() const
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage image((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    // On the window's colour, as it stands on screen: a picture with see-through parts would put
+    // its dark text on whatever it is pasted onto.
+    image.fill(palette().color(QPalette::Window));
+    QPainter painter(&image);
+    paintOn(painter);
+    return image;
+}
+
 void CycleChart::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -255,7 +301,7 @@ QString CycleChart::toolTipAt(QPointF position) const
     if (const std::optional<Hit> hit = hitAt(position)) {
         const DayRow &day = m_model->day(hit->row);
         //: A point's tooltip: the day's label, then the series and its value
-        return tr("%1\n%2: %3")
+        return tr("%1\n%2：%3")
             .arg(day.label, seriesName(hit->series),
                  valueText(day.values[std::size_t(hit->series - 1)]));
     }
@@ -267,7 +313,7 @@ QString CycleChart::toolTipAt(QPointF position) const
                                 .contains(position))
             continue;
         //: A critical day's tooltip: its label, then the cycles critical that day
-        return tr("%1\n临界日: %2").arg(m_model->day(row).label, criticalCycleNames(cycles));
+        return tr("%1\n临界日：%2").arg(m_model->day(row).label, criticalCycleNames(cycles));
     }
     const int today = m_model->todayRow();
     if (today >= 0 && g.plot.contains(position) && std::abs(position.x() - g.dayCentre(today)) <= 3)

@@ -3,6 +3,7 @@
 #include "chart/chartgeometry.h"
 #include "chart/chartpainter.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
@@ -42,6 +43,13 @@ public:
     // Draws the chart as it is on screen onto another painter (a printer's, say), at (0, 0) in
     // the painter's coordinates and in screen pixels, as shapes and text rather than pixels.
     void paintOn(QPainter &painter) const;
+    // The chart as a picture at the screen's pixel ratio, as it looks on screen (on the window's
+    // colour) but without the keyboard focus's frame: what is copied and exported.
+    QImage picture() const;
+
+    // The lowest the chart can be at `width` and still show its legend, the 33 days of the
+    // longest table as its language names them, and a plot labelled at least every 50.
+    int minimumHeightAt(int width) const;
 
     // Where the data point of `series` on day `row` is drawn: the marker of a line, or the middle
     // of a bar; (-1, -1) when it is not drawn.

@@ -1,5 +1,7 @@
 #include "model/daytableexport.h"
 
+#include "model/daystatus.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -9,16 +11,6 @@
 namespace cyclara {
 
 namespace {
-
-// The column headings: date, label and the five series, in the interface's language.
-QStringList headings()
-{
-    QStringList header{QCoreApplication::translate("Export", "日期"),
-                       QCoreApplication::translate("Export", "标签")};
-    for (const Series &series : allSeries)
-        header << seriesName(series.index);
-    return header;
-}
 
 // A field as CSV keeps it: quoted, with its quotes doubled, when it holds a separator.
 QString csvField(const QString &text)
@@ -53,11 +45,6 @@ QString isoDate(const QDate &date)
     return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
 }
 
-QString twoDecimals(double value)
-{
-    return QString::number(value, 'f', 2);
-}
-
 // Columns a terminal gives the text: two for the wide characters of Chinese, Japanese and
 // Korean (and their full-width punctuation), one for the others.
 qsizetype terminalWidth(QStringView text)
@@ -77,13 +64,13 @@ qsizetype terminalWidth(QStringView text)
 
 QByteArray dayTableCsv(const QList<DayRow> &days)
 {
-    QString text = headings().join(u',') + QStringLiteral("\r\n");
+    QString text = dayTableHeadings().join(u',') + QStringLiteral("\r\n");
     for (const DayRow &day : days) {
         QStringList fields{isoDate(day.date), csvField(day.label)};
         for (std::size_t c = 0; c < std::size_t(cycleCount); ++c)
             fields << valueText(day.values[c]);
         for (std::size_t s = cycleCount; s < day.values.size(); ++s)
-            fields << twoDecimals(day.values[s]);
+            fields << seriesCellText(int(s) + 1, day.values[s]);
         text += fields.join(u',') + QStringLiteral("\r\n");
     }
     return "\xEF\xBB\xBF" + text.toUtf8();
@@ -91,15 +78,11 @@ QByteArray dayTableCsv(const QList<DayRow> &days)
 
 QByteArray dayTableText(const QList<DayRow> &days)
 {
-    QList<QStringList> table{headings()};
+    QList<QStringList> table{dayTableHeadings()};
     for (const DayRow &day : days) {
         QStringList cells{isoDate(day.date), day.label};
-        for (std::size_t c = 0; c < std::size_t(cycleCount); ++c) {
-            qint16 band = 0;
-            cells << PointVal(qint16(day.values[c]), band);
-        }
-        for (std::size_t s = cycleCount; s < day.values.size(); ++s)
-            cells << twoDecimals(day.values[s]);
+        for (std::size_t s = 0; s < day.values.size(); ++s)
+            cells << seriesCellText(int(s) + 1, day.values[s]);
         table << cells;
     }
     const auto columns = table.constFirst().size();

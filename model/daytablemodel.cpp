@@ -1,5 +1,7 @@
 #include "model/daytablemodel.h"
 
+#include "model/daystatus.h"
+
 namespace cyclara {
 
 DayTableModel::DayTableModel(QObject *parent)
@@ -45,7 +47,14 @@ int DayTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant DayTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || !hasDay(index.row()) || role != Qt::DisplayRole)
+    if (!index.isValid() || !hasDay(index.row()))
+        return {};
+    // The means are numbers, set right as numbers are.
+    if (role == Qt::TextAlignmentRole)
+        return index.column() >= FirstSeriesColumn + cycleCount
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant();
+    if (role != Qt::DisplayRole)
         return {};
     const DayRow &row = m_days.at(index.row());
     switch (index.column()) {
@@ -54,16 +63,17 @@ QVariant DayTableModel::data(const QModelIndex &index, int role) const
     case LabelColumn:
         return row.label;
     default:
-        return valueText(row.values.at(std::size_t(index.column() - FirstSeriesColumn)));
+        const int series = index.column() - FirstSeriesColumn + 1;
+        return seriesCellText(series, row.values.at(std::size_t(series - 1)));
     }
 }
 
 QVariant DayTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < FirstSeriesColumn ||
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return seriesName(section - FirstSeriesColumn + 1);
+    return dayTableHeadings().at(section);
 }
 
 } // namespace cyclara

@@ -8,7 +8,8 @@
 namespace cyclara {
 
 // The day table the window shows: one row per day (its date, its label and the five series
-// values) and the current day, the one the status panel tells about. The window fills it at each
+// values; as text, each cycle with its status and the means to two decimals) and the current day,
+// the one the status panel tells about. The window fills it at each
 // accepted query; the chart, the status panel and the exports read it.
 class DayTableModel : public QAbstractTableModel {
     Q_OBJECT

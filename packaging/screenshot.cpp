@@ -6,7 +6,10 @@
 //   screenshot --dark [folder]      screenshot-dark.png, the main window on a dark desktop
 //   screenshot --scaled [folder]    screenshot-2x.png, the main window at a screen scale of 2
 //   screenshot --english [folder]   screenshot-en.png, the main window in English
+//   screenshot --english-smallest [folder]   screenshot-en-smallest.png, English at the smallest
+//                                             size the window can take
 //   screenshot --traditional [folder]   screenshot-zh_TW.png, in Traditional Chinese.
+// The default run also writes screenshot-table.png, the days as a table (数据表…).
 // The language (Simplified Chinese unless asked), the clock, the register and the clicked day are
 // fixed, so the pictures only change when the windows do. Run on the offscreen platform.
 #include "chart/cyclechart.h"
@@ -15,6 +18,7 @@
 #include "register/birthregister.h"
 #include "register/birthtext.h"
 #include "translations/language.h"
+#include "ui/daytabledialog.h"
 #include "ui/dlgbiohelp.h"
 #include "ui/frmbiorhythm.h"
 
@@ -28,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTextStream>
 
@@ -66,20 +71,33 @@ int main(int argc, char *argv[])
 {
     // Decided before the application exists: the screen scale cannot change afterwards.
     const QString mode = argc > 1 && argv[1][0] == '-' ? QString::fromLatin1(argv[1]) : QString();
-    const QHash<QString, QString> pictureOfMode{{u"--dark"_s, u"screenshot-dark.png"_s},
-                                                {u"--scaled"_s, u"screenshot-2x.png"_s},
-                                                {u"--english"_s, u"screenshot-en.png"_s},
-                                                {u"--traditional"_s, u"screenshot-zh_TW.png"_s}};
+    const QHash<QString, QString> pictureOfMode{
+        {u"--dark"_s, u"screenshot-dark.png"_s},
+        {u"--scaled"_s, u"screenshot-2x.png"_s},
+        {u"--english"_s, u"screenshot-en.png"_s},
+        {u"--english-smallest"_s, u"screenshot-en-smallest.png"_s},
+        {u"--traditional"_s, u"screenshot-zh_TW.png"_s}};
     if (!mode.isEmpty() && !pictureOfMode.contains(mode))
         fail(QStringLiteral(
-            "usage: screenshot [--dark | --scaled | --english | --traditional] [folder]"));
-    if (mode == u"--scaled"_s)
-        qputenv("QT_SCALE_FACTOR", "2");
+            "usage: screenshot [--dark | --scaled | --english | --english-smallest | "
+            "--traditional] [folder]"));
+    // A screen large enough for the whole window at a scale of 2.
+    QTemporaryFile screenAtTwo;
+    if (mode == u"--scaled"_s) {
+        if (!screenAtTwo.open() ||
+            screenAtTwo.write(R"({"screens": [{"name": "scaled", "x": 0, "y": 0, "width": 1280,
+                "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})") < 0 ||
+            !screenAtTwo.flush())
+            fail(QStringLiteral("cannot write the screen's description"));
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" + QFile::encodeName(screenAtTwo.fileName()));
+    }
     const int folderArgument = mode.isEmpty() ? 1 : 2;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cyclara"));
-    const cyclara::InterfaceLanguage language(mode == u"--english"_s ? cyclara::Language::English
+    const bool english = mode.startsWith(u"--english"_s);
+    const cyclara::InterfaceLanguage language(english ? cyclara::Language::English
                                               : mode == u"--traditional"_s
                                                   ? cyclara::Language::TraditionalChinese
                                                   : cyclara::Language::SimplifiedChinese);
@@ -143,6 +161,11 @@ int main(int argc, char *argv[])
                       window.MSChart1->mapTo(&window, dayPoint));
     if (window.days().currentRow() != clickedRow - 1)
         fail(QStringLiteral("the click on day %1 did not reach the chart").arg(clickedRow));
+    if (mode == u"--english-smallest"_s) {
+        window.resize(window.minimumSize());
+        if (window.size() != window.minimumSize())
+            fail(QStringLiteral("the window did not take its smallest size"));
+    }
     if (!mode.isEmpty()) {
         save(&window, folder, pictureOfMode.value(mode));
         return 0;
@@ -167,5 +190,15 @@ int main(int argc, char *argv[])
     for (int step = 0; step < 9; ++step)
         QTest::keyClick(window.MSChart1, Qt::Key_Right);
     save(&window, folder, QStringLiteral("screenshot-days.png"));
+
+    // The same month as a table, from the chart's shortcut (which needs the window active).
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        fail(QStringLiteral("the window never became active"));
+    QTest::keyClick(window.MSChart1, Qt::Key_T, Qt::ControlModifier);
+    auto *table = window.findChild<cyclara::DayTableDialog *>();
+    if (!table || !table->isVisible())
+        fail(QStringLiteral("the table window did not open"));
+    save(table, folder, QStringLiteral("screenshot-table.png"));
     return 0;
 }

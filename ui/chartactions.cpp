@@ -1,10 +1,12 @@
 #include "ui/chartactions.h"
 
 #include "chart/cyclechart.h"
+#include "model/daystatus.h"
 #include "model/daytableexport.h"
 #include "model/daytablemodel.h"
 #include "register/registermessages.h"
 #include "register/wholefile.h"
+#include "ui/daytabledialog.h"
 #include "ui/windowservices.h"
 
 #include <QBuffer>
@@ -23,8 +25,11 @@ namespace cyclara {
 
 namespace {
 
+const QKeySequence tableExportKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+const QKeySequence tableWindowKeys(Qt::CTRL | Qt::Key_T);
+
 // A picture as the bytes of a PNG file.
-QByteArray pngBytes(const QPixmap &picture)
+QByteArray pngBytes(const QImage &picture)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -64,13 +69,15 @@ void paintPanel(QPainter &painter, const QWidget *panel)
 
 } // namespace
 
-ChartActions::ChartActions(CycleChart *chart, const DayTableModel &days, QWidget *panel,
-                           const WindowServices &services, std::function<void()> showCriticalDays)
+ChartActions::ChartActions(CycleChart *chart, DayTableModel &days, QWidget *panel,
+                           const WindowServices &services, std::function<ShownQuery()> shownQuery,
+                           std::function<void()> showCriticalDays)
     : QObject(chart)
     , m_chart(chart)
     , m_days(days)
     , m_panel(panel)
     , m_services(services)
+    , m_shownQuery(std::move(shownQuery))
     , m_showCriticalDays(std::move(showCriticalDays))
 {
     chart->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -78,8 +85,9 @@ ChartActions::ChartActions(CycleChart *chart, const DayTableModel &days, QWidget
     const std::pair<QKeySequence, void (ChartActions::*)()> shortcuts[] = {
         {QKeySequence::Copy, &ChartActions::copy},
         {QKeySequence::Save, &ChartActions::exportImage},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ChartActions::exportData},
+        {tableExportKeys, &ChartActions::exportData},
         {QKeySequence::Print, &ChartActions::print},
+        {tableWindowKeys, &ChartActions::showTable},
     };
     for (const auto &[keys, act] : shortcuts) {
         auto *action = new QAction(chart);
@@ -104,13 +112,17 @@ void ChartActions::showMenu(QPoint at)
          [this] {
              exportImage();
          }},
-        {tr("导出数据…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        {tr("导出数据…"), tableExportKeys,
          [this] {
              exportData();
          }},
         {tr("打印…"), QKeySequence::Print,
          [this] {
              print();
+         }},
+        {tr("数据表…"), tableWindowKeys,
+         [this] {
+             showTable();
          }},
         {tr("关键日…"), QKeySequence(), m_showCriticalDays},
     };
@@ -123,31 +135,45 @@ void ChartActions::showMenu(QPoint at)
     menu->popup(m_chart->mapToGlobal(at));
 }
 
-QString ChartActions::dayStatusLine() const
+QString ChartActions::dayStatusText() const
 {
-    return m_chart->accessibleDescription();
+    if (!m_days.hasDay(m_days.currentRow()))
+        return {};
+    const DayRow &day = m_days.day(m_days.currentRow());
+    return dayStatusLine(day.label, day.values).trimmed();
 }
 
 void ChartActions::copy()
 {
     auto *data = new QMimeData;
-    data->setText(dayStatusLine());
-    data->setImageData(m_chart->grab().toImage());
+    data->setText(dayStatusText());
+    data->setImageData(m_chart->picture());
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ChartActions::showTable()
+{
+    if (!m_table)
+        m_table = new DayTableDialog(m_days, m_shownQuery, m_chart->window());
+    m_table->show();
+    m_table->raise();
+    m_table->activateWindow();
 }
 
 void ChartActions::exportImage()
 {
     const QString path = m_services.askSavePath(
-        m_chart, tr("导出图片"), QStringLiteral("cyclara.png"), tr("PNG 图片 (*.png)"));
+        m_chart, tr("导出图片"), suggestedFileName(m_shownQuery()) + QStringLiteral(".png"),
+        tr("PNG 图片 (*.png)"));
     //: A picture could not be exported: the file's path, then why
-    saveExport(path, pngBytes(m_chart->grab()), tr("无法写入图片文件：\n%1\n%2"));
+    saveExport(path, pngBytes(m_chart->picture()), tr("无法写入图片文件：\n%1\n%2"));
 }
 
 void ChartActions::exportData()
 {
     const QString path = m_services.askSavePath(
-        m_chart, tr("导出数据"), QStringLiteral("cyclara.csv"), tr("CSV 表格 (*.csv)"));
+        m_chart, tr("导出数据"), suggestedFileName(m_shownQuery()) + QStringLiteral(".csv"),
+        tr("CSV 表格 (*.csv)"));
     //: A table could not be exported: the file's path, then why
     saveExport(path, dayTableCsv(m_days.days()), tr("无法写入数据文件：\n%1\n%2"));
 }
@@ -167,7 +193,7 @@ void ChartActions::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Cyclara"));
+    printer.setDocName(suggestedFileName(m_shownQuery()));
     if (!m_services.askPrinter(m_chart, printer))
         return;
     // Printed into a file, the page is made whole in memory and the file replaced only then, as
@@ -197,28 +223,31 @@ void ChartActions::print()
     painter.end();
 }
 
-// The day's status line above, the chart, and the explanation panel below, scaled together to
-// the page's width (or height, whichever is tighter).
+// Whose day it is and what it says above, the chart, and the explanation panel below, scaled
+// together to the page's width (or height, whichever is tighter).
 void ChartActions::paintPage(QPainter &painter, const QRect &page) const
 {
     const QFont heading = inPixels(m_chart->font());
-    const int lineHeight = QFontMetrics(m_chart->font()).height() * 2;
+    const int line = QFontMetrics(heading).height();
+    const int headingHeight = line * 3; // whose, which day, and a line's gap
     const QSize chart = m_chart->size();
     const QSize panel = m_panel->isVisible() ? m_panel->size() : QSize();
     const QSize content(std::max(chart.width(), panel.width()),
-                        lineHeight + chart.height() + panel.height());
+                        headingHeight + chart.height() + panel.height());
     const qreal scale =
         std::min(qreal(page.width()) / content.width(), qreal(page.height()) / content.height());
     painter.translate(page.topLeft());
     painter.scale(scale, scale);
     painter.setFont(heading);
-    painter.drawText(QRect(0, 0, content.width(), lineHeight), Qt::AlignCenter, dayStatusLine());
+    painter.drawText(QRect(0, 0, content.width(), line), Qt::AlignCenter,
+                     shownQueryHeading(m_shownQuery()));
+    painter.drawText(QRect(0, line, content.width(), line), Qt::AlignCenter, dayStatusText());
     painter.save();
-    painter.translate(0, lineHeight);
+    painter.translate(0, headingHeight);
     m_chart->paintOn(painter);
     painter.restore();
     if (panel.isValid()) {
-        painter.translate(0, lineHeight + chart.height());
+        painter.translate(0, headingHeight + chart.height());
         paintPanel(painter, m_panel);
     }
 }

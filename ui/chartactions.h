@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/shownquery.h"
+
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <QString>
 
 #include <functional>
 
-class QLabel;
 class QPainter;
 class QWidget;
 
@@ -13,36 +16,43 @@ namespace cyclara {
 
 class CycleChart;
 class DayTableModel;
+class DayTableDialog;
 struct WindowServices;
 
 // What the chart's context menu offers, with the usual shortcuts while the chart has the focus:
 // 复制 (the day's status line as text and the chart as a picture), 导出图片… (a PNG at the screen's
 // pixel ratio), 导出数据… (the table as CSV), 打印… (the chart and the status panel on one
-// landscape page, on a printer or into a PDF), and 关键日… (the critical days ahead).
+// landscape page, on a printer or into a PDF), 数据表… (the days as a table in a window of their
+// own) and 关键日… (the critical days ahead).
 class ChartActions : public QObject {
     Q_OBJECT
 public:
-    ChartActions(CycleChart *chart, const DayTableModel &days, QWidget *panel,
-                 const WindowServices &services, std::function<void()> showCriticalDays);
+    ChartActions(CycleChart *chart, DayTableModel &days, QWidget *panel,
+                 const WindowServices &services, std::function<ShownQuery()> shownQuery,
+                 std::function<void()> showCriticalDays);
 
     void copy();
     void exportImage();
     void exportData();
     void print();
+    void showTable();
 
 private:
     void showMenu(QPoint at);
-    QString dayStatusLine() const;
+    // The status line of the day shown, without the blank it ends in on screen.
+    QString dayStatusText() const;
     // Writes an export to the file the user chose (none: cancelled), or says why it could not:
     // `failure` takes the path and the reason.
     void saveExport(const QString &path, const QByteArray &bytes, const QString &failure) const;
     void paintPage(QPainter &painter, const QRect &page) const;
 
     CycleChart *m_chart;
-    const DayTableModel &m_days;
+    DayTableModel &m_days;
     QWidget *m_panel;
     const WindowServices &m_services;
+    std::function<ShownQuery()> m_shownQuery;
     std::function<void()> m_showCriticalDays;
+    QPointer<DayTableDialog> m_table;
 };
 
 } // namespace cyclara

@@ -5,6 +5,7 @@
 #include "model/biorhythm.h"
 #include "model/dates.h"
 #include "model/datetext.h"
+#include "model/daystatus.h"
 #include "model/daytable.h"
 #include "model/daytablemodel.h"
 #include "register/birthfile.h"
@@ -38,6 +39,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
@@ -98,7 +100,12 @@ void frmBiorhythm::connectControls()
         connect(walk, &QShortcut::activated, this, [this, step] { moveDay(step); });
     }
     picPrompt->installEventFilter(this);
-    new ChartActions(MSChart1, *dayTable, picPrompt, services, [this] { showCriticalDays(); });
+    new ChartActions(
+        MSChart1, *dayTable, picPrompt, services,
+        [this] {
+            return ShownQuery{personShown, dtBirth, dtQuery};
+        },
+        [this] { showCriticalDays(); });
 
     // The window's default button: Enter clicks cmdGo from any control, cmdHelp while it has
     // the focus. An open drop-down list keeps Enter for itself.
@@ -159,6 +166,26 @@ void frmBiorhythm::paintEvent(QPaintEvent *event)
             },
             Qt::QueuedConnection);
     }
+}
+
+void frmBiorhythm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepOnScreen();
+    // Again once the desktop has put its frame around the window, which makes it larger.
+    QMetaObject::invokeMethod(this, &frmBiorhythm::keepOnScreen, Qt::QueuedConnection);
+}
+
+void frmBiorhythm::keepOnScreen()
+{
+    if (!screen() || isMaximized() || isFullScreen())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = screen()->availableGeometry().size() - frame;
+    // On a screen smaller than the smallest window, the screen wins.
+    setMinimumSize(minimumSize().boundedTo(room));
+    if (size().width() > room.width() || size().height() > room.height())
+        resize(size().boundedTo(room));
 }
 
 void frmBiorhythm::reportWhenShown(QMessageBox::Icon icon, const QString &message)
@@ -332,20 +359,15 @@ void frmBiorhythm::ShowDayStatus(qint16 row, QString label)
     const int day = row == 0 ? dayTable->middleRow() : row - 1;
     dayTable->setCurrentRow(day);
 
-    QString statusLine;
     for (int c = 0; c < cycleCount; ++c) {
         qint16 band = 0;
         const auto value = qint16(dayTable->day(day).values[std::size_t(c)]);
         const QString status = PointVal(value, band);
-        //: One cycle in the status line: its name and its status, followed by a blank
-        statusLine += tr("%1-%2 ").arg(seriesName(c + 1), status);
         Image1[c]->setPixmap(imgSave[std::size_t(band)]);
         Image1[c]->setAccessibleDescription(status);
-        //: A paragraph of the explanation panel: the cycle's status, then what it means
-        lblExplain[c]->setText(tr("%1: %2").arg(status, sDescLines.value(phaseLine(c, band))));
+        lblExplain[c]->setText(explanationParagraph(status, sDescLines.value(phaseLine(c, band))));
     }
-    //: The status line: the day's label, then each cycle's status
-    const QString dayLine = tr("%1: %2").arg(label, statusLine);
+    const QString dayLine = dayStatusLine(label, dayTable->day(day).values);
     if (row > 0)
         showPrompt(dayLine);
     // A screen reader hears the day as the prompt line tells it.

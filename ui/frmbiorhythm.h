@@ -56,6 +56,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -79,6 +80,8 @@ private:
     void pickListItem(QComboBox *picker, int index);
 
     void layOutWindow();
+    // Keeps the window, frame and all, within its screen's available area.
+    void keepOnScreen();
 
     void handleEnter();
     void onCmdGoClicked();

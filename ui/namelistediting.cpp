@@ -5,6 +5,7 @@
 #include "ui/windowservices.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,7 +15,7 @@ namespace cyclara {
 
 QString nameWithBlanksMessage()
 {
-    return NameListEditing::tr("姓名中不能含有空格, 请重新填写");
+    return NameListEditing::tr("姓名中不能含有空格，请重新填写");
 }
 
 NameListEditing::NameListEditing(QComboBox *cboName, BirthRegister &dicBirth,
@@ -93,22 +94,26 @@ void NameListEditing::renamePerson(const QString &name)
 {
     if (!m_dicBirth.contains(name))
         return;
+    // A name the register cannot take is refused where it was typed, so it can be mended there.
+    const auto acceptable = [this, name](const QString &typed) {
+        const QString newName = trimmedName(typed);
+        QString refusal;
+        if (!nameReadsBack(newName))
+            refusal = nameWithBlanksMessage();
+        else if (newName != name && m_dicBirth.contains(newName))
+            refusal = tr("“%1”已经登记过了，请换一个姓名").arg(newName);
+        if (!refusal.isEmpty())
+            m_services.showMessage(QApplication::activeModalWidget(), QMessageBox::Information,
+                                   refusal);
+        return refusal.isEmpty();
+    };
     const std::optional<QString> typed =
-        m_services.askText(m_window, tr("“%1”的新姓名：").arg(name), name);
+        m_services.askText(m_window, tr("“%1”的新姓名：").arg(name), name, acceptable);
     if (!typed)
         return;
     const QString newName = trimmedName(*typed);
     if (newName.isEmpty() || newName == name)
         return;
-    if (!nameReadsBack(newName)) {
-        m_services.showMessage(m_window, QMessageBox::Information, nameWithBlanksMessage());
-        return;
-    }
-    if (m_dicBirth.contains(newName)) {
-        m_services.showMessage(m_window, QMessageBox::Information,
-                               tr("“%1”已经登记过了, 请换一个姓名").arg(newName));
-        return;
-    }
     m_dicBirth.rename(name, newName);
     // Changing a list item's text can put it into the field; the field keeps what it showed.
     const QString shown = m_cboName->currentText();

@@ -1,6 +1,7 @@
 #include "ui/windowcontrols.h"
 
 #include "chart/cyclechart.h"
+#include "data/cyclaratexts.h"
 #include "data/fonts.h"
 #include "model/biorhythm.h"
 #include "ui/commandbutton.h"
@@ -175,6 +176,8 @@ QWidget *newControl(const ControlRow &row, QWidget *container)
             box->setInsertPolicy(QComboBox::NoInsert);
             box->setDuplicatesEnabled(true);
             box->setEditText(QString::fromUtf8(row.caption));
+        } else {
+            announceValueChanges(box);
         }
         paintWhite(box);
         return box;
@@ -421,9 +424,6 @@ void dressMainWindow(QWidget *window)
     window->setPalette(pal);
     window->setFont(windowFont());
     window->resize(twipsToPixels(10995), twipsToPixels(8865));
-    // Narrower, the right-hand buttons would stand beyond the edge; lower, the chart would have no
-    // room left for its plot and its day labels.
-    window->setMinimumSize(twipsToPixels(9090), twipsToPixels(6900));
 }
 
 WindowControls createWindowControls(QWidget *window)
@@ -436,7 +436,124 @@ WindowControls createWindowControls(QWidget *window)
     styleControls(controls);
     fitCaptionsToTheirFont(created);
     applyTabOrder(created, ControlTables::window() + ControlTables::panel());
+    window->setMinimumSize(smallestClientSize(controls));
     return controls;
+}
+
+namespace {
+
+WindowPlaces placesOf(const WindowControls &c)
+{
+    auto box = [](const QWidget *w) {
+        const QRectF r = twipsOf(w);
+        return TwipsBox{float(r.left()), float(r.top()), float(r.width()), float(r.height())};
+    };
+    return WindowPlaces{
+        .picPrompt = box(c.picPrompt),
+        .chart = box(c.MSChart1),
+        .lblPrompt = box(c.lblPrompt),
+        .cmdGo = box(c.cmdGo),
+        .cmdHelp = box(c.cmdHelp),
+        .chkShowExplain = box(c.chkShowExplain),
+        .lblHome = box(c.lblHome),
+        .cboName = box(c.cboName),
+        .chkSerias5 = box(c.chkSerias[5]),
+        .panelVisible = c.picPrompt->isVisible(),
+    };
+}
+
+// The narrowest window, in pixels, at which the layout brings the right-hand column inside from
+// wherever a wider window left it, and no other control of the top rows stands beyond its edge.
+int narrowestForTheControls(const WindowControls &c)
+{
+    const QWidget *window = c.cmdGo->parentWidget();
+    const QList<const QWidget *> laidOut{c.cmdGo,     c.cmdHelp,  c.chkShowExplain, c.lblHome,
+                                         c.lblPrompt, c.MSChart1, c.picPrompt};
+    float fixedRight = 0;
+    for (const ControlRow &row : ControlTables::window()) {
+        const auto *control = window->findChild<QWidget *>(QLatin1String(row.name));
+        if (!laidOut.contains(control))
+            fixedRight = std::max(fixedRight, float(twipsOf(control).right()));
+    }
+    WindowPlaces farRight = placesOf(c);
+    for (TwipsBox *box :
+         {&farRight.cmdGo, &farRight.cmdHelp, &farRight.chkShowExplain, &farRight.lblHome})
+        box->left = 1e6f;
+    for (int width = twipsToPixels(fixedRight);; ++width) {
+        WindowPlaces places = farRight;
+        const float W = pixelsToTwips(width);
+        layOutWindow(places, W, 1e6f, true);
+        if (places.lblHome.right() <= W && places.chkShowExplain.right() <= W &&
+            places.cmdGo.right() <= W && places.cmdHelp.right() <= W)
+            return width;
+    }
+}
+
+// The widest status of each band (high side, critical, low side), as `metrics` draws it.
+std::array<QString, 3> widestStatuses(const QFontMetricsF &metrics)
+{
+    std::array<QString, 3> widest;
+    for (qint16 value = -100; value <= 100; ++value) {
+        qint16 band = 0;
+        const QString status = PointVal(value, band);
+        QString &kept = widest[std::size_t(band)];
+        if (metrics.horizontalAdvance(status) > metrics.horizontalAdvance(kept))
+            kept = status;
+    }
+    return widest;
+}
+
+// The narrowest window, in pixels, at which every paragraph the panel can show, with the widest
+// status of its band, fits its label's height.
+int narrowestForTheParagraphs(const WindowControls &c)
+{
+    const QStringList meanings = descriptionText().split(QStringLiteral("\r\n"));
+    const qreal panelFrame = pixelsToTwips(c.picPrompt->width()) - innerWidthTwips(c.picPrompt);
+    const auto fit = [&](int windowWidth) {
+        const float inner = pixelsToTwips(windowWidth) - float(panelFrame);
+        for (int cycle = 0; cycle < cycleCount; ++cycle) {
+            const QLabel *label = c.lblExplain[std::size_t(cycle)];
+            const QFontMetricsF metrics(label->font());
+            const std::array<QString, 3> statuses = widestStatuses(metrics);
+            const qreal width =
+                explainLabelWidth(inner, float(twipsOf(label).left())) / twipsPerPixel;
+            for (int band = 0; band < 3; ++band) {
+                const QString text = explanationParagraph(statuses[std::size_t(band)],
+                                                          meanings.value(phaseLine(cycle, band)));
+                if (metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text)
+                        .height() > label->contentsRect().height())
+                    return false;
+            }
+        }
+        return true;
+    };
+    int low = 0;
+    int high = 4096;
+    while (low + 1 < high) {
+        const int middle = (low + high) / 2;
+        (fit(middle) ? high : low) = middle;
+    }
+    return high;
+}
+
+} // namespace
+
+QString explanationParagraph(const QString &status, const QString &meaning)
+{
+    //: A paragraph of the explanation panel: the cycle's status, then what it means
+    return QCoreApplication::translate("ExplanationPanel", "%1: %2").arg(status, meaning);
+}
+
+QSize smallestClientSize(const WindowControls &c)
+{
+    const int width = std::max(narrowestForTheControls(c), narrowestForTheParagraphs(c));
+    const QRectF chart = twipsOf(c.MSChart1);
+    const int chartWidth = twipsToPixels(pixelsToTwips(width) - float(chart.left()));
+    // The chart, 50 twips above the panel at the bottom.
+    const float height = float(chart.top()) +
+                         pixelsToTwips(c.MSChart1->minimumHeightAt(chartWidth)) + 50 +
+                         float(twipsOf(c.picPrompt).height());
+    return {width, twipsToPixels(height)};
 }
 
 namespace {
@@ -455,22 +572,7 @@ void layOutPanel(const WindowControls &c)
 
 void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
 {
-    auto box = [](const QWidget *w) {
-        const QRectF r = twipsOf(w);
-        return TwipsBox{float(r.left()), float(r.top()), float(r.width()), float(r.height())};
-    };
-    WindowPlaces places{
-        .picPrompt = box(c.picPrompt),
-        .chart = box(c.MSChart1),
-        .lblPrompt = box(c.lblPrompt),
-        .cmdGo = box(c.cmdGo),
-        .cmdHelp = box(c.cmdHelp),
-        .chkShowExplain = box(c.chkShowExplain),
-        .lblHome = box(c.lblHome),
-        .cboName = box(c.cboName),
-        .chkSerias5 = box(c.chkSerias[5]),
-        .panelVisible = c.picPrompt->isVisible(),
-    };
+    WindowPlaces places = placesOf(c);
     const TwipsBox panelBefore = places.picPrompt;
     layOutWindow(places, pixelsToTwips(clientSize.width()), pixelsToTwips(clientSize.height()),
                  showExplain);

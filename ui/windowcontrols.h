@@ -90,6 +90,15 @@ WindowControls createWindowControls(QWidget *window);
 inline constexpr qreal smallestPromptPoints = 7.5;
 void fitPromptToItsBox(const WindowControls &controls);
 
+// A paragraph of the explanation panel: a cycle's status, then what its band means.
+QString explanationParagraph(const QString &status, const QString &meaning);
+
+// The smallest client area at which every control of the window and every paragraph the panel
+// can show stands whole inside it, in this language and with these fonts: wide enough that the
+// layout brings the right-hand column in from wherever a wider window left it, and high enough
+// for the chart's legend, days and a labelled plot above the panel.
+QSize smallestClientSize(const WindowControls &controls);
+
 // Fits the controls to a window of `clientSize` (see layOutWindow in windowlayout.h), showing the
 // explanation panel or not, and the panel's paragraphs to the panel's new width.
 void layOutControls(const WindowControls &controls, QSize clientSize, bool showExplain);

@@ -29,13 +29,40 @@ QMessageBox::StandardButton WindowServices::askQuestion(QWidget *parent, QMessag
     return QMessageBox::StandardButton(box.exec());
 }
 
+namespace {
+
+// A text prompt whose OK is refused while the text is: the prompt stays, with what was typed.
+class CheckedTextDialog : public QInputDialog {
+public:
+    CheckedTextDialog(QWidget *parent, WindowServices::TextCheck accept)
+        : QInputDialog(parent)
+        , m_accept(std::move(accept))
+    {
+    }
+
+    void done(int result) override
+    {
+        if (result == QDialog::Accepted && !m_accept(textValue()))
+            return;
+        QInputDialog::done(result);
+    }
+
+private:
+    WindowServices::TextCheck m_accept;
+};
+
+} // namespace
+
 std::optional<QString> WindowServices::askForText(QWidget *parent, const QString &label,
-                                                  const QString &text)
+                                                  const QString &text, const TextCheck &accept)
 {
-    bool accepted = false;
-    const QString typed =
-        QInputDialog::getText(parent, caption, label, QLineEdit::Normal, text, &accepted);
-    return accepted ? std::optional(typed) : std::nullopt;
+    CheckedTextDialog dialog(parent, accept);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 bool WindowServices::openInBrowser(const QUrl &url)

@@ -30,9 +30,12 @@ struct WindowServices {
                                               const QString &text, Buttons buttons,
                                               QMessageBox::StandardButton defaultButton)>
         ask = &askQuestion;
-    // A modal one-line text prompt captioned "Cyclara"; nothing when the user cancels.
-    std::function<std::optional<QString>(QWidget *parent, const QString &label,
-                                         const QString &text)>
+    // A modal one-line text prompt captioned "Cyclara"; nothing when the user cancels. OK closes
+    // it only when `accept` takes the text typed; a text refused (accept says why to the user)
+    // stays in the prompt to be mended.
+    using TextCheck = std::function<bool(const QString &typed)>;
+    std::function<std::optional<QString>(QWidget *parent, const QString &label, const QString &text,
+                                         const TextCheck &accept)>
         askText = &askForText;
     // Opens an address in the user's web browser without waiting for it.
     std::function<bool(const QUrl &url)> openUrl = &openInBrowser;
@@ -49,7 +52,7 @@ struct WindowServices {
                                                    const QString &text, Buttons buttons,
                                                    QMessageBox::StandardButton defaultButton);
     static std::optional<QString> askForText(QWidget *parent, const QString &label,
-                                             const QString &text);
+                                             const QString &text, const TextCheck &accept);
     static bool openInBrowser(const QUrl &url);
     static QString askForSavePath(QWidget *parent, const QString &caption,
                                   const QString &suggestedName, const QString &filter);

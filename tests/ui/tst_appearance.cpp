@@ -108,7 +108,7 @@ void tst_Appearance::textStaysReadable()
     QApplication::sendEvent(w.MSChart1, &hover);
     QLabel *tip = nullptr;
     QTRY_VERIFY((tip = shownToolTip()));
-    QVERIFY2(tip->text().startsWith(u"今天\n智力: "_s), qPrintable(tip->text()));
+    QVERIFY2(tip->text().startsWith(u"今天\n智力："_s), qPrintable(tip->text()));
     const QColor tipText = tip->palette().color(QPalette::ToolTipText);
     QVERIFY(contrastRatio(tipText, tip->palette().color(QPalette::ToolTipBase)) >= 4.5);
     QVERIFY(pixelsNear(tip->grab().toImage(), tipText) > 30);

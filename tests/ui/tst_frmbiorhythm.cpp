@@ -1,5 +1,6 @@
 #include "data/cyclaratexts.h"
 #include "ui/criticaldaysdialog.h"
+#include "ui/daytabledialog.h"
 #include "ui/homepage.h"
 #include "windowfixture.h"
 
@@ -7,7 +8,9 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTableView>
 
 #include <sys/stat.h>
 
@@ -40,6 +43,7 @@ private slots:
     void exportsNeverSpoilTheOldFile_data();
     void exportsNeverSpoilTheOldFile();
     void criticalDaysAhead();
+    void daysAsATable();
 };
 
 // The controls beside the chart. The chart type and the series shown follow the options from the
@@ -185,14 +189,27 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
 
     fixture.savePath = fixture.dir.filePath(u"chart.png"_s);
     QTest::keyClick(w.MSChart1, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(QImage(fixture.savePath).size(), w.MSChart1->size() * w.MSChart1->devicePixelRatio());
+    const QImage exported(fixture.savePath);
+    QCOMPARE(exported.size(), w.MSChart1->size() * w.MSChart1->devicePixelRatio());
+    // Each file is offered under the birth date (the query had no name) and the query date.
+    QCOMPARE(fixture.suggestedNames, QStringList({u"cyclara-2006-01-01-2006-04-11.csv"_s,
+                                                  u"cyclara-2006-01-01-2006-04-11.png"_s}));
 
+    // The day's line as the prompt shows it, without its final blank; the chart as it looks
+    // without the keyboard's focus frame, which it has while the keys act on it.
     QTest::keyClick(w.MSChart1, Qt::Key_C, Qt::ControlModifier);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
-    QVERIFY(copied->text().startsWith(u"今天: 智力-临界(19%,59分)"_s));
-    QVERIFY(!qvariant_cast<QImage>(copied->imageData()).isNull());
+    QCOMPARE(copied->text(),
+             u"今天: 智力-临界(19%,59分) 情绪-低潮(-43%,28分) 体力-高峰(82%,91分)"_s);
+    const QImage picture = qvariant_cast<QImage>(copied->imageData());
+    QCOMPARE(picture, exported.convertToFormat(picture.format()));
+    QVERIFY(w.MSChart1->hasFocus());
+    QVERIFY(picture != w.MSChart1->grab().toImage().convertToFormat(picture.format()));
+    w.cmdGo->setFocus();
+    QCOMPARE(picture, w.MSChart1->grab().toImage().convertToFormat(picture.format()));
+    w.MSChart1->setFocus();
 
-    // Printed, the chart and the day take one landscape page.
+    // Printed, whose day it is heads one landscape page with the chart and the day.
     fixture.printPath = fixture.dir.filePath(u"day.pdf"_s);
     QTest::keyClick(w.MSChart1, Qt::Key_P, Qt::ControlModifier);
     QFile pdf(fixture.printPath);
@@ -202,6 +219,13 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
     const QRegularExpressionMatch box =
         QRegularExpression(u"/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"_s).match(bytes);
     QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+    QProcess pdfText;
+    pdfText.start(u"pdftotext"_s, {fixture.printPath, u"-"_s});
+    QVERIFY2(pdfText.waitForFinished(), "pdftotext (poppler-utils) reads the page");
+    const QString printed = QString::fromUtf8(pdfText.readAllStandardOutput());
+    QVERIFY2(printed.contains(u"2006-01-01 出生，查询日期 2006-04-11"_s) &&
+                 printed.contains(u"今天: 智力-临界(19%,59分)"_s),
+             qPrintable(printed));
 
     // The panel: each cycle's band and score, the paragraph that band brings, and its band's face.
     const QStringList lines = descriptionText().split(u"\r\n"_s);
@@ -286,6 +310,43 @@ void tst_frmBiorhythm::criticalDaysAhead()
     QVERIFY(dialog.listText().startsWith(u"2026-06-18 星期四  智力、情绪（双重）\n"
                                          "2026-06-27 星期六  体力\n"_s));
     QCOMPARE(dialog.listText().count(u'\n'), 12); // thirteen days within the 60 looked at
+}
+
+// 数据表… shows the chart's days as a table of their own, each cell read with its column's
+// heading, the day shown selected; it follows the next query, and 复制 copies it as text.
+void tst_frmBiorhythm::daysAsATable()
+{
+    WindowFixture fixture({}, QDate(2006, 4, 11));
+    frmBiorhythm &w = fixture.open(true);
+    typeInto(w.cboName, u"王五"_s);
+    queryFor(w, QDate(2006, 1, 1));
+    w.MSChart1->setFocus();
+    QTest::keyClick(w.MSChart1, Qt::Key_T, Qt::ControlModifier);
+    auto *table = w.findChild<DayTableDialog *>();
+    QVERIFY(table && table->isVisible());
+    QCOMPARE(table->heading(), u"王五，2006-01-01 出生，查询日期 2006-04-11"_s);
+    QTableView *view = table->view();
+    QCOMPARE(view->model()->rowCount(), 7);
+    QCOMPARE(view->currentIndex().row(), 3);
+
+    QAccessibleInterface *cells = QAccessible::queryAccessibleInterface(view);
+    QVERIFY(cells && cells->tableInterface());
+    QAccessibleInterface *cell = cells->tableInterface()->cellAt(3, 2);
+    QCOMPARE(cell->text(QAccessible::Name), u"临界(19%,59分)"_s);
+    const QList<QAccessibleInterface *> headers = cell->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(headers.size(), 1);
+    QCOMPARE(headers.first()->text(QAccessible::Name), u"智力"_s);
+
+    w.cboDays->setCurrentIndex(1);
+    emit w.cboDays->activated(1);
+    QCOMPARE(view->model()->rowCount(), 9);
+    QCOMPARE(view->currentIndex().row(), 4);
+    const QList<QPushButton *> buttons = table->findChildren<QPushButton *>();
+    const auto copy = std::ranges::find(buttons, u"复制"_s, &QPushButton::text);
+    QVERIFY(copy != buttons.end());
+    (*copy)->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(table->tableText()));
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(u"日期        标签"_s));
 }
 
 QTEST_MAIN(tst_frmBiorhythm)

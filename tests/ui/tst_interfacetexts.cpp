@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
@@ -98,6 +99,12 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
     WindowFixture fixture({}, {2006, 4, 11});
     frmBiorhythm &w = fixture.open(true);
     QCOMPARE(clippedIn(&w), QStringList());
+    // Never larger than the screen (a 1080-line screen at scale 2 leaves 540 lines).
+    const QRect screen = w.screen()->availableGeometry();
+    QVERIFY2(
+        w.frameGeometry().width() <= screen.width() &&
+            w.frameGeometry().height() <= screen.height(),
+        qPrintable(u"%1 x %2"_s.arg(w.frameGeometry().width()).arg(w.frameGeometry().height())));
 
     QMessageBox okBox(QMessageBox::Information, u"Cyclara"_s, u"-"_s, QMessageBox::Ok);
     QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
@@ -110,6 +117,17 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
                           w.lblPrompt->text()}),
              texts);
 
+    // The smallest window, reached from the largest: every control inside it, and every text
+    // whole, with every day of a month as the birthday, with the paragraphs each band brings, and
+    // each day of the table in the status line.
+    w.resize(screen.size() - (w.frameGeometry().size() - w.size()));
+    w.resize(w.minimumSize());
+    QTRY_COMPARE(w.size(), w.minimumSize());
+    for (QWidget *control : w.findChildren<QWidget *>()) {
+        if (control->isVisible() && control->window() == &w)
+            QVERIFY2(w.rect().contains(QRect(control->mapTo(&w, QPoint()), control->size())),
+                     qPrintable(control->objectName()));
+    }
     for (int day = 1; day <= 31; ++day) {
         w.cboDay1->setCurrentIndex(day - 1);
         w.cmdGo->click();
@@ -119,11 +137,9 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
         }
     }
 
-    // In the smallest window, at every span and in both chart types, the value labels and the day
+    // There, at every span and in both chart types, the value labels stand apart and the day
     // labels (the longest kinds: a day of another year, "07-3-26", and the days around today,
     // which English calls "Day before yesterday") are drawn whole: no "…", nothing cut.
-    w.resize(w.minimumSize());
-    QTRY_COMPARE(w.size(), w.minimumSize());
     for (const auto &[year, type] : {std::pair{u"2007"_s, CycleChart::LineChart},
                                      {u"2007"_s, CycleChart::BarChart},
                                      {u"2006"_s, CycleChart::LineChart}}) {
@@ -137,6 +153,9 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
             QVERIFY2(g.plot.height() > 50 && g.plot.width() > 300, qPrintable(where));
             const QFontMetricsF valueMetrics(w.MSChart1->font());
             QVERIFY(valueMetrics.horizontalAdvance(u"-100"_s) <= g.plot.left() - g.labelGap);
+            QVERIFY2(g.valueLabelStep > 0 &&
+                         g.valueY(0) - g.valueY(g.valueLabelStep) >= valueMetrics.height(),
+                     qPrintable(where));
             const QFontMetricsF dayMetrics(g.dayLabelFont);
             for (int row = 0; row < w.days().dayCount(); ++row) {
                 // The day's label, or its date where the labels took too much room; perhaps

@@ -99,7 +99,7 @@ void tst_QueryRun::namesAreRecordedAsTyped()
     QCOMPARE(w.cboYear1->count(), 121); // Enter adds no typed year to the list
 
     query(u"Li Lei"_s, u"1986"_s);
-    QCOMPARE(fixture.messages, QStringList{u"姓名中不能含有空格, 请重新填写"_s});
+    QCOMPARE(fixture.messages, QStringList{u"姓名中不能含有空格，请重新填写"_s});
     QCOMPARE(focusedControl(), u"cboName"_s);
 
     const QStringList names{u"王五"_s, u"Wang"_s, u"wang"_s, u"Wa"_s, u"王😀"_s};

@@ -3,7 +3,9 @@
 
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QInputDialog>
 #include <QMenu>
+#include <QTimer>
 
 #include <QScopeGuard>
 
@@ -47,6 +49,7 @@ private slots:
     void backupThatCannotBeMadeIsToldTruly();
     void failedSaveOffersRetryAndCancel();
     void removeAndRenameFromTheNamePicker();
+    void refusedTextStaysInItsPrompt();
     void signalClosesTheWindowAndSaves_data();
     void signalClosesTheWindowAndSaves();
 };
@@ -150,10 +153,14 @@ void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
     QCOMPARE(listed(w.cboName), QStringList({u"乙"_s, u"丙"_s}));
     QCOMPARE(w.cboName->currentText(), QString());
 
+    // A name already registered, or one with a blank inside, is refused in the prompt, which
+    // stays with the text to mend.
     typeInto(w.cboName, u"乙"_s);
-    fixture.typedAnswer = u" 乙二 "_s;
+    fixture.typedAnswers = {u"丙"_s, u"乙 二"_s, u" 乙二 "_s};
     chooseFromNameMenu(w, u"重命名…"_s);
     QTRY_COMPARE(listed(w.cboName), QStringList({u"乙二"_s, u"丙"_s}));
+    QCOMPARE(fixture.messages, QStringList({u"“丙”已经登记过了，请换一个姓名"_s,
+                                            u"姓名中不能含有空格，请重新填写"_s}));
     QCOMPARE(w.cboName->currentText(), u"乙二"_s);
     QCOMPARE(w.birthRegister().date(u"乙二"_s), QDate(1980, 4, 4));
 
@@ -169,6 +176,32 @@ void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
     file.close();
     w.close();
     QCOMPARE(fixture.registerBytes(), gbk(u"乙二\t1980-04-04\r\n戊\t2000-01-01\r\n"_s));
+}
+
+// The text prompt itself: Enter on a refused text leaves the prompt open with that text; a text
+// it takes closes it.
+void tst_RegisterInWindow::refusedTextStaysInItsPrompt()
+{
+    QWidget parent;
+    bool stayedOpen = false;
+    QString keptText;
+    QTimer::singleShot(0, &parent, [&] {
+        auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(prompt);
+        auto *field = prompt->findChild<QLineEdit *>();
+        field->selectAll();
+        QTest::keyClicks(field, u"taken"_s);
+        QTest::keyClick(field, Qt::Key_Return);
+        stayedOpen = prompt->isVisible();
+        keptText = field->text();
+        QTest::keyClicks(field, u"2"_s);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    const std::optional<QString> typed = WindowServices::askForText(
+        &parent, u"new name"_s, u"old"_s, [](const QString &text) { return text != u"taken"; });
+    QVERIFY(stayedOpen);
+    QCOMPARE(keptText, u"taken"_s);
+    QCOMPARE(typed, u"taken2"_s);
 }
 
 void tst_RegisterInWindow::signalClosesTheWindowAndSaves_data()

@@ -60,15 +60,23 @@ struct WindowFixture {
             questions << text;
             return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
         };
-        services.askText = [this](QWidget *, const QString &, const QString &) {
-            return std::exchange(typedAnswer, std::nullopt);
+        services.askText = [this](QWidget *, const QString &, const QString &,
+                                  const WindowServices::TextCheck &accept) {
+            // Each answer is typed over the last and OK pressed; the prompt stays while refused.
+            while (!typedAnswers.isEmpty()) {
+                const QString typed = typedAnswers.takeFirst();
+                if (accept(typed))
+                    return std::optional(typed);
+            }
+            return std::optional<QString>();
         };
         services.openUrl = [this](const QUrl &url) {
             openedUrls << url;
             return false;
         };
-        services.askSavePath = [this](QWidget *, const QString &, const QString &,
+        services.askSavePath = [this](QWidget *, const QString &, const QString &suggested,
                                       const QString &) {
+            suggestedNames << suggested;
             return savePath;
         };
         services.askPrinter = [this](QWidget *, QPrinter &printer) {
@@ -105,9 +113,10 @@ struct WindowFixture {
     // Questions asked, answered in turn from `answers` (Cancel when it runs out).
     QStringList questions;
     QList<QMessageBox::StandardButton> answers;
-    std::optional<QString> typedAnswer; // the next text prompt's answer (nothing: cancelled)
-    QString savePath;                   // what the save dialog chooses (empty: cancelled)
-    QString printPath; // the PDF file the print dialog prints to (empty: cancelled)
+    QStringList typedAnswers;   // typed into the next text prompt in turn (run out: cancelled)
+    QString savePath;           // what the save dialog chooses (empty: cancelled)
+    QStringList suggestedNames; // the file names the save dialog was opened with
+    QString printPath;          // the PDF file the print dialog prints to (empty: cancelled)
     std::unique_ptr<frmBiorhythm> window;
 };
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/shownquery.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QTableView;
+
+namespace cyclara {
+
+class DayTableModel;
+
+// The days of the chart as a table in a window of their own: date, label, each cycle's status and
+// the two means, a row per day, the day shown in the main window selected. It follows every new
+// query. For a screen reader it is the chart in words: each cell is read with its column's
+// heading. 复制 puts the table on the clipboard as text.
+class DayTableDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `shownQuery` tells whose days the table holds, after each query.
+    DayTableDialog(DayTableModel &days, std::function<ShownQuery()> shownQuery, QWidget *owner);
+
+    QString heading() const;
+    QTableView *view() const { return m_view; }
+    // What 复制 copies: the table as the command line writes it, in aligned columns.
+    QByteArray tableText() const;
+
+private:
+    void followQuery();
+    void selectCurrentDay();
+
+    DayTableModel &m_days;
+    std::function<ShownQuery()> m_shownQuery;
+    QLabel *m_heading;
+    QTableView *m_view;
+};
+
+} // namespace cyclara
