@@ -2,12 +2,14 @@
 #include "cli/outputstream.h"
 #include "translations/language.h"
 #include "ui/applicationsetup.h"
+#include "ui/displayguard.h"
 #include "ui/frmbiorhythm.h"
 #include "ui/terminationsignals.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -15,7 +17,9 @@ int main(int argc, char *argv[])
     if (cyclara::wantsCommandLine(argc, argv))
         return cyclara::runCommandLine(argc, argv, outputClosed);
 
+    auto displayGuard = std::make_unique<cyclara::DisplayGuard>(argc, argv);
     QApplication app(argc, argv);
+    displayGuard.reset();
     const cyclara::InterfaceLanguage language(cyclara::languageForRun(QApplication::arguments()));
     if (const auto problem = cyclara::windowArgumentProblem(QApplication::arguments())) {
         std::fprintf(stderr, "cyclara: %s\n", qUtf8Printable(*problem));

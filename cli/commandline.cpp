@@ -116,7 +116,16 @@ int runCommandLine(int argc, char **argv, bool outputClosed)
     bool registerUnreadable = false;
     const auto request =
         options.request(today, [&](const QString &name) -> std::variant<QDate, QString> {
-            const FileRead read = readBirthFile(registerPath);
+            FileRead read = readBirthFile(registerPath);
+            // No register beside the program is an empty one; a register named on the command
+            // line that is not there, or is a folder, is a mistake to be told.
+            if (read.status == FileRead::Missing && !options.registerPath().isEmpty()) {
+                read.status = FileRead::Unreadable;
+                read.problem =
+                    examinePath(registerPath).kind == PathState::Folder
+                        ? FileProblem(FileProblem::FolderInTheWay, FileProblem::Read)
+                        : FileProblem(FileProblem::SystemError, FileProblem::Read, ENOENT);
+            }
             registerUnreadable = read.status == FileRead::Unreadable;
             if (registerUnreadable)
                 //: The register file could not be read: its path, then why

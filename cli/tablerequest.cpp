@@ -1,6 +1,7 @@
 #include "cli/tablerequest.h"
 
 #include "model/datetext.h"
+#include "register/birthtext.h"
 #include "translations/language.h"
 
 namespace cyclara {
@@ -44,7 +45,10 @@ TableOptions::TableOptions(QCommandLineParser &parser)
                QStringLiteral("format"))
 {
     parser.setApplicationDescription(tr("输出生物节律表。不带选项时，Cyclara 打开它的窗口。"));
-    parser.addHelpOption();
+    // Not addHelpOption(): it also offers --help-all, for Qt's own window options, which a
+    // run without a window has no use for.
+    parser.addOption(
+        {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, tr("列出这些选项。")});
     parser.addVersionOption();
     parser.addOptions(
         {m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format, languageOption()});
@@ -94,7 +98,8 @@ std::variant<TableRequest, QString> TableOptions::request(const QDate &today,
             return *problem;
         request.birth = std::get<QDate>(birth);
     } else {
-        const auto birth = lookUp(p.value(m_name));
+        // As the window takes a typed name: without blanks at its ends.
+        const auto birth = lookUp(trimmedName(p.value(m_name)));
         if (const auto *problem = std::get_if<QString>(&birth))
             return *problem;
         request.birth = std::get<QDate>(birth);
@@ -129,9 +134,14 @@ std::variant<TableRequest, QString> TableOptions::request(const QDate &today,
         int span = 3;
         if (p.isSet(m_days)) {
             bool whole = false;
-            span = p.value(m_days).toInt(&whole);
-            if (!whole || span < 0 || span > longestRangeYears * 366 / 2)
+            const qlonglong given = p.value(m_days).toLongLong(&whole);
+            if (!whole || given < 0)
                 return tr("--days：“%1”不是 0 或更大的整数").arg(p.value(m_days));
+            // Both sides together may span no more than the longest table.
+            if (given > longestRangeYears * 366 / 2)
+                //: --days asks for a table longer than the longest one; %2 is that length in years
+                return tr("--days：前后 %1 天的表格超过了 %2 年").arg(given).arg(longestRangeYears);
+            span = int(given);
         }
         // As the window: the query date, not every day of the table, must not be before birth.
         if (request.birth > date)

@@ -59,7 +59,7 @@ private slots:
     void initTestCase();
     void versionNeedsNoDisplay();
     void refusals();
-    void windowRefusesAnUnknownLanguage();
+    void windowRefusesWhatItCannotDo();
     void tablesOfTheWorkedExample();
     void nameComesFromTheRegister();
     void failedOutputIsNeverSuccess_data();
@@ -102,6 +102,9 @@ void tst_CommandLine::refusals()
         {u"B --from=2000-01-01"_s, u"一起使用"_s},
         {u"B --days=3 --from=2000-01-01 --to=2000-01-02"_s, u"不能同时使用"_s},
         {u"B --days=-1"_s, u"“-1”"_s},
+        {u"B --days=20000"_s, u"超过了 100 年"_s},
+        {u"B --days=20000"_s, u"more than 100 years"_s, u"en"_s},
+        {u"--help-all"_s, u"“help-all”"_s},
         {u"B --date=9999-12-30"_s, u"100 年至 9999 年"_s},
         {u"B --lang=fr"_s, u"“fr”"_s},
         {u"B --register=birth.ini"_s, u"只用于 --name"_s},
@@ -122,13 +125,22 @@ void tst_CommandLine::refusals()
 }
 
 // --lang alone starts the window, which refuses a language it does not speak before it opens.
-void tst_CommandLine::windowRefusesAnUnknownLanguage()
+// Without a display it cannot open at all: one line says so, in the user's language.
+void tst_CommandLine::windowRefusesWhatItCannotDo()
 {
     const Run run = runCyclara({u"--lang"_s, u"fr"_s}, {}, true);
     QCOMPARE(run.status, 2);
     // (Qt may warn first of a missing XDG_RUNTIME_DIR, as a window's platform does.)
     const QString refusal = u"cyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s;
     QVERIFY2(run.err == refusal || run.err.endsWith(u'\n' + refusal), qPrintable(run.err));
+
+    for (const auto &[language, said] :
+         {std::pair(u""_s, u"没有可用的显示"_s), std::pair(u"en"_s, u"no display"_s)}) {
+        const Run noDisplay = runCyclara({}, language);
+        QVERIFY2(noDisplay.status == 1 && noDisplay.err.startsWith(u"cyclara: "_s) &&
+                     noDisplay.err.count(u'\n') == 1 && noDisplay.err.contains(said),
+                 qPrintable(noDisplay.err));
+    }
 }
 
 // The worked example, born 2006-1-1, around 2006-4-11, whose values are known: the head and the
@@ -162,6 +174,18 @@ void tst_CommandLine::nameComesFromTheRegister()
     QCOMPARE(run.out, QByteArray("[\n  {\"date\": \"1971-09-07\", \"intellectual\": 0, "
                                  "\"emotional\": 0, \"physical\": 0, \"mean\": 0, "
                                  "\"absolute_mean\": 0}\n]\n"));
+
+    // A name is taken as the window takes it, without blanks at its ends.
+    const Run spaced = runCyclara({u"--name"_s, u" 王芳\u3000"_s, u"--register"_s, registerPath,
+                                   u"--date"_s, u"1971-09-07"_s, u"--format"_s, u"json"_s});
+    QVERIFY2(spaced.status == 0, qPrintable(spaced.err));
+
+    // A register named that is not there, or is a folder, cannot be read.
+    for (const QString &named : {folder.filePath(u"none.ini"_s), folder.path()}) {
+        const Run missing = runCyclara({u"--name=张伟"_s, u"--register"_s, named});
+        QVERIFY2(missing.status == 1 && missing.err.contains(u"无法读取姓名登记文件"_s),
+                 qPrintable(missing.err));
+    }
 
     QTemporaryDir big;
     QFile file(big.filePath(u"birth.ini"_s));

@@ -1,0 +1,74 @@
+#include "ui/displayguard.h"
+
+#include "translations/language.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <utility>
+
+namespace cyclara {
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+// The guard's line, already in the user's language: no translator can be installed before the
+// application exists.
+QByteArray noDisplayLine;
+QList<HeldMessage> held;
+QtMessageHandler passedOn = nullptr;
+
+void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        held.append({type, QByteArray(context.category), text});
+        return;
+    }
+    [[maybe_unused]] const ssize_t written =
+        ::write(STDERR_FILENO, noDisplayLine.constData(), std::size_t(noDisplayLine.size()));
+    std::_Exit(1);
+}
+
+} // namespace
+
+DisplayGuard::DisplayGuard(int argc, const char *const *argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    static const char *const line = QT_TRANSLATE_NOOP(
+        "DisplayGuard", "无法打开窗口：没有可用的显示（请检查 DISPLAY 或 WAYLAND_DISPLAY）；"
+                        "不用窗口的用法见 cyclara --help");
+    QString text = QString::fromUtf8(line);
+    QTranslator translator;
+    if (translator.load(interfaceLocale(languageForRun(arguments)), QStringLiteral("cyclara"),
+                        QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        if (const QString translated = translator.translate("DisplayGuard", line);
+            !translated.isEmpty())
+            text = translated;
+    }
+    noDisplayLine = "cyclara: " + text.toUtf8() + '\n';
+    passedOn = qInstallMessageHandler(&holdOrEnd);
+}
+
+DisplayGuard::~DisplayGuard()
+{
+    qInstallMessageHandler(passedOn);
+    for (const HeldMessage &message : std::exchange(held, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        passedOn(message.type, context, message.text);
+    }
+}
+
+} // namespace cyclara
