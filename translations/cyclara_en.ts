@@ -173,6 +173,15 @@
         <extracomment>Writing to standard output failed; why</extracomment>
         <translation>Cannot write to standard output: %1</translation>
     </message>
+    <message>
+        <source>列出这些选项。</source>
+        <translation>Lists these options.</translation>
+    </message>
+    <message>
+        <source>--days：前后 %1 天的表格超过了 %2 年</source>
+        <extracomment>--days asks for a table longer than the longest one; %2 is that length in years</extracomment>
+        <translation>--days: a table of %1 days either side is more than %2 years long</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
@@ -238,6 +247,19 @@
     </message>
 </context>
 <context>
+    <name>DayStatus</name>
+    <message>
+        <source>%1-%2 </source>
+        <extracomment>One cycle in the status line: its name and its status, followed by a blank</extracomment>
+        <translation>%1 %2   </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The status line: the day&apos;s label, then each cycle&apos;s status</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Days</name>
     <message>
         <source>前天</source>
@@ -273,6 +295,21 @@
         <source>d日</source>
         <extracomment>A day of this month, as a QDate format, or &quot;short&quot;</extracomment>
         <translation>short</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayGuard</name>
+    <message>
+        <source>无法打开窗口：没有可用的显示（请检查 DISPLAY 或 WAYLAND_DISPLAY）；不用窗口的用法见 cyclara --help</source>
+        <translation>Cannot open the window: no display is available (check DISPLAY or WAYLAND_DISPLAY); cyclara --help tells what works without one</translation>
+    </message>
+</context>
+<context>
+    <name>ExplanationPanel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A paragraph of the explanation panel: the cycle&apos;s status, then what it means</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -508,6 +545,19 @@ Choose Retry to try again. %3</translation>
     </message>
 </context>
 <context>
+    <name>ShownQuery</name>
+    <message>
+        <source>%1 出生，查询日期 %2</source>
+        <extracomment>Whose days are shown, for a query without a name: the birth date and the query date</extracomment>
+        <translation>Born %1, on %2</translation>
+    </message>
+    <message>
+        <source>%1，%2 出生，查询日期 %3</source>
+        <extracomment>Whose days are shown: the name, the birth date and the query date</extracomment>
+        <translation>%1, born %2, on %3</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>低谷</source>
@@ -607,6 +657,10 @@ Choose Retry to try again. %3</translation>
 %1
 %2</translation>
     </message>
+    <message>
+        <source>数据表…</source>
+        <translation>Table…</translation>
+    </message>
 </context>
 <context>
     <name>cyclara::CriticalDaysDialog</name>
@@ -645,30 +699,41 @@ Choose Retry to try again. %3</translation>
 <context>
     <name>cyclara::CycleChart</name>
     <message>
+        <source>竖线是今天</source>
+        <translation>The vertical line is today</translation>
+    </message>
+    <message>
         <source>%1
-%2: %3</source>
+%2：%3</source>
         <extracomment>A point&apos;s tooltip: the day&apos;s label, then the series and its value</extracomment>
         <translation>%1
 %2: %3</translation>
     </message>
     <message>
         <source>%1
-临界日: %2</source>
+临界日：%2</source>
         <extracomment>A critical day&apos;s tooltip: its label, then the cycles critical that day</extracomment>
         <translation>%1
 Critical: %2</translation>
     </message>
+</context>
+<context>
+    <name>cyclara::DayTableDialog</name>
     <message>
-        <source>竖线是今天</source>
-        <translation>The vertical line is today</translation>
+        <source>Cyclara - 数据表</source>
+        <translation>Cyclara - Table</translation>
+    </message>
+    <message>
+        <source>数据表</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
     <name>cyclara::NameListEditing</name>
-    <message>
-        <source>姓名中不能含有空格, 请重新填写</source>
-        <translation>A name cannot hold blanks; please type it again</translation>
-    </message>
     <message>
         <source>删除此人</source>
         <translation>Remove This Person</translation>
@@ -686,7 +751,11 @@ Critical: %2</translation>
         <translation>New name for &quot;%1&quot;:</translation>
     </message>
     <message>
-        <source>“%1”已经登记过了, 请换一个姓名</source>
+        <source>姓名中不能含有空格，请重新填写</source>
+        <translation>A name cannot hold blanks; please type it again</translation>
+    </message>
+    <message>
+        <source>“%1”已经登记过了，请换一个姓名</source>
         <translation>&quot;%1&quot; is already registered; please choose another name</translation>
     </message>
 </context>
@@ -714,18 +783,6 @@ Critical: %2</translation>
     <message>
         <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
         <translation>Click a line or bar to see that day&apos;s biorhythms.</translation>
-    </message>
-    <message>
-        <source>%1-%2 </source>
-        <extracomment>One cycle in the status line: its name and its status, followed by a blank</extracomment>
-        <translation>%1 %2   </translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>A paragraph of the explanation panel: the cycle&apos;s status, then what it means
-----------
-The status line: the day&apos;s label, then each cycle&apos;s status</extracomment>
-        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -173,6 +173,15 @@
         <extracomment>Writing to standard output failed; why</extracomment>
         <translation>無法寫入標準輸出：%1</translation>
     </message>
+    <message>
+        <source>列出这些选项。</source>
+        <translation>列出這些選項。</translation>
+    </message>
+    <message>
+        <source>--days：前后 %1 天的表格超过了 %2 年</source>
+        <extracomment>--days asks for a table longer than the longest one; %2 is that length in years</extracomment>
+        <translation>--days：前後 %1 天的表格超過了 %2 年</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
@@ -238,6 +247,19 @@
     </message>
 </context>
 <context>
+    <name>DayStatus</name>
+    <message>
+        <source>%1-%2 </source>
+        <extracomment>One cycle in the status line: its name and its status, followed by a blank</extracomment>
+        <translation>%1-%2 </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The status line: the day&apos;s label, then each cycle&apos;s status</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Days</name>
     <message>
         <source>前天</source>
@@ -273,6 +295,21 @@
         <source>d日</source>
         <extracomment>A day of this month, as a QDate format, or &quot;short&quot;</extracomment>
         <translation>d日</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayGuard</name>
+    <message>
+        <source>无法打开窗口：没有可用的显示（请检查 DISPLAY 或 WAYLAND_DISPLAY）；不用窗口的用法见 cyclara --help</source>
+        <translation>無法開啟視窗：沒有可用的顯示（請檢查 DISPLAY 或 WAYLAND_DISPLAY）；不用視窗的用法見 cyclara --help</translation>
+    </message>
+</context>
+<context>
+    <name>ExplanationPanel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A paragraph of the explanation panel: the cycle&apos;s status, then what it means</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -508,6 +545,19 @@
     </message>
 </context>
 <context>
+    <name>ShownQuery</name>
+    <message>
+        <source>%1 出生，查询日期 %2</source>
+        <extracomment>Whose days are shown, for a query without a name: the birth date and the query date</extracomment>
+        <translation>%1 出生，查詢日期 %2</translation>
+    </message>
+    <message>
+        <source>%1，%2 出生，查询日期 %3</source>
+        <extracomment>Whose days are shown: the name, the birth date and the query date</extracomment>
+        <translation>%1，%2 出生，查詢日期 %3</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>低谷</source>
@@ -606,6 +656,10 @@
 %1
 %2</translation>
     </message>
+    <message>
+        <source>数据表…</source>
+        <translation>資料表…</translation>
+    </message>
 </context>
 <context>
     <name>cyclara::CriticalDaysDialog</name>
@@ -644,30 +698,41 @@
 <context>
     <name>cyclara::CycleChart</name>
     <message>
-        <source>%1
-%2: %3</source>
-        <extracomment>A point&apos;s tooltip: the day&apos;s label, then the series and its value</extracomment>
-        <translation>%1
-%2: %3</translation>
-    </message>
-    <message>
-        <source>%1
-临界日: %2</source>
-        <extracomment>A critical day&apos;s tooltip: its label, then the cycles critical that day</extracomment>
-        <translation>%1
-臨界日: %2</translation>
-    </message>
-    <message>
         <source>竖线是今天</source>
         <translation>豎線是今天</translation>
+    </message>
+    <message>
+        <source>%1
+%2：%3</source>
+        <extracomment>A point&apos;s tooltip: the day&apos;s label, then the series and its value</extracomment>
+        <translation>%1
+%2：%3</translation>
+    </message>
+    <message>
+        <source>%1
+临界日：%2</source>
+        <extracomment>A critical day&apos;s tooltip: its label, then the cycles critical that day</extracomment>
+        <translation>%1
+臨界日：%2</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::DayTableDialog</name>
+    <message>
+        <source>Cyclara - 数据表</source>
+        <translation>Cyclara - 資料表</translation>
+    </message>
+    <message>
+        <source>数据表</source>
+        <translation>資料表</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
     </message>
 </context>
 <context>
     <name>cyclara::NameListEditing</name>
-    <message>
-        <source>姓名中不能含有空格, 请重新填写</source>
-        <translation>姓名中不能含有空格, 請重新填寫</translation>
-    </message>
     <message>
         <source>删除此人</source>
         <translation>刪除此人</translation>
@@ -685,8 +750,12 @@
         <translation>「%1」的新姓名：</translation>
     </message>
     <message>
-        <source>“%1”已经登记过了, 请换一个姓名</source>
-        <translation>「%1」已經登記過了, 請換一個姓名</translation>
+        <source>姓名中不能含有空格，请重新填写</source>
+        <translation>姓名中不能含有空格，請重新填寫</translation>
+    </message>
+    <message>
+        <source>“%1”已经登记过了，请换一个姓名</source>
+        <translation>「%1」已經登記過了，請換一個姓名</translation>
     </message>
 </context>
 <context>
@@ -713,18 +782,6 @@
     <message>
         <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
         <translation>點選圖線(柱), 可以顯示該日的生物節律狀況.</translation>
-    </message>
-    <message>
-        <source>%1-%2 </source>
-        <extracomment>One cycle in the status line: its name and its status, followed by a blank</extracomment>
-        <translation>%1-%2 </translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>A paragraph of the explanation panel: the cycle&apos;s status, then what it means
-----------
-The status line: the day&apos;s label, then each cycle&apos;s status</extracomment>
-        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>
