@@ -3,6 +3,7 @@
 #include "model/dates.h"
 #include "model/daytablemodel.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QToolTip>
 
 #include <bit>
+#include <cmath>
 
 namespace cyclara {
 
@@ -233,18 +235,26 @@ int CycleChart::minimumHeightAt(int width) const
             words << RelativeDayLabel(query.addDays(day), today);
             dates << DateLabel(query.addDays(day), today);
         }
-        const auto fits = [&](int height) {
-            const ChartGeometry g =
-                layOutChart(QRectF(0, 0, width, height), font(), words, dates, legend, false);
+        const auto layoutAt = [&](int height) {
+            return layOutChart(QRectF(0, 0, width, height), font(), words, dates, legend, false);
+        };
+        const auto labelledEvery50 = [](const ChartGeometry &g) {
             return g.valueLabelStep > 0 && g.valueLabelStep <= 2 * ChartGeometry::valueStep;
         };
-        int low = 0;
-        int high = 4096;
-        while (low + 1 < high) {
-            const int middle = (low + high) / 2;
-            (fits(middle) ? high : low) = middle;
+        // Labels every 50 need a plot four lines high. What lies around the plot changes with
+        // the height only where the days switch to another way of naming them, so the height
+        // that leaves that plot is found in a few layouts, not by trying every height.
+        const qreal plotNeeded = 4 * QFontMetricsF(font()).height();
+        int height = 2000;
+        for (int tries = 0; tries < 4; ++tries) {
+            const int next = int(std::ceil(height - layoutAt(height).plot.height() + plotNeeded));
+            if (next == height)
+                break;
+            height = next;
         }
-        lowest = std::max(lowest, high);
+        while (!labelledEvery50(layoutAt(height)))
+            ++height;
+        lowest = std::max(lowest, height);
     }
     return lowest;
 }

@@ -155,6 +155,18 @@ void frmBiorhythm::closeUnattended()
 void frmBiorhythm::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
+    // Working out the smallest size measures every paragraph the panel can show: it waits until
+    // the first picture is on screen, as nobody can make the window smaller before that.
+    if (!smallestSize.isValid()) {
+        smallestSize = QSize(0, 0);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                smallestSize = smallestClientSize(*this);
+                keepOnScreen();
+            },
+            Qt::QueuedConnection);
+    }
     // Reported once the window has been drawn on screen (and so placed there by the desktop),
     // so that each message box belongs to it and is centred over it.
     if (!whenShown.isEmpty()) {
@@ -183,7 +195,7 @@ void frmBiorhythm::keepOnScreen()
     const QSize frame = frameGeometry().size() - size();
     const QSize room = screen()->availableGeometry().size() - frame;
     // On a screen smaller than the smallest window, the screen wins.
-    setMinimumSize(minimumSize().boundedTo(room));
+    setMinimumSize(smallestSize.expandedTo(QSize(0, 0)).boundedTo(room));
     if (size().width() > room.width() || size().height() > room.height())
         resize(size().boundedTo(room));
 }

@@ -80,7 +80,8 @@ private:
     void pickListItem(QComboBox *picker, int index);
 
     void layOutWindow();
-    // Keeps the window, frame and all, within its screen's available area.
+    // Keeps the window, frame and all, within its screen's available area, and no smaller than
+    // smallestSize.
     void keepOnScreen();
 
     void handleEnter();
@@ -119,6 +120,9 @@ private:
     // The name of the last accepted query, empty when it had none.
     QString personShown;
     QList<QShortcut *> enterShortcuts;
+    // The smallest the window can be (smallestClientSize); invalid until the first paint asks
+    // for it, empty until it is worked out just after.
+    QSize smallestSize;
 };
 
 } // namespace cyclara

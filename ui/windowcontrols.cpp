@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -436,7 +437,6 @@ WindowControls createWindowControls(QWidget *window)
     styleControls(controls);
     fitCaptionsToTheirFont(created);
     applyTabOrder(created, ControlTables::window() + ControlTables::panel());
-    window->setMinimumSize(smallestClientSize(controls));
     return controls;
 }
 
@@ -489,51 +489,97 @@ int narrowestForTheControls(const WindowControls &c)
     }
 }
 
-// The widest status of each band (high side, critical, low side), as `metrics` draws it.
+// The widest status of each band (high side, critical, low side), as `metrics` draws it. Only
+// the statuses of (nearly) the most characters are measured: the others cannot be wider.
 std::array<QString, 3> widestStatuses(const QFontMetricsF &metrics)
 {
-    std::array<QString, 3> widest;
+    std::array<QStringList, 3> statuses;
+    std::array<qsizetype, 3> longest{};
     for (qint16 value = -100; value <= 100; ++value) {
         qint16 band = 0;
         const QString status = PointVal(value, band);
-        QString &kept = widest[std::size_t(band)];
-        if (metrics.horizontalAdvance(status) > metrics.horizontalAdvance(kept))
-            kept = status;
+        statuses[std::size_t(band)] << status;
+        longest[std::size_t(band)] = std::max(longest[std::size_t(band)], status.size());
+    }
+    std::array<QString, 3> widest;
+    for (std::size_t band = 0; band < widest.size(); ++band) {
+        qreal width = -1;
+        for (const QString &status : std::as_const(statuses[band])) {
+            if (status.size() + 2 < longest[band])
+                continue;
+            if (const qreal advance = metrics.horizontalAdvance(status); advance > width) {
+                width = advance;
+                widest[band] = status;
+            }
+        }
     }
     return widest;
 }
+
+// How many lines `text` takes when broken at `width` (pixels); the text is shaped once, by the
+// first call, and only broken again by the others.
+class LineBreaker {
+public:
+    LineBreaker(const QString &text, const QFont &font)
+        : m_layout(text, font)
+    {
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        m_layout.setTextOption(option);
+    }
+    int linesAt(qreal width)
+    {
+        int lines = 0;
+        m_layout.beginLayout();
+        for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
+            line.setLineWidth(width);
+            ++lines;
+        }
+        m_layout.endLayout();
+        return lines;
+    }
+
+private:
+    QTextLayout m_layout;
+};
 
 // The narrowest window, in pixels, at which every paragraph the panel can show, with the widest
 // status of its band, fits its label's height.
 int narrowestForTheParagraphs(const WindowControls &c)
 {
     const QStringList meanings = descriptionText().split(QStringLiteral("\r\n"));
-    const qreal panelFrame = pixelsToTwips(c.picPrompt->width()) - innerWidthTwips(c.picPrompt);
-    const auto fit = [&](int windowWidth) {
-        const float inner = pixelsToTwips(windowWidth) - float(panelFrame);
-        for (int cycle = 0; cycle < cycleCount; ++cycle) {
-            const QLabel *label = c.lblExplain[std::size_t(cycle)];
-            const QFontMetricsF metrics(label->font());
-            const std::array<QString, 3> statuses = widestStatuses(metrics);
-            const qreal width =
-                explainLabelWidth(inner, float(twipsOf(label).left())) / twipsPerPixel;
-            for (int band = 0; band < 3; ++band) {
-                const QString text = explanationParagraph(statuses[std::size_t(band)],
-                                                          meanings.value(phaseLine(cycle, band)));
-                if (metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text)
-                        .height() > label->contentsRect().height())
-                    return false;
+    const float panelFrame = pixelsToTwips(c.picPrompt->width()) - innerWidthTwips(c.picPrompt);
+    int narrowest = 0;
+    for (int cycle = 0; cycle < cycleCount; ++cycle) {
+        const QLabel *label = c.lblExplain[std::size_t(cycle)];
+        const QFontMetricsF metrics(label->font());
+        const std::array<QString, 3> statuses = widestStatuses(metrics);
+        // The window's width at which the label is `labelWidth` wide.
+        const auto windowFor = [&](qreal labelWidth) {
+            return int(std::ceil(
+                (pixelsToTwips(1) * labelWidth + float(twipsOf(label).left()) + 100 + panelFrame) /
+                twipsPerPixel));
+        };
+        const qreal height = label->contentsRect().height();
+        for (int band = 0; band < 3; ++band) {
+            const QString text = explanationParagraph(statuses[std::size_t(band)],
+                                                      meanings.value(phaseLine(cycle, band)));
+            const int lines = std::max(1, int(height / metrics.lineSpacing()));
+            LineBreaker breaker(text, label->font());
+            int low = 0;
+            int high = 4096;
+            while (low + 1 < high) {
+                const int middle = (low + high) / 2;
+                (breaker.linesAt(middle) <= lines ? high : low) = middle;
             }
+            // The label's own measure has the last word: the search counted lines, not pixels.
+            while (metrics.boundingRect(QRectF(0, 0, high, 1e6), Qt::TextWordWrap, text).height() >
+                   height)
+                ++high;
+            narrowest = std::max(narrowest, windowFor(high));
         }
-        return true;
-    };
-    int low = 0;
-    int high = 4096;
-    while (low + 1 < high) {
-        const int middle = (low + high) / 2;
-        (fit(middle) ? high : low) = middle;
     }
-    return high;
+    return narrowest;
 }
 
 } // namespace

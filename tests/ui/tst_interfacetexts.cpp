@@ -121,6 +121,7 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
     // whole, with every day of a month as the birthday, with the paragraphs each band brings, and
     // each day of the table in the status line.
     w.resize(screen.size() - (w.frameGeometry().size() - w.size()));
+    QTRY_VERIFY(w.minimumWidth() > 0); // worked out once the window is on screen
     w.resize(w.minimumSize());
     QTRY_COMPARE(w.size(), w.minimumSize());
     for (QWidget *control : w.findChildren<QWidget *>()) {
