@@ -28,6 +28,8 @@ int main(int argc, char *argv[])
     cyclara::setUpApplication();
 
     cyclara::frmBiorhythm window;
+    const cyclara::WindowStart start = cyclara::windowStart(QApplication::arguments());
+    window.showPersonOnDay(start.name, start.date);
     cyclara::TerminationSignals termination;
     QObject::connect(&termination, &cyclara::TerminationSignals::requested, &window,
                      &cyclara::frmBiorhythm::closeUnattended);

@@ -4,7 +4,8 @@
 // ratio is also given in instructions counted by callgrind, which machine load does not disturb.
 // Cyclara's probe reads a register of 20 people that is written here, so that writing it is not
 // timed; both probes draw their first frame into a file once, to show that they draw the same.
-// Among them, in the same turns, the command line prints a 100-year JSON table (goal: 100 ms).
+// Among them, in the same turns, the command line prints a 100-year JSON table and a 100-year
+// calendar of critical days (goal: 100 ms each).
 //   startup_report <folder of the probes and of cyclara> [runs]
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -172,7 +173,12 @@ int measure(const std::string &probes, const std::string &folder, const std::str
         probes + "/cyclara",
         {"--birth", "1900-01-01", "--from", "1920-01-01", "--to", "2020-01-01", "--format", "json"},
         {}};
-    const std::vector<Probe *> all{&cyclara, &floor, &baseline, &commandLine};
+    Probe calendar{
+        "cyclara, 100-year calendar",
+        probes + "/cyclara",
+        {"--birth", "1900-01-01", "--from", "1920-01-01", "--to", "2020-01-01", "--format", "ics"},
+        {}};
+    const std::vector<Probe *> all{&cyclara, &floor, &baseline, &commandLine, &calendar};
 
     // Both draw their frame into a file once: the floor must show what Cyclara shows.
     Probe cyclaraFrame = cyclara, floorFrame = floor;
@@ -212,11 +218,15 @@ int measure(const std::string &probes, const std::string &folder, const std::str
     allMet &= report("start-up time, Cyclara / floor", ratio(cyclara, floor, &Sample::milliseconds),
                      1.10);
     allMet &= report("peak memory, Cyclara / floor", ratio(cyclara, floor, &Sample::peakMiB), 1.05);
-    const double tableTime = medianOf(commandLine, &Sample::milliseconds);
-    const bool tableMet = tableTime <= 100;
-    std::printf("  %-44s %6.1f ms   goal <= 100 ms   %s\n", "100-year JSON table, command line",
-                tableTime, tableMet ? "PASS" : "MISS");
-    allMet &= tableMet;
+    for (const auto &[figure, probe] :
+         {std::pair("100-year JSON table, command line", &commandLine),
+          std::pair("100-year calendar, command line", &calendar)}) {
+        const double time = medianOf(*probe, &Sample::milliseconds);
+        const bool met = time <= 100;
+        std::printf("  %-44s %6.1f ms   goal <= 100 ms   %s\n", figure, time,
+                    met ? "PASS" : "MISS");
+        allMet &= met;
+    }
     report("start-up time, Cyclara / plain Qt baseline",
            ratio(cyclara, baseline, &Sample::milliseconds), std::nullopt);
     report("peak memory, Cyclara / plain Qt baseline", ratio(cyclara, baseline, &Sample::peakMiB),

@@ -1,8 +1,13 @@
 #include "cli/commandline.h"
 
+#include "cli/commandoptions.h"
 #include "cli/outputstream.h"
-#include "cli/tablerequest.h"
+#include "cli/registerreading.h"
+#include "cli/reminders.h"
+#include "model/criticaldayscalendar.h"
+#include "model/datetext.h"
 #include "model/daytableexport.h"
+#include "register/autostartentry.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
 #include "register/registermessages.h"
@@ -36,7 +41,7 @@ int printAll(const QByteArray &bytes, bool outputClosed)
 {
     if (outputClosed)
         //: Standard output was closed when the program started, so nothing could be written
-        return refuse(TableOptions::tr("无法输出：标准输出已关闭"), 1);
+        return refuse(CommandOptions::tr("无法输出：标准输出已关闭"), 1);
     OutputStream out(STDOUT_FILENO);
     out.write(bytes);
     const int error = out.close();
@@ -46,13 +51,16 @@ int printAll(const QByteArray &bytes, bool outputClosed)
         return 1;
     //: Writing to standard output failed; why
     return refuse(
-        TableOptions::tr("无法写入标准输出：%1")
+        CommandOptions::tr("无法写入标准输出：%1")
             .arg(fileProblemReason({FileProblem::SystemError, FileProblem::Write, error})),
         1);
 }
 
 QByteArray tableBytes(const TableRequest &request, const QDate &today)
 {
+    if (request.format == TableFormat::Calendar)
+        return CriticalDaysCalendar(request.name, request.birth, QDateTime::currentDateTimeUtc())
+            .calendar(request.first, request.last);
     // Numbers for programs need no day labels.
     const QDate labelsFrom = request.format == TableFormat::Json ? QDate() : today;
     const QList<DayRow> days =
@@ -64,6 +72,8 @@ QByteArray tableBytes(const TableRequest &request, const QDate &today)
         return dayTableCsv(days);
     case TableFormat::Json:
         return dayTableJson(days);
+    case TableFormat::Calendar:
+        break;
     }
     Q_UNREACHABLE();
 }
@@ -72,12 +82,15 @@ QByteArray tableBytes(const TableRequest &request, const QDate &today)
 
 bool wantsCommandLine(int argc, const char *const *argv)
 {
+    static const QByteArrayList windowOwn{"--lang", "--show-name", "--show-date"};
     for (int i = 1; i < argc; ++i) {
         const QByteArrayView argument(argv[i]);
-        if (argument == "--lang") {
-            ++i;
-        } else if (argument.startsWith("--lang=")) {
-            continue;
+        const auto own = std::ranges::find_if(windowOwn, [&](const QByteArray &option) {
+            return argument == option || argument.startsWith(option + '=');
+        });
+        if (own != windowOwn.end()) {
+            if (argument == *own)
+                ++i; // its value
         } else if (argument.startsWith("--") || argument == "-h" || argument == "-?" ||
                    argument == "-v") {
             return true;
@@ -92,6 +105,67 @@ bool wantsCommandLine(int argc, const char *const *argv)
     return false;
 }
 
+namespace {
+
+int printTable(const CommandOptions &options, bool outputClosed)
+{
+    const QString registerPath =
+        options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
+    bool registerUnreadable = false;
+    const QDate today = QDate::currentDate();
+    const auto request =
+        options.request(today, [&](const QString &name) -> std::variant<QDate, QString> {
+            const auto people =
+                readRegisterForCommandLine(registerPath, !options.registerPath().isEmpty());
+            if (const auto *refusal = std::get_if<RegisterRefusal>(&people)) {
+                registerUnreadable = true;
+                return refusal->message;
+            }
+            const BirthRegister &register_ = std::get<BirthRegister>(people);
+            if (!register_.contains(name))
+                return CommandOptions::tr("“%1”不在姓名登记 %2 中")
+                    .arg(name, QDir::toNativeSeparators(registerPath));
+            return register_.date(name);
+        });
+    if (const auto *problem = std::get_if<QString>(&request))
+        return refuse(*problem, registerUnreadable ? 1 : 2);
+    return printAll(tableBytes(std::get<TableRequest>(request), today), outputClosed);
+}
+
+int remind(const CommandOptions &options)
+{
+    const auto ahead = options.daysAhead();
+    if (const auto *problem = std::get_if<QString>(&ahead))
+        return refuse(*problem);
+    const QString registerPath =
+        options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
+    const auto people = readRegisterForCommandLine(registerPath, !options.registerPath().isEmpty());
+    if (const auto *refusal = std::get_if<RegisterRefusal>(&people))
+        return refuse(refusal->message, 1);
+    const QDate today = QDate::currentDate();
+    const QList<Reminder> due =
+        remindersDue(std::get<BirthRegister>(people), today, std::get<int>(ahead));
+    // Nobody to remind: nothing is sent, and no notification service is needed.
+    return due.isEmpty() ? 0 : sendReminders(due, today);
+}
+
+int changeRemindAtLogin(const CommandOptions &options, bool outputClosed)
+{
+    const bool on = options.remindAtLogin();
+    if (const auto problem = setRemindAtLogin(on, QCoreApplication::applicationFilePath()))
+        //: The autostart entry could not be written or removed: its path, then why
+        return refuse(
+            CommandOptions::tr("无法更改登录时的提醒 %1：%2")
+                .arg(QDir::toNativeSeparators(remindAtLoginPath()), fileProblemReason(*problem)),
+            1);
+    const QString done = on ? CommandOptions::tr("登录时提醒关键日：已开启（%1）")
+                                  .arg(QDir::toNativeSeparators(remindAtLoginPath()))
+                            : CommandOptions::tr("登录时提醒关键日：已关闭");
+    return printAll(done.toUtf8() + '\n', outputClosed);
+}
+
+} // namespace
+
 int runCommandLine(int argc, char **argv, bool outputClosed)
 {
     QCoreApplication app(argc, argv);
@@ -101,53 +175,44 @@ int runCommandLine(int argc, char **argv, bool outputClosed)
     const InterfaceLanguage language(languageForRun(QCoreApplication::arguments()));
 
     QCommandLineParser parser;
-    const TableOptions options(parser);
+    const CommandOptions options(parser);
     if (!parser.parse(QCoreApplication::arguments()))
         return refuse(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
+    const auto mode = options.mode();
+    if (const auto *problem = std::get_if<QString>(&mode))
+        return refuse(*problem);
+    switch (std::get<CommandOptions::Mode>(mode)) {
+    case CommandOptions::Mode::Help:
         return printAll(parser.helpText().toUtf8(), outputClosed);
-    if (parser.isSet(QStringLiteral("version")))
+    case CommandOptions::Mode::Version:
         return printAll(QByteArrayLiteral("cyclara " CYCLARA_VERSION "\n"), outputClosed);
-
-    const QString registerPath =
-        options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
-    const QString shownPath = QDir::toNativeSeparators(registerPath);
-    const QDate today = QDate::currentDate();
-    bool registerUnreadable = false;
-    const auto request =
-        options.request(today, [&](const QString &name) -> std::variant<QDate, QString> {
-            FileRead read = readBirthFile(registerPath);
-            // No register beside the program is an empty one; a register named on the command
-            // line that is not there, or is a folder, is a mistake to be told.
-            if (read.status == FileRead::Missing && !options.registerPath().isEmpty()) {
-                read.status = FileRead::Unreadable;
-                read.problem =
-                    examinePath(registerPath).kind == PathState::Folder
-                        ? FileProblem(FileProblem::FolderInTheWay, FileProblem::Read)
-                        : FileProblem(FileProblem::SystemError, FileProblem::Read, ENOENT);
-            }
-            registerUnreadable = read.status == FileRead::Unreadable;
-            if (registerUnreadable)
-                //: The register file could not be read: its path, then why
-                return TableOptions::tr("无法读取姓名登记文件 %1：%2")
-                    .arg(shownPath, fileProblemReason(read.problem));
-            const BirthRegister people = parseBirthText(read.bytes).people;
-            if (!people.contains(name))
-                return TableOptions::tr("“%1”不在姓名登记 %2 中").arg(name, shownPath);
-            return people.date(name);
-        });
-    if (const auto *problem = std::get_if<QString>(&request))
-        return refuse(*problem, registerUnreadable ? 1 : 2);
-    return printAll(tableBytes(std::get<TableRequest>(request), today), outputClosed);
+    case CommandOptions::Mode::Remind:
+        return remind(options);
+    case CommandOptions::Mode::RemindAtLogin:
+        return changeRemindAtLogin(options, outputClosed);
+    case CommandOptions::Mode::Table:
+        break;
+    }
+    return printTable(options, outputClosed);
 }
 
 std::optional<QString> windowArgumentProblem(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.addOption(TableOptions::languageOption());
+    parser.addOptions(CommandOptions::windowOptions());
     if (!parser.parse(arguments))
         return parser.errorText();
     return argumentProblem(parser);
+}
+
+WindowStart windowStart(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QList<QCommandLineOption> options = CommandOptions::windowOptions();
+    parser.addOptions(options);
+    parser.parse(arguments);
+    return {parser.value(options.at(1)),
+            registerDateFromText(parser.value(options.at(2))).value_or(QDate())};
 }
 
 } // namespace cyclara

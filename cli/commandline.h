@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -8,20 +9,29 @@
 namespace cyclara {
 
 // Whether the arguments ask for the command line rather than the window: any option of
-// Cyclara's besides --lang, or a word that is no option's value. Qt's own single-dash options
-// (-platform offscreen, -style fusion) leave the window.
+// Cyclara's besides the window's own (--lang, --show-name, --show-date), or a word that is no
+// option's value. Qt's own single-dash options (-platform offscreen, -style fusion) leave the
+// window.
 bool wantsCommandLine(int argc, const char *const *argv);
 
-// Runs Cyclara on the command line: prints the usage, the version or a day table to standard
-// output, or one line on what is wrong to standard error. Returns the exit status: 0; 1 when the
-// register cannot be read or the output could not be written (quietly when its reader went
-// away); 2 for arguments it cannot follow. `outputClosed`: the program was started without a
-// standard output (see reserveStandardStreams). Makes its own core application, so that it needs
-// no display, and never writes the register.
+// Runs Cyclara on the command line: prints the usage, the version, a day table or a calendar to
+// standard output, sends reminders, or turns reminders at login on or off; or says in one line on
+// standard error what is wrong. Returns the exit status: 0; 1 when the register cannot be read,
+// the output could not be written (quietly when its reader went away), reminders could not be
+// sent or the autostart entry not be changed; 2 for arguments it cannot follow. `outputClosed`:
+// the program was started without a standard output (see reserveStandardStreams). Makes its own
+// core application, so that it needs no display, and never writes the register.
 int runCommandLine(int argc, char **argv, bool outputClosed);
 
-// What is wrong with the arguments the window is started with, after Qt took its own (only
-// --lang is Cyclara's there); nothing when all is well.
+// How the window was asked to open: on a registered person and a query date (both optional).
+struct WindowStart {
+    QString name;
+    QDate date;
+};
+
+// What the window's options ask for, after Qt took its own; or what is wrong with them, in one
+// line.
 std::optional<QString> windowArgumentProblem(const QStringList &arguments);
+WindowStart windowStart(const QStringList &arguments);
 
 } // namespace cyclara

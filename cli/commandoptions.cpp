@@ -1,4 +1,4 @@
-#include "cli/tablerequest.h"
+#include "cli/commandoptions.h"
 
 #include "model/datetext.h"
 #include "register/birthtext.h"
@@ -11,6 +11,11 @@ namespace {
 const QDate firstNamedDay(100, 1, 1);
 const QDate lastNamedDay(9999, 12, 31);
 constexpr int longestRangeYears = 100;
+constexpr int longestLookAhead = 366;
+
+const QString languageName = QStringLiteral("lang");
+const QString showNameName = QStringLiteral("show-name");
+const QString showDateName = QStringLiteral("show-date");
 
 // A date option's value, or what is wrong with it.
 std::variant<QDate, QString> dateOf(const QCommandLineParser &parser,
@@ -20,19 +25,19 @@ std::variant<QDate, QString> dateOf(const QCommandLineParser &parser,
     if (const std::optional<QDate> date = registerDateFromText(text))
         return *date;
     //: A date option's value is no date; %1 the option, %2 the value
-    return TableOptions::tr("--%1：“%2”不是日期；请写成 YYYY-MM-DD，年份在 100 到 9999 之间")
+    return CommandOptions::tr("--%1：“%2”不是日期；请写成 YYYY-MM-DD，年份在 100 到 9999 之间")
         .arg(option.names().constFirst(), text);
 }
 
 } // namespace
 
 // Value names stay in ASCII: the usage lines align them by characters, not by columns.
-TableOptions::TableOptions(QCommandLineParser &parser)
+CommandOptions::CommandOptions(QCommandLineParser &parser)
     : m_parser(parser)
     , m_birth(QStringLiteral("birth"), tr("生日。"), QStringLiteral("YYYY-MM-DD"))
     , m_name(QStringLiteral("name"), tr("用姓名登记中此人的生日。"), QStringLiteral("name"))
     , m_register(QStringLiteral("register"),
-                 tr("--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。"),
+                 tr("--name 和 --remind 所查的姓名登记文件（只读不写）；默认为窗口所用的。"),
                  QStringLiteral("file"))
     , m_date(QStringLiteral("date"), tr("表格中间的一天；不写则为今天。"),
              QStringLiteral("YYYY-MM-DD"))
@@ -41,8 +46,14 @@ TableOptions::TableOptions(QCommandLineParser &parser)
              QStringLiteral("YYYY-MM-DD"))
     , m_to(QStringLiteral("to"), tr("表格的最后一天（最多在 --from 之后 100 年）。"),
            QStringLiteral("YYYY-MM-DD"))
-    , m_format(QStringLiteral("format"), tr("text（默认）、csv 或 json。"),
+    , m_format(QStringLiteral("format"),
+               tr("text（默认）、csv、json 或 ics（临界日的 iCalendar 日历）。"),
                QStringLiteral("format"))
+    , m_remind(QStringLiteral("remind"), tr("为姓名登记中今天是临界日的人发出桌面通知。"))
+    , m_ahead(QStringLiteral("ahead"), tr("--remind 也提醒今天之后 N 天内的临界日。"),
+              QStringLiteral("N"))
+    , m_remindAtLogin(QStringLiteral("remind-at-login"), tr("登录时是否运行 --remind：on 或 off。"),
+                      QStringLiteral("on|off"))
 {
     parser.setApplicationDescription(tr("输出生物节律表。不带选项时，Cyclara 打开它的窗口。"));
     // Not addHelpOption(): it also offers --help-all, for Qt's own window options, which a
@@ -50,33 +61,79 @@ TableOptions::TableOptions(QCommandLineParser &parser)
     parser.addOption(
         {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, tr("列出这些选项。")});
     parser.addVersionOption();
-    parser.addOptions(
-        {m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format, languageOption()});
+    parser.addOptions({m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format,
+                       m_remind, m_ahead, m_remindAtLogin});
+    parser.addOptions(windowOptions());
 }
 
-QCommandLineOption TableOptions::languageOption()
+QList<QCommandLineOption> CommandOptions::windowOptions()
 {
-    return {QStringLiteral("lang"), tr("界面语言：zh_CN、zh_TW 或 en。"),
-            QStringLiteral("language")};
+    return {{languageName, tr("界面语言：zh_CN、zh_TW 或 en。"), QStringLiteral("language")},
+            {showNameName, tr("窗口打开时显示姓名登记中的这个人。"), QStringLiteral("name")},
+            {showDateName, tr("窗口打开时查询这一天。"), QStringLiteral("YYYY-MM-DD")}};
 }
 
-bool TableOptions::asksForTable() const
-{
-    return !m_parser.isSet(QStringLiteral("help")) && !m_parser.isSet(QStringLiteral("version"));
-}
-
-QString TableOptions::registerPath() const
-{
-    return m_parser.value(m_register);
-}
-
-std::variant<TableRequest, QString> TableOptions::request(const QDate &today,
-                                                          const RegisterLookup &lookUp) const
+std::variant<CommandOptions::Mode, QString> CommandOptions::mode() const
 {
     const QCommandLineParser &p = m_parser;
     if (const std::optional<QString> problem = argumentProblem(p))
         return *problem;
+    if (p.isSet(QStringLiteral("help")))
+        return Mode::Help;
+    if (p.isSet(QStringLiteral("version")))
+        return Mode::Version;
+    const QList<QCommandLineOption> tableOptions{m_birth, m_name, m_date,  m_days,
+                                                 m_from,  m_to,   m_format};
+    const bool table = std::ranges::any_of(
+        tableOptions, [&p](const QCommandLineOption &option) { return p.isSet(option); });
+    if (p.isSet(m_remindAtLogin)) {
+        if (table || p.isSet(m_remind) || p.isSet(m_ahead) || p.isSet(m_register))
+            return tr("--remind-at-login 只与 --lang 同用");
+        const QString choice = p.value(m_remindAtLogin);
+        if (choice != u"on" && choice != u"off")
+            return tr("--remind-at-login：“%1”不是 on 或 off").arg(choice);
+        return Mode::RemindAtLogin;
+    }
+    if (p.isSet(m_remind)) {
+        if (table)
+            return tr("--remind 提醒姓名登记中的所有人，不与表格选项同用");
+        return Mode::Remind;
+    }
+    if (p.isSet(m_ahead))
+        return tr("--ahead 只用于 --remind");
+    if (p.isSet(showNameName) || p.isSet(showDateName))
+        return tr("--show-name 和 --show-date 只用于打开窗口");
+    return Mode::Table;
+}
 
+std::variant<int, QString> CommandOptions::daysAhead() const
+{
+    if (!m_parser.isSet(m_ahead))
+        return 0;
+    bool whole = false;
+    const int ahead = m_parser.value(m_ahead).toInt(&whole);
+    if (!whole || ahead < 0 || ahead > longestLookAhead)
+        //: --ahead's value is not a whole number of days within the limit
+        return tr("--ahead：“%1”不是 0 到 %2 之间的整数")
+            .arg(m_parser.value(m_ahead))
+            .arg(longestLookAhead);
+    return ahead;
+}
+
+bool CommandOptions::remindAtLogin() const
+{
+    return m_parser.value(m_remindAtLogin) == u"on";
+}
+
+QString CommandOptions::registerPath() const
+{
+    return m_parser.value(m_register);
+}
+
+std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
+                                                            const RegisterLookup &lookUp) const
+{
+    const QCommandLineParser &p = m_parser;
     TableRequest request;
     const QString format = p.value(m_format);
     if (format.isEmpty() || format == u"text")
@@ -85,13 +142,15 @@ std::variant<TableRequest, QString> TableOptions::request(const QDate &today,
         request.format = TableFormat::Csv;
     else if (format == u"json")
         request.format = TableFormat::Json;
+    else if (format == u"ics")
+        request.format = TableFormat::Calendar;
     else
-        return tr("--format：“%1”不是 text、csv 或 json").arg(format);
+        return tr("--format：“%1”不是 text、csv、json 或 ics").arg(format);
 
     if (p.isSet(m_birth) == p.isSet(m_name))
         return tr("请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一");
     if (p.isSet(m_register) && !p.isSet(m_name))
-        return tr("--register 只用于 --name");
+        return tr("--register 只用于 --name 和 --remind");
     if (p.isSet(m_birth)) {
         const auto birth = dateOf(p, m_birth);
         if (const auto *problem = std::get_if<QString>(&birth))
@@ -99,7 +158,8 @@ std::variant<TableRequest, QString> TableOptions::request(const QDate &today,
         request.birth = std::get<QDate>(birth);
     } else {
         // As the window takes a typed name: without blanks at its ends.
-        const auto birth = lookUp(trimmedName(p.value(m_name)));
+        request.name = trimmedName(p.value(m_name));
+        const auto birth = lookUp(request.name);
         if (const auto *problem = std::get_if<QString>(&birth))
             return *problem;
         request.birth = std::get<QDate>(birth);
@@ -160,11 +220,16 @@ std::variant<TableRequest, QString> TableOptions::request(const QDate &today,
 std::optional<QString> argumentProblem(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
-        return TableOptions::tr("“%1”不是选项；cyclara --help 列出所有选项")
+        return CommandOptions::tr("“%1”不是选项；cyclara --help 列出所有选项")
             .arg(parser.positionalArguments().constFirst());
-    const QString language = QStringLiteral("lang");
-    if (parser.isSet(language) && !languageNamed(parser.value(language)))
-        return TableOptions::tr("--lang：“%1”不是 zh_CN、zh_TW 或 en").arg(parser.value(language));
+    if (parser.isSet(languageName) && !languageNamed(parser.value(languageName)))
+        return CommandOptions::tr("--lang：“%1”不是 zh_CN、zh_TW 或 en")
+            .arg(parser.value(languageName));
+    if (parser.isSet(showDateName)) {
+        const auto date = dateOf(parser, CommandOptions::windowOptions().at(2));
+        if (const auto *problem = std::get_if<QString>(&date))
+            return *problem;
+    }
     return std::nullopt;
 }
 

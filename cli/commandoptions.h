@@ -12,11 +12,12 @@
 
 namespace cyclara {
 
-enum class TableFormat { Text, Csv, Json };
+enum class TableFormat { Text, Csv, Json, Calendar };
 
 // The day table the command line asks for: the days from `first` to `last` of a person born on
-// `birth`, written as `format`.
+// `birth` (and named `name`, when looked up by name), written as `format`.
 struct TableRequest {
+    QString name;
     QDate birth;
     QDate first;
     QDate last;
@@ -30,34 +31,48 @@ struct TableRequest {
 using RegisterLookup = std::function<std::variant<QDate, QString>(const QString &name)>;
 
 // Cyclara's command-line options, and what their values ask for.
-class TableOptions {
+class CommandOptions {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    // Adds the options to `parser`, with help and version.
-    explicit TableOptions(QCommandLineParser &parser);
+    enum class Mode {
+        Help,          // --help
+        Version,       // --version
+        Table,         // a day table, or the critical days as a calendar
+        Remind,        // --remind: desktop notifications of the critical days due
+        RemindAtLogin, // --remind-at-login on|off
+    };
 
-    // Whether the parsed arguments ask for a day table at all (rather than help or version).
-    bool asksForTable() const;
+    // Adds the options to `parser`, with help and version.
+    explicit CommandOptions(QCommandLineParser &parser);
+
+    // What the parsed arguments ask for, or what is wrong with them in one line.
+    std::variant<Mode, QString> mode() const;
 
     // The table the parsed arguments ask for, with `today` for a missing --date; or what is wrong
     // with them, in one line.
     std::variant<TableRequest, QString> request(const QDate &today,
                                                 const RegisterLookup &lookUp) const;
+    // How many days after today --remind looks ahead (--ahead, 0 when left out), or what is wrong.
+    std::variant<int, QString> daysAhead() const;
+    // Whether --remind-at-login asks for reminders at login (on) or for none (off).
+    bool remindAtLogin() const;
 
     // The value of --register, or empty for the window's own register.
     QString registerPath() const;
 
-    // The --lang option, which the window takes too.
-    static QCommandLineOption languageOption();
+    // The options the window takes too: --lang; and --show-name and --show-date, which open the
+    // window on a registered person and a day (a reminder's click opens it so).
+    static QList<QCommandLineOption> windowOptions();
 
 private:
     QCommandLineParser &m_parser;
     QCommandLineOption m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format;
+    QCommandLineOption m_remind, m_ahead, m_remindAtLogin;
 };
 
 // What is wrong with the parsed options that the window shares (a word that is no option, a
-// --lang value that names no language), or nothing.
+// --lang value that names no language, a --show-date that is no date), or nothing.
 std::optional<QString> argumentProblem(const QCommandLineParser &parser);
 
 } // namespace cyclara

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <bit>
 #include <cmath>
 
 namespace cyclara {
@@ -47,6 +48,15 @@ QString criticalCycleNames(CriticalCycles cycles)
     }
     //: What separates the items of a list of cycle names
     return names.join(QCoreApplication::translate("Series", "、"));
+}
+
+QString criticalCyclesText(CriticalCycles cycles)
+{
+    const int count = std::popcount(cycles);
+    const QString together = count == 3   ? QCoreApplication::translate("Series", "（三重）")
+                             : count == 2 ? QCoreApplication::translate("Series", "（双重）")
+                                          : QString();
+    return criticalCycleNames(cycles) + together;
 }
 
 QList<CriticalCycles> criticalCyclesInside(const QList<SeriesValues> &values)

@@ -29,6 +29,9 @@ QList<CriticalCycles> criticalCyclesInside(const QList<std::array<double, 5>> &v
 // ("智力、体力").
 QString criticalCycleNames(CriticalCycles cycles);
 
+// The cycles in `cycles` and, when two or three fall together, which: "智力、情绪（双重）".
+QString criticalCyclesText(CriticalCycles cycles);
+
 struct CriticalDay {
     QDate date;
     CriticalCycles cycles = 0;

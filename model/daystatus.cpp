@@ -4,15 +4,32 @@
 
 namespace cyclara {
 
+namespace {
+
+// A cycle as the status line puts it: its name and status, and what separates it from the next.
+QString cycleInLine(int cycle, double value)
+{
+    qint16 band = 0;
+    //: One cycle in the status line: its name and its status, followed by a blank
+    return QCoreApplication::translate("DayStatus", "%1-%2 ")
+        .arg(seriesName(cycle + 1), PointVal(qint16(value), band));
+}
+
+} // namespace
+
+QStringList cycleStatuses(const SeriesValues &values)
+{
+    QStringList statuses;
+    for (int c = 0; c < cycleCount; ++c)
+        statuses << cycleInLine(c, values[std::size_t(c)]).trimmed();
+    return statuses;
+}
+
 QString dayStatusLine(const QString &label, const SeriesValues &values)
 {
     QString cycles;
-    for (int c = 0; c < cycleCount; ++c) {
-        qint16 band = 0;
-        //: One cycle in the status line: its name and its status, followed by a blank
-        cycles += QCoreApplication::translate("DayStatus", "%1-%2 ")
-                      .arg(seriesName(c + 1), PointVal(qint16(values[std::size_t(c)]), band));
-    }
+    for (int c = 0; c < cycleCount; ++c)
+        cycles += cycleInLine(c, values[std::size_t(c)]);
     //: The status line: the day's label, then each cycle's status
     return QCoreApplication::translate("DayStatus", "%1: %2").arg(label, cycles);
 }

@@ -10,6 +10,9 @@ namespace cyclara {
 // How one day of the table is told in words, wherever it is told: the window's status line,
 // what is copied and printed, the table window and the exports.
 
+// Each cycle's name and status: "智力-临界(19%,59分)".
+QStringList cycleStatuses(const SeriesValues &values);
+
 // The status line of a day: its label, then each cycle's name and status, e.g.
 // "今天: 智力-临界(19%,59分) 情绪-临界(22%,61分) 体力-高潮(27%,63分) " (with its final blank).
 QString dayStatusLine(const QString &label, const SeriesValues &values);

@@ -57,9 +57,28 @@
     </message>
 </context>
 <context>
+    <name>Calendar</name>
+    <message>
+        <source>%1 出生</source>
+        <extracomment>Whose critical days, for a person given by the birth date only</extracomment>
+        <translation>born %1</translation>
+    </message>
+    <message>
+        <source>%1的临界日</source>
+        <extracomment>The name of a calendar of a person&apos;s critical days</extracomment>
+        <translation>Critical days of %1</translation>
+    </message>
+    <message>
+        <source>%1：%2临界日</source>
+        <extracomment>An event&apos;s summary: who, then the cycles critical that day</extracomment>
+        <translation>%1: %2 critical day</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>无法读取姓名登记文件 %1：%2</source>
+        <extracomment>The register file could not be read: its path, then why</extracomment>
         <translation>cannot read the name register %1: %2</translation>
     </message>
     <message>
@@ -92,24 +111,12 @@
         <translation>The last day of the table (at most 100 years after --from).</translation>
     </message>
     <message>
-        <source>text（默认）、csv 或 json。</source>
-        <translation>text (the default), csv or json.</translation>
-    </message>
-    <message>
         <source>界面语言：zh_CN、zh_TW 或 en。</source>
         <translation>The interface language: zh_CN, zh_TW or en.</translation>
     </message>
     <message>
-        <source>--format：“%1”不是 text、csv 或 json</source>
-        <translation>--format: &quot;%1&quot; is not text, csv or json</translation>
-    </message>
-    <message>
         <source>请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一</source>
         <translation>give the birth date with --birth or a registered person with --name, one of the two</translation>
-    </message>
-    <message>
-        <source>--register 只用于 --name</source>
-        <translation>--register is only used with --name</translation>
     </message>
     <message>
         <source>--date、--days 与 --from、--to 不能同时使用</source>
@@ -160,10 +167,6 @@
         <translation>&quot;%1&quot; is not in the name register %2</translation>
     </message>
     <message>
-        <source>--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
-        <translation>The name register --name looks in (only read); the window&apos;s by default.</translation>
-    </message>
-    <message>
         <source>无法输出：标准输出已关闭</source>
         <extracomment>Standard output was closed when the program started, so nothing could be written</extracomment>
         <translation>Cannot write: standard output is closed</translation>
@@ -181,6 +184,80 @@
         <source>--days：前后 %1 天的表格超过了 %2 年</source>
         <extracomment>--days asks for a table longer than the longest one; %2 is that length in years</extracomment>
         <translation>--days: a table of %1 days either side is more than %2 years long</translation>
+    </message>
+    <message>
+        <source>无法更改登录时的提醒 %1：%2</source>
+        <extracomment>The autostart entry could not be written or removed: its path, then why</extracomment>
+        <translation>Cannot change the reminders at login %1: %2</translation>
+    </message>
+    <message>
+        <source>登录时提醒关键日：已开启（%1）</source>
+        <translation>Reminders of critical days at login: on (%1)</translation>
+    </message>
+    <message>
+        <source>登录时提醒关键日：已关闭</source>
+        <translation>Reminders of critical days at login: off</translation>
+    </message>
+    <message>
+        <source>--name 和 --remind 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
+        <translation>The name register --name and --remind look in (only read); the window&apos;s by default.</translation>
+    </message>
+    <message>
+        <source>text（默认）、csv、json 或 ics（临界日的 iCalendar 日历）。</source>
+        <translation>text (the default), csv, json or ics (the critical days as an iCalendar calendar).</translation>
+    </message>
+    <message>
+        <source>为姓名登记中今天是临界日的人发出桌面通知。</source>
+        <translation>Sends a desktop notification for each person in the name register with a critical day today.</translation>
+    </message>
+    <message>
+        <source>--remind 也提醒今天之后 N 天内的临界日。</source>
+        <translation>Makes --remind also tell the critical days of the next N days.</translation>
+    </message>
+    <message>
+        <source>登录时是否运行 --remind：on 或 off。</source>
+        <translation>Whether --remind runs at login: on or off.</translation>
+    </message>
+    <message>
+        <source>窗口打开时显示姓名登记中的这个人。</source>
+        <translation>Opens the window on this person of the name register.</translation>
+    </message>
+    <message>
+        <source>窗口打开时查询这一天。</source>
+        <translation>Opens the window on this day.</translation>
+    </message>
+    <message>
+        <source>--remind-at-login 只与 --lang 同用</source>
+        <translation>--remind-at-login goes with --lang only</translation>
+    </message>
+    <message>
+        <source>--remind-at-login：“%1”不是 on 或 off</source>
+        <translation>--remind-at-login: &quot;%1&quot; is not on or off</translation>
+    </message>
+    <message>
+        <source>--remind 提醒姓名登记中的所有人，不与表格选项同用</source>
+        <translation>--remind tells about everyone in the name register and does not go with the table options</translation>
+    </message>
+    <message>
+        <source>--ahead 只用于 --remind</source>
+        <translation>--ahead goes with --remind only</translation>
+    </message>
+    <message>
+        <source>--show-name 和 --show-date 只用于打开窗口</source>
+        <translation>--show-name and --show-date only open the window</translation>
+    </message>
+    <message>
+        <source>--ahead：“%1”不是 0 到 %2 之间的整数</source>
+        <extracomment>--ahead&apos;s value is not a whole number of days within the limit</extracomment>
+        <translation>--ahead: &quot;%1&quot; is not a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>--format：“%1”不是 text、csv、json 或 ics</source>
+        <translation>--format: &quot;%1&quot; is not text, csv, json or ics</translation>
+    </message>
+    <message>
+        <source>--register 只用于 --name 和 --remind</source>
+        <translation>--register goes with --name or --remind only</translation>
     </message>
 </context>
 <context>
@@ -321,6 +398,26 @@
     <message>
         <source>标签</source>
         <translation>Label</translation>
+    </message>
+</context>
+<context>
+    <name>Exports</name>
+    <message>
+        <source>导出日历</source>
+        <translation>Export Calendar</translation>
+    </message>
+    <message>
+        <source>iCalendar 日历 (*.ics)</source>
+        <translation>iCalendar calendars (*.ics)</translation>
+    </message>
+    <message>
+        <source>无法写入日历文件：
+%1
+%2</source>
+        <extracomment>A calendar could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the calendar file:
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -517,6 +614,39 @@ Choose Retry to try again. %3</translation>
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>没有会话总线（%1）</source>
+        <extracomment>There is no session bus to send notifications through; why, in D-Bus&apos;s words</extracomment>
+        <translation>there is no session bus (%1)</translation>
+    </message>
+    <message>
+        <source>会话总线上没有通知服务（%1）</source>
+        <extracomment>Nobody serves notifications on the session bus; the D-Bus error&apos;s name</extracomment>
+        <translation>no notification service is on the session bus (%1)</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <extracomment>What clicking a reminder does: open Cyclara on that day</extracomment>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1的临界日</source>
+        <extracomment>A reminder&apos;s title: whose critical days it tells</extracomment>
+        <translation>Critical days of %1</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>A line of a reminder: the day (今天, 明天, 6月20日), then its critical cycles</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>无法发出提醒：%1</source>
+        <extracomment>Reminders could not be sent; why</extracomment>
+        <translation>Cannot send reminders: %1</translation>
+    </message>
+</context>
+<context>
     <name>Series</name>
     <message>
         <source>智力</source>
@@ -542,6 +672,14 @@ Choose Retry to try again. %3</translation>
         <source>、</source>
         <extracomment>What separates the items of a list of cycle names</extracomment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>（三重）</source>
+        <translation> (triple)</translation>
+    </message>
+    <message>
+        <source>（双重）</source>
+        <translation> (double)</translation>
     </message>
 </context>
 <context>
@@ -661,6 +799,10 @@ Choose Retry to try again. %3</translation>
         <source>数据表…</source>
         <translation>Table…</translation>
     </message>
+    <message>
+        <source>导出日历…</source>
+        <translation>Export Calendar…</translation>
+    </message>
 </context>
 <context>
     <name>cyclara::CriticalDaysDialog</name>
@@ -683,17 +825,26 @@ Choose Retry to try again. %3</translation>
         <translation>Copy</translation>
     </message>
     <message>
-        <source>（三重）</source>
-        <translation> (triple)</translation>
+        <source>登录时提醒关键日</source>
+        <translation>Remind me of critical days at login</translation>
     </message>
     <message>
-        <source>（双重）</source>
-        <translation> (double)</translation>
+        <source>导出日历…</source>
+        <translation>Export Calendar…</translation>
     </message>
     <message>
-        <source>%1 %2  %3%4</source>
-        <extracomment>A line of the list: the date, its weekday, the critical cycles and how many coincide</extracomment>
-        <translation>%1 %2  %3%4</translation>
+        <source>无法更改登录时的提醒：
+%1
+%2</source>
+        <extracomment>The reminders at login could not be turned on or off: the entry&apos;s path, then why</extracomment>
+        <translation>Cannot change the reminders at login:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2  %3</source>
+        <extracomment>A line of the list: the date, its weekday, then the critical cycles</extracomment>
+        <translation>%1 %2  %3</translation>
     </message>
 </context>
 <context>

@@ -57,9 +57,28 @@
     </message>
 </context>
 <context>
+    <name>Calendar</name>
+    <message>
+        <source>%1 出生</source>
+        <extracomment>Whose critical days, for a person given by the birth date only</extracomment>
+        <translation>%1 出生</translation>
+    </message>
+    <message>
+        <source>%1的临界日</source>
+        <extracomment>The name of a calendar of a person&apos;s critical days</extracomment>
+        <translation>%1的臨界日</translation>
+    </message>
+    <message>
+        <source>%1：%2临界日</source>
+        <extracomment>An event&apos;s summary: who, then the cycles critical that day</extracomment>
+        <translation>%1：%2臨界日</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>无法读取姓名登记文件 %1：%2</source>
+        <extracomment>The register file could not be read: its path, then why</extracomment>
         <translation>無法讀取姓名登記檔 %1：%2</translation>
     </message>
     <message>
@@ -92,24 +111,12 @@
         <translation>表格的最後一天（最多在 --from 之後 100 年）。</translation>
     </message>
     <message>
-        <source>text（默认）、csv 或 json。</source>
-        <translation>text（預設）、csv 或 json。</translation>
-    </message>
-    <message>
         <source>界面语言：zh_CN、zh_TW 或 en。</source>
         <translation>介面語言：zh_CN、zh_TW 或 en。</translation>
     </message>
     <message>
-        <source>--format：“%1”不是 text、csv 或 json</source>
-        <translation>--format：「%1」不是 text、csv 或 json</translation>
-    </message>
-    <message>
         <source>请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一</source>
         <translation>請用 --birth 給出生日，或用 --name 給出已登記的人，二者擇一</translation>
-    </message>
-    <message>
-        <source>--register 只用于 --name</source>
-        <translation>--register 只用於 --name</translation>
     </message>
     <message>
         <source>--date、--days 与 --from、--to 不能同时使用</source>
@@ -160,10 +167,6 @@
         <translation>「%1」不在姓名登記 %2 中</translation>
     </message>
     <message>
-        <source>--name 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
-        <translation>--name 所查的姓名登記檔（只讀不寫）；預設為視窗所用的。</translation>
-    </message>
-    <message>
         <source>无法输出：标准输出已关闭</source>
         <extracomment>Standard output was closed when the program started, so nothing could be written</extracomment>
         <translation>無法輸出：標準輸出已關閉</translation>
@@ -181,6 +184,80 @@
         <source>--days：前后 %1 天的表格超过了 %2 年</source>
         <extracomment>--days asks for a table longer than the longest one; %2 is that length in years</extracomment>
         <translation>--days：前後 %1 天的表格超過了 %2 年</translation>
+    </message>
+    <message>
+        <source>无法更改登录时的提醒 %1：%2</source>
+        <extracomment>The autostart entry could not be written or removed: its path, then why</extracomment>
+        <translation>無法更改登入時的提醒 %1：%2</translation>
+    </message>
+    <message>
+        <source>登录时提醒关键日：已开启（%1）</source>
+        <translation>登入時提醒關鍵日：已開啟（%1）</translation>
+    </message>
+    <message>
+        <source>登录时提醒关键日：已关闭</source>
+        <translation>登入時提醒關鍵日：已關閉</translation>
+    </message>
+    <message>
+        <source>--name 和 --remind 所查的姓名登记文件（只读不写）；默认为窗口所用的。</source>
+        <translation>--name 和 --remind 所查的姓名登記檔（只讀不寫）；預設為視窗所用的。</translation>
+    </message>
+    <message>
+        <source>text（默认）、csv、json 或 ics（临界日的 iCalendar 日历）。</source>
+        <translation>text（預設）、csv、json 或 ics（臨界日的 iCalendar 日曆）。</translation>
+    </message>
+    <message>
+        <source>为姓名登记中今天是临界日的人发出桌面通知。</source>
+        <translation>為姓名登記中今天是臨界日的人發出桌面通知。</translation>
+    </message>
+    <message>
+        <source>--remind 也提醒今天之后 N 天内的临界日。</source>
+        <translation>--remind 也提醒今天之後 N 天內的臨界日。</translation>
+    </message>
+    <message>
+        <source>登录时是否运行 --remind：on 或 off。</source>
+        <translation>登入時是否執行 --remind：on 或 off。</translation>
+    </message>
+    <message>
+        <source>窗口打开时显示姓名登记中的这个人。</source>
+        <translation>視窗開啟時顯示姓名登記中的這個人。</translation>
+    </message>
+    <message>
+        <source>窗口打开时查询这一天。</source>
+        <translation>視窗開啟時查詢這一天。</translation>
+    </message>
+    <message>
+        <source>--remind-at-login 只与 --lang 同用</source>
+        <translation>--remind-at-login 只與 --lang 同用</translation>
+    </message>
+    <message>
+        <source>--remind-at-login：“%1”不是 on 或 off</source>
+        <translation>--remind-at-login：「%1」不是 on 或 off</translation>
+    </message>
+    <message>
+        <source>--remind 提醒姓名登记中的所有人，不与表格选项同用</source>
+        <translation>--remind 提醒姓名登記中的所有人，不與表格選項同用</translation>
+    </message>
+    <message>
+        <source>--ahead 只用于 --remind</source>
+        <translation>--ahead 只用於 --remind</translation>
+    </message>
+    <message>
+        <source>--show-name 和 --show-date 只用于打开窗口</source>
+        <translation>--show-name 和 --show-date 只用於開啟視窗</translation>
+    </message>
+    <message>
+        <source>--ahead：“%1”不是 0 到 %2 之间的整数</source>
+        <extracomment>--ahead&apos;s value is not a whole number of days within the limit</extracomment>
+        <translation>--ahead：「%1」不是 0 到 %2 之間的整數</translation>
+    </message>
+    <message>
+        <source>--format：“%1”不是 text、csv、json 或 ics</source>
+        <translation>--format：「%1」不是 text、csv、json 或 ics</translation>
+    </message>
+    <message>
+        <source>--register 只用于 --name 和 --remind</source>
+        <translation>--register 只用於 --name 和 --remind</translation>
     </message>
 </context>
 <context>
@@ -321,6 +398,26 @@
     <message>
         <source>标签</source>
         <translation>標籤</translation>
+    </message>
+</context>
+<context>
+    <name>Exports</name>
+    <message>
+        <source>导出日历</source>
+        <translation>匯出日曆</translation>
+    </message>
+    <message>
+        <source>iCalendar 日历 (*.ics)</source>
+        <translation>iCalendar 日曆 (*.ics)</translation>
+    </message>
+    <message>
+        <source>无法写入日历文件：
+%1
+%2</source>
+        <extracomment>A calendar could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入日曆檔：
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -517,6 +614,39 @@
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>没有会话总线（%1）</source>
+        <extracomment>There is no session bus to send notifications through; why, in D-Bus&apos;s words</extracomment>
+        <translation>沒有工作階段匯流排（%1）</translation>
+    </message>
+    <message>
+        <source>会话总线上没有通知服务（%1）</source>
+        <extracomment>Nobody serves notifications on the session bus; the D-Bus error&apos;s name</extracomment>
+        <translation>工作階段匯流排上沒有通知服務（%1）</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <extracomment>What clicking a reminder does: open Cyclara on that day</extracomment>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>%1的临界日</source>
+        <extracomment>A reminder&apos;s title: whose critical days it tells</extracomment>
+        <translation>%1的臨界日</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>A line of a reminder: the day (今天, 明天, 6月20日), then its critical cycles</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>无法发出提醒：%1</source>
+        <extracomment>Reminders could not be sent; why</extracomment>
+        <translation>無法發出提醒：%1</translation>
+    </message>
+</context>
+<context>
     <name>Series</name>
     <message>
         <source>智力</source>
@@ -542,6 +672,14 @@
         <source>、</source>
         <extracomment>What separates the items of a list of cycle names</extracomment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>（三重）</source>
+        <translation>（三重）</translation>
+    </message>
+    <message>
+        <source>（双重）</source>
+        <translation>（雙重）</translation>
     </message>
 </context>
 <context>
@@ -660,6 +798,10 @@
         <source>数据表…</source>
         <translation>資料表…</translation>
     </message>
+    <message>
+        <source>导出日历…</source>
+        <translation>匯出日曆…</translation>
+    </message>
 </context>
 <context>
     <name>cyclara::CriticalDaysDialog</name>
@@ -682,17 +824,26 @@
         <translation>複製</translation>
     </message>
     <message>
-        <source>（三重）</source>
-        <translation>（三重）</translation>
+        <source>登录时提醒关键日</source>
+        <translation>登入時提醒關鍵日</translation>
     </message>
     <message>
-        <source>（双重）</source>
-        <translation>（雙重）</translation>
+        <source>导出日历…</source>
+        <translation>匯出日曆…</translation>
     </message>
     <message>
-        <source>%1 %2  %3%4</source>
-        <extracomment>A line of the list: the date, its weekday, the critical cycles and how many coincide</extracomment>
-        <translation>%1 %2  %3%4</translation>
+        <source>无法更改登录时的提醒：
+%1
+%2</source>
+        <extracomment>The reminders at login could not be turned on or off: the entry&apos;s path, then why</extracomment>
+        <translation>無法更改登入時的提醒：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2  %3</source>
+        <extracomment>A line of the list: the date, its weekday, then the critical cycles</extracomment>
+        <translation>%1 %2  %3</translation>
     </message>
 </context>
 <context>

@@ -4,14 +4,12 @@
 #include "model/daystatus.h"
 #include "model/daytableexport.h"
 #include "model/daytablemodel.h"
-#include "register/registermessages.h"
-#include "register/wholefile.h"
 #include "ui/daytabledialog.h"
+#include "ui/exports.h"
 #include "ui/windowservices.h"
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -116,6 +114,10 @@ void ChartActions::showMenu(QPoint at)
          [this] {
              exportData();
          }},
+        {tr("导出日历…"), QKeySequence(),
+         [this] {
+             exportCalendar(m_chart, m_services, m_shownQuery());
+         }},
         {tr("打印…"), QKeySequence::Print,
          [this] {
              print();
@@ -131,7 +133,7 @@ void ChartActions::showMenu(QPoint at)
         item->setShortcut(keys);
         item->setEnabled(hasDays);
     }
-    menu->insertSeparator(menu->actions().at(4));
+    menu->insertSeparator(menu->actions().at(5));
     menu->popup(m_chart->mapToGlobal(at));
 }
 
@@ -166,7 +168,8 @@ void ChartActions::exportImage()
         m_chart, tr("导出图片"), suggestedFileName(m_shownQuery()) + QStringLiteral(".png"),
         tr("PNG 图片 (*.png)"));
     //: A picture could not be exported: the file's path, then why
-    saveExport(path, pngBytes(m_chart->picture()), tr("无法写入图片文件：\n%1\n%2"));
+    saveExport(m_chart, m_services, path, pngBytes(m_chart->picture()),
+               tr("无法写入图片文件：\n%1\n%2"));
 }
 
 void ChartActions::exportData()
@@ -175,18 +178,8 @@ void ChartActions::exportData()
         m_chart, tr("导出数据"), suggestedFileName(m_shownQuery()) + QStringLiteral(".csv"),
         tr("CSV 表格 (*.csv)"));
     //: A table could not be exported: the file's path, then why
-    saveExport(path, dayTableCsv(m_days.days()), tr("无法写入数据文件：\n%1\n%2"));
-}
-
-void ChartActions::saveExport(const QString &path, const QByteArray &bytes,
-                              const QString &failure) const
-{
-    if (path.isEmpty())
-        return;
-    if (const auto problem = replaceFile(path, bytes, NewFileAccess::Usual))
-        m_services.showMessage(
-            m_chart, QMessageBox::Warning,
-            failure.arg(QDir::toNativeSeparators(path), fileProblemReason(*problem)));
+    saveExport(m_chart, m_services, path, dayTableCsv(m_days.days()),
+               tr("无法写入数据文件：\n%1\n%2"));
 }
 
 void ChartActions::print()
@@ -211,7 +204,8 @@ void ChartActions::print()
         paintPage(painter, pdf.pageLayout().paintRectPixels(pdf.resolution()));
         painter.end();
         //: A page could not be printed into a file: the file's path, then why
-        saveExport(printer.outputFileName(), bytes, tr("无法写入打印文件：\n%1\n%2"));
+        saveExport(m_chart, m_services, printer.outputFileName(), bytes,
+                   tr("无法写入打印文件：\n%1\n%2"));
         return;
     }
     QPainter painter;

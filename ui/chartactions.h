@@ -22,8 +22,9 @@ struct WindowServices;
 // What the chart's context menu offers, with the usual shortcuts while the chart has the focus:
 // 复制 (the day's status line as text and the chart as a picture), 导出图片… (a PNG at the screen's
 // pixel ratio), 导出数据… (the table as CSV), 打印… (the chart and the status panel on one
-// landscape page, on a printer or into a PDF), 数据表… (the days as a table in a window of their
-// own) and 关键日… (the critical days ahead).
+// landscape page, on a printer or into a PDF), 导出日历… (the critical days of the year ahead as
+// an iCalendar file), 数据表… (the days as a table in a window of their own) and 关键日… (the
+// critical days ahead).
 class ChartActions : public QObject {
     Q_OBJECT
 public:
@@ -41,9 +42,6 @@ private:
     void showMenu(QPoint at);
     // The status line of the day shown, without the blank it ends in on screen.
     QString dayStatusText() const;
-    // Writes an export to the file the user chose (none: cancelled), or says why it could not:
-    // `failure` takes the path and the reason.
-    void saveExport(const QString &path, const QByteArray &bytes, const QString &failure) const;
     void paintPage(QPainter &painter, const QRect &page) const;
 
     CycleChart *m_chart;

@@ -1,54 +1,86 @@
 #include "ui/criticaldaysdialog.h"
 
 #include "model/biorhythm.h"
+#include "register/autostartentry.h"
+#include "register/registermessages.h"
+#include "ui/exports.h"
+#include "ui/windowservices.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
-
-#include <bit>
 
 namespace cyclara {
 
-CriticalDaysDialog::CriticalDaysDialog(const QString &name, const QDate &birth, const QDate &from,
+CriticalDaysDialog::CriticalDaysDialog(const ShownQuery &shown, const WindowServices &services,
                                        QWidget *owner)
     : QDialog(owner)
+    , m_services(services)
     , m_list(new QPlainTextEdit(this))
+    , m_remindAtLogin(new QCheckBox(tr("登录时提醒关键日"), this))
 {
     setWindowTitle(tr("Cyclara - 关键日"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
-    const QString who = name.isEmpty() ? birth.toString(Qt::ISODate)
-                                       //: A person: the name, then the birth date
-                                       : tr("%1（%2）").arg(name, birth.toString(Qt::ISODate));
+    const QString birth = shown.birth.toString(Qt::ISODate);
+    const QString who = shown.name.isEmpty() ? birth
+                                             //: A person: the name, then the birth date
+                                             : tr("%1（%2）").arg(shown.name, birth);
     //: The person, the first day and the number of days looked at
     auto *heading = new QLabel(
-        tr("%1：%2 起 %3 天内的临界日").arg(who, from.toString(Qt::ISODate)).arg(daysAhead), this);
+        tr("%1：%2 起 %3 天内的临界日").arg(who, shown.query.toString(Qt::ISODate)).arg(daysAhead),
+        this);
     heading->setWordWrap(true);
 
     QStringList lines;
-    for (const CriticalDay &day : criticalDaysAhead(birth, from, daysAhead))
+    for (const CriticalDay &day : criticalDaysAhead(shown.birth, shown.query, daysAhead))
         lines << lineFor(day);
     m_list->setPlainText(lines.join(u'\n'));
     m_list->setReadOnly(true);
+
+    m_remindAtLogin->setChecked(remindsAtLogin());
+    connect(m_remindAtLogin, &QCheckBox::toggled, this, &CriticalDaysDialog::changeRemindAtLogin);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *copy = buttons->addButton(tr("复制"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(listText()); });
+    QPushButton *calendar = buttons->addButton(tr("导出日历…"), QDialogButtonBox::ActionRole);
+    connect(calendar, &QPushButton::clicked, this,
+            [this, shown] { exportCalendar(this, m_services, shown); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(m_list);
+    layout->addWidget(m_remindAtLogin);
     layout->addWidget(buttons);
-    resize(380, 420);
+    resize(380, 440);
+}
+
+void CriticalDaysDialog::changeRemindAtLogin(bool on)
+{
+    const auto problem = setRemindAtLogin(on, QCoreApplication::applicationFilePath());
+    if (!problem)
+        return;
+    // The box keeps telling the truth: the entry is as it was.
+    const QSignalBlocker quiet(m_remindAtLogin);
+    m_remindAtLogin->setChecked(!on);
+    //: The reminders at login could not be turned on or off: the entry's path, then why
+    m_services.showMessage(
+        this, QMessageBox::Warning,
+        tr("无法更改登录时的提醒：\n%1\n%2")
+            .arg(QDir::toNativeSeparators(remindAtLoginPath()), fileProblemReason(*problem)));
 }
 
 QString CriticalDaysDialog::listText() const
@@ -58,12 +90,10 @@ QString CriticalDaysDialog::listText() const
 
 QString CriticalDaysDialog::lineFor(const CriticalDay &day)
 {
-    const int count = std::popcount(day.cycles);
-    const QString together = count == 3 ? tr("（三重）") : count == 2 ? tr("（双重）") : QString();
-    //: A line of the list: the date, its weekday, the critical cycles and how many coincide
-    return tr("%1 %2  %3%4")
+    //: A line of the list: the date, its weekday, then the critical cycles
+    return tr("%1 %2  %3")
         .arg(day.date.toString(Qt::ISODate), QLocale().dayName(day.date.dayOfWeek()),
-             criticalCycleNames(day.cycles), together);
+             criticalCyclesText(day.cycles));
 }
 
 } // namespace cyclara

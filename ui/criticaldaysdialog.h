@@ -1,31 +1,42 @@
 #pragma once
 
 #include "model/criticaldays.h"
+#include "ui/shownquery.h"
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 
 namespace cyclara {
 
+struct WindowServices;
+
 // A small window that lists, for the person and query date shown, the days ahead on which any
 // cycle is critical: date, weekday, which cycles, and whether two or three fall on the same day.
-// It stays open beside the main window; 复制 puts the list on the clipboard.
+// It stays open beside the main window; 复制 puts the list on the clipboard, 导出日历… the year
+// ahead into a calendar file, and 登录时提醒关键日 turns the reminders at login on or off.
 class CriticalDaysDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int daysAhead = 60;
 
-    CriticalDaysDialog(const QString &name, const QDate &birth, const QDate &from, QWidget *owner);
+    CriticalDaysDialog(const ShownQuery &shown, const WindowServices &services, QWidget *owner);
 
     QString listText() const;
 
     // One line of the list, e.g. "2026-06-18 星期四  智力、情绪（双重）".
     static QString lineFor(const CriticalDay &day);
 
+    QCheckBox *remindAtLoginBox() const { return m_remindAtLogin; }
+
 private:
+    void changeRemindAtLogin(bool on);
+
+    const WindowServices &m_services;
     QPlainTextEdit *m_list;
+    QCheckBox *m_remindAtLogin;
 };
 
 } // namespace cyclara

@@ -404,7 +404,7 @@ void frmBiorhythm::showCriticalDays()
 {
     if (criticalDays)
         criticalDays->close();
-    criticalDays = new CriticalDaysDialog(personShown, dtBirth, dtQuery, this);
+    criticalDays = new CriticalDaysDialog({personShown, dtBirth, dtQuery}, services, this);
     criticalDays->show();
 }
 
@@ -444,11 +444,29 @@ void frmBiorhythm::onCboNameClicked(int index)
     const QString name = cboName->itemText(index);
     if (!dicBirth.contains(name))
         return;
-    const QDate born = dicBirth.date(name);
-    setPickerText(cboYear1, QString::number(born.year()));
-    cboMonth1->setCurrentIndex(born.month() - 1);
-    cboDay1->setCurrentIndex(born.day() - 1);
+    showDateIn({cboYear1, cboMonth1, cboDay1}, dicBirth.date(name));
     runQuery();
+}
+
+void frmBiorhythm::showDateIn(const std::array<QComboBox *, 3> &pickers, const QDate &date)
+{
+    setPickerText(pickers[0], QString::number(date.year()));
+    pickers[1]->setCurrentIndex(date.month() - 1);
+    pickers[2]->setCurrentIndex(date.day() - 1);
+}
+
+void frmBiorhythm::showPersonOnDay(const QString &name, const QDate &date)
+{
+    if (name.isEmpty() && !date.isValid())
+        return;
+    const int index = cboName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0 && dicBirth.contains(name)) {
+        cboName->setCurrentIndex(index);
+        showDateIn({cboYear1, cboMonth1, cboDay1}, dicBirth.date(name));
+    }
+    if (date.isValid())
+        showDateIn({cboYear2, cboMonth2, cboDay2}, date);
+    runQuery(Recording::No);
 }
 
 void frmBiorhythm::handleEnter()

@@ -39,6 +39,10 @@ public:
     ~frmBiorhythm() override;
 
     void ShowDayStatus(qint16 row, QString label);
+    // Shows the registered person `name` (when there is one) on the query date `date` (when
+    // valid) instead of the first person today, as a query that records nothing: a reminder's
+    // click opens the window so.
+    void showPersonOnDay(const QString &name, const QDate &date);
 
     const BirthRegister &birthRegister() const { return dicBirth; }
     // Whether the last close wrote the register (or had nothing to write).
@@ -90,6 +94,7 @@ private:
     void onLblHomeClicked();
     void onCboDaysClicked();
     void onCboNameClicked(int index);
+    void showDateIn(const std::array<QComboBox *, 3> &pickers, const QDate &date);
     void onOptTypeClicked(int index);
     void onChkSeriasClicked(int index);
     void onChkShowExplainClicked();

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableView>
 
 #include <sys/stat.h>
@@ -44,6 +45,7 @@ private slots:
     void exportsNeverSpoilTheOldFile();
     void criticalDaysAhead();
     void daysAsATable();
+    void calendarAndRemindersAtLogin();
 };
 
 // The controls beside the chart. The chart type and the series shown follow the options from the
@@ -306,7 +308,9 @@ void tst_frmBiorhythm::exportsNeverSpoilTheOldFile()
 // critical days.
 void tst_frmBiorhythm::criticalDaysAhead()
 {
-    CriticalDaysDialog dialog(u"张三"_s, QDate(1990, 4, 12), QDate(2026, 6, 18), nullptr);
+    const WindowServices services;
+    CriticalDaysDialog dialog({u"张三"_s, QDate(1990, 4, 12), QDate(2026, 6, 18)}, services,
+                              nullptr);
     QVERIFY(dialog.listText().startsWith(u"2026-06-18 星期四  智力、情绪（双重）\n"
                                          "2026-06-27 星期六  体力\n"_s));
     QCOMPARE(dialog.listText().count(u'\n'), 12); // thirteen days within the 60 looked at
@@ -347,6 +351,70 @@ void tst_frmBiorhythm::daysAsATable()
     (*copy)->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(table->tableText()));
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(u"日期        标签"_s));
+}
+
+// 导出日历… in the chart's menu and in the 关键日 window writes the year of critical days from the
+// query date as a calendar under the person's name; 登录时提醒关键日 there writes and removes the
+// autostart entry, and says so, keeping its old state, when it cannot.
+void tst_frmBiorhythm::calendarAndRemindersAtLogin()
+{
+    WindowFixture fixture({}, QDate(2006, 4, 11));
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", configHome); });
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(fixture.dir.filePath(u"config"_s)));
+    frmBiorhythm &w = fixture.open(true);
+    typeInto(w.cboName, u"王五"_s);
+    queryFor(w, QDate(2006, 1, 1));
+
+    fixture.savePath = fixture.dir.filePath(u"chart.ics"_s);
+    chooseFromMenu(w.MSChart1, u"导出日历…"_s);
+    QFile fromChart(fixture.savePath);
+    QTRY_VERIFY(fromChart.exists());
+    QVERIFY(fromChart.open(QIODevice::ReadOnly));
+    const QByteArray calendar = fromChart.readAll();
+    QVERIFY(calendar.startsWith("BEGIN:VCALENDAR\r\n") && calendar.endsWith("END:VCALENDAR\r\n"));
+    const QList<QByteArray> starts = [&] {
+        QList<QByteArray> found;
+        for (const QByteArray &line : calendar.split('\n'))
+            if (line.startsWith("DTSTART;VALUE=DATE:"))
+                found << line.mid(19, 8);
+        return found;
+    }();
+    QVERIFY(starts.size() > 50);
+    QVERIFY(starts.constFirst() >= "20060411" && starts.constLast() <= "20070410");
+
+    chooseFromMenu(w.MSChart1, u"关键日…"_s);
+    CriticalDaysDialog *days = nullptr;
+    QTRY_VERIFY((days = w.findChild<CriticalDaysDialog *>()));
+    fixture.savePath = fixture.dir.filePath(u"dialog.ics"_s);
+    const QList<QPushButton *> buttons = days->findChildren<QPushButton *>();
+    const auto exportButton = std::ranges::find(buttons, u"导出日历…"_s, &QPushButton::text);
+    QVERIFY(exportButton != buttons.end());
+    (*exportButton)->click();
+    QFile fromDialog(fixture.savePath);
+    QVERIFY(fromDialog.open(QIODevice::ReadOnly));
+    QCOMPARE(fromDialog.readAll().count("BEGIN:VEVENT"), calendar.count("BEGIN:VEVENT"));
+    QCOMPARE(fixture.suggestedNames,
+             QStringList({u"cyclara-王五-2006-04-11.ics"_s, u"cyclara-王五-2006-04-11.ics"_s}));
+
+    QCheckBox *atLogin = days->remindAtLoginBox();
+    const QString entry =
+        fixture.dir.filePath(u"config/autostart/io.github.cyclara.Cyclara-remind.desktop"_s);
+    QVERIFY(!atLogin->isChecked());
+    QTest::keyClick(atLogin, Qt::Key_Space);
+    QVERIFY(QFile::exists(entry));
+    QTest::keyClick(atLogin, Qt::Key_Space);
+    QVERIFY(!QFile::exists(entry));
+    // A file where the autostart folder goes: the entry cannot be written.
+    QVERIFY(QDir(fixture.dir.filePath(u"config"_s)).rmdir(u"autostart"_s));
+    QFile inTheWay(fixture.dir.filePath(u"config/autostart"_s));
+    QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+    QTest::keyClick(atLogin, Qt::Key_Space);
+    QVERIFY(!atLogin->isChecked());
+    QCOMPARE(fixture.messages.size(), 1);
+    QVERIFY2(fixture.messages.first().startsWith(u"无法更改登录时的提醒"_s),
+             qPrintable(fixture.messages.first()));
 }
 
 QTEST_MAIN(tst_frmBiorhythm)

@@ -11,11 +11,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -137,6 +139,21 @@ inline void typeInto(QComboBox *picker, const QString &text)
             QApplication::sendEvent(picker, &commit);
         }
     }
+}
+
+// Right-clicks `control` and chooses `action` from the context menu that opens.
+inline void chooseFromMenu(QWidget *control, const QString &action)
+{
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            control->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(control, &click);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+    const QList<QAction *> items = menu->actions();
+    const auto item = std::ranges::find(items, action, &QAction::text);
+    QVERIFY2(item != items.end() && (*item)->isEnabled(), qPrintable(action));
+    menu->setActiveAction(*item);
+    QTest::keyClick(menu, Qt::Key_Return);
 }
 
 // Opens a picker's list, highlights item `row` and presses `key` there.

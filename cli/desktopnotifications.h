@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+namespace cyclara {
+
+// The desktop's notification service (org.freedesktop.Notifications on the session bus), as
+// every Linux desktop offers it: notifications sent in Cyclara's name and with its icon, a click
+// on one (its default action, where the service has actions) and its closing reported back.
+class DesktopNotifications : public QObject {
+    Q_OBJECT
+public:
+    explicit DesktopNotifications(QObject *parent = nullptr);
+
+    // Reaches the service; what is wrong when there is no session bus or nobody serves
+    // notifications on it.
+    std::optional<QString> reach();
+    bool hasActions() const { return m_actions; }
+
+    // Sends one notification, with a default action (a click on it) when the service has actions;
+    // its id, or what went wrong.
+    std::optional<QString> send(const QString &summary, const QString &body, uint *id);
+    void close(uint id);
+
+signals:
+    void clicked(uint id);
+    void closed(uint id);
+
+private slots:
+    // QtDBus connects its signals by name only.
+    void onActionInvoked(uint id, const QString &action);
+    void onNotificationClosed(uint id, uint reason);
+
+private:
+    QDBusConnection m_bus;
+    bool m_actions = false;
+    bool m_markup = false;
+};
+
+} // namespace cyclara

@@ -1,0 +1,136 @@
+#include "model/criticaldayscalendar.h"
+
+#include "model/daystatus.h"
+#include "model/daytable.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QLocale>
+
+namespace cyclara {
+
+namespace {
+
+// A TEXT value as iCalendar keeps it: backslash, semicolon, comma and line breaks escaped.
+QByteArray escaped(const QString &text)
+{
+    QByteArray out;
+    const QByteArray utf8 = text.toUtf8();
+    out.reserve(utf8.size() + 8);
+    for (const char c : utf8) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case ';':
+            out += "\\;";
+            break;
+        case ',':
+            out += "\\,";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// One content line folded into lines of at most 75 octets (a continuation's leading blank
+// counted), each cut before a character, never inside one; every line ends in CR LF.
+QByteArray folded(QByteArrayView line)
+{
+    constexpr qsizetype longest = 75;
+    QByteArray out;
+    bool first = true;
+    while (true) {
+        const qsizetype room = first ? longest : longest - 1;
+        if (line.size() <= room) {
+            out += line;
+            out += "\r\n";
+            return out;
+        }
+        qsizetype cut = room;
+        // Back over a UTF-8 character's trailing bytes (10xxxxxx) to its start.
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+            --cut;
+        out += line.first(cut);
+        out += "\r\n ";
+        line = line.sliced(cut);
+        first = false;
+    }
+}
+
+QByteArray dateValue(const QDate &date)
+{
+    return date.toString(u"yyyyMMdd").toLatin1();
+}
+
+} // namespace
+
+CriticalDaysCalendar::CriticalDaysCalendar(QString name, const QDate &birth, const QDateTime &stamp)
+    : m_name(std::move(name))
+    , m_birth(birth)
+    , m_stamp(stamp.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'").toLatin1())
+{
+    const QByteArray person = m_name.toUtf8() + '\t' + birth.toString(Qt::ISODate).toLatin1();
+    m_person = QCryptographicHash::hash(person, QCryptographicHash::Sha256).toHex().left(16);
+}
+
+QString CriticalDaysCalendar::who() const
+{
+    //: Whose critical days, for a person given by the birth date only
+    return m_name.isEmpty() ? QCoreApplication::translate("Calendar", "%1 出生")
+                                  .arg(m_birth.toString(Qt::ISODate))
+                            : m_name;
+}
+
+QByteArray CriticalDaysCalendar::head() const
+{
+    //: The name of a calendar of a person's critical days
+    const QByteArray title =
+        escaped(QCoreApplication::translate("Calendar", "%1的临界日").arg(who()));
+    return folded("BEGIN:VCALENDAR") + folded("VERSION:2.0") +
+           folded("PRODID:-//Cyclara//Cyclara//" +
+                  QLocale().name().section(u'_', 0, 0).toUpper().toLatin1()) +
+           folded("CALSCALE:GREGORIAN") + folded("X-WR-CALNAME:" + title) + folded("NAME:" + title);
+}
+
+QByteArray CriticalDaysCalendar::event(const CriticalDay &day) const
+{
+    //: An event's summary: who, then the cycles critical that day
+    const QString summary = QCoreApplication::translate("Calendar", "%1：%2临界日")
+                                .arg(who(), criticalCycleNames(day.cycles));
+    const SeriesValues values = seriesValues(qint32(m_birth.daysTo(day.date)), 1).constFirst();
+    return folded("BEGIN:VEVENT") + folded("UID:" + uid(day.date).toLatin1()) +
+           folded("DTSTAMP:" + m_stamp) + folded("DTSTART;VALUE=DATE:" + dateValue(day.date)) +
+           folded("DTEND;VALUE=DATE:" + dateValue(day.date.addDays(1))) +
+           folded("SUMMARY:" + escaped(summary)) +
+           folded("DESCRIPTION:" + escaped(cycleStatuses(values).join(u'\n'))) +
+           folded("TRANSP:TRANSPARENT") + folded("END:VEVENT");
+}
+
+QByteArray CriticalDaysCalendar::tail() const
+{
+    return folded("END:VCALENDAR");
+}
+
+QByteArray CriticalDaysCalendar::calendar(const QDate &first, const QDate &last) const
+{
+    QByteArray bytes = head();
+    for (const CriticalDay &day : criticalDaysAhead(m_birth, first, int(first.daysTo(last)) + 1))
+        bytes += event(day);
+    return bytes + tail();
+}
+
+QString CriticalDaysCalendar::uid(const QDate &day) const
+{
+    return QStringLiteral("cyclara-%1-%2@io.github.cyclara")
+        .arg(QString::fromLatin1(dateValue(day)), QString::fromLatin1(m_person));
+}
+
+} // namespace cyclara

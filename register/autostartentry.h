@@ -1,0 +1,28 @@
+#pragma once
+
+#include "register/wholefile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace cyclara {
+
+// The desktop's autostart entry that runs `cyclara --remind` when the user logs in (the XDG
+// autostart rules): $XDG_CONFIG_HOME/autostart/io.github.cyclara.Cyclara-remind.desktop, or
+// ~/.config/autostart/ when XDG_CONFIG_HOME is unset or not an absolute path. There is no other
+// setting: the entry's presence is the choice.
+QString remindAtLoginPath();
+
+// Whether reminders start at login: the entry is there and not hidden (Hidden=true turns an entry
+// off, as a desktop's settings may do).
+bool remindsAtLogin();
+
+// Writes the entry, starting `program`, or removes it. Removing one that is not there succeeds.
+std::optional<FileProblem> setRemindAtLogin(bool on, const QString &program);
+
+// The entry's text, for `program`'s absolute path.
+QByteArray remindAtLoginEntry(const QString &program);
+
+} // namespace cyclara

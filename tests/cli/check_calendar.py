@@ -1,0 +1,166 @@
+#!/usr/bin/python3
+"""Checks cyclara's calendar of critical days (--format ics) as a calendar program reads it, with
+Python's iCalendar parser, and against critical days worked out here with Python's own sine,
+rounding and the rule (a cycle is critical on a day when its value is 0, or when it and a
+neighbouring day lie on opposite sides of zero and it is the nearer to zero, the earlier when both
+are as near): three months of one person, and every line of the file as RFC 5545 writes it.
+
+    check_calendar.py PATH_TO_CYCLARA
+"""
+
+import datetime
+import math
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+import icalendar
+
+FULL_TURN = 6.2832
+PERIODS = (33, 28, 23)
+NAMES = ("智力", "情绪", "体力")
+BIRTH = datetime.date(1990, 4, 12)
+FIRST, LAST = datetime.date(2026, 6, 1), datetime.date(2026, 8, 31)
+# A long name, so that summaries are folded, and a comma and a semicolon, which are escaped.
+PERSON = "张三,李;四" + "长" * 20
+
+failures = []
+
+
+def fail(what):
+    failures.append(what)
+    print("FAIL:", what)
+
+
+def value(day, period):
+    return round(math.sin(FULL_TURN / period * (day - BIRTH).days) * 100)
+
+
+def critical(day, period):
+    here = value(day, period)
+    if here == 0:
+        return True
+    for other, earlier in ((day - datetime.timedelta(days=1), False),
+                           (day + datetime.timedelta(days=1), True)):
+        there = value(other, period)
+        if here * there < 0 and (abs(here) < abs(there) or (earlier and abs(here) == abs(there))):
+            return True
+    return False
+
+
+def status(v):
+    word = ("高峰" if v >= 80 else "高潮" if v >= 25 else "临界" if v >= -25 else
+            "低潮" if v >= -80 else "低谷")
+    return "%s(%d%%,%d分)" % (word, v, (v + 100) // 2)
+
+
+def expected_events():
+    events = {}
+    day = FIRST
+    while day <= LAST:
+        cycles = [NAMES[i] for i, period in enumerate(PERIODS) if critical(day, period)]
+        if cycles:
+            events[day] = ("%s：%s临界日" % (PERSON, "、".join(cycles)),
+                           "\n".join("%s-%s" % (NAMES[i], status(value(day, period)))
+                                     for i, period in enumerate(PERIODS)))
+        day += datetime.timedelta(days=1)
+    return events
+
+
+def run(program, register):
+    environment = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="")
+    for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
+        environment.pop(name, None)
+    done = subprocess.run([program, "--name", PERSON, "--register", register, "--from",
+                           FIRST.isoformat(), "--to", LAST.isoformat(), "--format", "ics"],
+                          capture_output=True, env=environment, check=False)
+    if done.returncode != 0 or done.stderr:
+        sys.exit("status %d: %s" % (done.returncode, done.stderr.decode(errors="replace")))
+    return done.stdout
+
+
+def check_lines(data):
+    """As RFC 5545 writes a file: CR LF ends, 75 octets at most, folds between characters,
+    TEXT values escaped."""
+    if not data.endswith(b"\r\n"):
+        fail("the file does not end in CR LF")
+    physical = data.split(b"\r\n")[:-1]
+    for number, line in enumerate(physical, 1):
+        if b"\n" in line or b"\r" in line:
+            fail("line %d has a bare CR or LF" % number)
+        if len(line) > 75:
+            fail("line %d is %d octets long" % (number, len(line)))
+        try:
+            line.decode("utf-8")
+        except UnicodeDecodeError:
+            fail("line %d is cut inside a character" % number)
+    unfolded = re.sub(rb"\r\n[ \t]", b"", data).decode("utf-8").split("\r\n")[:-1]
+    for line in unfolded:
+        name, _, text = line.partition(":")
+        if name in ("SUMMARY", "DESCRIPTION", "X-WR-CALNAME", "NAME"):
+            bare = re.sub(r"\\[\\;,nN]", "", text)
+            if re.search(r"[\\;,]", bare):
+                fail("%s is not escaped: %r" % (name, text))
+    return unfolded
+
+
+def check_calendar(data):
+    calendar = icalendar.Calendar.from_ical(data)
+    for key, want in (("VERSION", "2.0"), ("CALSCALE", "GREGORIAN")):
+        if str(calendar.get(key)) != want:
+            fail("%s is %r" % (key, calendar.get(key)))
+    if not str(calendar.get("PRODID", "")).startswith("-//Cyclara//"):
+        fail("PRODID is %r" % calendar.get("PRODID"))
+    if str(calendar.get("X-WR-CALNAME")) != PERSON + "的临界日":
+        fail("the calendar is called %r" % calendar.get("X-WR-CALNAME"))
+    expected = expected_events()
+    seen = {}
+    for event in calendar.walk("VEVENT"):
+        if event.errors:
+            fail("the parser found faults: %r" % event.errors)
+        start, end = event.decoded("DTSTART"), event.decoded("DTEND")
+        if isinstance(start, datetime.datetime) or end != start + datetime.timedelta(days=1):
+            fail("%s is no all-day event ending the next day (%r)" % (start, end))
+        if str(event.get("TRANSP")) != "TRANSPARENT":
+            fail("%s is not free time" % start)
+        if start in seen:
+            fail("%s comes twice" % start)
+        seen[start] = (str(event.get("SUMMARY")), str(event.get("DESCRIPTION")),
+                       str(event.get("UID")))
+        if not event.get("DTSTAMP"):
+            fail("%s has no DTSTAMP" % start)
+    for day in sorted(set(expected) | set(seen)):
+        if day not in seen:
+            fail("the critical day %s is missing" % day)
+        elif day not in expected:
+            fail("%s is no critical day, but has an event: %r" % (day, seen[day][0]))
+        elif seen[day][:2] != expected[day]:
+            fail("%s reads %r, expected %r" % (day, seen[day][:2], expected[day]))
+    uids = [uid for _, _, uid in seen.values()]
+    if len(set(uids)) != len(uids):
+        fail("UIDs repeat")
+    return {day: uid for day, (_, _, uid) in seen.items()}
+
+
+def main():
+    program = sys.argv[1]
+    with tempfile.TemporaryDirectory() as folder:
+        register = os.path.join(folder, "birth.ini")
+        with open(register, "wb") as file:
+            file.write(("%s\t%s\r\n" % (PERSON, BIRTH.isoformat())).encode("gb18030"))
+        first, second = run(program, register), run(program, register)
+    check_lines(first)
+    uids = check_calendar(first)
+    # Made again, the calendar has the same events under the same UIDs: an import updates them.
+    if check_calendar(second) != uids:
+        fail("the UIDs changed from one run to the next")
+    if re.sub(rb"DTSTAMP:\S+", b"", first) != re.sub(rb"DTSTAMP:\S+", b"", second):
+        fail("two runs made different calendars")
+    if failures:
+        sys.exit("%d failures" % len(failures))
+    print("%d critical days from %s to %s, as worked out independently" % (len(uids), FIRST, LAST))
+
+
+main()
