@@ -2,8 +2,8 @@
 #include "cli/outputstream.h"
 #include "translations/language.h"
 #include "ui/applicationsetup.h"
+#include "ui/biorhythmwindow.h"
 #include "ui/displayguard.h"
-#include "ui/frmbiorhythm.h"
 #include "ui/terminationsignals.h"
 
 #include <QApplication>
@@ -27,12 +27,12 @@ int main(int argc, char *argv[])
     }
     cyclara::setUpApplication();
 
-    cyclara::frmBiorhythm window;
+    cyclara::BiorhythmWindow window;
     const cyclara::WindowStart start = cyclara::windowStart(QApplication::arguments());
     window.showPersonOnDay(start.name, start.date);
     cyclara::TerminationSignals termination;
     QObject::connect(&termination, &cyclara::TerminationSignals::requested, &window,
-                     &cyclara::frmBiorhythm::closeUnattended);
+                     &cyclara::BiorhythmWindow::closeUnattended);
     window.show();
     const int status = QApplication::exec();
     // A register that could not be saved is a failure, also for whoever started the program.

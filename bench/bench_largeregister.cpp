@@ -2,7 +2,7 @@
 #include "register/birthfile.h"
 #include "register/birthtext.h"
 #include "sampleregister.h"
-#include "ui/frmbiorhythm.h"
+#include "ui/biorhythmwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,11 +42,11 @@ void BM_StartWithLargeRegister(benchmark::State &state)
     }
     for (auto _ : state) {
         int messages = 0;
-        frmBiorhythm window(bench::quietServices(file.path, messages));
+        BiorhythmWindow window(bench::quietServices(file.path, messages));
         window.show();
         const QPixmap frame = window.grab();
         QApplication::processEvents();
-        if (frame.isNull() || window.cboName->count() != largeRegister) {
+        if (frame.isNull() || window.personName->count() != largeRegister) {
             state.SkipWithError("the window did not start with the whole register");
             break;
         }
@@ -62,18 +62,18 @@ void BM_TypeNameWithLargeRegister(benchmark::State &state)
 {
     const LargeRegisterFile file;
     int messages = 0;
-    frmBiorhythm window(bench::quietServices(file.path, messages));
+    BiorhythmWindow window(bench::quietServices(file.path, messages));
     if (!bench::showAndWait(window)) {
         state.SkipWithError("the window was never shown");
         return;
     }
-    window.cboName->setFocus();
-    window.cboName->lineEdit()->clear();
+    window.personName->setFocus();
+    window.personName->lineEdit()->clear();
     for (auto _ : state) {
-        QTest::keyClick(window.cboName, 'a');
+        QTest::keyClick(window.personName, 'a');
         QApplication::processEvents();
-        if (window.cboName->currentText().size() > 100)
-            window.cboName->lineEdit()->clear();
+        if (window.personName->currentText().size() > 100)
+            window.personName->lineEdit()->clear();
     }
     window.close();
 }

@@ -19,7 +19,7 @@ struct Goal {
 };
 
 constexpr std::array goals{
-    Goal{"BM_QueryRun", "query run: click cmdGo at span 16 until the chart repainted", 2.0},
+    Goal{"BM_QueryRun", "query run: click 查询 at span 16 until the chart repainted", 2.0},
     Goal{"BM_DayStatusMove", "day status: click a day until the panel repainted", 1.0},
     Goal{"BM_RegisterLoadSave", "register: load and save of 10,000 names", 30.0},
     Goal{"BM_LifetimeTable", "model: lifetime table of 100 years of days", 2.0},

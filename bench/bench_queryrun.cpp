@@ -1,7 +1,7 @@
 #include "benchwindow.h"
 #include "chart/cyclechart.h"
 #include "model/daytablemodel.h"
-#include "ui/frmbiorhythm.h"
+#include "ui/biorhythmwindow.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -55,14 +55,15 @@ bool waitForPaint(PaintWatch &watch)
 struct LongSpanWindow {
     QTemporaryDir dir;
     int messages = 0;
-    frmBiorhythm window{bench::quietServices(dir.filePath(QStringLiteral("birth.ini")), messages)};
+    BiorhythmWindow window{
+        bench::quietServices(dir.filePath(QStringLiteral("birth.ini")), messages)};
 
     bool show()
     {
         if (!bench::showAndWait(window))
             return false;
-        window.cboDays->setCurrentIndex(window.cboDays->findText(QStringLiteral("16")));
-        emit window.cboDays->activated(window.cboDays->currentIndex());
+        window.spanDays->setCurrentIndex(window.spanDays->findText(QStringLiteral("16")));
+        emit window.spanDays->activated(window.spanDays->currentIndex());
         return messages == 0 && window.days().dayCount() == 33;
     }
 };
@@ -72,18 +73,18 @@ struct LongSpanWindow {
 void BM_QueryRun(benchmark::State &state)
 {
     LongSpanWindow shown;
-    frmBiorhythm &window = shown.window;
+    BiorhythmWindow &window = shown.window;
     if (!shown.show()) {
         state.SkipWithError("the window was never shown");
         return;
     }
-    window.cboName->setEditText(QStringLiteral("张三"));
-    PaintWatch watch(window.MSChart1);
+    window.personName->setEditText(QStringLiteral("张三"));
+    PaintWatch watch(window.chart);
     QCoreApplication::processEvents();
 
     for (auto _ : state) {
         watch.painted = false;
-        QTest::mouseClick(window.cmdGo, Qt::LeftButton);
+        QTest::mouseClick(window.queryButton, Qt::LeftButton);
         if (!waitForPaint(watch)) {
             state.SkipWithError("the chart was not repainted after the query");
             break;
@@ -99,22 +100,22 @@ BENCHMARK(BM_QueryRun)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_DayStatusMove(benchmark::State &state)
 {
     LongSpanWindow shown;
-    frmBiorhythm &window = shown.window;
+    BiorhythmWindow &window = shown.window;
     if (!shown.show()) {
         state.SkipWithError("the window was never shown");
         return;
     }
-    PaintWatch watch(window.lblPrompt);
+    PaintWatch watch(window.prompt);
     QCoreApplication::processEvents();
 
-    int row = 1;
+    int row = 0;
     for (auto _ : state) {
-        row = row % 33 + 1;
-        const QPoint day = window.MSChart1->pointPosition(1, row);
+        row = (row + 1) % 33;
+        const QPoint day = window.chart->pointPosition(Series::Intellectual, row);
         watch.painted = false;
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-                          window.MSChart1->mapTo(&window, day));
-        if (!waitForPaint(watch) || window.days().currentRow() != row - 1) {
+                          window.chart->mapTo(&window, day));
+        if (!waitForPaint(watch) || window.days().currentRow() != row) {
             state.SkipWithError("the click did not move the day shown");
             break;
         }

@@ -6,7 +6,7 @@
 #include "startupframe.h"
 #include "translations/language.h"
 #include "ui/applicationsetup.h"
-#include "ui/frmbiorhythm.h"
+#include "ui/biorhythmwindow.h"
 
 #include <QApplication>
 
@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
         return cyclara::bench::fixedToday;
     };
 
-    cyclara::frmBiorhythm window(services);
+    cyclara::BiorhythmWindow window(services);
     const QString savePath = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     if (!cyclara::bench::finishFirstFrame(window, savePath) ||
         window.birthRegister().size() != 20) {

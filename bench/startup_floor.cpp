@@ -32,10 +32,14 @@ int main(int argc, char *argv[])
     const QDate birth(1950, 1, 1);
     const QDate today = bench::fixedToday;
     const std::pair<QComboBox *, QString> shown[] = {
-        {c.cboYear1, QString::number(birth.year())}, {c.cboMonth1, QString::number(birth.month())},
-        {c.cboDay1, QString::number(birth.day())},   {c.cboName, QStringLiteral("张伟")},
-        {c.cboYear2, QString::number(today.year())}, {c.cboMonth2, QString::number(today.month())},
-        {c.cboDay2, QString::number(today.day())},   {c.cboDays, QStringLiteral("3")},
+        {c.birthYear, QString::number(birth.year())},
+        {c.birthMonth, QString::number(birth.month())},
+        {c.birthDay, QString::number(birth.day())},
+        {c.personName, QStringLiteral("张伟")},
+        {c.queryYear, QString::number(today.year())},
+        {c.queryMonth, QString::number(today.month())},
+        {c.queryDay, QString::number(today.day())},
+        {c.spanDays, QStringLiteral("3")},
     };
     for (const auto &[picker, text] : shown) {
         if (picker->isEditable())
@@ -46,22 +50,22 @@ int main(int argc, char *argv[])
 
     DayTableModel days;
     days.setDays(buildDayTable(birth, today, 3, today), today);
-    c.MSChart1->setModel(&days);
-    for (int s = 1; s <= seriesCount; ++s)
-        c.MSChart1->setSeriesHidden(s, !c.chkSerias[std::size_t(s)]->isChecked());
-    c.lblPrompt->setText(QStringLiteral("点击图线(柱), 可以显示该日的生物节律状况."));
+    c.chart->setModel(&days);
+    for (const Series series : everySeries)
+        c.chart->setSeriesHidden(series, !c.seriesChecks[at(series)]->isChecked());
+    c.prompt->setText(QStringLiteral("点击图线(柱), 可以显示该日的生物节律状况."));
     const QStringList description = descriptionText().split(QStringLiteral("\r\n"));
     const auto faces = facePictures(window.devicePixelRatioF());
     for (int cycle = 0; cycle < cycleCount; ++cycle) {
         qint16 band = 0;
         const QString status =
-            PointVal(qint16(days.day(days.middleRow()).values[std::size_t(cycle)]), band);
-        c.Image1[std::size_t(cycle)]->setPixmap(faces[std::size_t(band)]);
-        c.lblExplain[std::size_t(cycle)]->setText(status + QStringLiteral(": ") +
-                                                  description.value(phaseLine(cycle, band)));
+            pointVal(qint16(days.day(days.middleRow()).values[std::size_t(cycle)]), band);
+        c.faces[std::size_t(cycle)]->setPixmap(faces[std::size_t(band)]);
+        c.explanations[std::size_t(cycle)]->setText(
+            explanationParagraph(status, description.value(phaseLine(cycle, band))));
     }
     layOutControls(c, window.size(), true);
-    c.cboYear1->setFocus();
+    c.birthYear->setFocus();
 
     const QString savePath = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (!bench::finishFirstFrame(window, savePath)) {

@@ -55,7 +55,7 @@ void paintCriticalDays(QPainter &painter, const ChartGeometry &g, const ChartSty
             painter.drawRoundedRect(box, 4, 4);
         }
         qreal x = box.center().x() - criticalSpacing * (count - 1) / 2;
-        for (int cycle = 0; cycle < 3; ++cycle) {
+        for (int cycle = 0; cycle < cycleCount; ++cycle) {
             if (!(cycles & (1u << cycle)))
                 continue;
             const QPointF centre(x, box.center().y());
@@ -63,7 +63,7 @@ void paintCriticalDays(QPainter &painter, const ChartGeometry &g, const ChartSty
                 centre + QPointF(0, -criticalRadius), centre + QPointF(criticalRadius, 0),
                 centre + QPointF(0, criticalRadius), centre + QPointF(-criticalRadius, 0)};
             painter.setPen(QPen(style.plotBackground, 1));
-            painter.setBrush(style.seriesColour(cycle + 1));
+            painter.setBrush(style.seriesColour(everyCycle[std::size_t(cycle)]));
             painter.drawPolygon(diamond);
             x += criticalSpacing;
         }
@@ -126,20 +126,14 @@ void paintDayLabels(QPainter &painter, const ChartGeometry &g, const ChartStyle 
     }
 }
 
-QString seriesName(const DayTableModel &days, int series)
-{
-    return days.headerData(DayTableModel::FirstSeriesColumn + series - 1, Qt::Horizontal)
-        .toString();
-}
-
 void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
-                 const QFont &font, const DayTableModel &days, const ChartView &view)
+                 const QFont &font, const ChartView &view)
 {
     painter.setFont(font);
-    const QList<int> shown = view.shownSeries();
+    const QList<Series> shown = view.shownSeries();
     // The geometry holds an entry for each series the legend shows.
     for (qsizetype i = 0; i < shown.size() && i < g.legendItems.size(); ++i) {
-        const int series = shown[i];
+        const Series series = shown[i];
         const QRectF item = g.legendItems[i];
         const qreal middle = item.center().y();
         if (view.bars) {
@@ -154,7 +148,7 @@ void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &st
         }
         painter.setPen(style.text);
         painter.drawText(item.adjusted(g.legendSampleWidth + g.labelGap, 0, 0, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter, seriesName(days, series));
+                         Qt::AlignLeft | Qt::AlignVCenter, seriesName(series));
     }
 }
 
@@ -174,8 +168,8 @@ void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &sty
                 const DayTableModel &days, const ChartView &view, const QRectF &exposed)
 {
     const auto [first, last] = daysReaching(g, exposed);
-    for (const int series : view.shownSeries()) {
-        const std::size_t column = std::size_t(series - 1);
+    for (const Series series : view.shownSeries()) {
+        const std::size_t column = at(series);
         QPolygonF line;
         for (int row = first; row <= last; ++row)
             line << QPointF(g.dayCentre(row), g.valueY(days.day(row).values[column]));
@@ -193,15 +187,14 @@ void paintBars(QPainter &painter, const ChartGeometry &g, const ChartStyle &styl
                const DayTableModel &days, const ChartView &view, const QRectF &exposed)
 {
     const auto [first, last] = daysReaching(g, exposed);
-    const QList<int> shown = view.shownSeries();
+    const QList<Series> shown = view.shownSeries();
     const int count = int(shown.size());
     for (int place = 0; place < count; ++place) {
-        const int series = shown[place];
+        const Series series = shown[place];
         painter.setPen(QPen(style.seriesColour(series).darker(130), 1));
         painter.setBrush(style.seriesBrush(series));
         for (int row = first; row <= last; ++row)
-            painter.drawRect(
-                g.barRect(row, place, count, days.day(row).values[std::size_t(series - 1)]));
+            painter.drawRect(g.barRect(row, place, count, days.day(row).values[at(series)]));
     }
 }
 
@@ -214,11 +207,11 @@ QRectF criticalMarkerRect(const ChartGeometry &g, int row, int cycles)
     return QRectF(g.dayCentre(row) - width / 2, g.valueY(0) - height / 2, width, height);
 }
 
-QList<int> ChartView::shownSeries() const
+QList<Series> ChartView::shownSeries() const
 {
-    QList<int> shown;
-    for (int series = 1; series < int(hidden.size()); ++series) {
-        if (!hidden[std::size_t(series)])
+    QList<Series> shown;
+    for (const Series series : everySeries) {
+        if (!hidden[at(series)])
             shown.append(series);
     }
     return shown;
@@ -254,7 +247,7 @@ void paintChart(QPainter &painter, const ChartGeometry &geometry, const ChartSty
         painter.drawRect(geometry.card.adjusted(1.5, 1.5, -1.5, -1.5));
     }
     if (exposed.intersects(geometry.legendRow))
-        paintLegend(painter, geometry, style, font, days, view);
+        paintLegend(painter, geometry, style, font, view);
     painter.restore();
 }
 

@@ -15,21 +15,21 @@ class DayTableModel;
 // whether it has the keyboard focus.
 struct ChartView {
     bool bars = false;
-    std::array<bool, 6> hidden{}; // [series], series 1..5; [0] unused
+    std::array<bool, seriesCount> hidden{}; // by series
     bool focused = false;
 
     // The series drawn, in order.
-    QList<int> shownSeries() const;
+    QList<Series> shownSeries() const;
 };
+
+// Where the critical-day marker of day `row` stands, for `cycles` critical cycles.
+QRectF criticalMarkerRect(const ChartGeometry &geometry, int row, int cycles);
 
 // Draws the chart of `days` as laid out by `geometry`: the plot with its grid and zero line, the
 // band of the current day, the line of today, the value and day labels, the legend, the series as
 // lines with markers or as groups of bars, and the markers of critical days on the zero line.
 // Only the parts that reach into `exposed` are drawn. Used for the screen and for anything else
 // the chart is drawn on.
-// Where the critical-day marker of day `row` stands, for `cycles` critical cycles.
-QRectF criticalMarkerRect(const ChartGeometry &geometry, int row, int cycles);
-
 void paintChart(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style,
                 const QFont &font, const DayTableModel &days, const ChartView &view,
                 const QRectF &exposed);

@@ -11,11 +11,6 @@ namespace {
 
 constexpr int seriesLineWidth = 2;
 
-bool isMean(int series)
-{
-    return series == 4 || series == 5;
-}
-
 double relativeLuminance(const QColor &colour)
 {
     const auto channel = [](float c) {
@@ -28,36 +23,31 @@ double relativeLuminance(const QColor &colour)
 
 // The plot of a dark chart is never lighter than this, so that the light series keep their
 // contrast whatever dark grey the desktop chose.
-const QColor darkestPlotLimit(0x2B, 0x2B, 0x2B);
+const QColor lightestDarkPlot(0x2B, 0x2B, 0x2B);
 
 } // namespace
 
-QColor ChartStyle::seriesColour(int series) const
-{
-    return seriesColours.at(std::size_t(series - 1) % seriesColours.size());
-}
-
-QPen ChartStyle::seriesPen(int series) const
+QPen ChartStyle::seriesPen(Series series) const
 {
     QPen pen(seriesColour(series), seriesLineWidth,
-             series == 4   ? Qt::DashLine
-             : series == 5 ? Qt::DashDotLine
-                           : Qt::SolidLine);
+             series == Series::Mean           ? Qt::DashLine
+             : series == Series::AbsoluteMean ? Qt::DashDotLine
+                                              : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
 
-QBrush ChartStyle::seriesBrush(int series) const
+QBrush ChartStyle::seriesBrush(Series series) const
 {
     const QColor colour = seriesColour(series);
-    if (!isMean(series))
+    if (series != Series::Mean && series != Series::AbsoluteMean)
         return colour;
     QPixmap tile(8, 8);
     tile.fill(dark ? colour.darker(170) : colour.lighter(150));
     QPainter painter(&tile);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, 2));
-    if (series == 4)
+    if (series == Series::Mean)
         painter.drawLine(QPointF(-1, 9), QPointF(9, -1));
     else
         painter.drawLine(QPointF(-1, -1), QPointF(9, 9));
@@ -84,7 +74,7 @@ ChartStyle chartStyle(const QPalette &palette)
                                QColor(0xA8, 0x6E, 0x00)};
         return style;
     }
-    style.background = base.lightness() > darkestPlotLimit.lightness() ? darkestPlotLimit : base;
+    style.background = base.lightness() > lightestDarkPlot.lightness() ? lightestDarkPlot : base;
     style.plotBackground = style.background;
     style.text = palette.color(QPalette::Text);
     style.plotBorder = QColor(0x80, 0x80, 0x80);

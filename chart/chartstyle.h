@@ -5,14 +5,16 @@
 #include <QPalette>
 #include <QPen>
 
+#include "model/biorhythm.h"
+
 #include <array>
 
 namespace cyclara {
 
 // How the chart draws: its own background (none on a light desktop, where the white window shows
-// through), the plot, the text, and the look of each of the five series (counted from 1, as the
-// window's check boxes do). The colours follow the desktop's palette, light or dark, and keep the
-// series at least 3:1 against the plot and the text at least 4.5:1 against what it stands on.
+// through), the plot, the text, and the look of each of the five series. The colours follow the
+// desktop's palette, light or dark, and keep the series at least 3:1 against the plot and the text
+// at least 4.5:1 against what it stands on.
 struct ChartStyle {
     bool dark = false;
     QColor background; // the chart's own background; transparent on a light desktop
@@ -25,13 +27,13 @@ struct ChartStyle {
     QColor todayLine;
     // Okabe–Ito hues, which stay apart for the common forms of colour blindness; darker ones on a
     // light plot, lighter ones on a dark plot.
-    std::array<QColor, 5> seriesColours;
+    std::array<QColor, seriesCount> seriesColours; // by series
 
-    QColor seriesColour(int series) const;
+    QColor seriesColour(Series series) const { return seriesColours.at(at(series)); }
     // The line of a series; the two means are dashed so that they stand apart without colour too.
-    QPen seriesPen(int series) const;
+    QPen seriesPen(Series series) const;
     // The fill of a series' bars; the two means are hatched.
-    QBrush seriesBrush(int series) const;
+    QBrush seriesBrush(Series series) const;
 };
 
 // The style for a chart shown with `palette` (its Base and Text roles tell a dark desktop).

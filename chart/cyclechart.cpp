@@ -62,18 +62,17 @@ void CycleChart::setChartType(qint32 type)
     invalidateGeometry();
 }
 
-void CycleChart::setSeriesHidden(int series, bool hidden)
+void CycleChart::setSeriesHidden(Series series, bool hidden)
 {
-    if (series < 1 || series >= int(m_view.hidden.size()) ||
-        m_view.hidden[std::size_t(series)] == hidden)
+    if (m_view.hidden[at(series)] == hidden)
         return;
-    m_view.hidden[std::size_t(series)] = hidden;
+    m_view.hidden[at(series)] = hidden;
     invalidateGeometry();
 }
 
-bool CycleChart::isSeriesHidden(int series) const
+bool CycleChart::isSeriesHidden(Series series) const
 {
-    return series >= 1 && series < int(m_view.hidden.size()) && m_view.hidden[std::size_t(series)];
+    return m_view.hidden[at(series)];
 }
 
 // A new table with the same day labels (a query for another person, say) draws new series but
@@ -113,7 +112,7 @@ QStringList CycleChart::dateLabels() const
     QStringList labels;
     if (m_model) {
         for (const DayRow &day : m_model->days())
-            labels << DateLabel(day.date, m_model->today());
+            labels << dateLabel(day.date, m_model->today());
     }
     return labels;
 }
@@ -130,30 +129,29 @@ const ChartGeometry &CycleChart::chartGeometry() const
         const DayTableModel &days = m_model ? *m_model : noDays();
         m_laidOutLabels = dayLabels();
         QStringList legend; // none before there is anything to tell apart
-        for (const int series : days.dayCount() > 0 ? m_view.shownSeries() : QList<int>())
-            legend << days.headerData(DayTableModel::FirstSeriesColumn + series - 1, Qt::Horizontal)
-                          .toString();
+        for (const Series series : days.dayCount() > 0 ? m_view.shownSeries() : QList<Series>())
+            legend << seriesName(series);
         m_geometry =
             layOutChart(rect(), font(), m_laidOutLabels, dateLabels(), legend, m_view.bars);
     }
     return *m_geometry;
 }
 
-std::optional<QPointF> CycleChart::pointAt(int series, int row) const
+std::optional<QPointF> CycleChart::pointAt(Series series, int day) const
 {
-    if (!m_model || !m_model->hasDay(row) || isSeriesHidden(series) || series < 1 || series > 5)
+    if (!m_model || !m_model->hasDay(day) || isSeriesHidden(series))
         return std::nullopt;
     const ChartGeometry &g = chartGeometry();
-    const double value = m_model->day(row).values[std::size_t(series - 1)];
+    const double value = m_model->day(day).values[at(series)];
     if (!m_view.bars)
-        return QPointF(g.dayCentre(row), g.valueY(value));
-    const QList<int> shown = m_view.shownSeries();
-    return g.barRect(row, int(shown.indexOf(series)), int(shown.size()), value).center();
+        return QPointF(g.dayCentre(day), g.valueY(value));
+    const QList<Series> shown = m_view.shownSeries();
+    return g.barRect(day, int(shown.indexOf(series)), int(shown.size()), value).center();
 }
 
-QPoint CycleChart::pointPosition(int series, int row) const
+QPoint CycleChart::pointPosition(Series series, int day) const
 {
-    const std::optional<QPointF> point = pointAt(series, row - 1);
+    const std::optional<QPointF> point = pointAt(series, day);
     return point ? point->toPoint() : QPoint(-1, -1);
 }
 
@@ -162,13 +160,13 @@ std::optional<CycleChart::Hit> CycleChart::hitAt(QPointF position) const
     if (!m_model)
         return std::nullopt;
     const ChartGeometry &g = chartGeometry();
-    const QList<int> shown = m_view.shownSeries();
+    const QList<Series> shown = m_view.shownSeries();
     std::optional<Hit> best;
     qreal bestDistance = lineReach;
     for (int place = 0; place < shown.size(); ++place) {
-        const int series = shown[place];
+        const Series series = shown[place];
         for (int row = 0; row < m_model->dayCount(); ++row) {
-            const double value = m_model->day(row).values[std::size_t(series - 1)];
+            const double value = m_model->day(row).values[at(series)];
             if (m_view.bars) {
                 const QRectF bar = g.barRect(row, place, int(shown.size()), value);
                 if (bar.adjusted(0, -barReach, 0, barReach).contains(position))
@@ -225,15 +223,15 @@ int CycleChart::minimumHeightAt(int width) const
     constexpr int longestSpan = 16;
     const QDate today(2026, 12, 15);
     QStringList legend;
-    for (const Series &series : allSeries)
-        legend << seriesName(series.index);
+    for (const Series series : everySeries)
+        legend << seriesName(series);
     int lowest = 0;
     for (const QDate &query : {today, today.addYears(-1)}) {
         QStringList words;
         QStringList dates;
         for (int day = -longestSpan; day <= longestSpan; ++day) {
-            words << RelativeDayLabel(query.addDays(day), today);
-            dates << DateLabel(query.addDays(day), today);
+            words << relativeDayLabel(query.addDays(day), today);
+            dates << dateLabel(query.addDays(day), today);
         }
         const auto layoutAt = [&](int height) {
             return layOutChart(QRectF(0, 0, width, height), font(), words, dates, legend, false);
@@ -304,16 +302,11 @@ QString CycleChart::toolTipAt(QPointF position) const
 {
     if (!m_model)
         return {};
-    const auto seriesName = [this](int series) {
-        return m_model->headerData(DayTableModel::FirstSeriesColumn + series - 1, Qt::Horizontal)
-            .toString();
-    };
     if (const std::optional<Hit> hit = hitAt(position)) {
         const DayRow &day = m_model->day(hit->row);
         //: A point's tooltip: the day's label, then the series and its value
         return tr("%1\n%2：%3")
-            .arg(day.label, seriesName(hit->series),
-                 valueText(day.values[std::size_t(hit->series - 1)]));
+            .arg(day.label, seriesName(hit->series), valueText(day.values[at(hit->series)]));
     }
     const ChartGeometry &g = chartGeometry();
     for (int row = 0; row < m_model->dayCount(); ++row) {
@@ -354,7 +347,7 @@ void CycleChart::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (days > 0 && event->modifiers() == Qt::NoModifier)
-        emit daySelected(target + 1);
+        emit daySelected(target);
     else
         QWidget::keyPressEvent(event);
 }
@@ -388,7 +381,7 @@ void CycleChart::mouseReleaseEvent(QMouseEvent *event)
     m_pressed.reset();
     QWidget::mouseReleaseEvent(event);
     if (clicked)
-        emit pointSelected(clicked->series, clicked->row + 1);
+        emit pointSelected(clicked->series, clicked->row);
 }
 
 void CycleChart::mouseDoubleClickEvent(QMouseEvent *event)

@@ -19,8 +19,7 @@ class DayTableModel;
 // point selects that day; double-clicking the plot elsewhere activates the plot. Clicked, the
 // chart takes the keyboard focus: Left and Right, Home and End then select days.
 //
-// Series count from 1 (智力 .. 绝对均值), days from 1 (the table's first row), as the window's
-// handlers count them.
+// Days count from 0, the table's first row, as the table model counts them.
 class CycleChart : public QWidget {
     Q_OBJECT
 public:
@@ -35,8 +34,8 @@ public:
     void setChartType(qint32 type);
     qint32 chartType() const { return m_view.bars ? BarChart : LineChart; }
 
-    void setSeriesHidden(int series, bool hidden);
-    bool isSeriesHidden(int series) const;
+    void setSeriesHidden(Series series, bool hidden);
+    bool isSeriesHidden(Series series) const;
 
     // Where everything is drawn at the chart's present size.
     const ChartGeometry &chartGeometry() const;
@@ -51,17 +50,17 @@ public:
     // longest table as its language names them, and a plot labelled at least every 50.
     int minimumHeightAt(int width) const;
 
-    // Where the data point of `series` on day `row` is drawn: the marker of a line, or the middle
-    // of a bar; (-1, -1) when it is not drawn.
-    QPoint pointPosition(int series, int row) const;
+    // Where the data point of `series` on `day` is drawn: the marker of a line, or the middle of
+    // a bar; (-1, -1) when it is not drawn.
+    QPoint pointPosition(Series series, int day) const;
 
 signals:
     // The user clicked a data point (a bar or a line's marker) of a shown series.
-    void pointSelected(int series, int dataPoint);
+    void pointSelected(Series series, int day);
     // The user double-clicked the plot anywhere that is not a data point.
     void plotActivated();
-    // The user chose a day with the keyboard (counted from 1).
-    void daySelected(int dataPoint);
+    // The user chose a day with the keyboard.
+    void daySelected(int day);
 
 protected:
     bool event(QEvent *event) override;
@@ -77,7 +76,7 @@ protected:
 
 private:
     struct Hit {
-        int series = 0;
+        Series series = Series::Intellectual;
         int row = 0; // from 0
         bool operator==(const Hit &) const = default;
     };
@@ -87,7 +86,7 @@ private:
     QStringList dayLabels() const;
     QStringList
     dateLabels() const; // the days named by their dates, where labels take too much room
-    std::optional<QPointF> pointAt(int series, int row) const;
+    std::optional<QPointF> pointAt(Series series, int day) const;
     std::optional<Hit> hitAt(QPointF position) const;
     QString toolTipAt(QPointF position) const;
     void currentDayChanged(int row);

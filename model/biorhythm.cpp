@@ -73,12 +73,16 @@ double absoluteMeanValue(double intellectual, double emotional, double physical)
     return (std::abs(intellectual) + std::abs(emotional) + std::abs(physical)) / 3.0;
 }
 
-QString seriesName(int series)
+QString seriesName(Series series)
 {
-    return QCoreApplication::translate("Series", allSeries.at(std::size_t(series - 1)).source);
+    static constexpr std::array<const char *, seriesCount> names{
+        QT_TRANSLATE_NOOP("Series", "智力"), QT_TRANSLATE_NOOP("Series", "情绪"),
+        QT_TRANSLATE_NOOP("Series", "体力"), QT_TRANSLATE_NOOP("Series", "均值"),
+        QT_TRANSLATE_NOOP("Series", "绝对均值")};
+    return QCoreApplication::translate("Series", names.at(at(series)));
 }
 
-QString PointVal(qint16 iVal, qint16 &iRet)
+QString pointVal(qint16 iVal, qint16 &iRet)
 {
     const char *word = nullptr;
     if (iVal < -80) {

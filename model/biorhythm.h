@@ -10,28 +10,37 @@
 
 namespace cyclara {
 
-// One of the five charted series; the order of the table below is the order of the chart's data
-// columns, of the chkSerias boxes and of the day status panel.
-struct Series {
-    int index;          // 1-based, as the chart columns and check boxes count
-    const char *source; // its name before translation (see seriesName)
-    int period;         // cycle length in days; 0 for the two derived series
-};
+// The five charted series, in the order of the chart's columns, of the check boxes and of the
+// status panel: the three cycles, then their mean and their absolute mean.
+enum class Series { Intellectual, Emotional, Physical, Mean, AbsoluteMean };
 
 inline constexpr int seriesCount = 5;
 inline constexpr int cycleCount = 3;
 
-inline constexpr std::array<Series, seriesCount> allSeries{{
-    {1, QT_TRANSLATE_NOOP("Series", "智力"), 33},
-    {2, QT_TRANSLATE_NOOP("Series", "情绪"), 28},
-    {3, QT_TRANSLATE_NOOP("Series", "体力"), 23},
-    {4, QT_TRANSLATE_NOOP("Series", "均值"), 0},
-    {5, QT_TRANSLATE_NOOP("Series", "绝对均值"), 0},
-}};
+inline constexpr std::array<Series, seriesCount> everySeries{
+    Series::Intellectual, Series::Emotional, Series::Physical, Series::Mean, Series::AbsoluteMean};
+inline constexpr std::array<Series, cycleCount> everyCycle{Series::Intellectual, Series::Emotional,
+                                                           Series::Physical};
 
-// The name of series 1..5 in the interface's language: chart legend, check box, panel heading,
+// The place of a series in the tables and arrays ordered by series (0 .. 4).
+constexpr std::size_t at(Series series)
+{
+    return std::size_t(series);
+}
+
+// The length of a cycle in days: 33, 28 or 23.
+constexpr int cyclePeriod(Series cycle)
+{
+    constexpr std::array<int, cycleCount> periods{33, 28, 23};
+    return periods.at(at(cycle));
+}
+
+// The name of a series in the interface's language: chart legend, check box, panel heading,
 // status line.
-QString seriesName(int series);
+QString seriesName(Series series);
+
+// The five values of one day, by series.
+using SeriesValues = std::array<double, seriesCount>;
 
 // Whole percent in -100..100 of the cycle of `period` days, `dayIndex` days after birth.
 double cycleValue(int period, qint32 dayIndex);
@@ -45,6 +54,6 @@ double absoluteMeanValue(double intellectual, double emotional, double physical)
 
 // Status word, value and score of one cycle value, e.g. "高峰(85%,92分)"; iRet receives the band
 // code (0 high side, 1 critical, 2 low side).
-QString PointVal(qint16 iVal, qint16 &iRet);
+QString pointVal(qint16 iVal, qint16 &iRet);
 
 } // namespace cyclara

@@ -44,7 +44,7 @@ QString criticalCycleNames(CriticalCycles cycles)
     QStringList names;
     for (int cycle = 0; cycle < cycleCount; ++cycle) {
         if (cycles & (1u << cycle))
-            names << seriesName(cycle + 1);
+            names << seriesName(everyCycle[std::size_t(cycle)]);
     }
     //: What separates the items of a list of cycle names
     return names.join(QCoreApplication::translate("Series", "、"));

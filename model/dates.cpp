@@ -7,7 +7,7 @@
 
 namespace cyclara {
 
-QString RelativeDayLabel(const QDate &d, const QDate &today)
+QString relativeDayLabel(const QDate &d, const QDate &today)
 {
     static constexpr std::array<const char *, 5> nearDays{
         QT_TRANSLATE_NOOP("Days", "前天"), QT_TRANSLATE_NOOP("Days", "昨天"),
@@ -16,10 +16,10 @@ QString RelativeDayLabel(const QDate &d, const QDate &today)
     const qint64 n = today.daysTo(d);
     if (n >= -2 && n <= 2)
         return QCoreApplication::translate("Days", nearDays[std::size_t(n + 2)]);
-    return DateLabel(d, today);
+    return dateLabel(d, today);
 }
 
-QString DateLabel(const QDate &d, const QDate &today)
+QString dateLabel(const QDate &d, const QDate &today)
 {
     // Date formats as QDate writes them; a language whose days are named by the locale's short
     // date has "short" here.

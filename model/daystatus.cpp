@@ -12,7 +12,7 @@ QString cycleInLine(int cycle, double value)
     qint16 band = 0;
     //: One cycle in the status line: its name and its status, followed by a blank
     return QCoreApplication::translate("DayStatus", "%1-%2 ")
-        .arg(seriesName(cycle + 1), PointVal(qint16(value), band));
+        .arg(seriesName(everyCycle[std::size_t(cycle)]), pointVal(qint16(value), band));
 }
 
 } // namespace
@@ -38,17 +38,17 @@ QStringList dayTableHeadings()
 {
     QStringList headings{QCoreApplication::translate("Export", "日期"),
                          QCoreApplication::translate("Export", "标签")};
-    for (const Series &series : allSeries)
-        headings << seriesName(series.index);
+    for (const Series series : everySeries)
+        headings << seriesName(series);
     return headings;
 }
 
-QString seriesCellText(int series, double value)
+QString seriesCellText(Series series, double value)
 {
-    if (series > cycleCount)
+    if (at(series) >= std::size_t(cycleCount))
         return QString::number(value, 'f', 2);
     qint16 band = 0;
-    return PointVal(qint16(value), band);
+    return pointVal(qint16(value), band);
 }
 
 } // namespace cyclara

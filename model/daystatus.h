@@ -22,6 +22,6 @@ QStringList dayTableHeadings();
 
 // A cell of the table as people read it: a cycle's status ("临界(19%,59分)"), a mean to two
 // decimals ("27.67").
-QString seriesCellText(int series, double value);
+QString seriesCellText(Series series, double value);
 
 } // namespace cyclara

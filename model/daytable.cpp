@@ -15,7 +15,7 @@ QList<SeriesValues> seriesValues(qint32 firstDayIndex, qsizetype count)
     const auto n = static_cast<std::size_t>(count);
     std::vector<double> cycles(cycleCount * n);
     for (std::size_t c = 0; c < cycleCount; ++c)
-        cycleValues(allSeries[c].period, firstDayIndex, std::span(cycles).subspan(c * n, n));
+        cycleValues(cyclePeriod(everyCycle[c]), firstDayIndex, std::span(cycles).subspan(c * n, n));
     QList<SeriesValues> rows(count);
     for (std::size_t i = 0; i < n; ++i) {
         const double intellectual = cycles[i];
@@ -46,7 +46,7 @@ QList<DayRow> buildDayRange(const QDate &birth, const QDate &first, const QDate 
     rows.reserve(count);
     for (qsizetype i = 0; i < count; ++i) {
         const QDate date = first.addDays(i);
-        rows.append({date, today.isNull() ? QString() : RelativeDayLabel(date, today),
+        rows.append({date, today.isNull() ? QString() : relativeDayLabel(date, today),
                      values[i + 1], critical[i]});
     }
     return rows;

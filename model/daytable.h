@@ -11,8 +11,6 @@
 
 namespace cyclara {
 
-using SeriesValues = std::array<double, seriesCount>;
-
 // One charted day: its date, its label relative to today, the five series values in series
 // order, and which cycles are critical that day (bit 0 intellectual, 1 emotional, 2 physical).
 struct DayRow {

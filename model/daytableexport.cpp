@@ -70,7 +70,7 @@ QByteArray dayTableCsv(const QList<DayRow> &days)
         for (std::size_t c = 0; c < std::size_t(cycleCount); ++c)
             fields << valueText(day.values[c]);
         for (std::size_t s = cycleCount; s < day.values.size(); ++s)
-            fields << seriesCellText(int(s) + 1, day.values[s]);
+            fields << seriesCellText(everySeries[s], day.values[s]);
         text += fields.join(u',') + QStringLiteral("\r\n");
     }
     return "\xEF\xBB\xBF" + text.toUtf8();
@@ -82,7 +82,7 @@ QByteArray dayTableText(const QList<DayRow> &days)
     for (const DayRow &day : days) {
         QStringList cells{isoDate(day.date), day.label};
         for (std::size_t s = 0; s < day.values.size(); ++s)
-            cells << seriesCellText(int(s) + 1, day.values[s]);
+            cells << seriesCellText(everySeries[s], day.values[s]);
         table << cells;
     }
     const auto columns = table.constFirst().size();

@@ -63,8 +63,8 @@ QVariant DayTableModel::data(const QModelIndex &index, int role) const
     case LabelColumn:
         return row.label;
     default:
-        const int series = index.column() - FirstSeriesColumn + 1;
-        return seriesCellText(series, row.values.at(std::size_t(series - 1)));
+        const Series series = everySeries.at(std::size_t(index.column() - FirstSeriesColumn));
+        return seriesCellText(series, row.values.at(at(series)));
     }
 }
 

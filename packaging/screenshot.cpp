@@ -18,9 +18,9 @@
 #include "register/birthregister.h"
 #include "register/birthtext.h"
 #include "translations/language.h"
+#include "ui/biorhythmwindow.h"
 #include "ui/daytabledialog.h"
-#include "ui/dlgbiohelp.h"
-#include "ui/frmbiorhythm.h"
+#include "ui/helpwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -140,7 +140,7 @@ int main(int argc, char *argv[])
         return false;
     };
 
-    cyclara::frmBiorhythm window(services);
+    cyclara::BiorhythmWindow window(services);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         fail(QStringLiteral("the window was never shown"));
@@ -149,18 +149,18 @@ int main(int argc, char *argv[])
     // The first registered person is picked at start. A week either side shows the cycles'
     // swing; one click on the day after tomorrow fills the panel.
     constexpr int span = 7;
-    window.cboDays->setCurrentIndex(window.cboDays->findText(QString::number(span)));
-    emit window.cboDays->activated(window.cboDays->currentIndex());
+    window.spanDays->setCurrentIndex(window.spanDays->findText(QString::number(span)));
+    emit window.spanDays->activated(window.spanDays->currentIndex());
     if (window.days().dayCount() != 2 * span + 1)
         fail(QStringLiteral("the span of %1 days was not charted").arg(span));
-    constexpr int intellectual = 1;
-    constexpr int clickedRow = span + 3;
+    constexpr int dayAfterTomorrow = span + 2;
     // Sent to the window as the platform would, so it passes through the chart's own view.
-    const QPoint dayPoint = window.MSChart1->pointPosition(intellectual, clickedRow);
+    const QPoint dayPoint =
+        window.chart->pointPosition(cyclara::Series::Intellectual, dayAfterTomorrow);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-                      window.MSChart1->mapTo(&window, dayPoint));
-    if (window.days().currentRow() != clickedRow - 1)
-        fail(QStringLiteral("the click on day %1 did not reach the chart").arg(clickedRow));
+                      window.chart->mapTo(&window, dayPoint));
+    if (window.days().currentRow() != dayAfterTomorrow)
+        fail(QStringLiteral("the click on the day after tomorrow did not reach the chart"));
     if (mode == u"--english-smallest"_s) {
         window.resize(window.minimumSize());
         if (window.size() != window.minimumSize())
@@ -172,30 +172,30 @@ int main(int argc, char *argv[])
     }
     save(&window, folder, QStringLiteral("screenshot.png"));
 
-    window.cmdHelp->click();
+    window.helpButton->click();
     if (!window.helpWindow())
         fail(QStringLiteral("the help window did not open"));
     save(window.helpWindow(), folder, QStringLiteral("screenshot-help.png"));
     window.helpWindow()->close();
 
-    window.optType[0]->click();
+    window.barsOption->click();
     save(&window, folder, QStringLiteral("screenshot-bars.png"));
 
     // A month around the day, walked by keyboard to the next double critical day: the band on
     // that day, the line on today, the critical days marked on the zero line.
-    window.optType[1]->click();
-    window.cboDays->setCurrentIndex(window.cboDays->findText(QStringLiteral("16")));
-    emit window.cboDays->activated(window.cboDays->currentIndex());
-    window.MSChart1->setFocus();
+    window.linesOption->click();
+    window.spanDays->setCurrentIndex(window.spanDays->findText(QStringLiteral("16")));
+    emit window.spanDays->activated(window.spanDays->currentIndex());
+    window.chart->setFocus();
     for (int step = 0; step < 9; ++step)
-        QTest::keyClick(window.MSChart1, Qt::Key_Right);
+        QTest::keyClick(window.chart, Qt::Key_Right);
     save(&window, folder, QStringLiteral("screenshot-days.png"));
 
     // The same month as a table, from the chart's shortcut (which needs the window active).
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         fail(QStringLiteral("the window never became active"));
-    QTest::keyClick(window.MSChart1, Qt::Key_T, Qt::ControlModifier);
+    QTest::keyClick(window.chart, Qt::Key_T, Qt::ControlModifier);
     auto *table = window.findChild<cyclara::DayTableDialog *>();
     if (!table || !table->isVisible())
         fail(QStringLiteral("the table window did not open"));

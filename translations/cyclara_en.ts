@@ -727,6 +727,25 @@ Choose Retry to try again. %3</translation>
     </message>
 </context>
 <context>
+    <name>cyclara::BiorhythmWindow</name>
+    <message>
+        <source>生日填写有误, 请重新填写</source>
+        <translation>The birth date is not right; please enter it again</translation>
+    </message>
+    <message>
+        <source>查询日期填写有误, 请重新填写</source>
+        <translation>The date is not right; please enter it again</translation>
+    </message>
+    <message>
+        <source>查询日期应该在生日之后, 请重新填写.</source>
+        <translation>The date should come after the birth date; please enter it again.</translation>
+    </message>
+    <message>
+        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
+        <translation>Click a line or bar to see that day&apos;s biorhythms.</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::ChartActions</name>
     <message>
         <source>复制</source>
@@ -884,6 +903,13 @@ Critical: %2</translation>
     </message>
 </context>
 <context>
+    <name>cyclara::HelpWindow</name>
+    <message>
+        <source>Cyclara - 帮助信息</source>
+        <translation>Cyclara - Help</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::NameListEditing</name>
     <message>
         <source>删除此人</source>
@@ -908,32 +934,6 @@ Critical: %2</translation>
     <message>
         <source>“%1”已经登记过了，请换一个姓名</source>
         <translation>&quot;%1&quot; is already registered; please choose another name</translation>
-    </message>
-</context>
-<context>
-    <name>cyclara::dlgBioHelp</name>
-    <message>
-        <source>Cyclara - 帮助信息</source>
-        <translation>Cyclara - Help</translation>
-    </message>
-</context>
-<context>
-    <name>cyclara::frmBiorhythm</name>
-    <message>
-        <source>生日填写有误, 请重新填写</source>
-        <translation>The birth date is not right; please enter it again</translation>
-    </message>
-    <message>
-        <source>查询日期填写有误, 请重新填写</source>
-        <translation>The date is not right; please enter it again</translation>
-    </message>
-    <message>
-        <source>查询日期应该在生日之后, 请重新填写.</source>
-        <translation>The date should come after the birth date; please enter it again.</translation>
-    </message>
-    <message>
-        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
-        <translation>Click a line or bar to see that day&apos;s biorhythms.</translation>
     </message>
 </context>
 </TS>

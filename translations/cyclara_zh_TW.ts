@@ -726,6 +726,25 @@
     </message>
 </context>
 <context>
+    <name>cyclara::BiorhythmWindow</name>
+    <message>
+        <source>生日填写有误, 请重新填写</source>
+        <translation>生日填寫有誤, 請重新填寫</translation>
+    </message>
+    <message>
+        <source>查询日期填写有误, 请重新填写</source>
+        <translation>查詢日期填寫有誤, 請重新填寫</translation>
+    </message>
+    <message>
+        <source>查询日期应该在生日之后, 请重新填写.</source>
+        <translation>查詢日期應該在生日之後, 請重新填寫.</translation>
+    </message>
+    <message>
+        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
+        <translation>點選圖線(柱), 可以顯示該日的生物節律狀況.</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::ChartActions</name>
     <message>
         <source>复制</source>
@@ -883,6 +902,13 @@
     </message>
 </context>
 <context>
+    <name>cyclara::HelpWindow</name>
+    <message>
+        <source>Cyclara - 帮助信息</source>
+        <translation>Cyclara - 幫助資訊</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::NameListEditing</name>
     <message>
         <source>删除此人</source>
@@ -907,32 +933,6 @@
     <message>
         <source>“%1”已经登记过了，请换一个姓名</source>
         <translation>「%1」已經登記過了，請換一個姓名</translation>
-    </message>
-</context>
-<context>
-    <name>cyclara::dlgBioHelp</name>
-    <message>
-        <source>Cyclara - 帮助信息</source>
-        <translation>Cyclara - 幫助資訊</translation>
-    </message>
-</context>
-<context>
-    <name>cyclara::frmBiorhythm</name>
-    <message>
-        <source>生日填写有误, 请重新填写</source>
-        <translation>生日填寫有誤, 請重新填寫</translation>
-    </message>
-    <message>
-        <source>查询日期填写有误, 请重新填写</source>
-        <translation>查詢日期填寫有誤, 請重新填寫</translation>
-    </message>
-    <message>
-        <source>查询日期应该在生日之后, 请重新填写.</source>
-        <translation>查詢日期應該在生日之後, 請重新填寫.</translation>
-    </message>
-    <message>
-        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
-        <translation>點選圖線(柱), 可以顯示該日的生物節律狀況.</translation>
     </message>
 </context>
 </TS>

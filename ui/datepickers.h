@@ -7,9 +7,9 @@ class QComboBox;
 namespace cyclara {
 
 struct DatePickers {
-    QComboBox *cboYear1, *cboMonth1, *cboDay1;
-    QComboBox *cboYear2, *cboMonth2, *cboDay2;
-    QComboBox *cboDays;
+    QComboBox *birthYear, *birthMonth, *birthDay;
+    QComboBox *queryYear, *queryMonth, *queryDay;
+    QComboBox *spanDays;
 };
 
 // Fills the year, month, day and span lists and sets the start values: 121 years newest first

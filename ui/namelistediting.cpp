@@ -1,7 +1,7 @@
 #include "ui/namelistediting.h"
 
-#include "register/birthregister.h"
 #include "register/birthtext.h"
+#include "register/peoplemodel.h"
 #include "ui/windowservices.h"
 
 #include <QAbstractItemView>
@@ -18,17 +18,17 @@ QString nameWithBlanksMessage()
     return NameListEditing::tr("姓名中不能含有空格，请重新填写");
 }
 
-NameListEditing::NameListEditing(QComboBox *cboName, BirthRegister &dicBirth,
+NameListEditing::NameListEditing(QComboBox *personName, PeopleModel &people,
                                  const WindowServices &services, QWidget *window)
     : QObject(window)
-    , m_cboName(cboName)
-    , m_nameList(cboName->view())
-    , m_dicBirth(dicBirth)
+    , m_personName(personName)
+    , m_nameList(personName->view())
+    , m_people(people)
     , m_services(services)
     , m_window(window)
 {
     for (QWidget *on :
-         {static_cast<QWidget *>(cboName), static_cast<QWidget *>(cboName->lineEdit())}) {
+         {static_cast<QWidget *>(personName), static_cast<QWidget *>(personName->lineEdit())}) {
         on->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(on, &QWidget::customContextMenuRequested, this,
                 [this, on](QPoint at) { showMenu(on, at); });
@@ -39,11 +39,11 @@ NameListEditing::NameListEditing(QComboBox *cboName, BirthRegister &dicBirth,
 // The field's own editing actions, then the two for the person whose name the field shows.
 void NameListEditing::showMenu(QWidget *on, QPoint at)
 {
-    QMenu *menu = m_cboName->lineEdit()->createStandardContextMenu();
+    QMenu *menu = m_personName->lineEdit()->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    const QString name = m_cboName->currentText();
-    const bool registered = m_dicBirth.contains(name);
+    const QString name = m_personName->currentText();
+    const bool registered = m_people.people().contains(name);
     QAction *remove = menu->addAction(tr("删除此人"), this, [this, name] { removePerson(name); });
     QAction *rename = menu->addAction(tr("重命名…"), this, [this, name] { renamePerson(name); });
     remove->setEnabled(registered);
@@ -57,8 +57,8 @@ bool NameListEditing::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ShiftModifier) {
             const QString name = m_nameList->currentIndex().data().toString();
-            if (m_dicBirth.contains(name)) {
-                m_cboName->hidePopup();
+            if (m_people.people().contains(name)) {
+                m_personName->hidePopup();
                 removePerson(name);
             }
             return true;
@@ -67,32 +67,26 @@ bool NameListEditing::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-int NameListEditing::listIndex(const QString &name) const
-{
-    return m_cboName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
 void NameListEditing::removePerson(const QString &name)
 {
-    if (!m_dicBirth.contains(name))
+    if (!m_people.people().contains(name))
         return;
     const auto answer =
         m_services.ask(m_window, QMessageBox::Question, tr("要从姓名登记中删除“%1”吗？").arg(name),
                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    m_dicBirth.remove(name);
     // Taking the shown item out of the list would show the next person's name without picking
     // them, so the field keeps what it showed, or nothing when that was the person removed.
-    const QString shown = m_cboName->currentText();
-    m_cboName->removeItem(listIndex(name));
-    m_cboName->setCurrentIndex(-1);
-    m_cboName->setEditText(shown == name ? QString() : shown);
+    const QString shown = m_personName->currentText();
+    m_people.remove(name);
+    m_personName->setCurrentIndex(-1);
+    m_personName->setEditText(shown == name ? QString() : shown);
 }
 
 void NameListEditing::renamePerson(const QString &name)
 {
-    if (!m_dicBirth.contains(name))
+    if (!m_people.people().contains(name))
         return;
     // A name the register cannot take is refused where it was typed, so it can be mended there.
     const auto acceptable = [this, name](const QString &typed) {
@@ -100,7 +94,7 @@ void NameListEditing::renamePerson(const QString &name)
         QString refusal;
         if (!nameReadsBack(newName))
             refusal = nameWithBlanksMessage();
-        else if (newName != name && m_dicBirth.contains(newName))
+        else if (newName != name && m_people.people().contains(newName))
             refusal = tr("“%1”已经登记过了，请换一个姓名").arg(newName);
         if (!refusal.isEmpty())
             m_services.showMessage(QApplication::activeModalWidget(), QMessageBox::Information,
@@ -114,11 +108,10 @@ void NameListEditing::renamePerson(const QString &name)
     const QString newName = trimmedName(*typed);
     if (newName.isEmpty() || newName == name)
         return;
-    m_dicBirth.rename(name, newName);
     // Changing a list item's text can put it into the field; the field keeps what it showed.
-    const QString shown = m_cboName->currentText();
-    m_cboName->setItemText(listIndex(name), newName);
-    m_cboName->setEditText(shown == name ? newName : shown);
+    const QString shown = m_personName->currentText();
+    m_people.rename(name, newName);
+    m_personName->setEditText(shown == name ? newName : shown);
 }
 
 } // namespace cyclara

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace cyclara {
 
-class BirthRegister;
+class PeopleModel;
 struct WindowServices;
 
 // Removing and renaming people without editing the file: a context menu on the name picker
@@ -19,7 +19,7 @@ struct WindowServices;
 class NameListEditing : public QObject {
     Q_OBJECT
 public:
-    NameListEditing(QComboBox *cboName, BirthRegister &dicBirth, const WindowServices &services,
+    NameListEditing(QComboBox *personName, PeopleModel &people, const WindowServices &services,
                     QWidget *window);
 
     void removePerson(const QString &name);
@@ -30,13 +30,12 @@ protected:
 
 private:
     void showMenu(QWidget *on, QPoint at);
-    int listIndex(const QString &name) const;
 
-    QComboBox *m_cboName;
+    QComboBox *m_personName;
     // Kept apart from the field: while the field is being destroyed its list still sends
     // events, and asking the half-destroyed field for its list is undefined.
     QAbstractItemView *m_nameList;
-    BirthRegister &m_dicBirth;
+    PeopleModel &m_people;
     const WindowServices &m_services;
     QWidget *m_window;
 };

@@ -61,11 +61,11 @@ void fitPromptToItsBox(const WindowControls &c)
 {
     // A day's status line in a long-worded language may not fit the line at the full size.
     QFont font = promptFont();
-    const qreal room = c.lblPrompt->contentsRect().width();
+    const qreal room = c.prompt->contentsRect().width();
     while (font.pointSizeF() > smallestPromptPoints &&
-           QFontMetricsF(font).horizontalAdvance(c.lblPrompt->text()) > room)
+           QFontMetricsF(font).horizontalAdvance(c.prompt->text()) > room)
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    c.lblPrompt->setFont(font);
+    c.prompt->setFont(font);
 }
 
 const QList<ControlRow> &ControlTables::window()
@@ -119,7 +119,8 @@ const QList<ControlRow> &ControlTables::panel()
     constexpr auto window = ControlFont::Window;
     // clang-format off
     static const QList<ControlRow> rows{
-        // The headings Label1(0, 2, 3) are the cycles' names (seriesName).
+        // The headings Label1(0, 2, 3) are the cycles' names (seriesName), as the check boxes'
+        // captions are the series'.
         // name           kind   caption  left   top width height tab font
         {"Label1(0)",     Label, nullptr,  120,  240,  525, 315, 31},
         {"Image1(0)",     Image, nullptr,  720,  120,  615, 495, -1},
@@ -316,97 +317,98 @@ T *take(const QHash<QString, QWidget *> &created, const char *name, int index = 
 WindowControls findControls(const QHash<QString, QWidget *> &created)
 {
     WindowControls c;
-    c.cboYear1 = take<QComboBox>(created, "cboYear1");
-    c.cboMonth1 = take<QComboBox>(created, "cboMonth1");
-    c.cboDay1 = take<QComboBox>(created, "cboDay1");
-    c.cboName = take<QComboBox>(created, "cboName");
-    c.cboYear2 = take<QComboBox>(created, "cboYear2");
-    c.cboMonth2 = take<QComboBox>(created, "cboMonth2");
-    c.cboDay2 = take<QComboBox>(created, "cboDay2");
-    c.cboDays = take<QComboBox>(created, "cboDays");
-    c.cmdGo = take<QPushButton>(created, "cmdGo");
-    c.cmdHelp = take<QPushButton>(created, "cmdHelp");
-    c.optType = {take<QRadioButton>(created, "optType", 0),
-                 take<QRadioButton>(created, "optType", 1)};
-    for (int s = 1; s < int(c.chkSerias.size()); ++s)
-        c.chkSerias[std::size_t(s)] = take<QCheckBox>(created, "chkSerias", s);
-    c.chkShowExplain = take<QCheckBox>(created, "chkShowExplain");
-    c.lblHome = take<QLabel>(created, "lblHome");
-    c.lblPrompt = take<QLabel>(created, "lblPrompt");
-    c.MSChart1 = take<CycleChart>(created, "MSChart1");
-    c.picPrompt = take<QFrame>(created, "picPrompt");
-    for (int i = 0; i < int(c.Label1.size()); ++i)
-        c.Label1[std::size_t(i)] = take<QLabel>(created, "Label1", i);
-    for (int i = 0; i < int(c.Image1.size()); ++i) {
-        c.Image1[std::size_t(i)] = take<QLabel>(created, "Image1", i);
-        c.lblExplain[std::size_t(i)] = take<QLabel>(created, "lblExplain", i);
+    c.birthYear = take<QComboBox>(created, "cboYear1");
+    c.birthMonth = take<QComboBox>(created, "cboMonth1");
+    c.birthDay = take<QComboBox>(created, "cboDay1");
+    c.personName = take<QComboBox>(created, "cboName");
+    c.queryYear = take<QComboBox>(created, "cboYear2");
+    c.queryMonth = take<QComboBox>(created, "cboMonth2");
+    c.queryDay = take<QComboBox>(created, "cboDay2");
+    c.spanDays = take<QComboBox>(created, "cboDays");
+    c.queryButton = take<QPushButton>(created, "cmdGo");
+    c.helpButton = take<QPushButton>(created, "cmdHelp");
+    c.barsOption = take<QRadioButton>(created, "optType", 0);
+    c.linesOption = take<QRadioButton>(created, "optType", 1);
+    for (const Series series : everySeries)
+        c.seriesChecks[at(series)] = take<QCheckBox>(created, "chkSerias", int(at(series)) + 1);
+    c.explanationSwitch = take<QCheckBox>(created, "chkShowExplain");
+    c.homeLink = take<QLabel>(created, "lblHome");
+    c.prompt = take<QLabel>(created, "lblPrompt");
+    c.chart = take<CycleChart>(created, "MSChart1");
+    c.panel = take<QFrame>(created, "picPrompt");
+    // The query row's 年 is Label1(1); the panel's headings are Label1(0, 2, 3).
+    constexpr std::array<int, cycleCount> headingOfCycle{0, 2, 3};
+    for (int cycle = 0; cycle < cycleCount; ++cycle) {
+        const auto place = std::size_t(cycle);
+        c.panelHeadings[place] = take<QLabel>(created, "Label1", headingOfCycle[place]);
+        c.faces[place] = take<QLabel>(created, "Image1", cycle);
+        c.explanations[place] = take<QLabel>(created, "lblExplain", cycle);
     }
     return c;
 }
 
 void styleControls(const WindowControls &c)
 {
-    c.cmdGo->setDefault(true);
-    c.optType[1]->setChecked(true);
-    for (int s = 1; s <= 3; ++s)
-        c.chkSerias[std::size_t(s)]->setChecked(true);
-    c.chkShowExplain->setChecked(true);
+    c.queryButton->setDefault(true);
+    c.linesOption->setChecked(true);
+    for (const Series cycle : everyCycle)
+        c.seriesChecks[at(cycle)]->setChecked(true);
+    c.explanationSwitch->setChecked(true);
 
     // The name picker keeps the desktop's own field colour.
-    c.cboName->setPalette(QPalette());
-    c.cboName->setAutoFillBackground(false);
+    c.personName->setPalette(QPalette());
+    c.personName->setAutoFillBackground(false);
 
-    QPalette promptPalette = c.lblPrompt->palette();
+    QPalette promptPalette = c.prompt->palette();
     promptPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    c.lblPrompt->setPalette(promptPalette);
-    c.lblPrompt->setFont(promptFont());
-    c.lblPrompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    c.lblPrompt->setWordWrap(false);
+    c.prompt->setPalette(promptPalette);
+    c.prompt->setFont(promptFont());
+    c.prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.prompt->setWordWrap(false);
     // The chart lies over the title line's lower edge.
-    c.MSChart1->raise();
+    c.chart->raise();
 
     // A link: underlined, with the pointing hand over it, opened by a click on it (and not by a
     // press that ends elsewhere).
-    QPalette homePalette = c.lblHome->palette();
+    QPalette homePalette = c.homeLink->palette();
     for (const auto role : {QPalette::WindowText, QPalette::Link})
         homePalette.setColor(role, QColor(0, 0, 192));
-    c.lblHome->setPalette(homePalette);
-    c.lblHome->setAutoFillBackground(false);
-    QFont homeFont = c.lblHome->font();
+    c.homeLink->setPalette(homePalette);
+    c.homeLink->setAutoFillBackground(false);
+    QFont homeFont = c.homeLink->font();
     homeFont.setBold(true);
     homeFont.setUnderline(true);
-    c.lblHome->setFont(homeFont);
-    c.lblHome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    c.lblHome->setTextFormat(Qt::RichText);
-    c.lblHome->setText(
-        QStringLiteral("<a href=\"home\">%1</a>").arg(c.lblHome->text().toHtmlEscaped()));
-    c.lblHome->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    c.homeLink->setFont(homeFont);
+    c.homeLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.homeLink->setTextFormat(Qt::RichText);
+    c.homeLink->setText(
+        QStringLiteral("<a href=\"home\">%1</a>").arg(c.homeLink->text().toHtmlEscaped()));
+    c.homeLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
 
-    c.picPrompt->setFocusPolicy(Qt::TabFocus);
+    c.panel->setFocusPolicy(Qt::TabFocus);
 
-    for (int s = 1; s < int(c.chkSerias.size()); ++s)
-        c.chkSerias[std::size_t(s)]->setText(seriesName(s));
-    // Label1(1) is the query row's 年; the others head the panel's rows.
-    constexpr std::array<std::size_t, cycleCount> headingOfCycle{0, 2, 3};
-    for (int cycle = 0; cycle < cycleCount; ++cycle)
-        c.Label1[headingOfCycle[std::size_t(cycle)]]->setText(seriesName(cycle + 1));
+    for (const Series series : everySeries) {
+        c.seriesChecks[at(series)]->setText(seriesName(series));
+        if (at(series) < c.panelHeadings.size())
+            c.panelHeadings[at(series)]->setText(seriesName(series));
+    }
 
     // What a screen reader calls each control that has no caption of its own: what it is, not
     // the value it shows.
     const std::pair<QWidget *, const char *> names[] = {
-        {c.cboYear1, QT_TRANSLATE_NOOP("AccessibleNames", "出生年")},
-        {c.cboMonth1, QT_TRANSLATE_NOOP("AccessibleNames", "出生月")},
-        {c.cboDay1, QT_TRANSLATE_NOOP("AccessibleNames", "出生日")},
-        {c.cboYear2, QT_TRANSLATE_NOOP("AccessibleNames", "查询年")},
-        {c.cboMonth2, QT_TRANSLATE_NOOP("AccessibleNames", "查询月")},
-        {c.cboDay2, QT_TRANSLATE_NOOP("AccessibleNames", "查询日")},
-        {c.cboDays, QT_TRANSLATE_NOOP("AccessibleNames", "前后天数")},
-        {c.cboName, QT_TRANSLATE_NOOP("AccessibleNames", "姓名")},
-        {c.MSChart1, QT_TRANSLATE_NOOP("AccessibleNames", "生物节律图")},
-        {c.picPrompt, QT_TRANSLATE_NOOP("AccessibleNames", "节律说明")},
-        {c.Image1[0], QT_TRANSLATE_NOOP("AccessibleNames", "智力状况")},
-        {c.Image1[1], QT_TRANSLATE_NOOP("AccessibleNames", "情绪状况")},
-        {c.Image1[2], QT_TRANSLATE_NOOP("AccessibleNames", "体力状况")},
+        {c.birthYear, QT_TRANSLATE_NOOP("AccessibleNames", "出生年")},
+        {c.birthMonth, QT_TRANSLATE_NOOP("AccessibleNames", "出生月")},
+        {c.birthDay, QT_TRANSLATE_NOOP("AccessibleNames", "出生日")},
+        {c.queryYear, QT_TRANSLATE_NOOP("AccessibleNames", "查询年")},
+        {c.queryMonth, QT_TRANSLATE_NOOP("AccessibleNames", "查询月")},
+        {c.queryDay, QT_TRANSLATE_NOOP("AccessibleNames", "查询日")},
+        {c.spanDays, QT_TRANSLATE_NOOP("AccessibleNames", "前后天数")},
+        {c.personName, QT_TRANSLATE_NOOP("AccessibleNames", "姓名")},
+        {c.chart, QT_TRANSLATE_NOOP("AccessibleNames", "生物节律图")},
+        {c.panel, QT_TRANSLATE_NOOP("AccessibleNames", "节律说明")},
+        {c.faces[0], QT_TRANSLATE_NOOP("AccessibleNames", "智力状况")},
+        {c.faces[1], QT_TRANSLATE_NOOP("AccessibleNames", "情绪状况")},
+        {c.faces[2], QT_TRANSLATE_NOOP("AccessibleNames", "体力状况")},
     };
     for (const auto &[control, name] : names)
         control->setAccessibleName(QCoreApplication::translate("AccessibleNames", name));
@@ -449,16 +451,16 @@ WindowPlaces placesOf(const WindowControls &c)
         return TwipsBox{float(r.left()), float(r.top()), float(r.width()), float(r.height())};
     };
     return WindowPlaces{
-        .picPrompt = box(c.picPrompt),
-        .chart = box(c.MSChart1),
-        .lblPrompt = box(c.lblPrompt),
-        .cmdGo = box(c.cmdGo),
-        .cmdHelp = box(c.cmdHelp),
-        .chkShowExplain = box(c.chkShowExplain),
-        .lblHome = box(c.lblHome),
-        .cboName = box(c.cboName),
-        .chkSerias5 = box(c.chkSerias[5]),
-        .panelVisible = c.picPrompt->isVisible(),
+        .panel = box(c.panel),
+        .chart = box(c.chart),
+        .prompt = box(c.prompt),
+        .queryButton = box(c.queryButton),
+        .helpButton = box(c.helpButton),
+        .explanationSwitch = box(c.explanationSwitch),
+        .homeLink = box(c.homeLink),
+        .personName = box(c.personName),
+        .lastSeriesCheck = box(c.seriesChecks[at(Series::AbsoluteMean)]),
+        .panelVisible = c.panel->isVisible(),
     };
 }
 
@@ -466,9 +468,9 @@ WindowPlaces placesOf(const WindowControls &c)
 // wherever a wider window left it, and no other control of the top rows stands beyond its edge.
 int narrowestForTheControls(const WindowControls &c)
 {
-    const QWidget *window = c.cmdGo->parentWidget();
-    const QList<const QWidget *> laidOut{c.cmdGo,     c.cmdHelp,  c.chkShowExplain, c.lblHome,
-                                         c.lblPrompt, c.MSChart1, c.picPrompt};
+    const QWidget *window = c.queryButton->parentWidget();
+    const QList<const QWidget *> laidOut{
+        c.queryButton, c.helpButton, c.explanationSwitch, c.homeLink, c.prompt, c.chart, c.panel};
     float fixedRight = 0;
     for (const ControlRow &row : ControlTables::window()) {
         const auto *control = window->findChild<QWidget *>(QLatin1String(row.name));
@@ -476,15 +478,15 @@ int narrowestForTheControls(const WindowControls &c)
             fixedRight = std::max(fixedRight, float(twipsOf(control).right()));
     }
     WindowPlaces farRight = placesOf(c);
-    for (TwipsBox *box :
-         {&farRight.cmdGo, &farRight.cmdHelp, &farRight.chkShowExplain, &farRight.lblHome})
+    for (TwipsBox *box : {&farRight.queryButton, &farRight.helpButton, &farRight.explanationSwitch,
+                          &farRight.homeLink})
         box->left = 1e6f;
     for (int width = twipsToPixels(fixedRight);; ++width) {
         WindowPlaces places = farRight;
         const float W = pixelsToTwips(width);
         layOutWindow(places, W, 1e6f, true);
-        if (places.lblHome.right() <= W && places.chkShowExplain.right() <= W &&
-            places.cmdGo.right() <= W && places.cmdHelp.right() <= W)
+        if (places.homeLink.right() <= W && places.explanationSwitch.right() <= W &&
+            places.queryButton.right() <= W && places.helpButton.right() <= W)
             return width;
     }
 }
@@ -497,7 +499,7 @@ std::array<QString, 3> widestStatuses(const QFontMetricsF &metrics)
     std::array<qsizetype, 3> longest{};
     for (qint16 value = -100; value <= 100; ++value) {
         qint16 band = 0;
-        const QString status = PointVal(value, band);
+        const QString status = pointVal(value, band);
         statuses[std::size_t(band)] << status;
         longest[std::size_t(band)] = std::max(longest[std::size_t(band)], status.size());
     }
@@ -548,10 +550,10 @@ private:
 int narrowestForTheParagraphs(const WindowControls &c)
 {
     const QStringList meanings = descriptionText().split(QStringLiteral("\r\n"));
-    const float panelFrame = pixelsToTwips(c.picPrompt->width()) - innerWidthTwips(c.picPrompt);
+    const float panelFrame = pixelsToTwips(c.panel->width()) - innerWidthTwips(c.panel);
     int narrowest = 0;
     for (int cycle = 0; cycle < cycleCount; ++cycle) {
-        const QLabel *label = c.lblExplain[std::size_t(cycle)];
+        const QLabel *label = c.explanations[std::size_t(cycle)];
         const QFontMetricsF metrics(label->font());
         const std::array<QString, 3> statuses = widestStatuses(metrics);
         // The window's width at which the label is `labelWidth` wide.
@@ -593,12 +595,11 @@ QString explanationParagraph(const QString &status, const QString &meaning)
 QSize smallestClientSize(const WindowControls &c)
 {
     const int width = std::max(narrowestForTheControls(c), narrowestForTheParagraphs(c));
-    const QRectF chart = twipsOf(c.MSChart1);
+    const QRectF chart = twipsOf(c.chart);
     const int chartWidth = twipsToPixels(pixelsToTwips(width) - float(chart.left()));
     // The chart, 50 twips above the panel at the bottom.
-    const float height = float(chart.top()) +
-                         pixelsToTwips(c.MSChart1->minimumHeightAt(chartWidth)) + 50 +
-                         float(twipsOf(c.picPrompt).height());
+    const float height = float(chart.top()) + pixelsToTwips(c.chart->minimumHeightAt(chartWidth)) +
+                         50 + float(twipsOf(c.panel).height());
     return {width, twipsToPixels(height)};
 }
 
@@ -606,8 +607,8 @@ namespace {
 
 void layOutPanel(const WindowControls &c)
 {
-    const float inner = innerWidthTwips(c.picPrompt);
-    for (QLabel *label : c.lblExplain) {
+    const float inner = innerWidthTwips(c.panel);
+    for (QLabel *label : c.explanations) {
         QRectF r = twipsOf(label);
         r.setWidth(explainLabelWidth(inner, float(r.left())));
         placeTwips(label, r);
@@ -619,24 +620,23 @@ void layOutPanel(const WindowControls &c)
 void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
 {
     WindowPlaces places = placesOf(c);
-    const TwipsBox panelBefore = places.picPrompt;
+    const TwipsBox panelBefore = places.panel;
     layOutWindow(places, pixelsToTwips(clientSize.width()), pixelsToTwips(clientSize.height()),
                  showExplain);
 
     auto place = [](QWidget *w, const TwipsBox &b) {
         placeTwips(w, QRectF(b.left, b.top, b.width, b.height));
     };
-    c.picPrompt->setVisible(places.panelVisible);
-    place(c.picPrompt, places.picPrompt);
-    if (places.picPrompt.width != panelBefore.width ||
-        places.picPrompt.height != panelBefore.height)
+    c.panel->setVisible(places.panelVisible);
+    place(c.panel, places.panel);
+    if (places.panel.width != panelBefore.width || places.panel.height != panelBefore.height)
         layOutPanel(c);
-    place(c.MSChart1, places.chart);
-    place(c.lblPrompt, places.lblPrompt);
-    place(c.cmdGo, places.cmdGo);
-    place(c.cmdHelp, places.cmdHelp);
-    place(c.chkShowExplain, places.chkShowExplain);
-    place(c.lblHome, places.lblHome);
+    place(c.chart, places.chart);
+    place(c.prompt, places.prompt);
+    place(c.queryButton, places.queryButton);
+    place(c.helpButton, places.helpButton);
+    place(c.explanationSwitch, places.explanationSwitch);
+    place(c.homeLink, places.homeLink);
     fitPromptToItsBox(c);
 }
 

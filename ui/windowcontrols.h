@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "model/biorhythm.h"
+
 #include <array>
 
 class QCheckBox;
@@ -61,21 +63,20 @@ public:
     static const QList<ControlRow> &panel();
 };
 
-// The main window's controls, by their names in the tables. Arrays keep the tables' indexes:
-// chkSerias has no member 0, Label1(1) is the query row's "年" and Label1(0, 2, 3) head the panel
-// rows.
+// The main window's controls that the program works with, named for what they hold. (The tables
+// above give each control its name there; the captions that nothing reads are not kept here.)
 struct WindowControls {
-    QComboBox *cboYear1, *cboMonth1, *cboDay1, *cboName;
-    QComboBox *cboYear2, *cboMonth2, *cboDay2, *cboDays;
-    QPushButton *cmdGo, *cmdHelp;
-    std::array<QRadioButton *, 2> optType;
-    std::array<QCheckBox *, 6> chkSerias{};
-    QCheckBox *chkShowExplain;
-    QLabel *lblHome, *lblPrompt;
-    CycleChart *MSChart1;
-    QFrame *picPrompt;
-    std::array<QLabel *, 4> Label1;
-    std::array<QLabel *, 3> Image1, lblExplain;
+    QComboBox *birthYear, *birthMonth, *birthDay, *personName;
+    QComboBox *queryYear, *queryMonth, *queryDay, *spanDays;
+    QPushButton *queryButton, *helpButton;
+    QRadioButton *barsOption, *linesOption;
+    std::array<QCheckBox *, seriesCount> seriesChecks; // by series
+    QCheckBox *explanationSwitch;
+    QLabel *homeLink, *prompt;
+    CycleChart *chart;
+    QFrame *panel;
+    // The panel's rows, by cycle: the cycle's name, its face and what its band means.
+    std::array<QLabel *, cycleCount> panelHeadings, faces, explanations;
 };
 
 // Gives the main window its caption, icon, white background, font and starting size.

@@ -19,22 +19,22 @@ void layOutWindow(WindowPlaces &p, float W, float H, bool showExplain)
 {
     p.panelVisible = showExplain;
     if (showExplain) {
-        moveIfValid(p.picPrompt, {0, H - p.picPrompt.height, W, p.picPrompt.height});
-        moveIfValid(p.chart, {p.chart.left, p.chart.top, W - p.chart.left,
-                              p.picPrompt.top - p.chart.top - 50});
+        moveIfValid(p.panel, {0, H - p.panel.height, W, p.panel.height});
+        moveIfValid(p.chart,
+                    {p.chart.left, p.chart.top, W - p.chart.left, p.panel.top - p.chart.top - 50});
     } else {
         moveIfValid(p.chart, {p.chart.left, p.chart.top, W - p.chart.left, H - p.chart.top - 50});
     }
-    moveIfValid(p.lblPrompt, {0, p.lblPrompt.top, W, p.lblPrompt.height});
+    moveIfValid(p.prompt, {0, p.prompt.top, W, p.prompt.height});
 
-    // Where cmdGo would end 200 twips from the right edge; the tests below are strict.
-    const float x = std::nearbyint(W - p.cmdGo.width - 200);
-    if (p.cboName.right() + 100 < x)
-        p.cmdGo.left = x;
-    p.cmdHelp.left = p.cmdGo.left;
-    if (p.chkSerias5.right() + 200 < x) {
-        p.chkShowExplain.left = p.cmdGo.left;
-        p.lblHome.left = p.chkShowExplain.right() + 100;
+    // Where queryButton would end 200 twips from the right edge; the tests below are strict.
+    const float x = std::nearbyint(W - p.queryButton.width - 200);
+    if (p.personName.right() + 100 < x)
+        p.queryButton.left = x;
+    p.helpButton.left = p.queryButton.left;
+    if (p.lastSeriesCheck.right() + 200 < x) {
+        p.explanationSwitch.left = p.queryButton.left;
+        p.homeLink.left = p.explanationSwitch.right() + 100;
     }
 }
 

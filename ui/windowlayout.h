@@ -13,8 +13,8 @@ struct TwipsBox {
 
 // The places the window layout reads and moves.
 struct WindowPlaces {
-    TwipsBox picPrompt, chart, lblPrompt, cmdGo, cmdHelp, chkShowExplain, lblHome;
-    TwipsBox cboName, chkSerias5; // read only
+    TwipsBox panel, chart, prompt, queryButton, helpButton, explanationSwitch, homeLink;
+    TwipsBox personName, lastSeriesCheck; // read only
     bool panelVisible = true;
 
     friend bool operator==(const WindowPlaces &, const WindowPlaces &) = default;

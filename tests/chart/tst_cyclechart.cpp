@@ -38,19 +38,20 @@ private slots:
 void tst_CycleChart::clickSelectsPoint_data()
 {
     QTest::addColumn<bool>("bars");
-    QTest::addColumn<int>("series");
+    QTest::addColumn<Series>("series");
     QTest::addColumn<int>("row");
     QTest::addColumn<QPoint>("offset");
-    QTest::newRow("line, emotional, 3 px off") << false << 2 << 9 << QPoint(3, -2);
-    QTest::newRow("line, absolute mean, last day") << false << 5 << 33 << QPoint();
-    QTest::newRow("bar, mean, off the middle") << true << 4 << 20 << QPoint(1, 10);
+    QTest::newRow("line, emotional, 3 px off") << false << Series::Emotional << 8 << QPoint(3, -2);
+    QTest::newRow("line, absolute mean, last day")
+        << false << Series::AbsoluteMean << 32 << QPoint();
+    QTest::newRow("bar, mean, off the middle") << true << Series::Mean << 19 << QPoint(1, 10);
 }
 
 // A click selects the point it falls on, never one of a hidden series.
 void tst_CycleChart::clickSelectsPoint()
 {
     QFETCH(bool, bars);
-    QFETCH(int, series);
+    QFETCH(Series, series);
     QFETCH(int, row);
     QFETCH(QPoint, offset);
 
@@ -68,11 +69,11 @@ void tst_CycleChart::clickSelectsPoint()
     chart.setSeriesHidden(series, true);
     QTest::mouseClick(chart.windowHandle(), Qt::LeftButton, {}, where);
     // Bars close up, so a neighbour may now stand there; the hidden series never answers.
-    QVERIFY(selected.isEmpty() || (bars && selected.first().first().toInt() != series));
+    QVERIFY(selected.isEmpty() || (bars && selected.first().first().value<Series>() != series));
     chart.setSeriesHidden(series, false);
     selected.clear();
     QTest::mouseClick(chart.windowHandle(), Qt::LeftButton, {}, where);
-    QCOMPARE(selected, (QList<QList<QVariant>>{{series, row}}));
+    QCOMPARE(selected, (QList<QList<QVariant>>{{QVariant::fromValue(series), row}}));
 }
 
 // A week whose three cycles keep to the top of the plot; 智力 is critical on the second day,
@@ -116,7 +117,8 @@ void tst_CycleChart::bandTodayLineAndMarkers()
             seen << colourAt(x, g.valueY(0)).rgb();
         for (int cycle = 0; cycle < 3; ++cycle) {
             const bool expected = week[row].critical & (1u << cycle);
-            QVERIFY2(seen.contains(style.seriesColour(cycle + 1).rgb()) == expected,
+            QVERIFY2(seen.contains(style.seriesColour(everyCycle[std::size_t(cycle)]).rgb()) ==
+                         expected,
                      qPrintable(u"day %1, cycle %2"_s.arg(row).arg(cycle)));
         }
     }

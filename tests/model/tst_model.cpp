@@ -55,7 +55,7 @@ void tst_Model::pointValBands()
     };
     for (const auto &[value, expected] : points) {
         qint16 band = -1;
-        const QString text = PointVal(value, band);
+        const QString text = pointVal(value, band);
         QCOMPARE(text + u' ' + QString::number(band), expected);
     }
 }
@@ -82,7 +82,7 @@ void tst_Model::dayLabels()
         {{2026, 11, 2}, u"11月2日"_s},
     };
     for (const auto &[day, label] : days)
-        QCOMPARE(RelativeDayLabel(day, today), label);
+        QCOMPARE(relativeDayLabel(day, today), label);
 }
 
 // The current day moves only to days the table has, and there is none without days.

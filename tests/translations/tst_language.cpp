@@ -42,7 +42,7 @@ void tst_Language::languageForUserAndRun()
 
     // English writes a day of another year as its locale does (the C locale's, in this test).
     const InterfaceLanguage english(English);
-    QCOMPARE(RelativeDayLabel({2025, 3, 14}, {2026, 12, 6}), u"3/14/25"_s);
+    QCOMPARE(relativeDayLabel({2025, 3, 14}, {2026, 12, 6}), u"3/14/25"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Language)

@@ -72,7 +72,7 @@ void tst_Appearance::textStaysReadable()
     QFETCH(QPalette, palette);
     const DesktopPalette desktop(palette);
     WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
 
     for (QWidget *control : w.findChildren<QWidget *>()) {
         const bool caption = qobject_cast<QLabel *>(control) ||
@@ -90,22 +90,22 @@ void tst_Appearance::textStaysReadable()
                  qPrintable(control->objectName()));
     }
 
-    const ChartStyle style = chartStyle(w.MSChart1->palette());
+    const ChartStyle style = chartStyle(w.chart->palette());
     QCOMPARE(style.dark, palette.color(QPalette::Base).lightness() < 128);
     const QColor behindLabels = style.dark ? style.background : QColor(Qt::white);
     QVERIFY(contrastRatio(style.text, behindLabels) >= 4.5);
-    for (int series = 1; series <= 5; ++series)
+    for (const Series series : everySeries)
         QVERIFY(contrastRatio(style.seriesColour(series), style.plotBackground) >= 3.0);
 
     // What is drawn shows it: the chart's labels and the panel's paragraphs are on screen.
-    const QImage chart = w.MSChart1->grab().toImage();
+    const QImage chart = w.chart->grab().toImage();
     QVERIFY(pixelsNear(chart, style.text) > 200);
-    QVERIFY(pixelsNear(chart, style.seriesColour(1)) > 50);
-    QVERIFY(pixelsNear(w.lblExplain[0]->grab().toImage(), Qt::black) > 100);
+    QVERIFY(pixelsNear(chart, style.seriesColour(Series::Intellectual)) > 50);
+    QVERIFY(pixelsNear(w.explanations[0]->grab().toImage(), Qt::black) > 100);
 
-    const QPoint point = w.MSChart1->pointPosition(1, 4);
-    QHelpEvent hover(QEvent::ToolTip, point, w.MSChart1->mapToGlobal(point));
-    QApplication::sendEvent(w.MSChart1, &hover);
+    const QPoint point = w.chart->pointPosition(Series::Intellectual, 3);
+    QHelpEvent hover(QEvent::ToolTip, point, w.chart->mapToGlobal(point));
+    QApplication::sendEvent(w.chart, &hover);
     QLabel *tip = nullptr;
     QTRY_VERIFY((tip = shownToolTip()));
     QVERIFY2(tip->text().startsWith(u"今天\n智力："_s), qPrintable(tip->text()));
@@ -116,10 +116,10 @@ void tst_Appearance::textStaysReadable()
 
     // Tab walks the chain back to where it began; each stop looks different with the focus.
     QApplication::setCursorFlashTime(0); // the text caret stays on, not blinking
-    w.cboYear1->setFocus();
-    for (int stops = 1; stops == 1 || focusedControl() != u"cboYear1"_s; ++stops) {
+    w.birthYear->setFocus();
+    for (int stops = 1; stops == 1 || focusedControl() != w.birthYear; ++stops) {
         QVERIFY(stops < 30);
-        auto *stop = w.findChild<QWidget *>(focusedControl());
+        QWidget *stop = focusedControl();
         const QImage focused = stop->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(stop->grab().toImage() != focused, qPrintable(stop->objectName()));
@@ -131,16 +131,16 @@ void tst_Appearance::textStaysReadable()
 void tst_Appearance::refusedFirstQueryIsToldOnceShownAndDrawsNothing()
 {
     WindowFixture fixture(QByteArray("Later\t2027-01-01\r\n"));
-    frmBiorhythm &w = fixture.open();
+    BiorhythmWindow &w = fixture.open();
     QVERIFY(fixture.messages.isEmpty());
 
     WindowFixture::showAndActivate(&w);
     QTRY_COMPARE(fixture.messages, QStringList{orderRefused});
-    QCOMPARE(focusedControl(), u"cboYear2"_s);
+    QCOMPARE(focusedControl(), w.queryYear);
     QCOMPARE(w.days().dayCount(), 0);
-    const ChartStyle style = chartStyle(w.MSChart1->palette());
-    const QImage chart = w.MSChart1->grab().toImage();
-    for (int series = 1; series <= 5; ++series)
+    const ChartStyle style = chartStyle(w.chart->palette());
+    const QImage chart = w.chart->grab().toImage();
+    for (const Series series : everySeries)
         QCOMPARE(pixelsNear(chart, style.seriesColour(series)), 0);
     QVERIFY(pixelsNear(chart, style.zeroLine) > 100);
 }

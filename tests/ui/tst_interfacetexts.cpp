@@ -1,5 +1,5 @@
 #include "model/dates.h"
-#include "ui/dlgbiohelp.h"
+#include "ui/helpwindow.h"
 #include "windowfixture.h"
 
 #include <QFontMetricsF>
@@ -97,7 +97,7 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
     };
     const QStringList texts = expected.value(qgetenv("LANGUAGE"));
     WindowFixture fixture({}, {2006, 4, 11});
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
     QCOMPARE(clippedIn(&w), QStringList());
     // Never larger than the screen (a 1080-line screen at scale 2 leaves 540 lines).
     const QRect screen = w.screen()->availableGeometry();
@@ -107,14 +107,14 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
         qPrintable(u"%1 x %2"_s.arg(w.frameGeometry().width()).arg(w.frameGeometry().height())));
 
     QMessageBox okBox(QMessageBox::Information, u"Cyclara"_s, u"-"_s, QMessageBox::Ok);
-    QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
+    QTest::mouseClick(w.helpButton, Qt::LeftButton);
     QVERIFY(w.helpWindow());
     QCOMPARE(clippedIn(w.helpWindow()), QStringList());
     queryFor(w, QDate(2006, 1, 1));
-    emit w.MSChart1->pointSelected(1, 2);
-    QCOMPARE(QStringList({w.cmdGo->text(), okBox.button(QMessageBox::Ok)->text().remove(u'&'),
-                          w.helpWindow()->Text1->toPlainText().section(u'\n', 0, 0),
-                          w.lblPrompt->text()}),
+    emit w.chart->pointSelected(Series::Intellectual, 1);
+    QCOMPARE(QStringList({w.queryButton->text(), okBox.button(QMessageBox::Ok)->text().remove(u'&'),
+                          w.helpWindow()->textBox()->toPlainText().section(u'\n', 0, 0),
+                          w.prompt->text()}),
              texts);
 
     // The smallest window, reached from the largest: every control inside it, and every text
@@ -130,10 +130,10 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
                      qPrintable(control->objectName()));
     }
     for (int day = 1; day <= 31; ++day) {
-        w.cboDay1->setCurrentIndex(day - 1);
-        w.cmdGo->click();
-        for (int row = 1; row <= w.days().dayCount(); ++row) {
-            emit w.MSChart1->pointSelected(1, row);
+        w.birthDay->setCurrentIndex(day - 1);
+        w.queryButton->click();
+        for (int row = 0; row < w.days().dayCount(); ++row) {
+            emit w.chart->pointSelected(Series::Intellectual, row);
             QCOMPARE(clippedIn(&w), QStringList());
         }
     }
@@ -144,15 +144,15 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
     for (const auto &[year, type] : {std::pair{u"2007"_s, CycleChart::LineChart},
                                      {u"2007"_s, CycleChart::BarChart},
                                      {u"2006"_s, CycleChart::LineChart}}) {
-        setPickerText(w.cboYear2, year);
-        w.MSChart1->setChartType(type);
+        setPickerText(w.queryYear, year);
+        w.chart->setChartType(type);
         for (int span = 3; span <= 16; ++span) {
-            w.cboDays->setCurrentIndex(span - 3);
-            emit w.cboDays->activated(span - 3);
-            const ChartGeometry &g = w.MSChart1->chartGeometry();
+            w.spanDays->setCurrentIndex(span - 3);
+            emit w.spanDays->activated(span - 3);
+            const ChartGeometry &g = w.chart->chartGeometry();
             const QString where = u"%1, span %2, type %3"_s.arg(year).arg(span).arg(type);
             QVERIFY2(g.plot.height() > 50 && g.plot.width() > 300, qPrintable(where));
-            const QFontMetricsF valueMetrics(w.MSChart1->font());
+            const QFontMetricsF valueMetrics(w.chart->font());
             QVERIFY(valueMetrics.horizontalAdvance(u"-100"_s) <= g.plot.left() - g.labelGap);
             QVERIFY2(g.valueLabelStep > 0 &&
                          g.valueY(0) - g.valueY(g.valueLabelStep) >= valueMetrics.height(),
@@ -164,10 +164,10 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
                 const DayRow &day = w.days().day(row);
                 const QString text = g.dayLabelTexts.value(row);
                 const QString words = QString(text).replace(u'\n', u' ');
-                QVERIFY2(words == day.label || words == DateLabel(day.date, fixture.today),
+                QVERIFY2(words == day.label || words == dateLabel(day.date, fixture.today),
                          qPrintable(where + u": "_s + words));
                 const QRectF box = g.dayLabelBox(row);
-                QVERIFY2(box.bottom() <= w.MSChart1->height(), qPrintable(where));
+                QVERIFY2(box.bottom() <= w.chart->height(), qPrintable(where));
                 if (g.dayLabelsUpright) {
                     QVERIFY2(dayMetrics.horizontalAdvance(text) <= box.height() &&
                                  dayMetrics.height() <= box.width() + 0.5,

@@ -26,16 +26,15 @@ void tst_QueryRun::refusedQueriesChangeNothing_data()
     QTest::addColumn<QString>("birth");
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("birthAtFault"); // the focus goes to the birth year, or the query year
     QTest::newRow("two birth year digits, not completed")
-        << u"19|1|1"_s << u"2026|12|6"_s << u"生日填写有误, 请重新填写"_s << u"cboYear1"_s;
+        << u"19|1|1"_s << u"2026|12|6"_s << u"生日填写有误, 请重新填写"_s << true;
     QTest::newRow("query year in full-width digits")
-        << u"1980|1|1"_s << u"２００６|4|11"_s << u"查询日期填写有误, 请重新填写"_s
-        << u"cboYear2"_s;
+        << u"1980|1|1"_s << u"２００６|4|11"_s << u"查询日期填写有误, 请重新填写"_s << false;
     QTest::newRow("span would run past the calendar")
-        << u"1980|1|1"_s << u"9999|12|30"_s << u"查询日期填写有误, 请重新填写"_s << u"cboYear2"_s;
+        << u"1980|1|1"_s << u"9999|12|30"_s << u"查询日期填写有误, 请重新填写"_s << false;
     QTest::newRow("query one day before birth")
-        << u"2006|4|12"_s << u"2006|4|11"_s << orderRefused << u"cboYear2"_s;
+        << u"2006|4|12"_s << u"2006|4|11"_s << orderRefused << false;
 }
 
 // A refusal is told, puts the focus back on the picker at fault, and leaves the table, the
@@ -46,31 +45,31 @@ void tst_QueryRun::refusedQueriesChangeNothing()
     QFETCH(QString, birth);
     QFETCH(QString, query);
     QFETCH(QString, message);
-    QFETCH(QString, focus);
+    QFETCH(bool, birthAtFault);
 
     WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    typeInto(w.cboName, u"新人"_s);
+    BiorhythmWindow &w = fixture.open(true);
+    typeInto(w.personName, u"新人"_s);
     const QList<DayRow> days = w.days().days();
-    const QString panel = w.lblPrompt->text() + w.lblExplain[0]->text();
+    const QString panel = w.prompt->text() + w.explanations[0]->text();
     const auto enter = [](QComboBox *year, QComboBox *month, QComboBox *day, const QString &date) {
         const QStringList parts = date.split(u'|');
         typeInto(year, parts[0]);
         month->setCurrentIndex(parts[1].toInt() - 1);
         day->setCurrentIndex(parts[2].toInt() - 1);
     };
-    enter(w.cboYear1, w.cboMonth1, w.cboDay1, birth);
-    enter(w.cboYear2, w.cboMonth2, w.cboDay2, query);
-    QTest::mouseClick(w.cmdGo, Qt::LeftButton); // the button takes the focus
+    enter(w.birthYear, w.birthMonth, w.birthDay, birth);
+    enter(w.queryYear, w.queryMonth, w.queryDay, query);
+    QTest::mouseClick(w.queryButton, Qt::LeftButton); // the button takes the focus
 
     QCOMPARE(fixture.messages, QStringList{message});
-    QCOMPARE(focusedControl(), focus);
+    QCOMPARE(focusedControl(), birthAtFault ? w.birthYear : w.queryYear);
     QVERIFY(w.days().days() == days);
-    QCOMPARE(w.lblPrompt->text() + w.lblExplain[0]->text(), panel);
-    QVERIFY(w.birthRegister().isEmpty() && w.cboName->count() == 0);
+    QCOMPARE(w.prompt->text() + w.explanations[0]->text(), panel);
+    QVERIFY(w.birthRegister().isEmpty() && w.personName->count() == 0);
     // The query date is still the last accepted one: the middle day is today.
-    emit w.MSChart1->plotActivated();
-    QVERIFY(w.lblPrompt->text().startsWith(u"今天: "_s));
+    emit w.chart->plotActivated();
+    QVERIFY(w.prompt->text().startsWith(u"今天: "_s));
     QCOMPARE(w.days().currentRow(), 3);
     w.close();
     QVERIFY(QFileInfo(fixture.registerPath()).isFile());
@@ -83,11 +82,11 @@ void tst_QueryRun::refusedQueriesChangeNothing()
 void tst_QueryRun::namesAreRecordedAsTyped()
 {
     WindowFixture fixture(gbk(u"王五\t1970-01-01\r\n"_s));
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
     const auto query = [&](const QString &name, const QString &year) {
-        typeInto(w.cboName, name);
-        typeInto(w.cboYear1, year);
-        QTest::keyClick(w.cboYear1, Qt::Key_Return);
+        typeInto(w.personName, name);
+        typeInto(w.birthYear, year);
+        QTest::keyClick(w.birthYear, Qt::Key_Return);
     };
     query(u"Wang"_s, u"1981"_s);
     query(u"wang"_s, u"1982"_s);
@@ -95,15 +94,15 @@ void tst_QueryRun::namesAreRecordedAsTyped()
     query(u" 王五 "_s, u"1984"_s);
     query(u"王😀"_s, u"1985"_s);
     QVERIFY(fixture.messages.isEmpty());
-    QCOMPARE(w.cboName->currentText(), u"王😀"_s);
-    QCOMPARE(w.cboYear1->count(), 121); // Enter adds no typed year to the list
+    QCOMPARE(w.personName->currentText(), u"王😀"_s);
+    QCOMPARE(w.birthYear->count(), 121); // Enter adds no typed year to the list
 
     query(u"Li Lei"_s, u"1986"_s);
     QCOMPARE(fixture.messages, QStringList{u"姓名中不能含有空格，请重新填写"_s});
-    QCOMPARE(focusedControl(), u"cboName"_s);
+    QCOMPARE(focusedControl(), w.personName);
 
     const QStringList names{u"王五"_s, u"Wang"_s, u"wang"_s, u"Wa"_s, u"王😀"_s};
-    QCOMPARE(listed(w.cboName), names);
+    QCOMPARE(listed(w.personName), names);
     w.close();
     QCOMPARE(fixture.registerBytes(),
              gbk(u"王五\t1984-01-01\r\nWang\t1981-01-01\r\nwang\t1982-01-01\r\nWa\t1983-01-01\r\n"
@@ -119,23 +118,23 @@ void tst_QueryRun::namesAreRecordedAsTyped()
 void tst_QueryRun::onlyTheOpenListPicks()
 {
     WindowFixture fixture(gbk(u"甲\t1970-03-03\r\n乙\t1890-04-04\r\n"_s));
-    frmBiorhythm &w = fixture.open(true);
-    QCOMPARE(w.cboName->currentText() + w.cboYear1->currentText(), u"甲1970"_s);
-    w.cboDay1->setCurrentIndex(30);
-    QSignalSpy go(w.cmdGo, &QPushButton::clicked);
-    pressInOpenList(w.cboMonth1, 3, Qt::Key_Return);
-    QTRY_VERIFY(!w.cboMonth1->view()->isVisible());
-    QCOMPARE(w.cboMonth1->currentText(), u"4"_s);
+    BiorhythmWindow &w = fixture.open(true);
+    QCOMPARE(w.personName->currentText() + w.birthYear->currentText(), u"甲1970"_s);
+    w.birthDay->setCurrentIndex(30);
+    QSignalSpy go(w.queryButton, &QPushButton::clicked);
+    pressInOpenList(w.birthMonth, 3, Qt::Key_Return);
+    QTRY_VERIFY(!w.birthMonth->view()->isVisible());
+    QCOMPARE(w.birthMonth->currentText(), u"4"_s);
     QCOMPARE(go.count(), 0);
     QCOMPARE(fixture.messages, QStringList());
 
-    pressInOpenList(w.cboName, 1, Qt::Key_Return);
-    QTRY_VERIFY(!w.cboName->view()->isVisible());
-    QCOMPARE(w.cboName->currentText(), u"乙"_s);
-    QCOMPARE(w.cboYear1->currentText(), u"1890"_s);
-    QCOMPARE(w.cboYear1->currentIndex(), -1);
-    QCOMPARE(w.cboDay1->currentText(), u"4"_s);
-    QCOMPARE(w.lblPrompt->text(), u"点击图线(柱), 可以显示该日的生物节律状况."_s);
+    pressInOpenList(w.personName, 1, Qt::Key_Return);
+    QTRY_VERIFY(!w.personName->view()->isVisible());
+    QCOMPARE(w.personName->currentText(), u"乙"_s);
+    QCOMPARE(w.birthYear->currentText(), u"1890"_s);
+    QCOMPARE(w.birthYear->currentIndex(), -1);
+    QCOMPARE(w.birthDay->currentText(), u"4"_s);
+    QCOMPARE(w.prompt->text(), u"点击图线(柱), 可以显示该日的生物节律状况."_s);
     QCOMPARE(go.count(), 0);
 
     // With the lists closed, Enter is the query button's again. (The offscreen platform does not
@@ -143,12 +142,12 @@ void tst_QueryRun::onlyTheOpenListPicks()
     QCoreApplication::processEvents();
     w.windowHandle()->requestActivate();
     QTRY_COMPARE(QApplication::activeWindow(), &w);
-    QTest::keyClick(w.cboMonth1, Qt::Key_Return);
+    QTest::keyClick(w.birthMonth, Qt::Key_Return);
     QCOMPARE(go.count(), 1);
 
-    typeInto(w.cboYear1, u"1995"_s);
-    typeInto(w.cboName, u"甲"_s);
-    QTest::mouseClick(w.cmdGo, Qt::LeftButton);
+    typeInto(w.birthYear, u"1995"_s);
+    typeInto(w.personName, u"甲"_s);
+    QTest::mouseClick(w.queryButton, Qt::LeftButton);
     QCOMPARE(w.birthRegister().date(u"甲"_s), QDate(1995, 4, 4));
     QCOMPARE(w.birthRegister().date(u"乙"_s), QDate(1890, 4, 4));
     QVERIFY(fixture.messages.isEmpty());

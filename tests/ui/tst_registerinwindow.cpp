@@ -41,7 +41,7 @@ private slots:
 void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown()
 {
     WindowFixture fixture(twoPeople + "\xd5\t1990-01-01\r\n");
-    frmBiorhythm &w = fixture.open();
+    BiorhythmWindow &w = fixture.open();
     QCOMPARE(w.birthRegister().names(), QStringList({u"甲"_s, u"乙"_s}));
     QVERIFY(fixture.messages.isEmpty());
 
@@ -61,12 +61,12 @@ void tst_RegisterInWindow::lookingChangesNothing()
     const QString longName = QString(40000, u'长');
     const QByteArray original = gbk(longName + u"\t1960-02-02\r\n"_s) + twoPeople;
     WindowFixture fixture(original);
-    frmBiorhythm &w = fixture.open(true);
-    pressInOpenList(w.cboName, 0, Qt::Key_Return);
+    BiorhythmWindow &w = fixture.open(true);
+    pressInOpenList(w.personName, 0, Qt::Key_Return);
     QCOMPARE(w.days().day(w.days().middleRow()).date, QDate(2026, 12, 6));
-    QCOMPARE(w.cboYear1->currentText(), u"1960"_s);
-    pressInOpenList(w.cboName, 2, Qt::Key_Return);
-    QCOMPARE(w.cboYear1->currentText(), u"1980"_s);
+    QCOMPARE(w.birthYear->currentText(), u"1960"_s);
+    pressInOpenList(w.personName, 2, Qt::Key_Return);
+    QCOMPARE(w.birthYear->currentText(), u"1980"_s);
 
     // Meanwhile another copy gives 甲 a new date and removes 乙.
     const QByteArray theirs = gbk(longName + u"\t1960-02-02\r\n甲\t1971-03-03\r\n"_s);
@@ -88,10 +88,10 @@ void tst_RegisterInWindow::backupThatCannotBeMadeIsToldTruly()
         QFile taken(fixture.registerPath() + u".bak.%1"_s.arg(n));
         QVERIFY(taken.open(QIODevice::WriteOnly));
     }
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
     QTRY_COMPARE(fixture.messages.size(), 1);
-    typeInto(w.cboName, u"王五"_s);
-    w.cmdGo->click();
+    typeInto(w.personName, u"王五"_s);
+    w.queryButton->click();
     QVERIFY(w.close());
     QCOMPARE(fixture.messages.size(), 2);
     for (const QString &said : std::as_const(fixture.messages))
@@ -106,9 +106,9 @@ void tst_RegisterInWindow::backupThatCannotBeMadeIsToldTruly()
 void tst_RegisterInWindow::failedSaveOffersRetryAndCancel()
 {
     WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    typeInto(w.cboName, u"王五"_s);
-    w.cmdGo->click();
+    BiorhythmWindow &w = fixture.open(true);
+    typeInto(w.personName, u"王五"_s);
+    w.queryButton->click();
     QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));
     fixture.answers = {QMessageBox::Retry, QMessageBox::Cancel};
     QVERIFY(w.close());
@@ -123,34 +123,34 @@ void tst_RegisterInWindow::failedSaveOffersRetryAndCancel()
 void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
 {
     WindowFixture fixture(twoPeople + gbk(u"丙\t1990-05-05\r\n"_s));
-    frmBiorhythm &w = fixture.open(true);
-    QCOMPARE(w.cboName->currentText(), u"甲"_s);
-    chooseFromMenu(w.cboName->lineEdit(), u"删除此人"_s);
+    BiorhythmWindow &w = fixture.open(true);
+    QCOMPARE(w.personName->currentText(), u"甲"_s);
+    chooseFromMenu(w.personName->lineEdit(), u"删除此人"_s);
     QTRY_COMPARE(fixture.questions.size(), 1);
     QCOMPARE(w.birthRegister().names(), QStringList({u"甲"_s, u"乙"_s, u"丙"_s}));
 
     fixture.answers = {QMessageBox::Yes};
-    chooseFromMenu(w.cboName->lineEdit(), u"删除此人"_s);
+    chooseFromMenu(w.personName->lineEdit(), u"删除此人"_s);
     QTRY_COMPARE(w.birthRegister().names(), QStringList({u"乙"_s, u"丙"_s}));
-    QCOMPARE(listed(w.cboName), QStringList({u"乙"_s, u"丙"_s}));
-    QCOMPARE(w.cboName->currentText(), QString());
+    QCOMPARE(listed(w.personName), QStringList({u"乙"_s, u"丙"_s}));
+    QCOMPARE(w.personName->currentText(), QString());
 
     // A name already registered, or one with a blank inside, is refused in the prompt, which
     // stays with the text to mend.
-    typeInto(w.cboName, u"乙"_s);
+    typeInto(w.personName, u"乙"_s);
     fixture.typedAnswers = {u"丙"_s, u"乙 二"_s, u" 乙二 "_s};
-    chooseFromMenu(w.cboName->lineEdit(), u"重命名…"_s);
-    QTRY_COMPARE(listed(w.cboName), QStringList({u"乙二"_s, u"丙"_s}));
+    chooseFromMenu(w.personName->lineEdit(), u"重命名…"_s);
+    QTRY_COMPARE(listed(w.personName), QStringList({u"乙二"_s, u"丙"_s}));
     QCOMPARE(fixture.messages, QStringList({u"“丙”已经登记过了，请换一个姓名"_s,
                                             u"姓名中不能含有空格，请重新填写"_s}));
-    QCOMPARE(w.cboName->currentText(), u"乙二"_s);
+    QCOMPARE(w.personName->currentText(), u"乙二"_s);
     QCOMPARE(w.birthRegister().date(u"乙二"_s), QDate(1980, 4, 4));
 
     fixture.answers = {QMessageBox::Yes};
-    pressInOpenList(w.cboName, 1, Qt::Key_Delete, Qt::ShiftModifier);
-    QTRY_COMPARE(listed(w.cboName), QStringList{u"乙二"_s});
+    pressInOpenList(w.personName, 1, Qt::Key_Delete, Qt::ShiftModifier);
+    QTRY_COMPARE(listed(w.personName), QStringList{u"乙二"_s});
     QCOMPARE(fixture.questions.size(), 3);
-    QCOMPARE(w.cboName->currentText(), u"乙二"_s);
+    QCOMPARE(w.personName->currentText(), u"乙二"_s);
 
     QFile file(fixture.registerPath());
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -206,7 +206,7 @@ void tst_RegisterInWindow::signalClosesTheWindowAndSaves()
     QFETCH(bool, saveFails);
     QFETCH(bool, ignored);
     WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
     struct sigaction before = {};
     if (ignored) {
         struct sigaction ignore = {};
@@ -219,9 +219,9 @@ void tst_RegisterInWindow::signalClosesTheWindowAndSaves()
     });
     std::optional<TerminationSignals> termination(std::in_place);
     QObject::connect(&*termination, &TerminationSignals::requested, &w,
-                     &frmBiorhythm::closeUnattended);
-    typeInto(w.cboName, u"王五"_s);
-    w.cmdGo->click();
+                     &BiorhythmWindow::closeUnattended);
+    typeInto(w.personName, u"王五"_s);
+    w.queryButton->click();
     QVERIFY(fixture.registerBytes().isEmpty());
     if (saveFails)
         QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));

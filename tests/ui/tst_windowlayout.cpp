@@ -16,9 +16,9 @@ private slots:
 void tst_WindowLayout::rightColumnThresholds_data()
 {
     QTest::addColumn<float>("width");
-    QTest::addColumn<float>("cmdGoLeft"); // 帮助 is always below 查询
-    QTest::addColumn<float>("chkShowExplainLeft");
-    QTest::addColumn<float>("lblHomeLeft");
+    QTest::addColumn<float>("queryButtonLeft"); // 帮助 is always below 查询
+    QTest::addColumn<float>("explanationSwitchLeft");
+    QTest::addColumn<float>("homeLinkLeft");
     QTest::newRow("9090: nothing moves") << 9090.0f << 8595.0f << 8280.0f << 10080.0f;
     QTest::newRow("9091: buttons move") << 9091.0f << 6836.0f << 8280.0f << 10080.0f;
     QTest::newRow("10405: check box stays") << 10405.0f << 8150.0f << 8280.0f << 10080.0f;
@@ -29,20 +29,20 @@ void tst_WindowLayout::rightColumnThresholds()
 {
     QFETCH(float, width);
     WindowPlaces p;
-    p.picPrompt = {120, 6960, 10695, 1935};
+    p.panel = {120, 6960, 10695, 1935};
     p.chart = {120, 1800, 10695, 5055};
-    p.lblPrompt = {120, 1560, 9495, 375};
-    p.cmdGo = {8595, 120, 2055, 420};
-    p.cmdHelp = {8610, 645, 2055, 420};
-    p.chkShowExplain = {8280, 1200, 1230, 255};
-    p.lblHome = {10080, 1200, 660, 240};
-    p.cboName = {5310, 180, 1425, 330};
-    p.chkSerias5 = {6720, 1200, 1230, 255};
+    p.prompt = {120, 1560, 9495, 375};
+    p.queryButton = {8595, 120, 2055, 420};
+    p.helpButton = {8610, 645, 2055, 420};
+    p.explanationSwitch = {8280, 1200, 1230, 255};
+    p.homeLink = {10080, 1200, 660, 240};
+    p.personName = {5310, 180, 1425, 330};
+    p.lastSeriesCheck = {6720, 1200, 1230, 255};
     layOutWindow(p, width, 8865, true);
-    QTEST(p.cmdGo.left, "cmdGoLeft");
-    QCOMPARE(p.cmdHelp.left, p.cmdGo.left);
-    QTEST(p.chkShowExplain.left, "chkShowExplainLeft");
-    QTEST(p.lblHome.left, "lblHomeLeft");
+    QTEST(p.queryButton.left, "queryButtonLeft");
+    QCOMPARE(p.helpButton.left, p.queryButton.left);
+    QTEST(p.explanationSwitch.left, "explanationSwitchLeft");
+    QTEST(p.homeLink.left, "homeLinkLeft");
     QCOMPARE(p.chart.right(), width); // the chart reaches the right edge
 }
 

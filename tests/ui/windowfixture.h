@@ -4,8 +4,8 @@
 #include "model/daytablemodel.h"
 #include "smalldisk.h"
 #include "translations/language.h"
+#include "ui/biorhythmwindow.h"
 #include "ui/datepickers.h"
-#include "ui/frmbiorhythm.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -47,7 +47,7 @@ struct WindowFixture {
         }
     }
 
-    frmBiorhythm &open(bool shown = false)
+    BiorhythmWindow &open(bool shown = false)
     {
         WindowServices services;
         services.today = [this] {
@@ -86,7 +86,7 @@ struct WindowFixture {
             printer.setOutputFileName(printPath);
             return !printPath.isEmpty();
         };
-        window = std::make_unique<frmBiorhythm>(services);
+        window = std::make_unique<BiorhythmWindow>(services);
         if (shown)
             showAndActivate(window.get());
         return *window;
@@ -119,7 +119,7 @@ struct WindowFixture {
     QString savePath;           // what the save dialog chooses (empty: cancelled)
     QStringList suggestedNames; // the file names the save dialog was opened with
     QString printPath;          // the PDF file the print dialog prints to (empty: cancelled)
-    std::unique_ptr<frmBiorhythm> window;
+    std::unique_ptr<BiorhythmWindow> window;
 };
 
 // Replaces a picker's text as a user does: the picker takes the focus, everything is selected
@@ -169,12 +169,12 @@ inline void pressInOpenList(QComboBox *picker, int row, Qt::Key key,
 }
 
 // Sets the birth date in the pickers and runs the query.
-inline void queryFor(frmBiorhythm &w, QDate birth)
+inline void queryFor(BiorhythmWindow &w, QDate birth)
 {
-    setPickerText(w.cboYear1, QString::number(birth.year()));
-    w.cboMonth1->setCurrentIndex(birth.month() - 1);
-    w.cboDay1->setCurrentIndex(birth.day() - 1);
-    w.cmdGo->click();
+    setPickerText(w.birthYear, QString::number(birth.year()));
+    w.birthMonth->setCurrentIndex(birth.month() - 1);
+    w.birthDay->setCurrentIndex(birth.day() - 1);
+    w.queryButton->click();
 }
 
 inline QStringList listed(const QComboBox *picker)
@@ -191,14 +191,13 @@ inline QByteArray gbk(const QString &text)
     return QStringEncoder("GB18030").encode(text);
 }
 
-// The control that has the focus, by name (an editable drop-down's text field counts as the
-// drop-down).
-inline QString focusedControl()
+// The control that has the focus (an editable drop-down's text field counts as the drop-down).
+inline QWidget *focusedControl()
 {
     QWidget *w = QApplication::focusWidget();
     if (w && qobject_cast<QComboBox *>(w->parentWidget()))
         w = w->parentWidget();
-    return w ? w->objectName() : QString();
+    return w;
 }
 
 } // namespace cyclara::test

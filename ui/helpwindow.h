@@ -8,12 +8,15 @@ namespace cyclara {
 
 // The help window: the introduction to biorhythm theory in one read-only text box that always
 // fills the window.
-class dlgBioHelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit dlgBioHelp(QWidget *owner);
+    explicit HelpWindow(QWidget *owner);
 
-    QPlainTextEdit *Text1;
+    QPlainTextEdit *textBox() const { return m_textBox; }
+
+private:
+    QPlainTextEdit *m_textBox;
 };
 
 } // namespace cyclara

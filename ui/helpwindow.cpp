@@ -1,4 +1,4 @@
-#include "ui/dlgbiohelp.h"
+#include "ui/helpwindow.h"
 
 #include "data/cyclaratexts.h"
 #include "ui/twips.h"
@@ -9,9 +9,9 @@
 
 namespace cyclara {
 
-dlgBioHelp::dlgBioHelp(QWidget *owner)
+HelpWindow::HelpWindow(QWidget *owner)
     : QDialog(owner)
-    , Text1(new QPlainTextEdit(this))
+    , m_textBox(new QPlainTextEdit(this))
 {
     setWindowTitle(tr("Cyclara - 帮助信息"));
     setWindowIcon(owner->windowIcon());
@@ -20,20 +20,19 @@ dlgBioHelp::dlgBioHelp(QWidget *owner)
     // Closing discards the window; the next help request builds it afresh.
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(controlFont());
-    Text1->setReadOnly(true);
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QString text = helpText();
+    m_textBox->setFont(controlFont());
+    m_textBox->setReadOnly(true);
+    m_textBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QString text = cyclara::helpText();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(text);
-    Text1->setFocus();
+    m_textBox->setPlainText(text);
+    m_textBox->setFocus();
     auto *fill = new QVBoxLayout(this);
     fill->setContentsMargins({});
-    fill->addWidget(Text1);
+    fill->addWidget(m_textBox);
 
     resize(twipsToPixels(8685), twipsToPixels(6255));
 }

@@ -24,9 +24,9 @@ using namespace cyclara::test;
 
 namespace {
 
-QString dayShown(const frmBiorhythm &w)
+QString dayShown(const BiorhythmWindow &w)
 {
-    return w.lblPrompt->text().section(u':', 0, 0);
+    return w.prompt->text().section(u':', 0, 0);
 }
 
 } // namespace
@@ -34,7 +34,7 @@ QString dayShown(const frmBiorhythm &w)
 // The window's options, the day shown on the status line and the panel, chosen by mouse or
 // keyboard, what a screen reader hears, the help, the home page, and what the chart's menu takes
 // away.
-class tst_frmBiorhythm : public QObject {
+class tst_BiorhythmWindow : public QObject {
     Q_OBJECT
 private slots:
     void controlsBesideTheChart();
@@ -53,62 +53,62 @@ private slots:
 // and gives the chart its room. One help window at a time, its text not editable, closing with
 // the main window. The home link opens the page on a click, and nothing is said whether a browser
 // opens or not; a press that ends outside the link is no click.
-void tst_frmBiorhythm::controlsBesideTheChart()
+void tst_BiorhythmWindow::controlsBesideTheChart()
 {
     WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
     const auto hidden = [&w] {
         QList<bool> seriesHidden;
-        for (int s = 1; s <= 5; ++s)
-            seriesHidden << w.MSChart1->isSeriesHidden(s);
+        for (const Series series : everySeries)
+            seriesHidden << w.chart->isSeriesHidden(series);
         return seriesHidden;
     };
-    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::LineChart));
+    QCOMPARE(w.chart->chartType(), qint32(CycleChart::LineChart));
     QCOMPARE(hidden(), QList<bool>({false, false, false, true, true}));
-    emit w.MSChart1->pointSelected(1, 2);
-    const QString prompt = w.lblPrompt->text();
-    const QString explain = w.lblExplain[1]->text();
+    emit w.chart->pointSelected(Series::Intellectual, 1);
+    const QString prompt = w.prompt->text();
+    const QString explain = w.explanations[1]->text();
 
-    QTest::mouseClick(w.optType[0], Qt::LeftButton);
-    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::BarChart));
-    QTest::mouseClick(w.chkSerias[2], Qt::LeftButton);
-    QTest::mouseClick(w.chkSerias[5], Qt::LeftButton);
+    QTest::mouseClick(w.barsOption, Qt::LeftButton);
+    QCOMPARE(w.chart->chartType(), qint32(CycleChart::BarChart));
+    QTest::mouseClick(w.seriesChecks[at(Series::Emotional)], Qt::LeftButton);
+    QTest::mouseClick(w.seriesChecks[at(Series::AbsoluteMean)], Qt::LeftButton);
     const QList<bool> chosen{false, true, false, true, false};
     QCOMPARE(hidden(), chosen);
-    QCOMPARE(w.lblPrompt->text(), prompt);
-    QCOMPARE(w.lblExplain[1]->text(), explain);
+    QCOMPARE(w.prompt->text(), prompt);
+    QCOMPARE(w.explanations[1]->text(), explain);
     QCOMPARE(w.days().currentRow(), 1);
 
-    w.cmdGo->click();
-    QCOMPARE(w.MSChart1->chartType(), qint32(CycleChart::BarChart));
+    w.queryButton->click();
+    QCOMPARE(w.chart->chartType(), qint32(CycleChart::BarChart));
     QCOMPARE(hidden(), chosen);
 
-    const QRect chartWithPanel = w.MSChart1->geometry();
-    QTest::mouseClick(w.chkShowExplain, Qt::LeftButton);
-    QVERIFY(!w.picPrompt->isVisible());
-    QVERIFY(w.MSChart1->height() > chartWithPanel.height());
-    QTest::mouseClick(w.chkShowExplain, Qt::LeftButton);
-    QVERIFY(w.picPrompt->isVisible());
-    QCOMPARE(w.MSChart1->geometry(), chartWithPanel);
+    const QRect chartWithPanel = w.chart->geometry();
+    QTest::mouseClick(w.explanationSwitch, Qt::LeftButton);
+    QVERIFY(!w.panel->isVisible());
+    QVERIFY(w.chart->height() > chartWithPanel.height());
+    QTest::mouseClick(w.explanationSwitch, Qt::LeftButton);
+    QVERIFY(w.panel->isVisible());
+    QCOMPARE(w.chart->geometry(), chartWithPanel);
 
     // Enter (here the keypad's) clicks 帮助 while it has the focus; elsewhere it queries.
-    w.cmdHelp->setFocus();
-    QTest::keyClick(w.cmdHelp, Qt::Key_Enter);
-    QPointer<dlgBioHelp> help = w.helpWindow();
+    w.helpButton->setFocus();
+    QTest::keyClick(w.helpButton, Qt::Key_Enter);
+    QPointer<HelpWindow> help = w.helpWindow();
     QVERIFY(help && QTest::qWaitForWindowExposed(help));
     QVERIFY(!help->windowIcon().isNull()); // the main window's, as the help takes it over
-    w.cmdHelp->click();
-    QCOMPARE(w.findChildren<dlgBioHelp *>(), QList<dlgBioHelp *>{help});
-    const QString text = help->Text1->toPlainText();
-    help->Text1->setFocus();
-    QTest::keyClicks(help->Text1, u"abc"_s);
-    QTest::keyClick(help->Text1, Qt::Key_Backspace);
-    QCOMPARE(help->Text1->toPlainText(), text);
+    w.helpButton->click();
+    QCOMPARE(w.findChildren<HelpWindow *>(), QList<HelpWindow *>{help});
+    const QString text = help->textBox()->toPlainText();
+    help->textBox()->setFocus();
+    QTest::keyClicks(help->textBox(), u"abc"_s);
+    QTest::keyClick(help->textBox(), Qt::Key_Backspace);
+    QCOMPARE(help->textBox()->toPlainText(), text);
 
-    QTest::mouseClick(w.lblHome, Qt::LeftButton);
+    QTest::mouseClick(w.homeLink, Qt::LeftButton);
     QCOMPARE(fixture.openedUrls, QList<QUrl>{homePageUrl()});
-    QTest::mousePress(w.lblHome, Qt::LeftButton);
-    QTest::mouseRelease(w.lblHome, Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mousePress(w.homeLink, Qt::LeftButton);
+    QTest::mouseRelease(w.homeLink, Qt::LeftButton, {}, QPoint(-5, -5));
     QCOMPARE(fixture.openedUrls.size(), 1);
     QVERIFY(fixture.messages.isEmpty());
 
@@ -116,36 +116,35 @@ void tst_frmBiorhythm::controlsBesideTheChart()
     QTRY_VERIFY(help.isNull());
 }
 
-void tst_frmBiorhythm::keysWalkTheDays_data()
+void tst_BiorhythmWindow::keysWalkTheDays_data()
 {
-    QTest::addColumn<QString>("from"); // the control that has the focus
-    QTest::newRow("the chart, after a click on it") << u"MSChart1"_s;
-    QTest::newRow("the panel, a tab stop") << u"picPrompt"_s;
+    QTest::addColumn<bool>("fromChart"); // the chart has the focus, or the panel
+    QTest::newRow("the chart, after a click on it") << true;
+    QTest::newRow("the panel, a tab stop") << false;
 }
 
 // At the default query (today, span 3): Right shows 明天 exactly as a click on it would, and a
 // screen reader hears it as the chart's description; Home the first day, End the last, Left one
 // day back; the band follows. Alt+Right walks the days from any control.
-void tst_frmBiorhythm::keysWalkTheDays()
+void tst_BiorhythmWindow::keysWalkTheDays()
 {
-    QFETCH(QString, from);
+    QFETCH(bool, fromChart);
     WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
-    auto *target = w.findChild<QWidget *>(from);
-    if (from == u"MSChart1"_s)
-        QTest::mouseClick(w.MSChart1, Qt::LeftButton, {}, QPoint(5, w.MSChart1->height() - 3));
+    BiorhythmWindow &w = fixture.open(true);
+    QWidget *target = fromChart ? static_cast<QWidget *>(w.chart) : w.panel;
+    if (fromChart)
+        QTest::mouseClick(w.chart, Qt::LeftButton, {}, QPoint(5, w.chart->height() - 3));
     else
         target->setFocus();
     QCOMPARE(QApplication::focusWidget(), target);
 
     QTest::keyClick(target, Qt::Key_Right);
-    const QString byKey = w.lblPrompt->text();
+    const QString byKey = w.prompt->text();
     QVERIFY2(byKey.startsWith(u"明天: 智力-"_s), qPrintable(byKey));
     QCOMPARE(w.days().currentRow(), 4);
-    emit w.MSChart1->pointSelected(2, 5);
-    QCOMPARE(w.lblPrompt->text(), byKey);
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.MSChart1)->text(QAccessible::Description),
-             byKey);
+    emit w.chart->pointSelected(Series::Emotional, 4);
+    QCOMPARE(w.prompt->text(), byKey);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.chart)->text(QAccessible::Description), byKey);
 
     QTest::keyClick(target, Qt::Key_Home);
     QCOMPARE(dayShown(w), u"3日"_s);
@@ -155,15 +154,15 @@ void tst_frmBiorhythm::keysWalkTheDays()
     QCOMPARE(dayShown(w), u"9日"_s);
     QTest::keyClick(target, Qt::Key_Left);
     QCOMPARE(dayShown(w), u"后天"_s);
-    w.cboYear1->setFocus();
-    QTest::keyClick(w.cboYear1, Qt::Key_Right, Qt::AltModifier);
+    w.birthYear->setFocus();
+    QTest::keyClick(w.birthYear, Qt::Key_Right, Qt::AltModifier);
     QCOMPARE(dayShown(w), u"9日"_s);
     // Choosing a span from the keyboard runs the query, which starts again at today.
-    QTest::keyClick(w.cboDays, Qt::Key_End);
+    QTest::keyClick(w.spanDays, Qt::Key_End);
     QCOMPARE(w.days().dayCount(), 33);
     QCOMPARE(w.days().day(w.days().currentRow()).label, u"今天"_s);
     // Pickers are named for what they are, not for the value they show.
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.cboYear1)->text(QAccessible::Name),
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.birthYear)->text(QAccessible::Name),
              u"出生年"_s);
 }
 
@@ -171,14 +170,14 @@ void tst_frmBiorhythm::keysWalkTheDays()
 // today, span 3), whose values are known: the table as CSV with the window's own day labels, a
 // picture at the chart's size in device pixels, and the day's line and picture on the clipboard;
 // and the panel's account of the day.
-void tst_frmBiorhythm::whatTheMenuTakesAway()
+void tst_BiorhythmWindow::whatTheMenuTakesAway()
 {
     WindowFixture fixture({}, QDate(2006, 4, 11));
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
     queryFor(w, QDate(2006, 1, 1)); // on today, the query date the window starts with
-    w.MSChart1->setFocus();
+    w.chart->setFocus();
     fixture.savePath = fixture.dir.filePath(u"days.csv"_s);
-    QTest::keyClick(w.MSChart1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(w.chart, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QFile csv(fixture.savePath);
     QVERIFY(csv.open(QIODevice::ReadOnly));
     // The head, then the first day under the window's own label; seven days in all.
@@ -190,30 +189,30 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
     QCOMPARE(table.count("\r\n"), 8);
 
     fixture.savePath = fixture.dir.filePath(u"chart.png"_s);
-    QTest::keyClick(w.MSChart1, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(w.chart, Qt::Key_S, Qt::ControlModifier);
     const QImage exported(fixture.savePath);
-    QCOMPARE(exported.size(), w.MSChart1->size() * w.MSChart1->devicePixelRatio());
+    QCOMPARE(exported.size(), w.chart->size() * w.chart->devicePixelRatio());
     // Each file is offered under the birth date (the query had no name) and the query date.
     QCOMPARE(fixture.suggestedNames, QStringList({u"cyclara-2006-01-01-2006-04-11.csv"_s,
                                                   u"cyclara-2006-01-01-2006-04-11.png"_s}));
 
     // The day's line as the prompt shows it, without its final blank; the chart as it looks
     // without the keyboard's focus frame, which it has while the keys act on it.
-    QTest::keyClick(w.MSChart1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(w.chart, Qt::Key_C, Qt::ControlModifier);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QCOMPARE(copied->text(),
              u"今天: 智力-临界(19%,59分) 情绪-低潮(-43%,28分) 体力-高峰(82%,91分)"_s);
     const QImage picture = qvariant_cast<QImage>(copied->imageData());
     QCOMPARE(picture, exported.convertToFormat(picture.format()));
-    QVERIFY(w.MSChart1->hasFocus());
-    QVERIFY(picture != w.MSChart1->grab().toImage().convertToFormat(picture.format()));
-    w.cmdGo->setFocus();
-    QCOMPARE(picture, w.MSChart1->grab().toImage().convertToFormat(picture.format()));
-    w.MSChart1->setFocus();
+    QVERIFY(w.chart->hasFocus());
+    QVERIFY(picture != w.chart->grab().toImage().convertToFormat(picture.format()));
+    w.queryButton->setFocus();
+    QCOMPARE(picture, w.chart->grab().toImage().convertToFormat(picture.format()));
+    w.chart->setFocus();
 
     // Printed, whose day it is heads one landscape page with the chart and the day.
     fixture.printPath = fixture.dir.filePath(u"day.pdf"_s);
-    QTest::keyClick(w.MSChart1, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(w.chart, Qt::Key_P, Qt::ControlModifier);
     QFile pdf(fixture.printPath);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     const QString bytes = QString::fromLatin1(pdf.readAll());
@@ -231,17 +230,17 @@ void tst_frmBiorhythm::whatTheMenuTakesAway()
 
     // The panel: each cycle's band and score, the paragraph that band brings, and its band's face.
     const QStringList lines = descriptionText().split(u"\r\n"_s);
-    QCOMPARE(w.lblExplain[0]->text(), u"临界(19%,59分): "_s + lines[2]);
-    QCOMPARE(w.lblExplain[1]->text(), u"低潮(-43%,28分): "_s + lines[8]);
-    QCOMPARE(w.lblExplain[2]->text(), u"高峰(82%,91分): "_s + lines[11]);
-    const QImage low = w.Image1[1]->pixmap().toImage();
-    QVERIFY(!low.isNull() && low != w.Image1[0]->pixmap().toImage());
-    QVERIFY(low != w.Image1[2]->pixmap().toImage());
-    w.ShowDayStatus(1, u"前天"_s); // 智力 is low that day
-    QCOMPARE(w.Image1[0]->pixmap().toImage(), low);
+    QCOMPARE(w.explanations[0]->text(), u"临界(19%,59分): "_s + lines[2]);
+    QCOMPARE(w.explanations[1]->text(), u"低潮(-43%,28分): "_s + lines[8]);
+    QCOMPARE(w.explanations[2]->text(), u"高峰(82%,91分): "_s + lines[11]);
+    const QImage low = w.faces[1]->pixmap().toImage();
+    QVERIFY(!low.isNull() && low != w.faces[0]->pixmap().toImage());
+    QVERIFY(low != w.faces[2]->pixmap().toImage());
+    w.showDayStatus(0, u"前天"_s); // 智力 is low that day
+    QCOMPARE(w.faces[0]->pixmap().toImage(), low);
 }
 
-void tst_frmBiorhythm::exportsNeverSpoilTheOldFile_data()
+void tst_BiorhythmWindow::exportsNeverSpoilTheOldFile_data()
 {
     QTest::addColumn<QString>("target");    // where the export goes: "full disk" or a device's path
     QTest::addColumn<QKeySequence>("keys"); // that export's shortcut
@@ -263,14 +262,14 @@ void tst_frmBiorhythm::exportsNeverSpoilTheOldFile_data()
 
 // An export that cannot be written leaves the file it was to replace whole, and says why; a
 // device or pipe chosen as the target is refused, not written to (or replaced, for root).
-void tst_frmBiorhythm::exportsNeverSpoilTheOldFile()
+void tst_BiorhythmWindow::exportsNeverSpoilTheOldFile()
 {
     QFETCH(QString, target);
     QFETCH(QKeySequence, keys);
     QFETCH(QString, fileName);
     QFETCH(QString, reason);
     WindowFixture fixture;
-    frmBiorhythm &w = fixture.open(true);
+    BiorhythmWindow &w = fixture.open(true);
     QString path = target;
     std::optional<SmallDisk> disk;
     const QByteArray old = "the old file, whole\n";
@@ -288,8 +287,8 @@ void tst_frmBiorhythm::exportsNeverSpoilTheOldFile()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     }
     fixture.savePath = fixture.printPath = path;
-    w.MSChart1->setFocus();
-    QTest::keySequence(w.MSChart1, keys);
+    w.chart->setFocus();
+    QTest::keySequence(w.chart, keys);
     QCOMPARE(fixture.messages.size(), 1);
     QVERIFY2(fixture.messages.first().contains(QDir::toNativeSeparators(path)) &&
                  fixture.messages.first().contains(reason),
@@ -306,7 +305,7 @@ void tst_frmBiorhythm::exportsNeverSpoilTheOldFile()
 // The days ahead on which a cycle is critical, with their weekday; two cycles on one day are
 // named together. Worked out apart from the program, with the sine formula and the rule for
 // critical days.
-void tst_frmBiorhythm::criticalDaysAhead()
+void tst_BiorhythmWindow::criticalDaysAhead()
 {
     const WindowServices services;
     CriticalDaysDialog dialog({u"张三"_s, QDate(1990, 4, 12), QDate(2026, 6, 18)}, services,
@@ -318,14 +317,14 @@ void tst_frmBiorhythm::criticalDaysAhead()
 
 // 数据表… shows the chart's days as a table of their own, each cell read with its column's
 // heading, the day shown selected; it follows the next query, and 复制 copies it as text.
-void tst_frmBiorhythm::daysAsATable()
+void tst_BiorhythmWindow::daysAsATable()
 {
     WindowFixture fixture({}, QDate(2006, 4, 11));
-    frmBiorhythm &w = fixture.open(true);
-    typeInto(w.cboName, u"王五"_s);
+    BiorhythmWindow &w = fixture.open(true);
+    typeInto(w.personName, u"王五"_s);
     queryFor(w, QDate(2006, 1, 1));
-    w.MSChart1->setFocus();
-    QTest::keyClick(w.MSChart1, Qt::Key_T, Qt::ControlModifier);
+    w.chart->setFocus();
+    QTest::keyClick(w.chart, Qt::Key_T, Qt::ControlModifier);
     auto *table = w.findChild<DayTableDialog *>();
     QVERIFY(table && table->isVisible());
     QCOMPARE(table->heading(), u"王五，2006-01-01 出生，查询日期 2006-04-11"_s);
@@ -341,8 +340,8 @@ void tst_frmBiorhythm::daysAsATable()
     QCOMPARE(headers.size(), 1);
     QCOMPARE(headers.first()->text(QAccessible::Name), u"智力"_s);
 
-    w.cboDays->setCurrentIndex(1);
-    emit w.cboDays->activated(1);
+    w.spanDays->setCurrentIndex(1);
+    emit w.spanDays->activated(1);
     QCOMPARE(view->model()->rowCount(), 9);
     QCOMPARE(view->currentIndex().row(), 4);
     const QList<QPushButton *> buttons = table->findChildren<QPushButton *>();
@@ -356,18 +355,18 @@ void tst_frmBiorhythm::daysAsATable()
 // 导出日历… in the chart's menu and in the 关键日 window writes the year of critical days from the
 // query date as a calendar under the person's name; 登录时提醒关键日 there writes and removes the
 // autostart entry, and says so, keeping its old state, when it cannot.
-void tst_frmBiorhythm::calendarAndRemindersAtLogin()
+void tst_BiorhythmWindow::calendarAndRemindersAtLogin()
 {
     WindowFixture fixture({}, QDate(2006, 4, 11));
     const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
     const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", configHome); });
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(fixture.dir.filePath(u"config"_s)));
-    frmBiorhythm &w = fixture.open(true);
-    typeInto(w.cboName, u"王五"_s);
+    BiorhythmWindow &w = fixture.open(true);
+    typeInto(w.personName, u"王五"_s);
     queryFor(w, QDate(2006, 1, 1));
 
     fixture.savePath = fixture.dir.filePath(u"chart.ics"_s);
-    chooseFromMenu(w.MSChart1, u"导出日历…"_s);
+    chooseFromMenu(w.chart, u"导出日历…"_s);
     QFile fromChart(fixture.savePath);
     QTRY_VERIFY(fromChart.exists());
     QVERIFY(fromChart.open(QIODevice::ReadOnly));
@@ -383,7 +382,7 @@ void tst_frmBiorhythm::calendarAndRemindersAtLogin()
     QVERIFY(starts.size() > 50);
     QVERIFY(starts.constFirst() >= "20060411" && starts.constLast() <= "20070410");
 
-    chooseFromMenu(w.MSChart1, u"关键日…"_s);
+    chooseFromMenu(w.chart, u"关键日…"_s);
     CriticalDaysDialog *days = nullptr;
     QTRY_VERIFY((days = w.findChild<CriticalDaysDialog *>()));
     fixture.savePath = fixture.dir.filePath(u"dialog.ics"_s);
@@ -417,5 +416,5 @@ void tst_frmBiorhythm::calendarAndRemindersAtLogin()
              qPrintable(fixture.messages.first()));
 }
 
-QTEST_MAIN(tst_frmBiorhythm)
-#include "tst_frmbiorhythm.moc"
+QTEST_MAIN(tst_BiorhythmWindow)
+#include "tst_biorhythmwindow.moc"

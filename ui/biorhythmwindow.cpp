@@ -1,0 +1,569 @@
+#include "ui/biorhythmwindow.h"
+
+#include "chart/cyclechart.h"
+#include "data/cyclaratexts.h"
+#include "model/biorhythm.h"
+#include "model/dates.h"
+#include "model/datetext.h"
+#include "model/daystatus.h"
+#include "model/daytable.h"
+#include "model/daytablemodel.h"
+#include "register/birthfile.h"
+#include "register/birthtext.h"
+#include "register/peoplemodel.h"
+#include "register/registermessages.h"
+#include "register/registerstore.h"
+#include "ui/chartactions.h"
+#include "ui/criticaldaysdialog.h"
+#include "ui/datepickers.h"
+#include "ui/helpwindow.h"
+#include "ui/homepage.h"
+#include "ui/namelistediting.h"
+#include "ui/twips.h"
+#include "ui/twipsplacement.h"
+#include "ui/windowcontrols.h"
+#include "ui/windowlayout.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace cyclara {
+
+BiorhythmWindow::BiorhythmWindow(WindowServices windowServices, QWidget *parent)
+    : QWidget(parent)
+    , WindowControls(createWindowControls(this))
+    , m_services(std::move(windowServices))
+    , m_dayTable(new DayTableModel(this))
+    , m_people(new PeopleModel(this))
+{
+    dressMainWindow(this);
+    m_bandFaces = facePictures(devicePixelRatioF());
+    chart->setModel(m_dayTable);
+    connectControls();
+    birthYear->setFocus();
+
+    loadStep();
+}
+
+BiorhythmWindow::~BiorhythmWindow() = default;
+
+const BirthRegister &BiorhythmWindow::birthRegister() const
+{
+    return m_people->people();
+}
+
+void BiorhythmWindow::connectControls()
+{
+    connect(queryButton, &QPushButton::clicked, this, &BiorhythmWindow::onQueryClicked);
+    connect(helpButton, &QPushButton::clicked, this, &BiorhythmWindow::onHelpClicked);
+    connect(spanDays, &QComboBox::activated, this, &BiorhythmWindow::onSpanPicked);
+    connect(personName, &QComboBox::activated, this, &BiorhythmWindow::onPersonPicked);
+    personName->setModel(m_people);
+    new NameListEditing(personName, *m_people, m_services, this);
+    for (const auto &[option, type] : {std::pair(barsOption, CycleChart::BarChart),
+                                       std::pair(linesOption, CycleChart::LineChart)})
+        connect(option, &QRadioButton::clicked, this, [this, type] { onChartTypeChosen(type); });
+    for (const Series series : everySeries)
+        connect(seriesChecks[at(series)], &QCheckBox::clicked, this,
+                [this, series] { onSeriesToggled(series); });
+    // The chart-type options are one tab stop, at the selected option.
+    for (QRadioButton *option : {barsOption, linesOption}) {
+        connect(option, &QRadioButton::toggled, this, [option](bool checked) {
+            option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    connect(explanationSwitch, &QCheckBox::clicked, this, &BiorhythmWindow::onExplanationSwitched);
+    connect(homeLink, &QLabel::linkActivated, this, &BiorhythmWindow::onHomeLinkClicked);
+    connect(chart, &CycleChart::pointSelected, this, &BiorhythmWindow::onDayPicked);
+    connect(chart, &CycleChart::plotActivated, this, &BiorhythmWindow::onPlotActivated);
+    connect(chart, &CycleChart::daySelected, this, &BiorhythmWindow::showDay);
+    // The days can be walked from anywhere in the window, and from the panel (a tab stop) with
+    // the keys the chart takes.
+    for (const auto &[keys, step] :
+         {std::pair(Qt::ALT | Qt::Key_Left, -1), std::pair(Qt::ALT | Qt::Key_Right, 1)}) {
+        auto *walk = new QShortcut(QKeySequence(keys), this);
+        connect(walk, &QShortcut::activated, this, [this, step] { moveDay(step); });
+    }
+    panel->installEventFilter(this);
+    new ChartActions(
+        chart, *m_dayTable, panel, m_services,
+        [this] {
+            return ShownQuery{m_personShown, m_birthDate, m_queryDate};
+        },
+        [this] { showCriticalDays(); });
+
+    // The window's default button: Enter clicks queryButton from any control, helpButton while it
+    // has the focus. An open drop-down list keeps Enter for itself.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, &BiorhythmWindow::handleEnter);
+        m_enterShortcuts.append(enter);
+    }
+    // While a drop-down's list is open, Enter only picks the highlighted item: the shortcuts
+    // step aside for as long as the list is shown.
+    for (QComboBox *picker : findChildren<QComboBox *>())
+        picker->view()->window()->installEventFilter(this);
+}
+
+// ---- life cycle ----
+
+void BiorhythmWindow::loadStep()
+{
+    fillDatePickers({birthYear, birthMonth, birthDay, queryYear, queryMonth, queryDay, spanDays},
+                    m_services.today());
+    spanDays->setCurrentIndex(0);
+    m_registerPath =
+        m_services.birthFilePath.isEmpty() ? defaultBirthFilePath() : m_services.birthFilePath;
+    loadBirthList(m_registerPath);
+    loadDescriptionLines();
+    m_ready = true;
+    // Showing the first person is no act of the user's: it records nothing.
+    runQuery(Recording::No);
+}
+
+void BiorhythmWindow::closeEvent(QCloseEvent *event)
+{
+    saveBirthList(m_registerPath);
+    for (QWidget *dialog :
+         {static_cast<QWidget *>(m_help.data()), static_cast<QWidget *>(m_criticalDays.data())}) {
+        if (dialog)
+            dialog->close();
+    }
+    event->accept();
+}
+
+void BiorhythmWindow::closeUnattended()
+{
+    m_unattended = true;
+    close();
+}
+
+void BiorhythmWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Working out the smallest size measures every paragraph the panel can show: it waits until
+    // the first picture is on screen, as nobody can make the window smaller before that.
+    if (!m_smallestSize.isValid()) {
+        m_smallestSize = QSize(0, 0);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_smallestSize = smallestClientSize(*this);
+                keepOnScreen();
+            },
+            Qt::QueuedConnection);
+    }
+    // Reported once the window has been drawn on screen (and so placed there by the desktop),
+    // so that each message box belongs to it and is centred over it.
+    if (!m_whenShown.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                for (const auto &report : std::exchange(m_whenShown, {}))
+                    report();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void BiorhythmWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepOnScreen();
+    // Again once the desktop has put its frame around the window, which makes it larger.
+    QMetaObject::invokeMethod(this, &BiorhythmWindow::keepOnScreen, Qt::QueuedConnection);
+}
+
+void BiorhythmWindow::keepOnScreen()
+{
+    if (!screen() || isMaximized() || isFullScreen())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = screen()->availableGeometry().size() - frame;
+    // On a screen smaller than the smallest window, the screen wins.
+    setMinimumSize(m_smallestSize.expandedTo(QSize(0, 0)).boundedTo(room));
+    if (size().width() > room.width() || size().height() > room.height())
+        resize(size().boundedTo(room));
+}
+
+void BiorhythmWindow::reportWhenShown(QMessageBox::Icon icon, const QString &message)
+{
+    m_whenShown.append([this, icon, message] { m_services.showMessage(this, icon, message); });
+}
+
+void BiorhythmWindow::loadBirthList(const QString &path)
+{
+    m_registerStore = std::make_unique<RegisterStore>(path);
+    RegisterStore::Opened opened = m_registerStore->open();
+    if (opened.unreadable)
+        reportWhenShown(QMessageBox::Warning, unreadableRegisterMessage(path, *opened.unreadable));
+    else if (opened.notWritable)
+        reportWhenShown(QMessageBox::Warning,
+                        registerNotWritableMessage(path, *opened.notWritable));
+    if (!opened.backupPath.isEmpty())
+        reportWhenShown(QMessageBox::Information, backupKeptMessage(path, opened.backupPath));
+
+    m_people->replace(std::move(opened.people));
+    if (personName->count() > 0)
+        pickListItem(personName, 0);
+}
+
+void BiorhythmWindow::saveBirthList(const QString &path)
+{
+    if (const auto why = m_registerStore->whyNotSaved()) {
+        const bool changed = m_registerStore->hasChanges(m_people->people());
+        m_registerSaved = !changed;
+        if (changed)
+            tellOrLog(QMessageBox::Warning, unsavedMessage(path, *why));
+        return;
+    }
+    while (const auto failure = m_registerStore->save(m_people->people())) {
+        m_registerSaved = false;
+        const bool fileExists = QFileInfo(path).isFile();
+        // Trying again cannot make the register small enough to be read back.
+        if (failure->kind == FileProblem::TooLarge) {
+            tellOrLog(QMessageBox::Warning, saveRefusedMessage(path, *failure, fileExists));
+            return;
+        }
+        const QString message = saveFailedMessage(path, *failure, fileExists);
+        // A close asked for by a signal has nobody to answer: one attempt, then the log.
+        if (m_unattended) {
+            tellOrLog(QMessageBox::Warning, message);
+            return;
+        }
+        if (m_services.ask(this, QMessageBox::Warning, message,
+                           QMessageBox::Retry | QMessageBox::Cancel,
+                           QMessageBox::Retry) != QMessageBox::Retry)
+            return;
+    }
+    m_registerSaved = true;
+}
+
+void BiorhythmWindow::tellOrLog(QMessageBox::Icon icon, const QString &message)
+{
+    if (m_unattended)
+        std::fprintf(stderr, "cyclara: %s\n", message.toLocal8Bit().constData());
+    else
+        m_services.showMessage(this, icon, message);
+}
+
+void BiorhythmWindow::loadDescriptionLines()
+{
+    m_descriptionLines = descriptionText().split(QStringLiteral("\r\n"));
+}
+
+// ---- query run ----
+
+void BiorhythmWindow::runQuery(Recording recording)
+{
+    if (!m_ready)
+        return;
+    const auto birth = dateFromPickerTexts(birthYear->currentText(), birthMonth->currentText(),
+                                           birthDay->currentText());
+    if (!birth) {
+        refuseQuery(tr("生日填写有误, 请重新填写"), birthYear);
+        return;
+    }
+    const auto query = dateFromPickerTexts(queryYear->currentText(), queryMonth->currentText(),
+                                           queryDay->currentText());
+    const int span = spanDays->currentText().toInt();
+    if (!query || !dayTableInRange(*query, span)) {
+        refuseQuery(tr("查询日期填写有误, 请重新填写"), queryYear);
+        return;
+    }
+    if (birth->daysTo(*query) < 0) {
+        refuseQuery(tr("查询日期应该在生日之后, 请重新填写."), queryYear);
+        return;
+    }
+    // A name with blanks inside would read back from the file as its last word only.
+    const QString name = nameToRecord();
+    if (!nameReadsBack(name)) {
+        refuseQuery(nameWithBlanksMessage(), personName);
+        return;
+    }
+    // A refused query changes nothing: the dates are taken only once every check has passed.
+    m_birthDate = *birth;
+    m_queryDate = *query;
+
+    showPrompt({});
+    const QDate today = m_services.today();
+    m_dayTable->setDays(buildDayTable(m_birthDate, m_queryDate, span, today), today);
+    applySeriesChecks();
+    showPrompt(tr("点击图线(柱), 可以显示该日的生物节律状况."));
+    showDayStatus(m_dayTable->middleRow(), relativeDayLabel(m_queryDate, today), PromptLine::Keep);
+    if (recording == Recording::Yes)
+        recordPerson(name);
+    m_personShown = name;
+}
+
+void BiorhythmWindow::showPrompt(const QString &text)
+{
+    prompt->setText(text);
+    fitPromptToItsBox(*this);
+}
+
+void BiorhythmWindow::refuseQuery(const QString &message, QComboBox *focusTarget)
+{
+    auto refusal = [this, message, focusTarget] {
+        m_services.showMessage(this, QMessageBox::Information, message);
+        focusTarget->setFocus();
+    };
+    if (isVisible())
+        refusal();
+    else
+        m_whenShown.append(refusal);
+}
+
+QString BiorhythmWindow::nameToRecord() const
+{
+    // A listed name is taken as listed; a typed one without blanks at its ends.
+    const QString text = personName->currentText();
+    // A listed name longer than the field holds shows cut short there; it is still that person.
+    const QString picked = personName->itemText(personName->currentIndex());
+    if (text.size() == personName->lineEdit()->maxLength() && picked.startsWith(text))
+        return picked;
+    return m_people->people().contains(text) ? text : trimmedName(text);
+}
+
+void BiorhythmWindow::recordPerson(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    m_people->set(name, m_birthDate);
+    // A new row in an empty list becomes the current item; the field shows the name recorded.
+    if (personName->currentText() != name.left(personName->lineEdit()->maxLength()))
+        personName->setEditText(name);
+}
+
+void BiorhythmWindow::pickListItem(QComboBox *picker, int index)
+{
+    // A selection made by the program has the same effect as the user's pick.
+    picker->setCurrentIndex(index);
+    emit picker->activated(index);
+}
+
+// ---- day status panel ----
+
+void BiorhythmWindow::showDayStatus(int day, const QString &label, PromptLine promptLine)
+{
+    if (!m_dayTable->hasDay(day))
+        return;
+    m_dayTable->setCurrentRow(day);
+
+    for (int c = 0; c < cycleCount; ++c) {
+        qint16 band = 0;
+        const auto cycle = std::size_t(c);
+        const QString status = pointVal(qint16(m_dayTable->day(day).values[cycle]), band);
+        faces[cycle]->setPixmap(m_bandFaces[std::size_t(band)]);
+        faces[cycle]->setAccessibleDescription(status);
+        explanations[cycle]->setText(
+            explanationParagraph(status, m_descriptionLines.value(phaseLine(c, band))));
+    }
+    const QString dayLine = dayStatusLine(label, m_dayTable->day(day).values);
+    if (promptLine == PromptLine::Tell)
+        showPrompt(dayLine);
+    // A screen reader hears the day as the prompt line tells it.
+    chart->setAccessibleDescription(dayLine);
+    QAccessibleEvent described(chart, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+void BiorhythmWindow::onDayPicked(Series /*any series' point tells its day*/, int day)
+{
+    showDay(day);
+}
+
+void BiorhythmWindow::showDay(int day)
+{
+    if (m_dayTable->hasDay(day))
+        showDayStatus(day, m_dayTable->day(day).label);
+}
+
+void BiorhythmWindow::moveDay(int step)
+{
+    const int days = m_dayTable->dayCount();
+    if (days > 0)
+        showDay(std::clamp(m_dayTable->currentRow() + step, 0, days - 1));
+}
+
+void BiorhythmWindow::showCriticalDays()
+{
+    if (m_criticalDays)
+        m_criticalDays->close();
+    m_criticalDays =
+        new CriticalDaysDialog({m_personShown, m_birthDate, m_queryDate}, m_services, this);
+    m_criticalDays->show();
+}
+
+void BiorhythmWindow::onPlotActivated()
+{
+    showDayStatus(m_dayTable->middleRow(), relativeDayLabel(m_queryDate, m_services.today()));
+}
+
+// ---- chart options ----
+
+void BiorhythmWindow::onChartTypeChosen(CycleChart::ChartType type)
+{
+    chart->setChartType(type);
+}
+
+void BiorhythmWindow::onSeriesToggled(Series /*every box is applied*/)
+{
+    applySeriesChecks();
+}
+
+void BiorhythmWindow::applySeriesChecks()
+{
+    for (const Series series : everySeries)
+        chart->setSeriesHidden(series, seriesChecks[at(series)]->checkState() == Qt::Unchecked);
+}
+
+// ---- pickers and buttons ----
+
+void BiorhythmWindow::onQueryClicked()
+{
+    runQuery();
+}
+
+void BiorhythmWindow::onSpanPicked()
+{
+    runQuery();
+}
+
+void BiorhythmWindow::onPersonPicked(int index)
+{
+    const QString name = personName->itemText(index);
+    if (!m_people->people().contains(name))
+        return;
+    showDateIn({birthYear, birthMonth, birthDay}, m_people->people().date(name));
+    runQuery();
+}
+
+void BiorhythmWindow::showDateIn(const std::array<QComboBox *, 3> &pickers, const QDate &date)
+{
+    setPickerText(pickers[0], QString::number(date.year()));
+    pickers[1]->setCurrentIndex(date.month() - 1);
+    pickers[2]->setCurrentIndex(date.day() - 1);
+}
+
+void BiorhythmWindow::showPersonOnDay(const QString &name, const QDate &date)
+{
+    if (name.isEmpty() && !date.isValid())
+        return;
+    const int index = personName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0 && m_people->people().contains(name)) {
+        personName->setCurrentIndex(index);
+        showDateIn({birthYear, birthMonth, birthDay}, m_people->people().date(name));
+    }
+    if (date.isValid())
+        showDateIn({queryYear, queryMonth, queryDay}, date);
+    runQuery(Recording::No);
+}
+
+void BiorhythmWindow::handleEnter()
+{
+    if (focusWidget() == helpButton)
+        helpButton->click();
+    else
+        queryButton->click();
+}
+
+void BiorhythmWindow::onHelpClicked()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void BiorhythmWindow::onHomeLinkClicked()
+{
+    // Whether a browser opens is the desktop's business; nothing is reported either way.
+    m_services.openUrl(homePageUrl());
+}
+
+bool BiorhythmWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == panel && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int days = m_dayTable->dayCount();
+        const std::map<int, int> steps{
+            {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Home, -days}, {Qt::Key_End, days}};
+        if (const auto step = steps.find(key->key());
+            step != steps.end() && key->modifiers() == Qt::NoModifier) {
+            moveDay(step->second);
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        if (const auto *popup = qobject_cast<QWidget *>(watched); popup && popup->isWindow()) {
+            // The list closes while it handles the Enter that picked its item, before that key
+            // is offered to the shortcuts; they come back only once the key has been dealt with.
+            const bool listShown = event->type() == QEvent::Show;
+            QMetaObject::invokeMethod(
+                this,
+                [this, listShown] {
+                    for (QShortcut *enter : std::as_const(m_enterShortcuts))
+                        enter->setEnabled(!listShown);
+                },
+                listShown ? Qt::DirectConnection : Qt::QueuedConnection);
+        }
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- layout ----
+
+void BiorhythmWindow::onExplanationSwitched()
+{
+    layOutWindow();
+}
+
+void BiorhythmWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOutWindow();
+}
+
+void BiorhythmWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Coming back from the task bar lays the window out again.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        layOutWindow();
+}
+
+void BiorhythmWindow::layOutWindow()
+{
+    if (!isMinimized())
+        layOutControls(*this, size(), explanationSwitch->isChecked());
+}
+
+} // namespace cyclara
