@@ -58,8 +58,10 @@ class tst_CommandLine : public QObject {
 private slots:
     void initTestCase();
     void versionNeedsNoDisplay();
+    void refusals_data();
     void refusals();
     void windowRefusesWhatItCannotDo();
+    void tablesOfTheWorkedExample_data();
     void tablesOfTheWorkedExample();
     void nameComesFromTheRegister();
     void failedOutputIsNeverSuccess_data();
@@ -83,50 +85,58 @@ void tst_CommandLine::versionNeedsNoDisplay()
     QCOMPARE(version.out, QByteArray("cyclara " CYCLARA_VERSION "\n"));
 }
 
+// Arguments the program cannot follow: "B" stands for --birth=1980-05-07; the one line names
+// what was wrong, in the user's language (LANGUAGE; empty for the C locale's default).
+void tst_CommandLine::refusals_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");
+    const auto refusal = [](const QString &arguments, const QString &message,
+                            const QString &language = {}) {
+        QTest::newRow(qPrintable(arguments + u' ' + language)) << arguments << language << message;
+    };
+    refusal(u"B --colour"_s, u"“colour”"_s);
+    refusal(u"--days=3"_s, u"--birth"_s);
+    refusal(u"B --name=张伟"_s, u"二者取一"_s);
+    refusal(u"--birth=1980-02-30 --lang=en"_s, u"\"1980-02-30\" is not a date"_s, u"zh_TW"_s);
+    refusal(u"B --date=1980-05-06"_s, u"生日在查询日期之后"_s);
+    refusal(u"B --from=1980-01-01 --to=1980-12-31"_s, u"生日在表格的第一天之后"_s);
+    refusal(u"B --from=1980-05-07 --to=2080-05-08"_s, u"超过了 100 年"_s);
+    refusal(u"B --from=2000-01-02 --to=2000-01-01"_s, u"--from 在 --to 之后"_s);
+    refusal(u"B --from=2000-01-01"_s, u"一起使用"_s);
+    refusal(u"B --days=3 --from=2000-01-01 --to=2000-01-02"_s, u"不能同时使用"_s);
+    refusal(u"B --days=-1"_s, u"“-1”"_s);
+    refusal(u"B --days=20000"_s, u"超过了 100 年"_s);
+    refusal(u"B --days=20000"_s, u"more than 100 years"_s, u"en"_s);
+    refusal(u"--help-all"_s, u"“help-all”"_s);
+    refusal(u"B --remind"_s, u"不与表格选项同用"_s);
+    refusal(u"--remind --ahead=400"_s, u"“400”"_s);
+    refusal(u"--ahead=3"_s, u"只用于 --remind"_s);
+    refusal(u"--remind-at-login=maybe"_s, u"“maybe”"_s);
+    refusal(u"--show-name=张伟 --days=3"_s, u"只用于打开窗口"_s);
+    refusal(u"B --format=ical"_s, u"text、csv、json 或 ics"_s);
+    refusal(u"B --date=9999-12-30"_s, u"100 年至 9999 年"_s);
+    refusal(u"B --lang=fr"_s, u"“fr”"_s);
+    refusal(u"B --register=birth.ini"_s, u"只用于 --name"_s);
+    refusal(u"--name=李娜"_s, u"“李娜”不在"_s);
+}
+
+// One line on standard error and status 2; and the window's register, which lies beside the
+// program, is read by the command line but never made.
 void tst_CommandLine::refusals()
 {
-    // The arguments, "B" standing for --birth=1980-05-07, a part of what the one line says, and
-    // the user's language when not the C locale's default.
-    struct Refusal {
-        QString arguments, message, language = {};
-    };
-    const Refusal refused[] = {
-        {u"B --colour"_s, u"“colour”"_s},
-        {u"--days=3"_s, u"--birth"_s},
-        {u"B --name=张伟"_s, u"二者取一"_s},
-        {u"--birth=1980-02-30 --lang=en"_s, u"\"1980-02-30\" is not a date"_s, u"zh_TW"_s},
-        {u"B --date=1980-05-06"_s, u"生日在查询日期之后"_s},
-        {u"B --from=1980-01-01 --to=1980-12-31"_s, u"生日在表格的第一天之后"_s},
-        {u"B --from=1980-05-07 --to=2080-05-08"_s, u"超过了 100 年"_s},
-        {u"B --from=2000-01-02 --to=2000-01-01"_s, u"--from 在 --to 之后"_s},
-        {u"B --from=2000-01-01"_s, u"一起使用"_s},
-        {u"B --days=3 --from=2000-01-01 --to=2000-01-02"_s, u"不能同时使用"_s},
-        {u"B --days=-1"_s, u"“-1”"_s},
-        {u"B --days=20000"_s, u"超过了 100 年"_s},
-        {u"B --days=20000"_s, u"more than 100 years"_s, u"en"_s},
-        {u"--help-all"_s, u"“help-all”"_s},
-        {u"B --remind"_s, u"不与表格选项同用"_s},
-        {u"--remind --ahead=400"_s, u"“400”"_s},
-        {u"--ahead=3"_s, u"只用于 --remind"_s},
-        {u"--remind-at-login=maybe"_s, u"“maybe”"_s},
-        {u"--show-name=张伟 --days=3"_s, u"只用于打开窗口"_s},
-        {u"B --format=ical"_s, u"text、csv、json 或 ics"_s},
-        {u"B --date=9999-12-30"_s, u"100 年至 9999 年"_s},
-        {u"B --lang=fr"_s, u"“fr”"_s},
-        {u"B --register=birth.ini"_s, u"只用于 --name"_s},
-        {u"--name=李娜"_s, u"“李娜”不在"_s}};
-    // The window's register lies beside the program; the command line reads it but never makes it.
+    QFETCH(QString, arguments);
+    QFETCH(QString, language);
+    QFETCH(QString, message);
     const QString besideProgram =
         QFileInfo(QStringLiteral(CYCLARA_PROGRAM)).dir().filePath(u"birth.ini"_s);
     const bool registerBeside = QFileInfo::exists(besideProgram);
-    for (const auto &[arguments, message, language] : refused) {
-        const Run run = runCyclara(
-            QString(arguments).replace(u"B "_s, u"--birth=1980-05-07 "_s).split(u' '), language);
-        QVERIFY2(run.status == 2 && run.out.isEmpty() && run.err.startsWith(u"cyclara: "_s) &&
-                     run.err.count(u'\n') == 1 && run.err.endsWith(u'\n') &&
-                     run.err.contains(message),
-                 qPrintable(arguments + u": "_s + run.err));
-    }
+    const Run run =
+        runCyclara(arguments.replace(u"B "_s, u"--birth=1980-05-07 "_s).split(u' '), language);
+    QVERIFY2(run.status == 2 && run.out.isEmpty() && run.err.startsWith(u"cyclara: "_s) &&
+                 run.err.count(u'\n') == 1 && run.err.endsWith(u'\n') && run.err.contains(message),
+             qPrintable(run.err));
     QCOMPARE(QFileInfo::exists(besideProgram), registerBeside);
 }
 
@@ -151,22 +161,31 @@ void tst_CommandLine::windowRefusesWhatItCannotDo()
 
 // The worked example, born 2006-1-1, around 2006-4-11, whose values are known: the head and the
 // first day as text and as CSV (check_json.py checks the JSON form against its own arithmetic).
+void tst_CommandLine::tablesOfTheWorkedExample_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("head");
+    QTest::newRow("text") << u"text"_s
+                          << QByteArray(
+                                 "日期        标签     智力             情绪             体力 "
+                                 "              均值  绝对均值\n2006-04-08  06-4-8   低潮(-"
+                                 "37%,31分)  临界(22%,61分)   高峰(98%,99分)    27.67     "
+                                 "52.33\n");
+    QTest::newRow("csv") << u"csv"_s
+                         << QByteArray("\xEF\xBB\xBF日期,标签,智力,情绪,体力,均值,绝对均值\r\n"
+                                       "2006-04-08,06-4-8,-37,22,98,27.67,52.33\r\n");
+}
+
 void tst_CommandLine::tablesOfTheWorkedExample()
 {
-    const std::pair<QString, QByteArray> forms[] = {
-        {u"text"_s, "日期        标签     智力             情绪             体力               "
-                    "均值  绝对均值\n2006-04-08  06-4-8   低潮(-37%,31分)  临界(22%,61分)   "
-                    "高峰(98%,99分)    27.67     52.33\n"},
-        {u"csv"_s, "\xEF\xBB\xBF日期,标签,智力,情绪,体力,均值,绝对均值\r\n"
-                   "2006-04-08,06-4-8,-37,22,98,27.67,52.33\r\n"}};
-    for (const auto &[format, head] : forms) {
-        const Run run = runCyclara({u"--birth=2006-01-01"_s, u"--date=2006-04-11"_s, u"--days=3"_s,
-                                    u"--format"_s, format});
-        QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
-        QCOMPARE(run.out.first(head.size()), head);
-        // Seven days, a line each, after the head.
-        QCOMPARE(run.out.count('\n'), 8);
-    }
+    QFETCH(QString, format);
+    QFETCH(QByteArray, head);
+    const Run run = runCyclara(
+        {u"--birth=2006-01-01"_s, u"--date=2006-04-11"_s, u"--days=3"_s, u"--format"_s, format});
+    QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
+    QCOMPARE(run.out.first(head.size()), head);
+    // Seven days, a line each, after the head.
+    QCOMPARE(run.out.count('\n'), 8);
 }
 
 // A name is looked up in the register given. One that cannot be read is not the user's wrong

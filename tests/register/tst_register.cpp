@@ -115,6 +115,7 @@ private slots:
     void locksTellTheTruth_data();
     void locksTellTheTruth();
     void foldersMadeAgainAndOwnersKept();
+    void messagesAreChineseAndTrue_data();
     void messagesAreChineseAndTrue();
 
 private:
@@ -429,12 +430,19 @@ void tst_Register::twoSessionsInEitherOrder_data()
     QTest::addColumn<QString>("first");  // what one session did
     QTest::addColumn<QString>("second"); // what the other did
     QTest::addColumn<QString>("saved");  // the people the file holds, whichever closed first
+    QTest::addColumn<bool>("firstClosesFirst");
 
-    QTest::newRow("removed in one, dated in the other") << u"-A"_s << u"A5"_s << u"A5 B2"_s;
-    QTest::newRow("renamed in one, dated in the other") << u"A>D"_s << u"A5"_s << u"B2 D5"_s;
-    QTest::newRow("renamed in one, removed in the other") << u"A>D"_s << u"-A"_s << u"B2 D1"_s;
-    QTest::newRow("each added someone") << u"C3"_s << u"E4"_s << u"A1 B2 C3 E4"_s;
-    QTest::newRow("removed in one, only looked in the other") << u"-A"_s << u"A1"_s << u"B2"_s;
+    const auto sessions = [](const char *what, const QString &first, const QString &second,
+                             const QString &saved) {
+        for (const bool firstClosesFirst : {true, false})
+            QTest::addRow("%s, %s closing first", what, firstClosesFirst ? "first" : "second")
+                << first << second << saved << firstClosesFirst;
+    };
+    sessions("removed in one, dated in the other", u"-A"_s, u"A5"_s, u"A5 B2"_s);
+    sessions("renamed in one, dated in the other", u"A>D"_s, u"A5"_s, u"B2 D5"_s);
+    sessions("renamed in one, removed in the other", u"A>D"_s, u"-A"_s, u"B2 D1"_s);
+    sessions("each added someone", u"C3"_s, u"E4"_s, u"A1 B2 C3 E4"_s);
+    sessions("removed in one, only looked in the other", u"-A"_s, u"A1"_s, u"B2"_s);
 }
 
 // Two copies of the program open the same register, act, and close one after the other: no
@@ -444,23 +452,20 @@ void tst_Register::twoSessionsInEitherOrder()
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QString, saved);
+    QFETCH(bool, firstClosesFirst);
     const auto sorted = [](BirthRegister reg) {
         QStringList lines = QString::fromLatin1(formatBirthText(reg)).split(u"\r\n"_s);
         lines.sort();
         return lines;
     };
-    for (const bool firstClosesFirst : {true, false}) {
-        QVERIFY(writeBytes(path, formatBirthText(people(u"A1 B2"_s))));
-        RegisterStore one(path);
-        RegisterStore other(path);
-        const BirthRegister ones = actedOn(one.open().people, first);
-        const BirthRegister others = actedOn(other.open().people, second);
-        QCOMPARE((firstClosesFirst ? one : other).save(firstClosesFirst ? ones : others),
-                 std::nullopt);
-        QCOMPARE((firstClosesFirst ? other : one).save(firstClosesFirst ? others : ones),
-                 std::nullopt);
-        QCOMPARE(sorted(parseBirthText(bytesOf(path)).people), sorted(people(saved)));
-    }
+    QVERIFY(writeBytes(path, formatBirthText(people(u"A1 B2"_s))));
+    RegisterStore one(path);
+    RegisterStore other(path);
+    const BirthRegister ones = actedOn(one.open().people, first);
+    const BirthRegister others = actedOn(other.open().people, second);
+    QCOMPARE((firstClosesFirst ? one : other).save(firstClosesFirst ? ones : others), std::nullopt);
+    QCOMPARE((firstClosesFirst ? other : one).save(firstClosesFirst ? others : ones), std::nullopt);
+    QCOMPARE(sorted(parseBirthText(bytesOf(path)).people), sorted(people(saved)));
 }
 
 // A session saves in the encoding its file came in (here UTF-8 without a byte-order mark).
@@ -631,19 +636,26 @@ void tst_Register::foldersMadeAgainAndOwnersKept()
                          u"/birth.ini"_s);
 }
 
+// Errors a register file has met, and one that has a number only.
+void tst_Register::messagesAreChineseAndTrue_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::newRow("no permission") << EACCES;
+    QTest::newRow("no space") << ENOSPC;
+    QTest::newRow("no such device") << ENXIO;
+}
+
 // What the window says when the register file cannot be saved is wholly Chinese, the system's
 // reasons included (they once came in English).
 void tst_Register::messagesAreChineseAndTrue()
 {
+    QFETCH(int, error);
     static const QRegularExpression latinWord(u"[A-Za-z]{2,}"_s);
     const QString shown = u"/home/用户/birth.ini"_s;
-    // Errors a register file has met, and one that has a number only.
-    for (const int error : {EACCES, ENOSPC, ENXIO}) {
-        QString text =
-            saveFailedMessage(shown, {FileProblem::SystemError, FileProblem::Write, error}, true);
-        text.remove(shown).remove(u"Cyclara"_s); // the program's own name stays as it is
-        QVERIFY2(!text.contains(latinWord), qPrintable(text));
-    }
+    QString text =
+        saveFailedMessage(shown, {FileProblem::SystemError, FileProblem::Write, error}, true);
+    text.remove(shown).remove(u"Cyclara"_s); // the program's own name stays as it is
+    QVERIFY2(!text.contains(latinWord), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(tst_Register)

@@ -3,45 +3,68 @@
 
 #include <QTest>
 
-#include <utility>
-
 using namespace Qt::StringLiterals;
 
 using namespace cyclara;
+
+Q_DECLARE_METATYPE(cyclara::Language)
 
 // Which language a user gets, and the locale its texts are written in.
 class tst_Language : public QObject {
     Q_OBJECT
 private slots:
-    void languageForUserAndRun();
+    void languageForUser_data();
+    void languageForUser();
+    void languageForRun_data();
+    void languageForRun();
+    void englishKeepsTheUsersLocale();
 };
 
-void tst_Language::languageForUserAndRun()
+// The script decides, where the territory only implies it; the first language spoken wins.
+void tst_Language::languageForUser_data()
 {
+    QTest::addColumn<QString>("uiLanguages");
+    QTest::addColumn<Language>("expected");
     using enum Language;
-    // The script decides, where the territory only implies it; the first language spoken wins.
-    const std::pair<QString, Language> users[] = {{u"zh-HK"_s, TraditionalChinese},
-                                                  {u"zh-Hans-HK"_s, SimplifiedChinese},
-                                                  {u"de en zh-TW"_s, English},
-                                                  {u"de-DE de"_s, SimplifiedChinese}};
-    for (const auto &[uiLanguages, expected] : users)
-        QVERIFY2(cyclara::languageForUser(uiLanguages.split(u' ', Qt::SkipEmptyParts)) == expected,
-                 qPrintable(uiLanguages));
+    QTest::newRow("Hong Kong is written in traditional script") << u"zh-HK"_s << TraditionalChinese;
+    QTest::newRow("a simplified script in Hong Kong") << u"zh-Hans-HK"_s << SimplifiedChinese;
+    QTest::newRow("English before Taiwan") << u"de en zh-TW"_s << English;
+    QTest::newRow("nothing spoken falls back") << u"de-DE de"_s << SimplifiedChinese;
+}
 
-    // A value that names no language is reported by the option parser; until then the system's.
-    const Language system = cyclara::languageForUser(QLocale::system().uiLanguages());
-    const std::pair<QString, Language> runs[] = {
-        {u"--lang en"_s, English}, {u"--lang=zh_TW"_s, TraditionalChinese}, {u"--lang"_s, system}};
-    for (const auto &[arguments, expected] : runs)
-        QVERIFY2(languageForRun(QStringList{u"cyclara"_s} +
-                                arguments.split(u' ', Qt::SkipEmptyParts)) == expected,
-                 qPrintable(arguments));
+void tst_Language::languageForUser()
+{
+    QFETCH(QString, uiLanguages);
+    QFETCH(Language, expected);
+    QCOMPARE(cyclara::languageForUser(uiLanguages.split(u' ', Qt::SkipEmptyParts)), expected);
+}
 
-    // English keeps the user's own English, where there is one.
-    QCOMPARE(interfaceLocale(English, {u"de-DE"_s, u"en-AU"_s}).name(), u"en_AU"_s);
+// A value that names no language is reported by the option parser; until then the system's.
+void tst_Language::languageForRun_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<Language>("expected");
+    QTest::newRow("apart") << u"--lang en"_s << Language::English;
+    QTest::newRow("joined") << u"--lang=zh_TW"_s << Language::TraditionalChinese;
+    QTest::newRow("no value") << u"--lang"_s
+                              << cyclara::languageForUser(QLocale::system().uiLanguages());
+}
 
-    // English writes a day of another year as its locale does (the C locale's, in this test).
-    const InterfaceLanguage english(English);
+void tst_Language::languageForRun()
+{
+    QFETCH(QString, arguments);
+    QFETCH(Language, expected);
+    QCOMPARE(cyclara::languageForRun(QStringList{u"cyclara"_s} +
+                                     arguments.split(u' ', Qt::SkipEmptyParts)),
+             expected);
+}
+
+void tst_Language::englishKeepsTheUsersLocale()
+{
+    QCOMPARE(interfaceLocale(Language::English, {u"de-DE"_s, u"en-AU"_s}).name(), u"en_AU"_s);
+
+    // A day of another year is written as the locale writes it (the C locale's, in this test).
+    const InterfaceLanguage english(Language::English);
     QCOMPARE(relativeDayLabel({2025, 3, 14}, {2026, 12, 6}), u"3/14/25"_s);
 }
 
