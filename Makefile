@@ -4,7 +4,17 @@ BUILD ?= build
 WERROR ?= OFF
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCYCLARA_WERROR=$(WERROR)
 
-.PHONY: run test screenshot bench fuzz fresh-check deps configure build clean
+.PHONY: run test screenshot bench fuzz deb fresh-check deps configure build clean
+
+# Which set of scripts/install-deps a goal needs: `make run` only what building and running need,
+# so that no test tool lands on a user's machine.
+DEPS = run
+test screenshot bench: DEPS = test
+# A first configure for `make run` leaves the tests out, so it needs neither Qt Test nor the
+# tests' tools; the goals that use tests or benchmarks ask for them, and a build that has them
+# keeps them.
+TESTING = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
+test screenshot bench: TESTING = -DBUILD_TESTING=ON -DCYCLARA_BENCHMARKS=ON
 
 run: build
 	$(BUILD)/bin/cyclara
@@ -41,7 +51,13 @@ fuzz:
 	build-fuzz/bin/fuzz_register fuzz-corpus-work fuzz/corpus -dict=fuzz/birth.dict \
 	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 
-# `make test` on a clean Debian root made by debootstrap, from a clone of HEAD (needs root or sudo).
+# The Debian package of HEAD, built from a clean copy, checked by lintian and left in dist/.
+deb:
+	scripts/install-deps deb
+	scripts/build-deb
+
+# `make run`, `make test` and `make deb` on clean Debian roots made by debootstrap, from a clone
+# of HEAD, and the package installed, run and purged on another (needs root or sudo).
 RELEASE ?= bookworm
 fresh-check:
 	scripts/fresh-machine-check $(RELEASE)
@@ -50,10 +66,10 @@ build: configure
 	cmake --build $(BUILD)
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) $(TESTING)
 
 deps:
-	scripts/install-deps
+	scripts/install-deps $(DEPS)
 
 clean:
-	rm -rf $(BUILD) build-fuzz fuzz-corpus-work
+	rm -rf $(BUILD) build-fuzz fuzz-corpus-work dist

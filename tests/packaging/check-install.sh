@@ -23,9 +23,23 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 icons=$prefix/share/icons/hicolor
 
 [[ -x $prefix/bin/cyclara ]] || fail "bin/cyclara is not an installed program"
-for f in "$desktop" "$metainfo" "$icons/scalable/apps/cyclara.svg"; do
+for f in "$desktop" "$metainfo" "$icons/scalable/apps/cyclara.svg" \
+    "$prefix/share/man/man1/cyclara.1"; do
     [[ -s $f ]] || fail "${f#"$prefix"/} is missing"
 done
+
+# The Debian package takes whatever the install puts down: a test program, a benchmark or a
+# build tool here would land on every user's machine.
+expected=$(
+    printf '%s\n' bin/cyclara share/man/man1/cyclara.1 share/applications/$app_id.desktop \
+        share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/cyclara.svg
+    for size in 16 32 48 128 256; do
+        echo "share/icons/hicolor/${size}x${size}/apps/cyclara.png"
+    done
+)
+installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
+unexpected=$(comm -13 <(sort <<<"$expected") - <<<"$installed")
+[[ -z $unexpected ]] || fail "the install puts down more than Cyclara's files: $unexpected"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20 of its header.
 png_size() {

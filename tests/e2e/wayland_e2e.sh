@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# End to end on Wayland: the real program, on Qt's wayland platform, under a headless Weston of
+# its own. A screenshot of Weston's output must show the window drawn (its white face and the
+# chart's coloured series, neither of which the empty desktop has), and SIGTERM must close it
+# with its register saved.
+#   wayland_e2e.sh <path of the cyclara executable>
+# Needs weston (with weston-screenshooter), Qt's wayland platform plugin (qt6-wayland) and
+# ImageMagick; a missing one fails the test. It needs no display of its own.
+set -euo pipefail
+
+program=${1:?usage: wayland_e2e.sh <cyclara executable>}
+for tool in weston weston-screenshooter convert; do
+    command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+# Weston and its clients want a runtime folder that only its user can enter; mktemp makes it so.
+runtime=$(mktemp -d)
+socket=cyclara-e2e
+compositor=
+pid=
+keep=0
+cleanup() {
+    [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null || true
+    [[ -n $compositor ]] && kill "$compositor" 2>/dev/null || true
+    [[ -n $compositor ]] && wait "$compositor" 2>/dev/null || true
+    rm -rf "$runtime"
+    if ((keep)); then
+        echo "e2e: pictures and logs kept in $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+# The screenshooter protocol is offered only with --debug. The pixman renderer draws the output in
+# memory (without it the headless output stays blank); idle time 0 keeps it from blanking.
+XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --width=1280 \
+    --height=1024 --socket="$socket" --idle-time=0 --no-config --debug \
+    --log="$work/weston.log" >"$work/weston.out" 2>&1 &
+compositor=$!
+for _ in $(seq 100); do
+    [[ -S $runtime/$socket ]] && break
+    kill -0 "$compositor" 2>/dev/null || break
+    sleep 0.1
+done
+if [[ ! -S $runtime/$socket ]]; then
+    echo "e2e: weston did not start" >&2
+    cat "$work/weston.log" "$work/weston.out" >&2
+    exit 1
+fi
+
+# Pixel counts of the last screenshot: pure white, and strongly coloured (saturation over 40 %).
+shoot() {
+    rm -f "$work"/shots/*.png
+    mkdir -p "$work/shots"
+    (cd "$work/shots" && XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket \
+        timeout 10 weston-screenshooter >/dev/null 2>&1) || return 1
+    shot=$(ls "$work"/shots/*.png 2>/dev/null | head -n 1)
+    [[ -n $shot ]] || return 1
+    white=$(convert "$shot" -alpha off -fill black +opaque white \
+        -format '%[fx:round(mean*w*h)]' info:)
+    coloured=$(convert "$shot" -alpha off -colorspace HSB -channel G -separate +channel \
+        -threshold 40% -format '%[fx:round(mean*w*h)]' info:)
+}
+
+if ! shoot; then
+    echo "e2e: weston-screenshooter took no picture" >&2
+    cat "$work/weston.log" >&2
+    exit 1
+fi
+echo "the empty desktop: $white white pixels, $coloured coloured"
+desktop_white=$white desktop_coloured=$coloured
+
+# The register lives beside the executable, so the program is started from a copy in $work.
+cp "$program" "$work/cyclara"
+env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
+    "$work/cyclara" >"$work/cyclara.log" 2>&1 &
+pid=$!
+
+# The main window is at least 606 × 460 pixels and mostly white; its chart draws five series in
+# colour. A tenth of that white and a few hundred coloured pixels say the window was drawn.
+drawn=0
+for _ in $(seq 60); do
+    sleep 0.5
+    kill -0 "$pid" 2>/dev/null || break
+    if shoot && ((white - desktop_white > 606 * 460 / 10)) &&
+        ((coloured - desktop_coloured > 300)); then
+        drawn=1
+        break
+    fi
+done
+echo "with Cyclara: $white white pixels, $coloured coloured"
+if ((!drawn)); then
+    echo "e2e: the window was not drawn on the Wayland output" >&2
+    cp "$shot" "$work/last-screenshot.png" 2>/dev/null || true
+    keep=1
+    cat "$work/cyclara.log" >&2
+    exit 1
+fi
+cp "$shot" "$work/window.png"
+
+kill -TERM "$pid"
+status=0
+timeout 20 tail --pid="$pid" -f /dev/null || status=$?
+if [[ $status -ne 0 ]]; then
+    echo "e2e: the program did not end after SIGTERM" >&2
+    exit 1
+fi
+wait "$pid" || status=$?
+pid=
+if [[ $status -ne 0 ]]; then
+    echo "e2e: the program ended with status $status" >&2
+    cat "$work/cyclara.log" >&2
+    exit 1
+fi
+# The first close writes the register even when nobody was queried.
+if [[ ! -f $work/birth.ini ]]; then
+    echo "e2e: no register was written on SIGTERM" >&2
+    exit 1
+fi
+echo "e2e: the window was drawn on Wayland and SIGTERM closed it with the register saved"
