@@ -1,8 +1,9 @@
 #include "register/registermerge.h"
 
-#include <QSet>
+#include "register/namehash.h"
 
 #include <optional>
+#include <unordered_set>
 
 namespace cyclara {
 
@@ -44,7 +45,7 @@ BirthRegister mergeRegisters(const BirthRegister &read, const BirthRegister &our
 {
     BirthRegister merged;
     // Names of the file that a rename, here or there, has already accounted for.
-    QSet<QString> accountedFor;
+    std::unordered_set<QString, NameHash> accountedFor;
     for (const QString &name : ours.names()) {
         const QDate ourDate = ours.date(name);
         if (const auto origin = renamedHere(read, ours, name)) {
