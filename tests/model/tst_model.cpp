@@ -66,8 +66,8 @@ void tst_Model::runOfDaysIsSingleDays_data()
     QTest::addColumn<int>("count");
     QTest::newRow("a lifetime from birth") << 0 << 40000;
     QTest::newRow("at the start of the day index") << std::numeric_limits<qint32>::min() << 3000;
-    QTest::newRow("at the end of the day index") << std::numeric_limits<qint32>::max() - 2999
-                                                 << 3000;
+    QTest::newRow("at the end of the day index")
+        << std::numeric_limits<qint32>::max() - 2999 << 3000;
 }
 
 // The quick way through a run of days (turning the angle on, day by day) gives every day the very
