@@ -94,7 +94,8 @@ void tst_CommandLine::refusals_data()
     QTest::addColumn<QString>("message");
     const auto refusal = [](const QString &arguments, const QString &message,
                             const QString &language = {}) {
-        QTest::newRow(qPrintable(arguments + u' ' + language)) << arguments << language << message;
+        const QString row = language.isEmpty() ? arguments : arguments + u" ("_s + language + u')';
+        QTest::newRow(qPrintable(row)) << arguments << language << message;
     };
     refusal(u"B --colour"_s, u"“colour”"_s);
     refusal(u"--days=3"_s, u"--birth"_s);
