@@ -1,40 +1,26 @@
 #include "cli/commandline.h"
 #include "cli/outputstream.h"
-#include "translations/language.h"
-#include "ui/applicationsetup.h"
-#include "ui/biorhythmwindow.h"
-#include "ui/displayguard.h"
-#include "ui/terminationsignals.h"
+#include "cli/programmodule.h"
 
-#include <QApplication>
+namespace {
 
-#include <cstdio>
-#include <memory>
+// The window lives in a module of its own: see ProgramModuleEntry.
+int runWindow(int argc, char *argv[])
+{
+    const cyclara::ProgramModuleEntry window =
+        cyclara::openProgramModule("cyclara-window.so", "cyclaraRunWindow");
+    if (!window.function)
+        return cyclara::reportWindowMissing(argc, argv, window);
+    using RunWindow = int (*)(int, char *[]);
+    return reinterpret_cast<RunWindow>(window.function)(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     const bool outputClosed = cyclara::reserveStandardStreams();
     if (cyclara::wantsCommandLine(argc, argv))
         return cyclara::runCommandLine(argc, argv, outputClosed);
-
-    auto displayGuard = std::make_unique<cyclara::DisplayGuard>(argc, argv);
-    QApplication app(argc, argv);
-    displayGuard.reset();
-    const cyclara::InterfaceLanguage language(cyclara::languageForRun(QApplication::arguments()));
-    if (const auto problem = cyclara::windowArgumentProblem(QApplication::arguments())) {
-        std::fprintf(stderr, "cyclara: %s\n", qUtf8Printable(*problem));
-        return 2;
-    }
-    cyclara::setUpApplication();
-
-    cyclara::BiorhythmWindow window;
-    const cyclara::WindowStart start = cyclara::windowStart(QApplication::arguments());
-    window.showPersonOnDay(start.name, start.date);
-    cyclara::TerminationSignals termination;
-    QObject::connect(&termination, &cyclara::TerminationSignals::requested, &window,
-                     &cyclara::BiorhythmWindow::closeUnattended);
-    window.show();
-    const int status = QApplication::exec();
-    // A register that could not be saved is a failure, also for whoever started the program.
-    return window.registerWasSaved() ? status : 1;
+    return runWindow(argc, argv);
 }

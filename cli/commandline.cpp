@@ -2,11 +2,11 @@
 
 #include "cli/commandoptions.h"
 #include "cli/outputstream.h"
+#include "cli/programmodule.h"
 #include "cli/registerreading.h"
 #include "cli/reminders.h"
-#include "model/criticaldayscalendar.h"
+#include "cli/tablewriter.h"
 #include "model/datetext.h"
-#include "model/daytableexport.h"
 #include "register/autostartentry.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
@@ -35,16 +35,10 @@ int refuse(const QString &problem, int status = 2)
     return status;
 }
 
-// Writes `bytes` to standard output and closes it: status 0 when every byte got there. A reader
-// that went away (a pipe into `head`) needs no message; any other failure is told.
-int printAll(const QByteArray &bytes, bool outputClosed)
+// How writing to standard output ended, from the errno of its first failure (0: every byte got
+// there). A reader that went away (a pipe into `head`) needs no message; any other failure is told.
+int outputStatus(int error)
 {
-    if (outputClosed)
-        //: Standard output was closed when the program started, so nothing could be written
-        return refuse(CommandOptions::tr("无法输出：标准输出已关闭"), 1);
-    OutputStream out(STDOUT_FILENO);
-    out.write(bytes);
-    const int error = out.close();
     if (error == 0)
         return 0;
     if (error == EPIPE)
@@ -56,26 +50,20 @@ int printAll(const QByteArray &bytes, bool outputClosed)
         1);
 }
 
-QByteArray tableBytes(const TableRequest &request, const QDate &today)
+int refuseClosedOutput()
 {
-    if (request.format == TableFormat::Calendar)
-        return CriticalDaysCalendar(request.name, request.birth, QDateTime::currentDateTimeUtc())
-            .calendar(request.first, request.last);
-    // Numbers for programs need no day labels.
-    const QDate labelsFrom = request.format == TableFormat::Json ? QDate() : today;
-    const QList<DayRow> days =
-        buildDayRange(request.birth, request.first, request.last, labelsFrom);
-    switch (request.format) {
-    case TableFormat::Text:
-        return dayTableText(days);
-    case TableFormat::Csv:
-        return dayTableCsv(days);
-    case TableFormat::Json:
-        return dayTableJson(days);
-    case TableFormat::Calendar:
-        break;
-    }
-    Q_UNREACHABLE();
+    //: Standard output was closed when the program started, so nothing could be written
+    return refuse(CommandOptions::tr("无法输出：标准输出已关闭"), 1);
+}
+
+// Writes `bytes` to standard output and closes it.
+int printAll(const QByteArray &bytes, bool outputClosed)
+{
+    if (outputClosed)
+        return refuseClosedOutput();
+    OutputStream out(STDOUT_FILENO);
+    out.write(bytes);
+    return outputStatus(out.close());
 }
 
 } // namespace
@@ -107,14 +95,20 @@ bool wantsCommandLine(int argc, const char *const *argv)
 
 namespace {
 
+// The register --register names, or the window's.
+QString registerPathOf(const CommandOptions &options)
+{
+    return options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
+}
+
 int printTable(const CommandOptions &options, bool outputClosed)
 {
-    const QString registerPath =
-        options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
     bool registerUnreadable = false;
     const QDate today = QDate::currentDate();
+    // The register is looked for only when a name is to be looked up in it.
     const auto request =
         options.request(today, [&](const QString &name) -> std::variant<QDate, QString> {
+            const QString registerPath = registerPathOf(options);
             const auto people =
                 readRegisterForCommandLine(registerPath, !options.registerPath().isEmpty());
             if (const auto *refusal = std::get_if<RegisterRefusal>(&people)) {
@@ -129,7 +123,12 @@ int printTable(const CommandOptions &options, bool outputClosed)
         });
     if (const auto *problem = std::get_if<QString>(&request))
         return refuse(*problem, registerUnreadable ? 1 : 2);
-    return printAll(tableBytes(std::get<TableRequest>(request), today), outputClosed);
+    if (outputClosed)
+        return refuseClosedOutput();
+    OutputStream out(STDOUT_FILENO);
+    writeTable(std::get<TableRequest>(request), today, QDateTime::currentDateTimeUtc(),
+               [&](QByteArrayView bytes) { return out.write(bytes); });
+    return outputStatus(out.close());
 }
 
 int remind(const CommandOptions &options)
@@ -137,16 +136,25 @@ int remind(const CommandOptions &options)
     const auto ahead = options.daysAhead();
     if (const auto *problem = std::get_if<QString>(&ahead))
         return refuse(*problem);
-    const QString registerPath =
-        options.registerPath().isEmpty() ? defaultBirthFilePath() : options.registerPath();
-    const auto people = readRegisterForCommandLine(registerPath, !options.registerPath().isEmpty());
+    const auto people =
+        readRegisterForCommandLine(registerPathOf(options), !options.registerPath().isEmpty());
     if (const auto *refusal = std::get_if<RegisterRefusal>(&people))
         return refuse(refusal->message, 1);
     const QDate today = QDate::currentDate();
     const QList<Reminder> due =
         remindersDue(std::get<BirthRegister>(people), today, std::get<int>(ahead));
     // Nobody to remind: nothing is sent, and no notification service is needed.
-    return due.isEmpty() ? 0 : sendReminders(due, today);
+    if (due.isEmpty())
+        return 0;
+    const ProgramModuleEntry sender =
+        openProgramModule("cyclara-reminders.so", "cyclaraSendReminders");
+    if (!sender.function)
+        //: Reminders could not be sent; why
+        return refuse(QCoreApplication::translate("Reminders", "无法发出提醒：%1")
+                          .arg(programModuleProblem(sender)),
+                      1);
+    using SendReminders = int (*)(const QList<Reminder> &, const QDate &);
+    return reinterpret_cast<SendReminders>(sender.function)(due, today);
 }
 
 int changeRemindAtLogin(const CommandOptions &options, bool outputClosed)
@@ -164,6 +172,24 @@ int changeRemindAtLogin(const CommandOptions &options, bool outputClosed)
     return printAll(done.toUtf8() + '\n', outputClosed);
 }
 
+// Qt words some texts of the parser as it makes them: its complaint while it parses, and the help
+// option as it is added. These are made by a parser of their own, after Qt's texts in the user's
+// language are loaded.
+QString parserComplaint()
+{
+    QCommandLineParser parser;
+    const CommandOptions options(parser);
+    parser.parse(QCoreApplication::arguments());
+    return parser.errorText();
+}
+
+QString usageText()
+{
+    QCommandLineParser parser;
+    const CommandOptions options(parser);
+    return parser.helpText();
+}
+
 } // namespace
 
 int runCommandLine(int argc, char **argv, bool outputClosed)
@@ -172,18 +198,23 @@ int runCommandLine(int argc, char **argv, bool outputClosed)
     // The register's default place depends on the program's name, as in the window.
     QCoreApplication::setApplicationName(QStringLiteral("Cyclara"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CYCLARA_VERSION));
-    const InterfaceLanguage language(languageForRun(QCoreApplication::arguments()));
+    // Qt's own texts come from a file of the system's; a table needs none of them.
+    InterfaceLanguage language(languageForRun(QCoreApplication::arguments()),
+                               InterfaceLanguage::QtTexts::WhenAsked);
 
     QCommandLineParser parser;
     const CommandOptions options(parser);
-    if (!parser.parse(QCoreApplication::arguments()))
-        return refuse(parser.errorText());
+    if (!parser.parse(QCoreApplication::arguments())) {
+        language.loadQtTexts();
+        return refuse(parserComplaint());
+    }
     const auto mode = options.mode();
     if (const auto *problem = std::get_if<QString>(&mode))
         return refuse(*problem);
     switch (std::get<CommandOptions::Mode>(mode)) {
     case CommandOptions::Mode::Help:
-        return printAll(parser.helpText().toUtf8(), outputClosed);
+        language.loadQtTexts();
+        return printAll(usageText().toUtf8(), outputClosed);
     case CommandOptions::Mode::Version:
         return printAll(QByteArrayLiteral("cyclara " CYCLARA_VERSION "\n"), outputClosed);
     case CommandOptions::Mode::Remind:
@@ -194,6 +225,14 @@ int runCommandLine(int argc, char **argv, bool outputClosed)
         break;
     }
     return printTable(options, outputClosed);
+}
+
+int reportWindowMissing(int argc, char **argv, const ProgramModuleEntry &module)
+{
+    const QCoreApplication app(argc, argv);
+    const InterfaceLanguage language(languageForRun(QCoreApplication::arguments()));
+    //: The window's part of the program is missing or could not be loaded; why
+    return refuse(CommandOptions::tr("无法打开窗口：%1").arg(programModuleProblem(module)), 1);
 }
 
 std::optional<QString> windowArgumentProblem(const QStringList &arguments)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/programmodule.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,10 @@ bool wantsCommandLine(int argc, const char *const *argv);
 // the program was started without a standard output (see reserveStandardStreams). Makes its own
 // core application, so that it needs no display, and never writes the register.
 int runCommandLine(int argc, char **argv, bool outputClosed);
+
+// Says in one line on standard error, in the user's language, that the window cannot be opened
+// because its module is missing or could not be loaded; returns the exit status, 1.
+int reportWindowMissing(int argc, char **argv, const ProgramModuleEntry &module);
 
 // How the window was asked to open: on a registered person and a query date (both optional).
 struct WindowStart {

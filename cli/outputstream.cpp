@@ -24,16 +24,27 @@ bool OutputStream::write(QByteArrayView bytes)
 {
     if (m_error != 0)
         return false;
-    m_pending.append(bytes);
-    return m_pending.size() < blockBytes || flush();
+    if (m_pending.size() + bytes.size() < blockBytes) {
+        m_pending.append(bytes);
+        return true;
+    }
+    // A block's worth or more goes out as it is, after what was waiting, without a copy.
+    return flush() && writeAll(bytes);
 }
 
 bool OutputStream::flush()
 {
+    const bool written = writeAll(m_pending);
+    m_pending.resize(0); // keeping its room for the next block
+    return written;
+}
+
+bool OutputStream::writeAll(QByteArrayView bytes)
+{
     qsizetype done = 0;
-    while (done < m_pending.size()) {
+    while (done < bytes.size()) {
         const ssize_t written =
-            ::write(m_fd, m_pending.constData() + done, std::size_t(m_pending.size() - done));
+            ::write(m_fd, bytes.constData() + done, std::size_t(bytes.size() - done));
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -42,7 +53,6 @@ bool OutputStream::flush()
         }
         done += written;
     }
-    m_pending.clear();
     return true;
 }
 

@@ -20,6 +20,7 @@ public:
 
 private:
     bool flush();
+    bool writeAll(QByteArrayView bytes);
 
     int m_fd;
     QByteArray m_pending;

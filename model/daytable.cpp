@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace cyclara {
@@ -52,6 +54,20 @@ QList<DayRow> buildDayRange(const QDate &birth, const QDate &first, const QDate 
     return rows;
 }
 
+bool forEachDayBlock(const QDate &birth, const QDate &first, const QDate &last, const QDate &today,
+                     const std::function<bool(const QList<DayRow> &)> &block)
+{
+    // Small enough that a block and its bytes stay in the cache, large enough that working out a
+    // block's neighbouring days (for the critical days at its ends) costs nothing to speak of.
+    constexpr qint64 blockDays = 256;
+    for (QDate blockFirst = first; blockFirst <= last; blockFirst = blockFirst.addDays(blockDays)) {
+        const QDate blockLast = std::min(last, blockFirst.addDays(blockDays - 1));
+        if (!block(buildDayRange(birth, blockFirst, blockLast, today)))
+            return false;
+    }
+    return true;
+}
+
 bool dayTableInRange(const QDate &query, int span)
 {
     static const QDate first(100, 1, 1);
@@ -59,13 +75,65 @@ bool dayTableInRange(const QDate &query, int span)
     return query.isValid() && query.addDays(-span) >= first && query.addDays(span) <= last;
 }
 
+namespace {
+
+// std::to_chars writes the shortest form that reads back, and whole numbers of the cycle range as
+// plain digits. Adding 0.0 turns a negative zero into a plain zero. A double's shortest form takes
+// at most 24 characters ("-2.2250738585072014e-308").
+char *shortestDigits(double value, char *at)
+{
+    return std::to_chars(at, at + 24, value + 0.0).ptr;
+}
+
+// Every value a table holds is a whole percent or a mean of three of them: a third of a whole
+// number from -300 to 300. A 100-year table prints these few hundred texts some 180 000 times,
+// and working each out anew was most of its time; they are worked out once.
+struct ThirdTexts {
+    static constexpr int largest = 300;
+    struct Text {
+        std::array<char, 24> digits{};
+        std::uint8_t length = 0;
+    };
+    std::array<Text, 2 * largest + 1> texts;
+
+    ThirdTexts()
+    {
+        for (int k = -largest; k <= largest; ++k) {
+            Text &text = texts[std::size_t(k + largest)];
+            text.length =
+                std::uint8_t(shortestDigits(k / 3.0, text.digits.data()) - text.digits.data());
+        }
+    }
+    // The text of `value` when it is one of the thirds (the very same double), else null.
+    const Text *find(double value) const
+    {
+        const double thirds = value * 3.0;
+        if (!(thirds >= -largest && thirds <= largest))
+            return nullptr;
+        // Rounded to the nearest whole number by truncating a positive sum, which unlike
+        // std::lround needs no call.
+        const int k = int(thirds + (largest + 0.5)) - largest;
+        return k / 3.0 == value ? &texts[std::size_t(k + largest)] : nullptr;
+    }
+};
+
+} // namespace
+
+char *valueDigits(double value, char *at)
+{
+    static const ThirdTexts thirdTexts;
+    // All 24 characters are copied, which the compiler does in three moves; only `length` count.
+    if (const ThirdTexts::Text *text = thirdTexts.find(value)) {
+        std::copy_n(text->digits.data(), text->digits.size(), at);
+        return at + text->length;
+    }
+    return shortestDigits(value, at);
+}
+
 QString valueText(double value)
 {
-    // std::to_chars writes the shortest form that reads back, and whole numbers of the cycle
-    // range as plain digits, in a tenth of the instructions of QString::number, which a 100-year
-    // table on the command line notices. Adding 0.0 turns a negative zero into a plain zero.
-    std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value + 0.0).ptr;
+    std::array<char, 24> digits;
+    const char *end = valueDigits(value, digits.data());
     return QString::fromLatin1(digits.data(), end - digits.data());
 }
 

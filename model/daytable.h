@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace cyclara {
 
@@ -34,6 +35,12 @@ QList<DayRow> buildDayTable(const QDate &birth, const QDate &query, int span, co
 QList<DayRow> buildDayRange(const QDate &birth, const QDate &first, const QDate &last,
                             const QDate &today);
 
+// The same days as buildDayRange gives, handed to `block` a few hundred at a time, so that a table
+// of any length can be written while its days are worked out, in the same memory. Stops when
+// `block` returns false; returns whether every block was taken.
+bool forEachDayBlock(const QDate &birth, const QDate &first, const QDate &last, const QDate &today,
+                     const std::function<bool(const QList<DayRow> &)> &block);
+
 // Whether every day of such a table is a date the program can name and count with
 // (100-01-01 to 9999-12-31).
 bool dayTableInRange(const QDate &query, int span);
@@ -42,5 +49,7 @@ bool dayTableInRange(const QDate &query, int span);
 // same double, whole numbers of the cycle range as plain digits, and no negative zero ("19",
 // "-43", "0", "-13.666666666666666").
 QString valueText(double value);
+// The same in ASCII at `at`, which has room for 24 characters; returns where it ends.
+char *valueDigits(double value, char *at);
 
 } // namespace cyclara

@@ -3,6 +3,8 @@
 #include "model/daytable.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QStringList>
 
 namespace cyclara {
 
@@ -11,15 +13,44 @@ namespace cyclara {
 // values and the two means to two decimals. Comma separated, CR LF line ends, UTF-8 with a
 // byte-order mark, so that spreadsheet programs take the Chinese headers as Chinese.
 QByteArray dayTableCsv(const QList<DayRow> &days);
+// The same in pieces, for a table written while its days are worked out: the byte-order mark and
+// the header row, then the rows of each block of days.
+QByteArray dayTableCsvHead();
+QByteArray dayTableCsvRows(const QList<DayRow> &days);
 
 // The day table for a terminal, in UTF-8: the same headings, then per day its ISO date, its label,
 // each cycle's status as the window shows it (高峰(85%,92分)) and the means to two decimals, in
 // columns aligned for a terminal's font (where a Chinese character takes two columns).
 QByteArray dayTableText(const QList<DayRow> &days);
 
+// The columns of such a table, as wide as its widest cell: measured over every block of days
+// first, then written a block at a time.
+class DayTableTextColumns {
+public:
+    DayTableTextColumns();
+
+    void measure(const QList<DayRow> &days);
+    QByteArray head() const;
+    QByteArray rows(const QList<DayRow> &days) const;
+
+private:
+    QByteArray line(const QStringList &cells) const;
+
+    QList<qsizetype> m_widths;
+};
+
 // The day table for programs: a JSON array with one object per day, its keys in this order:
 // "date" ("YYYY-MM-DD"), "intellectual", "emotional", "physical" (whole numbers), "mean" and
-// "absolute_mean" (the shortest decimal that reads back as the same double). UTF-8.
-QByteArray dayTableJson(const QList<DayRow> &days);
+// "absolute_mean" (the shortest decimal that reads back as the same double). UTF-8. Written in
+// pieces: the opening, the objects of each block of days, the closing.
+class DayTableJson {
+public:
+    static QByteArray head() { return QByteArrayLiteral("["); }
+    QByteArray rows(const QList<DayRow> &days);
+    QByteArray tail() const;
+
+private:
+    bool m_anyDay = false;
+};
 
 } // namespace cyclara

@@ -259,6 +259,11 @@
         <source>--register 只用于 --name 和 --remind</source>
         <translation>--register 只用於 --name 和 --remind</translation>
     </message>
+    <message>
+        <source>无法打开窗口：%1</source>
+        <extracomment>The window&apos;s part of the program is missing or could not be loaded; why</extracomment>
+        <translation>無法開啟視窗：%1</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
@@ -418,6 +423,14 @@
         <translation>無法寫入日曆檔：
 %1
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramModule</name>
+    <message>
+        <source>缺少 %1</source>
+        <extracomment>A part of the program is not installed: the path of its file</extracomment>
+        <translation>缺少 %1</translation>
     </message>
 </context>
 <context>

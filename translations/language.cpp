@@ -87,7 +87,7 @@ QLocale interfaceLocale(Language language, const QStringList &uiLanguages)
     Q_UNREACHABLE();
 }
 
-InterfaceLanguage::InterfaceLanguage(Language language)
+InterfaceLanguage::InterfaceLanguage(Language language, QtTexts qtTexts)
     : m_language(language)
 {
     const QLocale locale = interfaceLocale(language);
@@ -97,7 +97,16 @@ InterfaceLanguage::InterfaceLanguage(Language language)
         m_own.load(locale, QStringLiteral("cyclara"), QStringLiteral("_"),
                    QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(&m_own);
-    if (m_qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qtTexts == QtTexts::Now)
+        loadQtTexts();
+}
+
+void InterfaceLanguage::loadQtTexts()
+{
+    if (m_qtTextsLoaded)
+        return;
+    m_qtTextsLoaded = true;
+    if (m_qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
 }

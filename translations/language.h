@@ -49,17 +49,25 @@ QLocale interfaceLocale(Language language,
 // help and description texts and the dates written in words. Needs a QCoreApplication.
 class InterfaceLanguage {
 public:
-    explicit InterfaceLanguage(Language language);
+    // Whether Qt's own texts, read from the system's Qt translations, are loaded at once or only
+    // when asked for (by a run that may print none).
+    enum class QtTexts { Now, WhenAsked };
+
+    explicit InterfaceLanguage(Language language, QtTexts qtTexts = QtTexts::Now);
     ~InterfaceLanguage();
     InterfaceLanguage(const InterfaceLanguage &) = delete;
     InterfaceLanguage &operator=(const InterfaceLanguage &) = delete;
 
     Language language() const { return m_language; }
+    // Loads Qt's own texts, once; a text Qt words before this stays in Simplified Chinese's
+    // source language, English.
+    void loadQtTexts();
 
 private:
     Language m_language;
     QTranslator m_own;
     QTranslator m_qt;
+    bool m_qtTextsLoaded = false;
 };
 
 } // namespace cyclara

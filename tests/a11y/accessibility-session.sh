@@ -28,6 +28,7 @@ program=${1:?usage: accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]
 shift
 [[ ${1:-} == -- ]] && shift
 (($# > 0)) || { echo "usage: accessibility-session.sh [--orca] CYCLARA -- CHECK" >&2; exit 2; }
+source "$(dirname "$0")/../program-copy.sh"
 
 missing=()
 for tool in Xvfb openbox xdotool /usr/libexec/at-spi-bus-launcher; do
@@ -123,11 +124,10 @@ fi
 
 # The register lives beside the program: a copy of it starts from the scratch folder.
 # 张三 born 1990-04-12 and 李四 born 1985-11-03, in GBK.
-mkdir -p "$work/program"
-cp "$program" "$work/program/cyclara"
-printf '\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n' >"$work/program/birth.ini"
-export CYCLARA_REGISTER=$work/program/birth.ini
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$work/program/cyclara" \
+copy_program "$program" "$work/program"
+printf '\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n' >"$work/program/bin/birth.ini"
+export CYCLARA_REGISTER=$work/program/bin/birth.ini
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$work/program/bin/cyclara" \
     >"$work/cyclara.log" 2>&1 &
 export CYCLARA_PID=$!
 pids+=($CYCLARA_PID)

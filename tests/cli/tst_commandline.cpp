@@ -61,6 +61,9 @@ private slots:
     void refusals_data();
     void refusals();
     void windowRefusesWhatItCannotDo();
+    void tablesLoadQtCoreAlone();
+    void partsNeedTheirModules_data();
+    void partsNeedTheirModules();
     void tablesOfTheWorkedExample_data();
     void tablesOfTheWorkedExample();
     void nameComesFromTheRegister();
@@ -158,6 +161,50 @@ void tst_CommandLine::windowRefusesWhatItCannotDo()
                      noDisplay.err.count(u'\n') == 1 && noDisplay.err.contains(said),
                  qPrintable(noDisplay.err));
     }
+}
+
+// A table loads QtCore and nothing of the window: the dynamic loader, asked to tell what it loads,
+// names no Qt GUI, Widgets, SVG or print support, nor the window's own module.
+void tst_CommandLine::tablesLoadQtCoreAlone()
+{
+    const Run run = runCyclara({u"--birth=1990-04-12"_s, u"--days=0"_s, u"--format=json"_s}, {},
+                               false, u"LD_DEBUG=files \"$0\" \"$@\""_s);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.contains(u"file=libQt6Core.so"_s), "the loader told nothing");
+    for (const QString &library :
+         {u"libQt6Gui"_s, u"libQt6Widgets"_s, u"libQt6Svg"_s, u"libQt6PrintSupport"_s,
+          u"libQt6DBus"_s, u"libdbus-1"_s, u"cyclara-window"_s, u"cyclara-reminders"_s})
+        QVERIFY2(!run.err.contains(library), qPrintable(library));
+}
+
+// The window and the reminders' sender live in modules beside the program; a copy of the program
+// without them says which is missing, in one line, and fails.
+void tst_CommandLine::partsNeedTheirModules_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("module");
+    QTest::newRow("window") << QStringList() << u"cyclara: 无法打开窗口：缺少 "_s
+                            << u"cyclara-window.so"_s;
+    // Someone always has a critical day within a fortnight: the physical cycle crosses its
+    // middle every 11.5 days.
+    QTest::newRow("reminders") << QStringList{u"--remind"_s, u"--ahead=14"_s, u"--register"_s,
+                                              registerPath}
+                               << u"cyclara: 无法发出提醒：缺少 "_s << u"cyclara-reminders.so"_s;
+}
+
+void tst_CommandLine::partsNeedTheirModules()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QFETCH(QString, module);
+    const QString alone = folder.filePath(u"alone"_s);
+    QVERIFY(QDir().mkpath(alone));
+    QFile::copy(QStringLiteral(CYCLARA_PROGRAM), alone + u"/cyclara"_s);
+    const Run run = runCyclara(arguments, {}, true, u"exec '%1/cyclara' \"$@\""_s.arg(alone));
+    QVERIFY2(run.status == 1 && run.err.startsWith(message) && run.err.endsWith(module + u"\n"_s) &&
+                 run.err.count(u'\n') == 1,
+             qPrintable(run.err));
 }
 
 // The worked example, born 2006-1-1, around 2006-4-11, whose values are known: the head and the

@@ -9,6 +9,7 @@ set -euo pipefail
 
 program=${1:?usage: messagebox_e2e.sh <cyclara executable>}
 source "$(dirname "$0")/needs-display.sh"
+source "$(dirname "$0")/../program-copy.sh"
 needs_display xdotool openbox
 
 work=$(mktemp -d)
@@ -25,9 +26,9 @@ openbox >"$work/openbox.log" 2>&1 &
 manager=$!
 sleep 1
 
-cp "$program" "$work/cyclara"
-printf 'Later\t2999-01-01\r\n' >"$work/birth.ini"
-QT_QPA_PLATFORM=xcb "$work/cyclara" >"$work/cyclara.log" 2>&1 &
+copy_program "$program" "$work"
+printf 'Later\t2999-01-01\r\n' >"$work/bin/birth.ini"
+QT_QPA_PLATFORM=xcb "$work/bin/cyclara" >"$work/cyclara.log" 2>&1 &
 pid=$!
 
 # Both windows are titled Cyclara: the main window and, once it is drawn, the message box.

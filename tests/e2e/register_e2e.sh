@@ -9,6 +9,7 @@ set -euo pipefail
 
 program=${1:?usage: register_e2e.sh <cyclara executable>}
 source "$(dirname "$0")/needs-display.sh"
+source "$(dirname "$0")/../program-copy.sh"
 needs_display xdotool
 
 work=$(mktemp -d)
@@ -19,15 +20,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The register lives beside the executable, so the program is started from a copy in $work.
-cp "$program" "$work/cyclara"
+# The register lives beside the executable, so the program is started from a copy in $work/bin.
+copy_program "$program" "$work"
 # 张三 born 1980-05-07 and 李四 born 1990-12-31, GBK bytes worked out by hand.
-printf '\xd5\xc5\xc8\xfd\t1980-05-07\r\n\xc0\xee\xcb\xc4\t1990-12-31\r\n' >"$work/birth.ini"
+printf '\xd5\xc5\xc8\xfd\t1980-05-07\r\n\xc0\xee\xcb\xc4\t1990-12-31\r\n' >"$work/bin/birth.ini"
 # The same two, then 赵六 with the birth date the pickers took from 张三, the first person.
 printf '\xd5\xc5\xc8\xfd\t1980-05-07\r\n\xc0\xee\xcb\xc4\t1990-12-31\r\n\xd5\xd4\xc1\xf9\t1980-05-07\r\n' \
     >"$work/expected.ini"
 
-QT_QPA_PLATFORM=xcb "$work/cyclara" >"$work/cyclara.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$work/bin/cyclara" >"$work/cyclara.log" 2>&1 &
 pid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Cyclara$' | head -n 1)
@@ -61,12 +62,12 @@ if [[ $status -ne 0 ]]; then
     exit 1
 fi
 
-if ! cmp "$work/expected.ini" "$work/birth.ini"; then
+if ! cmp "$work/expected.ini" "$work/bin/birth.ini"; then
     echo "e2e: birth.ini is not as expected" >&2
     echo "expected:" >&2
     od -An -tx1 "$work/expected.ini" >&2
     echo "written:" >&2
-    od -An -tx1 "$work/birth.ini" >&2
+    od -An -tx1 "$work/bin/birth.ini" >&2
     exit 1
 fi
 echo "e2e: birth.ini rewritten with the typed name, byte for byte"

@@ -9,6 +9,7 @@
 set -euo pipefail
 
 program=${1:?usage: wayland_e2e.sh <cyclara executable>}
+source "$(dirname "$0")/../program-copy.sh"
 for tool in weston weston-screenshooter convert; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
 done
@@ -72,10 +73,10 @@ fi
 echo "the empty desktop: $white white pixels, $coloured coloured"
 desktop_white=$white desktop_coloured=$coloured
 
-# The register lives beside the executable, so the program is started from a copy in $work.
-cp "$program" "$work/cyclara"
+# The register lives beside the executable, so the program is started from a copy in $work/bin.
+copy_program "$program" "$work"
 env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
-    "$work/cyclara" >"$work/cyclara.log" 2>&1 &
+    "$work/bin/cyclara" >"$work/cyclara.log" 2>&1 &
 pid=$!
 
 # The main window is at least 606 × 460 pixels and mostly white; its chart draws five series in
@@ -115,7 +116,7 @@ if [[ $status -ne 0 ]]; then
     exit 1
 fi
 # The first close writes the register even when nobody was queried.
-if [[ ! -f $work/birth.ini ]]; then
+if [[ ! -f $work/bin/birth.ini ]]; then
     echo "e2e: no register was written on SIGTERM" >&2
     exit 1
 fi

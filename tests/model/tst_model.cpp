@@ -37,6 +37,7 @@ private slots:
     void criticalDaysOfARun();
     void dateTexts_data();
     void dateTexts();
+    void valueTextsAreTheShortestThatReadBack();
 };
 
 void tst_Model::cycleValues_data()
@@ -208,6 +209,23 @@ void tst_Model::dateTexts()
     const QStringList parts = texts.split(u'|');
     QCOMPARE(registerDateFromText(parts.join(u'-')).value_or(QDate()), fromRegister);
     QCOMPARE(dateFromPickerTexts(parts[0], parts[1], parts[2]).value_or(QDate()), fromPickers);
+}
+
+void tst_Model::valueTextsAreTheShortestThatReadBack()
+{
+    // Every third of -300 to 300 (the whole percents and the means) and the doubles next to a few
+    // of them, which must not be taken for them; Qt's own shortest form is the reference.
+    std::vector<double> values;
+    for (int k = -300; k <= 300; ++k)
+        values.push_back(k / 3.0);
+    for (const double near : {1 / 3.0, -43.0, 100.0, 0.0})
+        values.insert(values.end(), {std::nextafter(near, -1e9), std::nextafter(near, 1e9)});
+    values.insert(values.end(), {-0.0, 100.5, -101.0, 1e300, -2.2250738585072014e-308});
+    for (const double value : values) {
+        const QString expected = QString::number(value + 0.0, 'g', QLocale::FloatingPointShortest);
+        QCOMPARE(valueText(value), expected);
+        QCOMPARE(valueText(value).toDouble(), value);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Model)

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and checks what a desktop gets from it: the program,
-# the desktop entry, the icon at every size and the AppStream metadata, each where the desktop
-# looks for it and each passing its format's own validator.
-#   check-install.sh <cmake> <build folder> <scratch prefix>
+# Installs the build into a scratch prefix and checks what a desktop gets from it: the program and
+# the window module it opens, the desktop entry, the icon at every size and the AppStream metadata,
+# each where the desktop looks for it and each passing its format's own validator.
+#   check-install.sh <cmake> <build folder> <scratch prefix> <library folder under the prefix>
 set -uo pipefail
 
-cmake=$1 build=$2 prefix=$3
+cmake=$1 build=$2 prefix=$3 libdir=$4
 app_id=io.github.cyclara.Cyclara
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -23,6 +23,12 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 icons=$prefix/share/icons/hicolor
 
 [[ -x $prefix/bin/cyclara ]] || fail "bin/cyclara is not an installed program"
+# The installed program finds its window module: the window starts, and refuses a language it
+# does not speak (status 2) before it would show.
+out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/cyclara" --lang fr 2>&1)
+rc=$?
+[[ $rc -eq 2 && $out == *"“fr”"* ]] ||
+    fail "the installed program does not open its window module (status $rc): $out"
 for f in "$desktop" "$metainfo" "$icons/scalable/apps/cyclara.svg" \
     "$prefix/share/man/man1/cyclara.1"; do
     [[ -s $f ]] || fail "${f#"$prefix"/} is missing"
@@ -31,7 +37,8 @@ done
 # The Debian package takes whatever the install puts down: a test program, a benchmark or a
 # build tool here would land on every user's machine.
 expected=$(
-    printf '%s\n' bin/cyclara share/man/man1/cyclara.1 share/applications/$app_id.desktop \
+    printf '%s\n' bin/cyclara "$libdir/cyclara/cyclara-reminders.so" \
+        "$libdir/cyclara/cyclara-window.so" share/man/man1/cyclara.1 share/applications/$app_id.desktop \
         share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/cyclara.svg
     for size in 16 32 48 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/cyclara.png"

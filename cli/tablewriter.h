@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cli/commandoptions.h"
+
+#include <QByteArrayView>
+#include <QDate>
+#include <QDateTime>
+
+#include <functional>
+
+namespace cyclara {
+
+// Where a table's bytes go as they are made; false once they cannot be taken.
+using ByteSink = std::function<bool(QByteArrayView bytes)>;
+
+// Writes the table `request` asks for to `sink` while its days are worked out, a block of days at
+// a time, so that a century takes no more memory than a week. Day labels are relative to `today`;
+// a calendar is stamped `stamp`. Stops at the first piece the sink refuses and returns false.
+bool writeTable(const TableRequest &request, const QDate &today, const QDateTime &stamp,
+                const ByteSink &sink);
+
+} // namespace cyclara
