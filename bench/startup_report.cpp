@@ -4,8 +4,10 @@
 // ratio is also given in instructions counted by callgrind, which machine load does not disturb.
 // Cyclara's probe reads a register of 20 people that is written here, so that writing it is not
 // timed; both probes draw their first frame into a file once, to show that they draw the same.
-// Among them, in the same turns, the command line prints a 100-year JSON table and a 100-year
-// calendar of critical days (goal: 100 ms each).
+// Among them, in the same turns, the command line prints a one-day and a 100-year JSON table and a
+// 100-year calendar of critical days (goal: 100 ms each). The 100-year table is set against a
+// plain C++ program that prints the very same bytes (json_floor; checked once), its memory against
+// the one-day table's, and the one-day table's time against a bare Qt program's (startup_core).
 //   startup_report <folder of the probes and of cyclara> [runs]
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -21,6 +23,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -75,16 +78,16 @@ std::string writeRegister(std::string &folder)
     return std::fclose(file) == 0 && written ? path : std::string();
 }
 
-// Starts `program` with `arguments`, standard output and error going to `output` (or nowhere).
+// Starts `program` with `arguments`, standard output going to `output` and standard error to
+// `errors` (or nowhere).
 pid_t start(const std::string &program, const std::vector<std::string> &arguments,
-            const std::string &output = "/dev/null")
+            const std::string &output = "/dev/null", const std::string &errors = "/dev/null")
 {
     const pid_t pid = ::fork();
     if (pid != 0)
         return pid;
-    const int sink = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ::dup2(sink, STDOUT_FILENO);
-    ::dup2(sink, STDERR_FILENO);
+    ::dup2(::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+    ::dup2(::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
     std::vector<char *> argv{const_cast<char *>(program.c_str())};
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
@@ -93,10 +96,10 @@ pid_t start(const std::string &program, const std::vector<std::string> &argument
     std::_Exit(127);
 }
 
-bool runOnce(const Probe &probe, Sample &sample)
+bool runOnce(const Probe &probe, Sample &sample, const std::string &output = "/dev/null")
 {
     const auto begin = std::chrono::steady_clock::now();
-    const pid_t pid = start(probe.path, probe.arguments);
+    const pid_t pid = start(probe.path, probe.arguments, output);
     if (pid < 0)
         return false;
     int status = 0;
@@ -122,7 +125,7 @@ std::optional<double> instructions(const Probe &probe, const std::string &folder
     std::vector<std::string> arguments{"--tool=callgrind", "--callgrind-out-file=/dev/null",
                                        probe.path};
     arguments.insert(arguments.end(), probe.arguments.begin(), probe.arguments.end());
-    const pid_t pid = start("valgrind", arguments, log);
+    const pid_t pid = start("valgrind", arguments, "/dev/null", log);
     int status = 0;
     if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0)
@@ -147,6 +150,15 @@ double medianOf(const Probe &probe, double Sample::*field)
     for (const Sample &s : probe.samples)
         values.push_back(s.*field);
     return median(values);
+}
+
+std::optional<double> instructionRatio(const Probe &a, const Probe &b, const std::string &folder)
+{
+    const auto countA = instructions(a, folder);
+    const auto countB = instructions(b, folder);
+    if (!countA || !countB)
+        return std::nullopt;
+    return *countA / *countB;
 }
 
 // Prints a ratio against its goal (none: reported only); false when a goal is missed.
@@ -178,7 +190,18 @@ int measure(const std::string &probes, const std::string &folder, const std::str
         probes + "/cyclara",
         {"--birth", "1900-01-01", "--from", "1920-01-01", "--to", "2020-01-01", "--format", "ics"},
         {}};
-    const std::vector<Probe *> all{&cyclara, &floor, &baseline, &commandLine, &calendar};
+    Probe jsonFloor{"json_floor, the same 100-year JSON",
+                    probes + "/json_floor",
+                    {"1900-01-01", "1920-01-01", "2020-01-01"},
+                    {}};
+    Probe oneDay{
+        "cyclara, one-day JSON table",
+        probes + "/cyclara",
+        {"--birth", "1900-01-01", "--date", "2020-01-01", "--days", "0", "--format", "json"},
+        {}};
+    Probe bareQt{"startup_core, a bare QCoreApplication", probes + "/startup_core", {}, {}};
+    const std::vector<Probe *> all{&cyclara,  &floor,     &baseline, &commandLine,
+                                   &calendar, &jsonFloor, &oneDay,   &bareQt};
 
     // Both draw their frame into a file once: the floor must show what Cyclara shows.
     Probe cyclaraFrame = cyclara, floorFrame = floor;
@@ -190,6 +213,14 @@ int measure(const std::string &probes, const std::string &folder, const std::str
         return 1;
     }
     const bool sameFrame = contentsOf(folder + "/cyclara.png") == contentsOf(folder + "/floor.png");
+    // And the floor of the command line must print what Cyclara prints.
+    if (!runOnce(commandLine, unused, folder + "/cyclara.json") ||
+        !runOnce(jsonFloor, unused, folder + "/floor.json")) {
+        std::fprintf(stderr, "startup_report: a probe failed to print its table\n");
+        return 1;
+    }
+    const std::string table = contentsOf(folder + "/cyclara.json");
+    const bool sameTable = !table.empty() && table == contentsOf(folder + "/floor.json");
 
     // One unmeasured start of each first, so that all find the libraries and fonts in the page
     // cache; then they take turns, so that a slow moment of the machine hits all alike.
@@ -211,7 +242,9 @@ int measure(const std::string &probes, const std::string &folder, const std::str
                     medianOf(*probe, &Sample::milliseconds), medianOf(*probe, &Sample::peakMiB));
     std::printf("  %-44s %s\n", "first frame of the floor same as Cyclara's",
                 sameFrame ? "yes" : "NO");
-    bool allMet = sameFrame;
+    std::printf("  %-44s %s\n", "JSON of the floor byte for byte Cyclara's",
+                sameTable ? "yes" : "NO");
+    bool allMet = sameFrame && sameTable;
     const auto ratio = [](const Probe &a, const Probe &b, double Sample::*field) {
         return medianOf(a, field) / medianOf(b, field);
     };
@@ -227,6 +260,12 @@ int measure(const std::string &probes, const std::string &folder, const std::str
                     met ? "PASS" : "MISS");
         allMet &= met;
     }
+    allMet &= report("100-year JSON time, Cyclara / same-bytes floor",
+                     ratio(commandLine, jsonFloor, &Sample::milliseconds), 1.5);
+    allMet &= report("100-year JSON memory / one-day JSON memory",
+                     ratio(commandLine, oneDay, &Sample::peakMiB), 1.10);
+    allMet &= report("one-day JSON time / bare QCoreApplication",
+                     ratio(oneDay, bareQt, &Sample::milliseconds), 2.0);
     report("start-up time, Cyclara / plain Qt baseline",
            ratio(cyclara, baseline, &Sample::milliseconds), std::nullopt);
     report("peak memory, Cyclara / plain Qt baseline", ratio(cyclara, baseline, &Sample::peakMiB),
@@ -241,6 +280,12 @@ int measure(const std::string &probes, const std::string &folder, const std::str
         report("instructions, Cyclara / floor", *cyclaraCount / *floorCount, std::nullopt);
         report("instructions, Cyclara / plain Qt baseline", *cyclaraCount / *baselineCount,
                std::nullopt);
+        for (const auto &[figure, a, b] :
+             {std::tuple("instructions, 100-year JSON / floor", &commandLine, &jsonFloor),
+              std::tuple("instructions, one-day JSON / bare Qt", &oneDay, &bareQt)}) {
+            if (const auto counted = instructionRatio(*a, *b, folder))
+                report(figure, *counted, std::nullopt);
+        }
     } else {
         std::printf("Instructions: not counted (valgrind is missing or failed)\n");
     }

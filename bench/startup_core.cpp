@@ -1,0 +1,9 @@
+// The least a Qt command-line program starts with: a QCoreApplication made and gone. Cyclara's
+// one-day table is set against it.
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    const QCoreApplication app(argc, argv);
+    return 0;
+}
