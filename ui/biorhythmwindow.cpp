@@ -16,6 +16,8 @@
 #include "ui/chartactions.h"
 #include "ui/criticaldaysdialog.h"
 #include "ui/datepickers.h"
+#include "ui/daypanelaccessible.h"
+#include "ui/explanationpanel.h"
 #include "ui/helpwindow.h"
 #include "ui/homepage.h"
 #include "ui/namelistediting.h"
@@ -25,7 +27,6 @@
 #include "ui/windowlayout.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -109,6 +110,7 @@ void BiorhythmWindow::connectControls()
         connect(walk, &QShortcut::activated, this, [this, step] { moveDay(step); });
     }
     panel->installEventFilter(this);
+    panel->setDays(m_dayTable);
     new ChartActions(
         chart, *m_dayTable, panel, m_services,
         [this] {
@@ -386,10 +388,10 @@ void BiorhythmWindow::showDayStatus(int day, const QString &label, PromptLine pr
     const QString dayLine = dayStatusLine(label, m_dayTable->day(day).values);
     if (promptLine == PromptLine::Tell)
         showPrompt(dayLine);
-    // A screen reader hears the day as the prompt line tells it.
+    // A screen reader hears the day as the prompt line tells it: on the panel, where the keys
+    // walk the days, at once; on the chart when it is read.
     chart->setAccessibleDescription(dayLine);
-    QAccessibleEvent described(chart, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    announceSelectedDay(panel);
 }
 
 void BiorhythmWindow::onDayPicked(Series /*any series' point tells its day*/, int day)

@@ -5,6 +5,7 @@
 #include "data/fonts.h"
 #include "model/biorhythm.h"
 #include "ui/commandbutton.h"
+#include "ui/daypanelaccessible.h"
 #include "ui/explanationpanel.h"
 #include "ui/pickeraccessible.h"
 #include "ui/twips.h"
@@ -335,7 +336,7 @@ WindowControls findControls(const QHash<QString, QWidget *> &created)
     c.homeLink = take<QLabel>(created, "lblHome");
     c.prompt = take<QLabel>(created, "lblPrompt");
     c.chart = take<CycleChart>(created, "MSChart1");
-    c.panel = take<QFrame>(created, "picPrompt");
+    c.panel = take<ExplanationPanel>(created, "picPrompt");
     // The query row's 年 is Label1(1); the panel's headings are Label1(0, 2, 3).
     constexpr std::array<int, cycleCount> headingOfCycle{0, 2, 3};
     for (int cycle = 0; cycle < cycleCount; ++cycle) {
@@ -432,6 +433,7 @@ void dressMainWindow(QWidget *window)
 WindowControls createWindowControls(QWidget *window)
 {
     nameDropDownsByWhatTheyAre();
+    describeDayPanels();
     QHash<QString, QWidget *> created;
     createControls(window, ControlTables::window(), created);
     createControls(take<QFrame>(created, "picPrompt"), ControlTables::panel(), created);

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "model/biorhythm.h"
+#include "ui/explanationpanel.h"
 
 #include <array>
 
@@ -74,7 +75,7 @@ struct WindowControls {
     QCheckBox *explanationSwitch;
     QLabel *homeLink, *prompt;
     CycleChart *chart;
-    QFrame *panel;
+    ExplanationPanel *panel;
     // The panel's rows, by cycle: the cycle's name, its face and what its band means.
     std::array<QLabel *, cycleCount> panelHeadings, faces, explanations;
 };

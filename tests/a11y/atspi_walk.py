@@ -31,7 +31,7 @@ STOPS = [
     ("check box", "绝对均值", None),
     ("combo box", "姓名", "张三"),
     ("push button", "帮助", None),
-    (None, "节律说明", None),
+    ("panel", "节律说明", None),
     ("check box", "说明", None),
 ]
 

@@ -40,6 +40,7 @@ private slots:
     void controlsBesideTheChart();
     void keysWalkTheDays_data();
     void keysWalkTheDays();
+    void panelTellsTheDay();
     void whatTheMenuTakesAway();
     void exportsNeverSpoilTheOldFile_data();
     void exportsNeverSpoilTheOldFile();
@@ -164,6 +165,36 @@ void tst_BiorhythmWindow::keysWalkTheDays()
     // Pickers are named for what they are, not for the value they show.
     QCOMPARE(QAccessible::queryAccessibleInterface(w.birthYear)->text(QAccessible::Name),
              u"出生年"_s);
+}
+
+// A screen reader meets the panel as a panel (not a frame, taken for a window) described by the
+// selected day, with every day an item of its own after the panel's pictures and paragraphs; the
+// selected day's item has the focus while the panel has it. (That a screen reader hears each day
+// walked to is heard through Orca, in tests/a11y.)
+void tst_BiorhythmWindow::panelTellsTheDay()
+{
+    WindowFixture fixture;
+    BiorhythmWindow &w = fixture.open(true);
+    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(w.panel);
+    QCOMPARE(panel->role(), QAccessible::Pane);
+    const int firstDay = panel->childCount() - w.days().dayCount();
+    QVERIFY(firstDay > 0);
+    QVERIFY(panel->child(firstDay - 1)->role() != QAccessible::ListItem);
+
+    w.panel->setFocus();
+    for (const auto key : {Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Left}) {
+        QTest::keyClick(w.panel, key);
+        const QString day = w.prompt->text();
+        QCOMPARE(panel->text(QAccessible::Description), day);
+        QAccessibleInterface *item = panel->focusChild();
+        QVERIFY(item && item->role() == QAccessible::ListItem);
+        QVERIFY(item->state().focused && item->state().selected);
+        QCOMPARE(item->text(QAccessible::Name), day);
+        QCOMPARE(panel->indexOfChild(item), firstDay + w.days().currentRow());
+        QCOMPARE(panel->child(firstDay + w.days().currentRow()), item);
+    }
+    w.birthYear->setFocus();
+    QVERIFY(!panel->child(firstDay + w.days().currentRow())->state().focused);
 }
 
 // What the chart's menu takes away, here from the worked example (born 2006-1-1, on 2006-4-11,
