@@ -4,17 +4,18 @@ BUILD ?= build
 WERROR ?= OFF
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCYCLARA_WERROR=$(WERROR)
 
-.PHONY: run test screenshot bench fuzz deb fresh-check deps configure build clean
+.PHONY: run test test-screenreader screenshot bench fuzz deb fresh-check deps configure build clean
 
 # Which set of scripts/install-deps a goal needs: `make run` only what building and running need,
 # so that no test tool lands on a user's machine.
 DEPS = run
 test screenshot bench: DEPS = test
+test-screenreader: DEPS = screenreader
 # A first configure for `make run` leaves the tests out, so it needs neither Qt Test nor the
 # tests' tools; the goals that use tests or benchmarks ask for them, and a build that has them
 # keeps them.
 TESTING = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
-test screenshot bench: TESTING = -DBUILD_TESTING=ON -DCYCLARA_BENCHMARKS=ON
+test test-screenreader screenshot bench: TESTING = -DBUILD_TESTING=ON -DCYCLARA_BENCHMARKS=ON
 
 run: build
 	$(BUILD)/bin/cyclara
@@ -22,6 +23,10 @@ run: build
 # The end-to-end test drives a real X display; CI runs it under xvfb-run.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -LE e2e --output-on-failure
+
+# The window heard through the screen reader Orca, on a private desktop it starts itself.
+test-screenreader: build
+	cd $(BUILD) && CYCLARA_E2E_REQUIRED=1 ctest -L screenreader --no-tests=error --output-on-failure
 
 # The README's pictures of the real windows, with a fixed date and register.
 screenshot: build
