@@ -115,22 +115,10 @@ std::optional<FileProblem> prepareBirthFolder(const QString &path)
             return systemError(FileProblem::CreateFolder, errno);
     }
     const PathState state = examinePath(path);
-    switch (state.kind) {
-    case PathState::Folder:
-        return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
-    case PathState::Other:
-        return FileProblem{FileProblem::NotAFile, FileProblem::Write};
-    case PathState::ForeignLink:
-        return FileProblem{FileProblem::ForeignLink, FileProblem::Write};
-    case PathState::Failed:
-        return systemError(FileProblem::Write, state.error);
-    case PathState::File:
-        if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
-            return systemError(FileProblem::Write, errno);
-        break;
-    case PathState::Nothing:
-        break;
-    }
+    if (const auto refusal = refusalToReplace(state))
+        return refusal;
+    if (state.kind == PathState::File && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return systemError(FileProblem::Write, errno);
     // The new file is made in the folder and renamed over the old one.
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return systemError(FileProblem::Write, errno);

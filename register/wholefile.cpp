@@ -52,10 +52,8 @@ PathState examinePath(const QString &path)
     return state;
 }
 
-std::optional<FileProblem> replaceFile(const QString &path, const QByteArray &bytes,
-                                       NewFileAccess access)
+std::optional<FileProblem> refusalToReplace(const PathState &state)
 {
-    const PathState state = examinePath(path);
     switch (state.kind) {
     case PathState::Folder:
         return FileProblem{FileProblem::FolderInTheWay, FileProblem::Write};
@@ -70,6 +68,15 @@ std::optional<FileProblem> replaceFile(const QString &path, const QByteArray &by
     case PathState::File:
         break;
     }
+    return std::nullopt;
+}
+
+std::optional<FileProblem> replaceFile(const QString &path, const QByteArray &bytes,
+                                       NewFileAccess access)
+{
+    const PathState state = examinePath(path);
+    if (const auto refusal = refusalToReplace(state))
+        return refusal;
 
     // QSaveFile writes beside the file and renames over it only when everything went well; an
     // existing file's permissions carry over, and a link (the user's own) keeps leading to it.

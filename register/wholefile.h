@@ -55,6 +55,9 @@ struct PathState {
     int error = 0;
 };
 PathState examinePath(const QString &path);
+// Why what stands at a path may not be replaced by a file: a folder, a device, pipe or socket, a
+// link someone else owns, or a path that could not be examined. Nothing for a file or nothing.
+std::optional<FileProblem> refusalToReplace(const PathState &state);
 
 // Who may read a file that replaceFile() makes new.
 enum class NewFileAccess {

@@ -28,7 +28,7 @@ program=${1:?usage: accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]
 shift
 [[ ${1:-} == -- ]] && shift
 (($# > 0)) || { echo "usage: accessibility-session.sh [--orca] CYCLARA -- CHECK" >&2; exit 2; }
-source "$(dirname "$0")/../program-copy.sh"
+source "$(dirname "$0")/../real-program.sh"
 
 missing=()
 for tool in Xvfb openbox xdotool /usr/libexec/at-spi-bus-launcher; do

@@ -9,7 +9,7 @@ set -euo pipefail
 
 program=${1:?usage: messagebox_e2e.sh <cyclara executable>}
 source "$(dirname "$0")/needs-display.sh"
-source "$(dirname "$0")/../program-copy.sh"
+source "$(dirname "$0")/../real-program.sh"
 needs_display xdotool openbox
 
 work=$(mktemp -d)

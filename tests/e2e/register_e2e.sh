@@ -9,7 +9,7 @@ set -euo pipefail
 
 program=${1:?usage: register_e2e.sh <cyclara executable>}
 source "$(dirname "$0")/needs-display.sh"
-source "$(dirname "$0")/../program-copy.sh"
+source "$(dirname "$0")/../real-program.sh"
 needs_display xdotool
 
 work=$(mktemp -d)
@@ -47,20 +47,8 @@ xdotool type --delay 50 '赵六'
 xdotool key Return
 sleep 1
 
-kill -TERM "$pid"
-status=0
-timeout 20 tail --pid="$pid" -f /dev/null || status=$?
-if [[ $status -ne 0 ]]; then
-    echo "e2e: the program did not end after SIGTERM" >&2
-    exit 1
-fi
-wait "$pid" || status=$?
+stop_program "$pid" "$work/cyclara.log" || exit 1
 pid=
-if [[ $status -ne 0 ]]; then
-    echo "e2e: the program ended with status $status" >&2
-    cat "$work/cyclara.log" >&2
-    exit 1
-fi
 
 if ! cmp "$work/expected.ini" "$work/bin/birth.ini"; then
     echo "e2e: birth.ini is not as expected" >&2

@@ -9,7 +9,7 @@
 set -euo pipefail
 
 program=${1:?usage: wayland_e2e.sh <cyclara executable>}
-source "$(dirname "$0")/../program-copy.sh"
+source "$(dirname "$0")/../real-program.sh"
 for tool in weston weston-screenshooter convert; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
 done
@@ -101,20 +101,8 @@ if ((!drawn)); then
 fi
 cp "$shot" "$work/window.png"
 
-kill -TERM "$pid"
-status=0
-timeout 20 tail --pid="$pid" -f /dev/null || status=$?
-if [[ $status -ne 0 ]]; then
-    echo "e2e: the program did not end after SIGTERM" >&2
-    exit 1
-fi
-wait "$pid" || status=$?
+stop_program "$pid" "$work/cyclara.log" || exit 1
 pid=
-if [[ $status -ne 0 ]]; then
-    echo "e2e: the program ended with status $status" >&2
-    cat "$work/cyclara.log" >&2
-    exit 1
-fi
 # The first close writes the register even when nobody was queried.
 if [[ ! -f $work/bin/birth.ini ]]; then
     echo "e2e: no register was written on SIGTERM" >&2
