@@ -110,19 +110,24 @@ class Desktop:
                 context.iteration(False)
             time.sleep(0.01)
 
-    def settle(self, least=0.4, quiet=0.6, most=8.0):
-        """Waits at least `least` seconds, then until nothing has happened (no event, nothing
-        said) for `quiet` seconds, but no longer than `most`."""
+    def settle(self, least=0.4, quiet=0.6, most=10.0):
+        """Waits at least `least` seconds and until something has happened (an event, or Orca
+        said something), then until nothing more has for `quiet` seconds; no longer than `most`
+        in all. On a loaded machine the answer to a key can take well over a second."""
         start = time.monotonic()
-        self.pump(least)
+        events = len(self.events)
         said = self._orca_size()
-        calm_since = time.monotonic()
+        self.pump(least)
+        calm_since = None
         while time.monotonic() - start < most:
             self.pump(0.05)
             if self._orca_size() != said:
                 said = self._orca_size()
                 calm_since = time.monotonic()
-            if time.monotonic() - max(calm_since, self.last_event) >= quiet:
+            if len(self.events) != events:
+                events = len(self.events)
+                calm_since = max(calm_since or 0, self.last_event)
+            if calm_since is not None and time.monotonic() - calm_since >= quiet:
                 break
 
     def press(self, key):
@@ -132,6 +137,23 @@ class Desktop:
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
         self.settle()
         return list(self.events)
+
+    def window_active(self):
+        window = safe(lambda: self.app.getChildAtIndex(0))
+        states = safe(window.getState) if window is not None else None
+        return states is not None and states.contains(pyatspi.STATE_ACTIVE)
+
+    def wait_for_focus(self, most=30.0):
+        """The object with the focus once the window is active and keys reach it (a loaded
+        machine may take seconds to map and activate it), or None."""
+        deadline = time.monotonic() + most
+        while time.monotonic() < deadline:
+            found = self.focused()
+            if found is not None and (self.last_focus is not None or self.window_active()):
+                self.settle(least=0.5, most=3.0)
+                return found
+            self.pump(0.2)
+        return None
 
     def focused(self):
         """The object with the keyboard focus: the last one a focus event named, while it still

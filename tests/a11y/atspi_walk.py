@@ -55,7 +55,7 @@ def focus_event_for(events, name):
 
 
 def walk(desktop):
-    desktop.settle(least=1.5)
+    desktop.wait_for_focus()
     first = desktop.focused()
     check(first is not None and safe(lambda: first.name) == "出生年",
           "the first focus is 出生年, not %s" % (describe(first) if first else None))

@@ -50,7 +50,7 @@ def days_told_by_the_command_line():
 
 
 def tab_through(desktop):
-    desktop.settle(least=1.5)
+    desktop.wait_for_focus()
     desktop.said()
     for number, (role, name, value) in enumerate(STOPS[1:] + STOPS[:1], start=1):
         desktop.press("Tab")
