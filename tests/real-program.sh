@@ -29,3 +29,18 @@ stop_program() {
         return 1
     fi
 }
+
+#   start_window_manager LOG
+# starts openbox on $DISPLAY (its pid in $manager) and waits until it manages the screen, so that
+# a window mapped afterwards is given the keyboard focus; under load that takes seconds.
+start_window_manager() {
+    openbox --sm-disable >"$1" 2>&1 &
+    manager=$!
+    local _
+    for _ in $(seq 200); do
+        xdotool get_desktop >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "e2e: openbox did not start (see $1)" >&2
+    return 1
+}

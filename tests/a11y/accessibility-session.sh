@@ -78,8 +78,8 @@ for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
 [[ -s $work/display ]] || { echo "a11y: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(head -n 1 "$work/display")
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
+start_window_manager "$work/openbox.log" || { pids+=($manager); exit 1; }
+pids+=($manager)
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
 pids+=($!)

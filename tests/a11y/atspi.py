@@ -79,6 +79,11 @@ class Desktop:
         self.app = self._find(app_name, timeout)
         if self.app is None:
             raise RuntimeError("%s is not on the accessibility bus" % app_name)
+        # An application sends only the events it knows a listener for: it asks once when it
+        # joins the bus and then follows new registrations. Registered while it was joining, ours
+        # could fall between the two; registering again once it is there tells it for certain.
+        pyatspi.Registry.deregisterEventListener(self._on_event, *EVENTS)
+        pyatspi.Registry.registerEventListener(self._on_event, *EVENTS)
 
     def _on_event(self, event):
         app = safe(lambda: event.source.getApplication())

@@ -22,9 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-openbox >"$work/openbox.log" 2>&1 &
-manager=$!
-sleep 1
+start_window_manager "$work/openbox.log"
 
 copy_program "$program" "$work"
 printf 'Later\t2999-01-01\r\n' >"$work/bin/birth.ini"
