@@ -21,6 +21,25 @@ EVENTS = (
 )
 
 
+failures = []
+
+
+def check(condition, what):
+    """Notes a failed expectation and goes on, so that one run shows every failure."""
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def outcome(success):
+    """The check's exit status: 1 after the count of failures, else 0 after `success`."""
+    if failures:
+        print("%d failures" % len(failures))
+        return 1
+    print(success)
+    return 0
+
+
 def safe(call, default=None):
     """AT-SPI calls fail on objects that have gone and on interfaces an object lacks."""
     try:

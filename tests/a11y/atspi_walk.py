@@ -10,7 +10,7 @@ register."""
 import datetime
 import sys
 
-from atspi import Desktop, actions_of, safe, value_of
+from atspi import Desktop, actions_of, check, outcome, safe, value_of
 
 today = datetime.date.today()
 # Each Tab stop: role, name, value (None: not checked).
@@ -34,15 +34,6 @@ STOPS = [
     ("panel", "节律说明", None),
     ("check box", "说明", None),
 ]
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
-
 
 def describe(obj):
     return "%s %r value=%r" % (safe(obj.getRoleName), safe(lambda: obj.name), value_of(obj))
@@ -122,11 +113,7 @@ def main():
     desktop = Desktop()
     walk(desktop)
     lists_menus_and_days(desktop)
-    if failures:
-        print("%d failures" % len(failures))
-        return 1
-    print("every stop heard with its role, name and value; lists, menus and days reported")
-    return 0
+    return outcome("every stop heard with its role, name and value; lists, menus and days reported")
 
 
 if __name__ == "__main__":

@@ -13,20 +13,11 @@ import re
 import subprocess
 import sys
 
-from atspi import Desktop
+from atspi import Desktop, check, outcome
 from atspi_walk import STOPS
 
 BIRTH = "1990-04-12"
 SPAN = 3  # the window's days either side when it opens
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
-
 
 def bare(text):
     return re.sub(r"\s+", "", text)
@@ -88,11 +79,7 @@ def main():
     desktop = Desktop()
     tab_through(desktop)
     walk_the_days(desktop, days)
-    if failures:
-        print("%d failures" % len(failures))
-        return 1
-    print("Orca said every stop with its name and value, the panel's day and every day moved to")
-    return 0
+    return outcome("Orca said every stop with its name and value, the panel's day and every day moved to")
 
 
 if __name__ == "__main__":
