@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands for everyone: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 # WERROR=ON turns compiler warnings into errors, as CI builds; users are not stopped by them.

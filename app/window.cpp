@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window, in a module of its own that `cyclara` opens only when a window is asked for: the
 // command line never loads Qt Widgets, Qt GUI or anything else of the window.
 #include "cli/commandline.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The in-process figures of `make bench`: every benchmark is repeated, and its median is set
 // against its goal.
 #include <QApplication>

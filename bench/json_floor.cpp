@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A JSON day table printed the plain way: C++ without Qt, each day's values worked out alone by
 // the cycles' formula, written with std::to_chars into one buffer and out with write(2). It prints
 // the very bytes `cyclara --birth B --from F --to T --format json` prints, which startup_report

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up baseline, an outside reference: a plain Qt Widgets window with a drop-down of 121 items
 // and one Chinese label in the system's CJK face, shown and painted once.
 #include <QApplication>

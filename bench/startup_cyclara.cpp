@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up probe: what a start of Cyclara does before the user can read the window, then exit.
 // The window is the real one, with the register file given (startup_report writes one of 20
 // people) and the day fixed; its load step reads the register and runs the first query, then the

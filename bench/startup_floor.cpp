@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up floor: a plain Qt program that draws exactly Cyclara's first frame (the register's
 // first person, 张伟 born 1950-01-01, on the probe's day) with the same controls, fonts, faces and
 // chart code, but none of the program's work: no register file, no lists of years, no query run,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the start-up probes in turn, each the same number of times under Qt's offscreen platform
 // (`runs`, 21 unless given), and sets the medians of Cyclara's wall time and peak memory against
 // the same-pixels floor (goals) and against a plain Qt Widgets window (an outside reference). Each

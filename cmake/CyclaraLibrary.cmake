@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each library publishes the headers of its own folder only, under the folder's name
 # ("model/dates.h"): a file can include a library's header only when its target links that
 # library, so the build itself keeps the layers (a chart file that includes "ui/..." does not

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads arbitrary bytes as a register file and as date texts. Besides crashes, leaks and undefined
 // behaviour it checks what the register promises: every person read has a name without white
 // space and a date the pickers can show; writing what was read and reading it again gives the

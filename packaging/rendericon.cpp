@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's SVG icon as a square PNG of one size, for desktops that want pixel icons
 // beside the scalable one: rendericon <icon.svg> <size> <out.png>
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the pictures of the README and the AppStream metadata from the real windows:
 //   screenshot [output folder, default "docs"]
 // writes screenshot.png (main window, lines, one day clicked), screenshot-help.png (help window)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests that start the real program from a scratch folder, so that its register,
 # which lies beside the program, starts afresh there, and end it as a desktop session does.
 #   copy_program PROGRAM FOLDER

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a check against Cyclara's window as assistive technology meets it, on a private desktop of
 # its own: a D-Bus session bus, Xvfb on a free display, openbox (so the window gets the keyboard
 # focus), the AT-SPI accessibility bus switched on, and, with --orca, the screen reader Orca

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What an AT-SPI client (a screen reader) gets from Cyclara's window: the application on the
 accessibility bus, the object with the keyboard focus and what it says of itself, the events that
 arrive while keys are pressed, and, under Orca, what Orca said. Used by the checks beside it,

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tabs through Cyclara's window as a screen reader user does and checks, at every stop, what an
 AT-SPI client hears: the role, the name and the value, and that the focus event came. Then: the
 items of an opened list and of a context menu get focus events, a list-only drop-down changed by

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Listens to the screen reader Orca while a keyboard user goes through Cyclara's window: every Tab
 stop must be heard with its name and, for the drop-downs, its value; the explanation panel with
 the selected day as the status line tells it; each Left, Right, Home and End there with the new

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks cyclara's calendar of critical days (--format ics) as a calendar program reads it, with
 Python's iCalendar parser, and against critical days worked out here with Python's own sine,
 rounding and the rule (a cycle is critical on a day when its value is 0, or when it and a

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks cyclara's JSON day tables against values worked out here, with Python's own calendar,
 sine and rounding: every day of a century, and a decade at either end of the years 100 to 9999.
 

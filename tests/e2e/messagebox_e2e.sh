@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: under a real window manager, which places the main window where it likes, the
 # message of a refused first query (the first registered person is born after today) appears
 # centred over the main window, not where the window stood before the manager placed it.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests: they drive the real program on an X display. Without one they
 # skip (exit 77), unless CYCLARA_E2E_REQUIRED is set, as CI does; a missing tool fails them.
 #   needs_display TOOL...

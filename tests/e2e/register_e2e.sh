@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: the real program, started from a folder holding a GBK "birth.ini", gets a new name
 # typed into its name picker, Enter, and then SIGTERM; the rewritten file must hold the old people
 # and the new one, byte for byte.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end on Wayland: the real program, on Qt's wayland platform, under a headless Weston of
 # its own. A screenshot of Weston's output must show the window drawn (its white face and the
 # chart's coloured series, neither of which the empty desktop has), and SIGTERM must close it

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what a desktop gets from it: the program and
 # the window module it opens, the desktop entry, the icon at every size and the AppStream metadata,
 # each where the desktop looks for it and each passing its format's own validator.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Cyclara's reminders against a real notification service, dunst on a private Xvfb desktop and
 session bus: without a service, --remind fails with a line that says so; with nobody critical it
 sends nothing; a person born today (critical in all three cycles) is told and one with no critical

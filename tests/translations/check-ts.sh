@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a translation file lacks the translation of a text the program shows (new or
 # changed in the sources), or still holds one for a text it no longer shows: brings copies of the
 # .ts files up to date with lupdate, as `cmake --build build --target update_translations` would,

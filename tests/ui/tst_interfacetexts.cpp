@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/dates.h"
 #include "ui/helpwindow.h"
 #include "windowfixture.h"
