@@ -7,12 +7,11 @@
 // no handlers. The day table and the status texts are the model's, a matter of microseconds.
 //   startup_floor [frame.png]
 #include "chart/cyclechart.h"
-#include "data/cyclaratexts.h"
-#include "model/biorhythm.h"
-#include "model/daytablemodel.h"
+#include "model/dayquery.h"
 #include "startupframe.h"
 #include "translations/language.h"
 #include "ui/applicationsetup.h"
+#include "ui/explanationpanel.h"
 #include "ui/windowcontrols.h"
 
 #include <QApplication>
@@ -51,22 +50,13 @@ int main(int argc, char *argv[])
             picker->addItem(text);
     }
 
-    DayTableModel days;
-    days.setDays(buildDayTable(birth, today, 3, today), today);
-    c.chart->setModel(&days);
+    DayQuery query([today] { return today; });
+    query.submit({QStringLiteral("张伟"), birth, today, 3});
+    c.chart->setModel(&query.days());
     for (const Series series : everySeries)
         c.chart->setSeriesHidden(series, !c.seriesChecks[at(series)]->isChecked());
     c.prompt->setText(QStringLiteral("点击图线(柱), 可以显示该日的生物节律状况."));
-    const QStringList description = descriptionText().split(QStringLiteral("\r\n"));
-    const auto faces = facePictures(window.devicePixelRatioF());
-    for (int cycle = 0; cycle < cycleCount; ++cycle) {
-        qint16 band = 0;
-        const QString status =
-            pointVal(qint16(days.day(days.middleRow()).values[std::size_t(cycle)]), band);
-        c.faces[std::size_t(cycle)]->setPixmap(faces[std::size_t(band)]);
-        c.explanations[std::size_t(cycle)]->setText(
-            explanationParagraph(status, description.value(phaseLine(cycle, band))));
-    }
+    c.panel->setQuery(&query);
     layOutControls(c, window.size(), true);
     c.birthYear->setFocus();
 

@@ -4,11 +4,11 @@
 #include "chart/cyclechart.h"
 
 #include "model/dates.h"
+#include "model/daystatus.h"
 #include "model/daytablemodel.h"
 
 #include <QFontMetricsF>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -85,6 +85,15 @@ void CycleChart::daysChanged()
     if (!m_geometry || dayLabels() != m_laidOutLabels)
         m_geometry.reset();
     update();
+    describeCurrentDay();
+}
+
+// A screen reader hears the current day as the prompt line tells it.
+void CycleChart::describeCurrentDay()
+{
+    const int row = m_model ? m_model->currentRow() : -1;
+    if (m_model && m_model->hasDay(row))
+        setAccessibleDescription(dayStatusLine(m_model->day(row).label, m_model->day(row).values));
 }
 
 // Only the two days' columns are drawn anew: the band leaves one and comes to the other.
@@ -98,6 +107,7 @@ void CycleChart::currentDayChanged(int row)
                        .toAlignedRect());
     }
     m_shownCurrentRow = row;
+    describeCurrentDay();
 }
 
 QStringList CycleChart::dayLabels() const
@@ -325,34 +335,6 @@ QString CycleChart::toolTipAt(QPointF position) const
     if (today >= 0 && g.plot.contains(position) && std::abs(position.x() - g.dayCentre(today)) <= 3)
         return tr("竖线是今天");
     return {};
-}
-
-void CycleChart::keyPressEvent(QKeyEvent *event)
-{
-    const int days = dayCount();
-    const int current = m_model ? m_model->currentRow() : -1;
-    int target = -1;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        target = std::max(0, current - 1);
-        break;
-    case Qt::Key_Right:
-        target = std::min(days - 1, current + 1);
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = days - 1;
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (days > 0 && event->modifiers() == Qt::NoModifier)
-        emit daySelected(target);
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void CycleChart::focusInEvent(QFocusEvent *event)

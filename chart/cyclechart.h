@@ -20,7 +20,8 @@ class DayTableModel;
 // with the value axis from -100 to 100, the day labels and a legend; the current day stands on a
 // band, today on a line, critical days carry markers on the zero line. Clicking a bar or a line's
 // point selects that day; double-clicking the plot elsewhere activates the plot. Clicked, the
-// chart takes the keyboard focus: Left and Right, Home and End then select days.
+// chart takes the keyboard focus; the keys that walk its days are the window's (daywalking.h).
+// Its accessible description is the current day's status line.
 //
 // Days count from 0, the table's first row, as the table model counts them.
 class CycleChart : public QWidget {
@@ -62,8 +63,6 @@ signals:
     void pointSelected(Series series, int day);
     // The user double-clicked the plot anywhere that is not a data point.
     void plotActivated();
-    // The user chose a day with the keyboard.
-    void daySelected(int day);
 
 protected:
     bool event(QEvent *event) override;
@@ -73,7 +72,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
@@ -86,6 +84,7 @@ private:
 
     void invalidateGeometry();
     void daysChanged();
+    void describeCurrentDay();
     QStringList dayLabels() const;
     QStringList
     dateLabels() const; // the days named by their dates, where labels take too much room

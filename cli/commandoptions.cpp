@@ -4,6 +4,8 @@
 #include "cli/commandoptions.h"
 
 #include "model/datetext.h"
+#include "model/dayquery.h"
+#include "model/queryproblems.h"
 #include "register/birthtext.h"
 #include "translations/language.h"
 
@@ -206,15 +208,16 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
                 return tr("--days：前后 %1 天的表格超过了 %2 年").arg(given).arg(longestRangeYears);
             span = int(given);
         }
-        // As the window: the query date, not every day of the table, must not be before birth.
-        if (request.birth > date)
-            return tr("生日在查询日期之后");
+        // As the window checks its query: the query date, not every day of the table, must not
+        // be before birth.
+        if (const auto problem = queryProblem({request.name, request.birth, date, span}))
+            return queryProblemLine(*problem);
         request.first = date.addDays(-span);
         request.last = date.addDays(span);
     }
     if (request.first < firstNamedDay || request.last > lastNamedDay || !request.first.isValid() ||
         !request.last.isValid())
-        return tr("表格超出了 100 年至 9999 年的范围");
+        return queryProblemLine(QueryProblem::QueryDate);
     if (request.last > request.first.addYears(longestRangeYears))
         return tr("表格超过了 %1 年").arg(longestRangeYears);
     return request;

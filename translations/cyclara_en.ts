@@ -139,14 +139,6 @@
         <translation>--days: &quot;%1&quot; is not a whole number from 0 up</translation>
     </message>
     <message>
-        <source>生日在查询日期之后</source>
-        <translation>the birth date is after the query date</translation>
-    </message>
-    <message>
-        <source>表格超出了 100 年至 9999 年的范围</source>
-        <translation>the table reaches beyond the years 100 to 9999</translation>
-    </message>
-    <message>
         <source>表格超过了 %1 年</source>
         <translation>the table spans more than %1 years</translation>
     </message>
@@ -431,6 +423,34 @@
         <source>缺少 %1</source>
         <extracomment>A part of the program is not installed: the path of its file</extracomment>
         <translation>%1 is missing</translation>
+    </message>
+</context>
+<context>
+    <name>QueryProblems</name>
+    <message>
+        <source>生日填写有误, 请重新填写</source>
+        <translation>The birth date is not right; please enter it again</translation>
+    </message>
+    <message>
+        <source>查询日期填写有误, 请重新填写</source>
+        <translation>The date is not right; please enter it again</translation>
+    </message>
+    <message>
+        <source>查询日期应该在生日之后, 请重新填写.</source>
+        <translation>The date should come after the birth date; please enter it again.</translation>
+    </message>
+    <message>
+        <source>生日不是有效的日期</source>
+        <extracomment>On the command line: the birth date names no day</extracomment>
+        <translation>the birth date is not a valid date</translation>
+    </message>
+    <message>
+        <source>表格超出了 100 年至 9999 年的范围</source>
+        <translation>the table reaches beyond the years 100 to 9999</translation>
+    </message>
+    <message>
+        <source>生日在查询日期之后</source>
+        <translation>the birth date is after the query date</translation>
     </message>
 </context>
 <context>
@@ -740,25 +760,6 @@ Choose Retry to try again. %3</translation>
     </message>
 </context>
 <context>
-    <name>cyclara::BiorhythmWindow</name>
-    <message>
-        <source>生日填写有误, 请重新填写</source>
-        <translation>The birth date is not right; please enter it again</translation>
-    </message>
-    <message>
-        <source>查询日期填写有误, 请重新填写</source>
-        <translation>The date is not right; please enter it again</translation>
-    </message>
-    <message>
-        <source>查询日期应该在生日之后, 请重新填写.</source>
-        <translation>The date should come after the birth date; please enter it again.</translation>
-    </message>
-    <message>
-        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
-        <translation>Click a line or bar to see that day&apos;s biorhythms.</translation>
-    </message>
-</context>
-<context>
     <name>cyclara::ChartActions</name>
     <message>
         <source>复制</source>
@@ -947,6 +948,13 @@ Critical: %2</translation>
     <message>
         <source>“%1”已经登记过了，请换一个姓名</source>
         <translation>&quot;%1&quot; is already registered; please choose another name</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::PromptLine</name>
+    <message>
+        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
+        <translation>Click a line or bar to see that day&apos;s biorhythms.</translation>
     </message>
 </context>
 </TS>

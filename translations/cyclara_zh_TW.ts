@@ -139,14 +139,6 @@
         <translation>--days：「%1」不是 0 或更大的整數</translation>
     </message>
     <message>
-        <source>生日在查询日期之后</source>
-        <translation>生日在查詢日期之後</translation>
-    </message>
-    <message>
-        <source>表格超出了 100 年至 9999 年的范围</source>
-        <translation>表格超出了 100 年至 9999 年的範圍</translation>
-    </message>
-    <message>
         <source>表格超过了 %1 年</source>
         <translation>表格超過了 %1 年</translation>
     </message>
@@ -431,6 +423,34 @@
         <source>缺少 %1</source>
         <extracomment>A part of the program is not installed: the path of its file</extracomment>
         <translation>缺少 %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryProblems</name>
+    <message>
+        <source>生日填写有误, 请重新填写</source>
+        <translation>生日填寫有誤, 請重新填寫</translation>
+    </message>
+    <message>
+        <source>查询日期填写有误, 请重新填写</source>
+        <translation>查詢日期填寫有誤, 請重新填寫</translation>
+    </message>
+    <message>
+        <source>查询日期应该在生日之后, 请重新填写.</source>
+        <translation>查詢日期應該在生日之後, 請重新填寫.</translation>
+    </message>
+    <message>
+        <source>生日不是有效的日期</source>
+        <extracomment>On the command line: the birth date names no day</extracomment>
+        <translation>生日不是有效的日期</translation>
+    </message>
+    <message>
+        <source>表格超出了 100 年至 9999 年的范围</source>
+        <translation>表格超出了 100 年至 9999 年的範圍</translation>
+    </message>
+    <message>
+        <source>生日在查询日期之后</source>
+        <translation>生日在查詢日期之後</translation>
     </message>
 </context>
 <context>
@@ -739,25 +759,6 @@
     </message>
 </context>
 <context>
-    <name>cyclara::BiorhythmWindow</name>
-    <message>
-        <source>生日填写有误, 请重新填写</source>
-        <translation>生日填寫有誤, 請重新填寫</translation>
-    </message>
-    <message>
-        <source>查询日期填写有误, 请重新填写</source>
-        <translation>查詢日期填寫有誤, 請重新填寫</translation>
-    </message>
-    <message>
-        <source>查询日期应该在生日之后, 请重新填写.</source>
-        <translation>查詢日期應該在生日之後, 請重新填寫.</translation>
-    </message>
-    <message>
-        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
-        <translation>點選圖線(柱), 可以顯示該日的生物節律狀況.</translation>
-    </message>
-</context>
-<context>
     <name>cyclara::ChartActions</name>
     <message>
         <source>复制</source>
@@ -946,6 +947,13 @@
     <message>
         <source>“%1”已经登记过了，请换一个姓名</source>
         <translation>「%1」已經登記過了，請換一個姓名</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::PromptLine</name>
+    <message>
+        <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
+        <translation>點選圖線(柱), 可以顯示該日的生物節律狀況.</translation>
     </message>
 </context>
 </TS>

@@ -4,13 +4,10 @@
 #include "ui/biorhythmwindow.h"
 
 #include "chart/cyclechart.h"
-#include "data/cyclaratexts.h"
-#include "model/biorhythm.h"
-#include "model/dates.h"
 #include "model/datetext.h"
-#include "model/daystatus.h"
-#include "model/daytable.h"
+#include "model/dayquery.h"
 #include "model/daytablemodel.h"
+#include "model/queryproblems.h"
 #include "register/birthfile.h"
 #include "register/birthtext.h"
 #include "register/peoplemodel.h"
@@ -19,38 +16,29 @@
 #include "ui/chartactions.h"
 #include "ui/criticaldaysdialog.h"
 #include "ui/datepickers.h"
-#include "ui/daypanelaccessible.h"
-#include "ui/explanationpanel.h"
+#include "ui/daywalking.h"
+#include "ui/fixedplaceslayout.h"
 #include "ui/helpwindow.h"
 #include "ui/homepage.h"
 #include "ui/namelistediting.h"
-#include "ui/twips.h"
-#include "ui/twipsplacement.h"
+#include "ui/promptline.h"
 #include "ui/windowcontrols.h"
-#include "ui/windowlayout.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -60,12 +48,11 @@ BiorhythmWindow::BiorhythmWindow(WindowServices windowServices, QWidget *parent)
     : QWidget(parent)
     , WindowControls(createWindowControls(this))
     , m_services(std::move(windowServices))
-    , m_dayTable(new DayTableModel(this))
+    , m_query(new DayQuery(m_services.today, this))
+    , m_layout(new FixedPlacesLayout(this, *this))
     , m_people(new PeopleModel(this))
 {
     dressMainWindow(this);
-    m_bandFaces = facePictures(devicePixelRatioF());
-    chart->setModel(m_dayTable);
     connectControls();
     birthYear->setFocus();
 
@@ -73,6 +60,11 @@ BiorhythmWindow::BiorhythmWindow(WindowServices windowServices, QWidget *parent)
 }
 
 BiorhythmWindow::~BiorhythmWindow() = default;
+
+const DayTableModel &BiorhythmWindow::days() const
+{
+    return m_query->days();
+}
 
 const BirthRegister &BiorhythmWindow::birthRegister() const
 {
@@ -102,24 +94,13 @@ void BiorhythmWindow::connectControls()
     }
     connect(explanationSwitch, &QCheckBox::clicked, this, &BiorhythmWindow::onExplanationSwitched);
     connect(homeLink, &QLabel::linkActivated, this, &BiorhythmWindow::onHomeLinkClicked);
-    connect(chart, &CycleChart::pointSelected, this, &BiorhythmWindow::onDayPicked);
-    connect(chart, &CycleChart::plotActivated, this, &BiorhythmWindow::onPlotActivated);
-    connect(chart, &CycleChart::daySelected, this, &BiorhythmWindow::showDay);
-    // The days can be walked from anywhere in the window, and from the panel (a tab stop) with
-    // the keys the chart takes.
-    for (const auto &[keys, step] :
-         {std::pair(Qt::ALT | Qt::Key_Left, -1), std::pair(Qt::ALT | Qt::Key_Right, 1)}) {
-        auto *walk = new QShortcut(QKeySequence(keys), this);
-        connect(walk, &QShortcut::activated, this, [this, step] { moveDay(step); });
-    }
-    panel->installEventFilter(this);
-    panel->setDays(m_dayTable);
-    new ChartActions(
-        chart, *m_dayTable, panel, m_services,
-        [this] {
-            return ShownQuery{m_personShown, m_birthDate, m_queryDate};
-        },
-        [this] { showCriticalDays(); });
+    // The views of the query follow it by themselves.
+    chart->setModel(&m_query->days());
+    applySeriesChecks();
+    panel->setQuery(m_query);
+    new PromptLine(prompt, *m_query);
+    new DayWalking(*m_query, this, chart, panel);
+    new ChartActions(chart, *m_query, panel, m_services, [this] { showCriticalDays(); });
 
     // The window's default button: Enter clicks queryButton from any control, helpButton while it
     // has the focus. An open drop-down list keeps Enter for itself.
@@ -144,7 +125,6 @@ void BiorhythmWindow::loadStep()
     m_registerPath =
         m_services.birthFilePath.isEmpty() ? defaultBirthFilePath() : m_services.birthFilePath;
     loadBirthList(m_registerPath);
-    loadDescriptionLines();
     m_ready = true;
     // Showing the first person is no act of the user's: it records nothing.
     runQuery(Recording::No);
@@ -172,12 +152,12 @@ void BiorhythmWindow::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     // Working out the smallest size measures every paragraph the panel can show: it waits until
     // the first picture is on screen, as nobody can make the window smaller before that.
-    if (!m_smallestSize.isValid()) {
-        m_smallestSize = QSize(0, 0);
+    if (!m_smallestSizeAsked) {
+        m_smallestSizeAsked = true;
         QMetaObject::invokeMethod(
             this,
             [this] {
-                m_smallestSize = smallestClientSize(*this);
+                m_layout->workOutSmallestSize();
                 keepOnScreen();
             },
             Qt::QueuedConnection);
@@ -210,7 +190,7 @@ void BiorhythmWindow::keepOnScreen()
     const QSize frame = frameGeometry().size() - size();
     const QSize room = screen()->availableGeometry().size() - frame;
     // On a screen smaller than the smallest window, the screen wins.
-    setMinimumSize(m_smallestSize.expandedTo(QSize(0, 0)).boundedTo(room));
+    setMinimumSize(m_layout->minimumSize().boundedTo(room));
     if (size().width() > room.width() || size().height() > room.height())
         resize(size().boundedTo(room));
 }
@@ -276,59 +256,33 @@ void BiorhythmWindow::tellOrLog(QMessageBox::Icon icon, const QString &message)
         m_services.showMessage(this, icon, message);
 }
 
-void BiorhythmWindow::loadDescriptionLines()
-{
-    m_descriptionLines = descriptionText().split(QStringLiteral("\r\n"));
-}
-
 // ---- query run ----
 
 void BiorhythmWindow::runQuery(Recording recording)
 {
     if (!m_ready)
         return;
-    const auto birth = dateFromPickerTexts(birthYear->currentText(), birthMonth->currentText(),
-                                           birthDay->currentText());
-    if (!birth) {
-        refuseQuery(tr("生日填写有误, 请重新填写"), birthYear);
-        return;
-    }
-    const auto query = dateFromPickerTexts(queryYear->currentText(), queryMonth->currentText(),
-                                           queryDay->currentText());
-    const int span = spanDays->currentText().toInt();
-    if (!query || !dayTableInRange(*query, span)) {
-        refuseQuery(tr("查询日期填写有误, 请重新填写"), queryYear);
-        return;
-    }
-    if (birth->daysTo(*query) < 0) {
-        refuseQuery(tr("查询日期应该在生日之后, 请重新填写."), queryYear);
+    const QueryRequest request{
+        .name = nameToRecord(),
+        .birth = dateFromPickerTexts(birthYear->currentText(), birthMonth->currentText(),
+                                     birthDay->currentText()),
+        .query = dateFromPickerTexts(queryYear->currentText(), queryMonth->currentText(),
+                                     queryDay->currentText()),
+        .span = spanDays->currentText().toInt(),
+    };
+    if (const auto problem = queryProblem(request)) {
+        refuseQuery(queryProblemMessage(*problem),
+                    *problem == QueryProblem::BirthDate ? birthYear : queryYear);
         return;
     }
     // A name with blanks inside would read back from the file as its last word only.
-    const QString name = nameToRecord();
-    if (!nameReadsBack(name)) {
+    if (!nameReadsBack(request.name)) {
         refuseQuery(nameWithBlanksMessage(), personName);
         return;
     }
-    // A refused query changes nothing: the dates are taken only once every check has passed.
-    m_birthDate = *birth;
-    m_queryDate = *query;
-
-    showPrompt({});
-    const QDate today = m_services.today();
-    m_dayTable->setDays(buildDayTable(m_birthDate, m_queryDate, span, today), today);
-    applySeriesChecks();
-    showPrompt(tr("点击图线(柱), 可以显示该日的生物节律状况."));
-    showDayStatus(m_dayTable->middleRow(), relativeDayLabel(m_queryDate, today), PromptLine::Keep);
+    m_query->submit(request);
     if (recording == Recording::Yes)
-        recordPerson(name);
-    m_personShown = name;
-}
-
-void BiorhythmWindow::showPrompt(const QString &text)
-{
-    prompt->setText(text);
-    fitPromptToItsBox(*this);
+        recordPerson(request.name);
 }
 
 void BiorhythmWindow::refuseQuery(const QString &message, QComboBox *focusTarget)
@@ -358,7 +312,7 @@ void BiorhythmWindow::recordPerson(const QString &name)
 {
     if (name.isEmpty())
         return;
-    m_people->set(name, m_birthDate);
+    m_people->set(name, m_query->birth());
     // A new row in an empty list becomes the current item; the field shows the name recorded.
     if (personName->currentText() != name.left(personName->lineEdit()->maxLength()))
         personName->setEditText(name);
@@ -371,62 +325,13 @@ void BiorhythmWindow::pickListItem(QComboBox *picker, int index)
     emit picker->activated(index);
 }
 
-// ---- day status panel ----
-
-void BiorhythmWindow::showDayStatus(int day, const QString &label, PromptLine promptLine)
-{
-    if (!m_dayTable->hasDay(day))
-        return;
-    m_dayTable->setCurrentRow(day);
-
-    for (int c = 0; c < cycleCount; ++c) {
-        qint16 band = 0;
-        const auto cycle = std::size_t(c);
-        const QString status = pointVal(qint16(m_dayTable->day(day).values[cycle]), band);
-        faces[cycle]->setPixmap(m_bandFaces[std::size_t(band)]);
-        faces[cycle]->setAccessibleDescription(status);
-        explanations[cycle]->setText(
-            explanationParagraph(status, m_descriptionLines.value(phaseLine(c, band))));
-    }
-    const QString dayLine = dayStatusLine(label, m_dayTable->day(day).values);
-    if (promptLine == PromptLine::Tell)
-        showPrompt(dayLine);
-    // A screen reader hears the day as the prompt line tells it: on the panel, where the keys
-    // walk the days, at once; on the chart when it is read.
-    chart->setAccessibleDescription(dayLine);
-    announceSelectedDay(panel);
-}
-
-void BiorhythmWindow::onDayPicked(Series /*any series' point tells its day*/, int day)
-{
-    showDay(day);
-}
-
-void BiorhythmWindow::showDay(int day)
-{
-    if (m_dayTable->hasDay(day))
-        showDayStatus(day, m_dayTable->day(day).label);
-}
-
-void BiorhythmWindow::moveDay(int step)
-{
-    const int days = m_dayTable->dayCount();
-    if (days > 0)
-        showDay(std::clamp(m_dayTable->currentRow() + step, 0, days - 1));
-}
-
 void BiorhythmWindow::showCriticalDays()
 {
-    if (m_criticalDays)
-        m_criticalDays->close();
-    m_criticalDays =
-        new CriticalDaysDialog({m_personShown, m_birthDate, m_queryDate}, m_services, this);
+    if (!m_criticalDays)
+        m_criticalDays = new CriticalDaysDialog(*m_query, m_services, this);
     m_criticalDays->show();
-}
-
-void BiorhythmWindow::onPlotActivated()
-{
-    showDayStatus(m_dayTable->middleRow(), relativeDayLabel(m_queryDate, m_services.today()));
+    m_criticalDays->raise();
+    m_criticalDays->activateWindow();
 }
 
 // ---- chart options ----
@@ -514,18 +419,6 @@ void BiorhythmWindow::onHomeLinkClicked()
 
 bool BiorhythmWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == panel && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const int days = m_dayTable->dayCount();
-        const std::map<int, int> steps{
-            {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Home, -days}, {Qt::Key_End, days}};
-        if (const auto step = steps.find(key->key());
-            step != steps.end() && key->modifiers() == Qt::NoModifier) {
-            moveDay(step->second);
-            return true;
-        }
-        return false;
-    }
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
         if (const auto *popup = qobject_cast<QWidget *>(watched); popup && popup->isWindow()) {
             // The list closes while it handles the Enter that picked its item, before that key
@@ -548,13 +441,7 @@ bool BiorhythmWindow::eventFilter(QObject *watched, QEvent *event)
 
 void BiorhythmWindow::onExplanationSwitched()
 {
-    layOutWindow();
-}
-
-void BiorhythmWindow::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    layOutWindow();
+    m_layout->setGeometry(rect());
 }
 
 void BiorhythmWindow::changeEvent(QEvent *event)
@@ -562,13 +449,7 @@ void BiorhythmWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // Coming back from the task bar lays the window out again.
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
-        layOutWindow();
-}
-
-void BiorhythmWindow::layOutWindow()
-{
-    if (!isMinimized())
-        layOutControls(*this, size(), explanationSwitch->isChecked());
+        m_layout->setGeometry(rect());
 }
 
 } // namespace cyclara

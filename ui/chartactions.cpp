@@ -4,18 +4,19 @@
 #include "ui/chartactions.h"
 
 #include "chart/cyclechart.h"
+#include "model/dayquery.h"
 #include "model/daystatus.h"
 #include "model/daytableexport.h"
-#include "model/daytablemodel.h"
 #include "ui/daytabledialog.h"
+#include "ui/explanationpanel.h"
 #include "ui/exports.h"
 #include "ui/windowservices.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -46,64 +47,18 @@ QFont inPixels(QFont font)
     return font;
 }
 
-// The explanation panel as shapes and text: Qt would print a widget as a picture of the page's
-// full resolution.
-void paintPanel(QPainter &painter, const QWidget *panel)
-{
-    painter.setPen(panel->palette().color(QPalette::Mid));
-    painter.drawRect(panel->rect().adjusted(0, 0, -1, -1));
-    for (const QLabel *label : panel->findChildren<QLabel *>()) {
-        if (!label->isVisible())
-            continue;
-        if (!label->pixmap().isNull()) {
-            painter.drawPixmap(
-                QRectF(label->geometry().topLeft(), label->pixmap().deviceIndependentSize()),
-                label->pixmap(), label->pixmap().rect());
-            continue;
-        }
-        painter.setFont(inPixels(label->font()));
-        painter.setPen(label->palette().color(QPalette::WindowText));
-        painter.drawText(label->geometry(), int(label->alignment()) | Qt::TextWordWrap,
-                         label->text());
-    }
-}
-
 } // namespace
 
-ChartActions::ChartActions(CycleChart *chart, DayTableModel &days, QWidget *panel,
-                           const WindowServices &services, std::function<ShownQuery()> shownQuery,
-                           std::function<void()> showCriticalDays)
+ChartActions::ChartActions(CycleChart *chart, const DayQuery &query, const ExplanationPanel *panel,
+                           const WindowServices &services, std::function<void()> showCriticalDays)
     : QObject(chart)
     , m_chart(chart)
-    , m_days(days)
+    , m_query(query)
     , m_panel(panel)
     , m_services(services)
-    , m_shownQuery(std::move(shownQuery))
-    , m_showCriticalDays(std::move(showCriticalDays))
 {
     chart->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart, &QWidget::customContextMenuRequested, this, &ChartActions::showMenu);
-    const std::pair<QKeySequence, void (ChartActions::*)()> shortcuts[] = {
-        {QKeySequence::Copy, &ChartActions::copy},
-        {QKeySequence::Save, &ChartActions::exportImage},
-        {tableExportKeys, &ChartActions::exportData},
-        {QKeySequence::Print, &ChartActions::print},
-        {tableWindowKeys, &ChartActions::showTable},
-    };
-    for (const auto &[keys, act] : shortcuts) {
-        auto *action = new QAction(chart);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, act);
-        chart->addAction(action);
-    }
-}
-
-void ChartActions::showMenu(QPoint at)
-{
-    auto *menu = new QMenu(m_chart);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool hasDays = m_days.dayCount() > 0;
     const std::tuple<QString, QKeySequence, std::function<void()>> items[] = {
         {tr("复制"), QKeySequence::Copy,
          [this] {
@@ -119,7 +74,7 @@ void ChartActions::showMenu(QPoint at)
          }},
         {tr("导出日历…"), QKeySequence(),
          [this] {
-             exportCalendar(m_chart, m_services, m_shownQuery());
+             exportCalendar(m_chart, m_services, m_query.shown());
          }},
         {tr("打印…"), QKeySequence::Print,
          [this] {
@@ -129,22 +84,40 @@ void ChartActions::showMenu(QPoint at)
          [this] {
              showTable();
          }},
-        {tr("关键日…"), QKeySequence(), m_showCriticalDays},
+        {tr("关键日…"), QKeySequence(), std::move(showCriticalDays)},
     };
+    // The same actions answer the chart's shortcuts while it has the focus, and stand in its menu.
     for (const auto &[text, keys, act] : items) {
-        QAction *item = menu->addAction(text, this, act);
-        item->setShortcut(keys);
-        item->setEnabled(hasDays);
+        auto *action = new QAction(text, chart);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, act);
+        chart->addAction(action);
+        m_actions << action;
     }
-    menu->insertSeparator(menu->actions().at(5));
+    const auto enable = [this] {
+        for (QAction *action : std::as_const(m_actions))
+            action->setEnabled(m_query.hasDays());
+    };
+    connect(&query, &DayQuery::queryChanged, this, enable);
+    enable();
+}
+
+void ChartActions::showMenu(QPoint at)
+{
+    auto *menu = new QMenu(m_chart);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(m_actions.mid(0, separatorBefore));
+    menu->addSeparator();
+    menu->addActions(m_actions.mid(separatorBefore));
     menu->popup(m_chart->mapToGlobal(at));
 }
 
 QString ChartActions::dayStatusText() const
 {
-    if (!m_days.hasDay(m_days.currentRow()))
+    if (!m_query.hasDays())
         return {};
-    const DayRow &day = m_days.day(m_days.currentRow());
+    const DayRow &day = m_query.currentRow();
     return dayStatusLine(day.label, day.values).trimmed();
 }
 
@@ -159,7 +132,7 @@ void ChartActions::copy()
 void ChartActions::showTable()
 {
     if (!m_table)
-        m_table = new DayTableDialog(m_days, m_shownQuery, m_chart->window());
+        m_table = new DayTableDialog(m_query, m_chart->window());
     m_table->show();
     m_table->raise();
     m_table->activateWindow();
@@ -168,7 +141,7 @@ void ChartActions::showTable()
 void ChartActions::exportImage()
 {
     const QString path = m_services.askSavePath(
-        m_chart, tr("导出图片"), suggestedFileName(m_shownQuery()) + QStringLiteral(".png"),
+        m_chart, tr("导出图片"), suggestedFileName(m_query.shown()) + QStringLiteral(".png"),
         tr("PNG 图片 (*.png)"));
     //: A picture could not be exported: the file's path, then why
     saveExport(m_chart, m_services, path, pngBytes(m_chart->picture()),
@@ -178,10 +151,10 @@ void ChartActions::exportImage()
 void ChartActions::exportData()
 {
     const QString path = m_services.askSavePath(
-        m_chart, tr("导出数据"), suggestedFileName(m_shownQuery()) + QStringLiteral(".csv"),
+        m_chart, tr("导出数据"), suggestedFileName(m_query.shown()) + QStringLiteral(".csv"),
         tr("CSV 表格 (*.csv)"));
     //: A table could not be exported: the file's path, then why
-    saveExport(m_chart, m_services, path, dayTableCsv(m_days.days()),
+    saveExport(m_chart, m_services, path, dayTableCsv(m_query.days().days()),
                tr("无法写入数据文件：\n%1\n%2"));
 }
 
@@ -189,7 +162,7 @@ void ChartActions::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(suggestedFileName(m_shownQuery()));
+    printer.setDocName(suggestedFileName(m_query.shown()));
     if (!m_services.askPrinter(m_chart, printer))
         return;
     // Printed into a file, the page is made whole in memory and the file replaced only then, as
@@ -237,7 +210,7 @@ void ChartActions::paintPage(QPainter &painter, const QRect &page) const
     painter.scale(scale, scale);
     painter.setFont(heading);
     painter.drawText(QRect(0, 0, content.width(), line), Qt::AlignCenter,
-                     shownQueryHeading(m_shownQuery()));
+                     shownQueryHeading(m_query.shown()));
     painter.drawText(QRect(0, line, content.width(), line), Qt::AlignCenter, dayStatusText());
     painter.save();
     painter.translate(0, headingHeight);
@@ -245,7 +218,7 @@ void ChartActions::paintPage(QPainter &painter, const QRect &page) const
     painter.restore();
     if (panel.isValid()) {
         painter.translate(0, headingHeight + chart.height());
-        paintPanel(painter, m_panel);
+        m_panel->paintOn(painter);
     }
 }
 

@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "ui/shownquery.h"
-
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -12,14 +11,15 @@
 
 #include <functional>
 
+class QAction;
 class QPainter;
-class QWidget;
 
 namespace cyclara {
 
 class CycleChart;
-class DayTableModel;
+class DayQuery;
 class DayTableDialog;
+class ExplanationPanel;
 struct WindowServices;
 
 // What the chart's context menu offers, with the usual shortcuts while the chart has the focus:
@@ -31,9 +31,8 @@ struct WindowServices;
 class ChartActions : public QObject {
     Q_OBJECT
 public:
-    ChartActions(CycleChart *chart, DayTableModel &days, QWidget *panel,
-                 const WindowServices &services, std::function<ShownQuery()> shownQuery,
-                 std::function<void()> showCriticalDays);
+    ChartActions(CycleChart *chart, const DayQuery &query, const ExplanationPanel *panel,
+                 const WindowServices &services, std::function<void()> showCriticalDays);
 
     void copy();
     void exportImage();
@@ -48,11 +47,12 @@ private:
     void paintPage(QPainter &painter, const QRect &page) const;
 
     CycleChart *m_chart;
-    DayTableModel &m_days;
-    QWidget *m_panel;
+    const DayQuery &m_query;
+    const ExplanationPanel *m_panel;
     const WindowServices &m_services;
-    std::function<ShownQuery()> m_shownQuery;
-    std::function<void()> m_showCriticalDays;
+    // In the menu's order; the separator goes before separatorBefore.
+    QList<QAction *> m_actions;
+    static constexpr int separatorBefore = 5;
     QPointer<DayTableDialog> m_table;
 };
 

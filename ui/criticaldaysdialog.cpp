@@ -4,6 +4,7 @@
 #include "ui/criticaldaysdialog.h"
 
 #include "model/biorhythm.h"
+#include "model/dayquery.h"
 #include "register/autostartentry.h"
 #include "register/registermessages.h"
 #include "ui/exports.h"
@@ -24,32 +25,21 @@
 
 namespace cyclara {
 
-CriticalDaysDialog::CriticalDaysDialog(const ShownQuery &shown, const WindowServices &services,
+CriticalDaysDialog::CriticalDaysDialog(const DayQuery &query, const WindowServices &services,
                                        QWidget *owner)
     : QDialog(owner)
+    , m_query(query)
     , m_services(services)
+    , m_heading(new QLabel(this))
     , m_list(new QPlainTextEdit(this))
     , m_remindAtLogin(new QCheckBox(tr("登录时提醒关键日"), this))
 {
     setWindowTitle(tr("Cyclara - 关键日"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-
-    const QString birth = shown.birth.toString(Qt::ISODate);
-    const QString who = shown.name.isEmpty() ? birth
-                                             //: A person: the name, then the birth date
-                                             : tr("%1（%2）").arg(shown.name, birth);
-    //: The person, the first day and the number of days looked at
-    auto *heading = new QLabel(
-        tr("%1：%2 起 %3 天内的临界日").arg(who, shown.query.toString(Qt::ISODate)).arg(daysAhead),
-        this);
-    heading->setWordWrap(true);
-
-    QStringList lines;
-    for (const CriticalDay &day : criticalDaysAhead(shown.birth, shown.query, daysAhead))
-        lines << lineFor(day);
-    m_list->setPlainText(lines.join(u'\n'));
+    m_heading->setWordWrap(true);
     m_list->setReadOnly(true);
+    connect(&query, &DayQuery::queryChanged, this, &CriticalDaysDialog::followQuery);
 
     m_remindAtLogin->setChecked(remindsAtLogin());
     connect(m_remindAtLogin, &QCheckBox::toggled, this, &CriticalDaysDialog::changeRemindAtLogin);
@@ -60,15 +50,32 @@ CriticalDaysDialog::CriticalDaysDialog(const ShownQuery &shown, const WindowServ
             [this] { QGuiApplication::clipboard()->setText(listText()); });
     QPushButton *calendar = buttons->addButton(tr("导出日历…"), QDialogButtonBox::ActionRole);
     connect(calendar, &QPushButton::clicked, this,
-            [this, shown] { exportCalendar(this, m_services, shown); });
+            [this] { exportCalendar(this, m_services, m_query.shown()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
+    layout->addWidget(m_heading);
     layout->addWidget(m_list);
     layout->addWidget(m_remindAtLogin);
     layout->addWidget(buttons);
     resize(380, 440);
+    followQuery();
+}
+
+void CriticalDaysDialog::followQuery()
+{
+    const ShownQuery &shown = m_query.shown();
+    const QString birth = shown.birth.toString(Qt::ISODate);
+    const QString who = shown.name.isEmpty() ? birth
+                                             //: A person: the name, then the birth date
+                                             : tr("%1（%2）").arg(shown.name, birth);
+    //: The person, the first day and the number of days looked at
+    m_heading->setText(
+        tr("%1：%2 起 %3 天内的临界日").arg(who, shown.query.toString(Qt::ISODate)).arg(daysAhead));
+    QStringList lines;
+    for (const CriticalDay &day : criticalDaysAhead(shown.birth, shown.query, daysAhead))
+        lines << lineFor(day);
+    m_list->setPlainText(lines.join(u'\n'));
 }
 
 void CriticalDaysDialog::changeRemindAtLogin(bool on)

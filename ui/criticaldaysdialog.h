@@ -4,7 +4,6 @@
 #pragma once
 
 #include "model/criticaldays.h"
-#include "ui/shownquery.h"
 
 #include <QDialog>
 
@@ -14,10 +13,12 @@ class QPlainTextEdit;
 
 namespace cyclara {
 
+class DayQuery;
 struct WindowServices;
 
 // A small window that lists, for the person and query date shown, the days ahead on which any
 // cycle is critical: date, weekday, which cycles, and whether two or three fall on the same day.
+// It follows every new query.
 // It stays open beside the main window; 复制 puts the list on the clipboard, 导出日历… the year
 // ahead into a calendar file, and 登录时提醒关键日 turns the reminders at login on or off.
 class CriticalDaysDialog : public QDialog {
@@ -25,7 +26,7 @@ class CriticalDaysDialog : public QDialog {
 public:
     static constexpr int daysAhead = 60;
 
-    CriticalDaysDialog(const ShownQuery &shown, const WindowServices &services, QWidget *owner);
+    CriticalDaysDialog(const DayQuery &query, const WindowServices &services, QWidget *owner);
 
     QString listText() const;
 
@@ -35,9 +36,12 @@ public:
     QCheckBox *remindAtLoginBox() const { return m_remindAtLogin; }
 
 private:
+    void followQuery();
     void changeRemindAtLogin(bool on);
 
+    const DayQuery &m_query;
     const WindowServices &m_services;
+    QLabel *m_heading;
     QPlainTextEdit *m_list;
     QCheckBox *m_remindAtLogin;
 };

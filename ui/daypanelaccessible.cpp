@@ -3,8 +3,8 @@
 
 #include "ui/daypanelaccessible.h"
 
+#include "model/dayquery.h"
 #include "model/daystatus.h"
-#include "model/daytablemodel.h"
 #include "ui/explanationpanel.h"
 
 #include <QAccessibleWidget>
@@ -17,6 +17,12 @@
 namespace cyclara {
 
 namespace {
+
+// The days the panel walks, once it follows a query.
+const DayTableModel *daysOf(const ExplanationPanel *panel)
+{
+    return panel->query() ? &panel->query()->days() : nullptr;
+}
 
 QString dayLine(const DayTableModel &days, int row)
 {
@@ -35,7 +41,7 @@ public:
 
     bool isValid() const override
     {
-        return m_panel && m_panel->days() && m_panel->days()->hasDay(m_row);
+        return m_panel && daysOf(m_panel) && daysOf(m_panel)->hasDay(m_row);
     }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return parent() ? parent()->window() : nullptr; }
@@ -50,7 +56,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && isValid() ? dayLine(*m_panel->days(), m_row)
+        return kind == QAccessible::Name && isValid() ? dayLine(*daysOf(m_panel), m_row)
                                                       : QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
@@ -67,7 +73,7 @@ public:
             state.invalid = true;
             return state;
         }
-        const bool selected = m_panel->days()->currentRow() == m_row;
+        const bool selected = daysOf(m_panel)->currentRow() == m_row;
         state.selectable = true;
         state.focusable = true;
         state.selected = selected;
@@ -132,7 +138,7 @@ public:
 private:
     const DayTableModel *days() const
     {
-        return static_cast<const ExplanationPanel *>(widget())->days();
+        return daysOf(static_cast<const ExplanationPanel *>(widget()));
     }
     int dayCount() const { return days() ? days()->dayCount() : 0; }
     int widgetChildCount() const { return QAccessibleWidget::childCount(); }

@@ -3,8 +3,8 @@
 
 #include "ui/daytabledialog.h"
 
+#include "model/dayquery.h"
 #include "model/daytableexport.h"
-#include "model/daytablemodel.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -17,11 +17,9 @@
 
 namespace cyclara {
 
-DayTableDialog::DayTableDialog(DayTableModel &days, std::function<ShownQuery()> shownQuery,
-                               QWidget *owner)
+DayTableDialog::DayTableDialog(const DayQuery &query, QWidget *owner)
     : QDialog(owner)
-    , m_days(days)
-    , m_shownQuery(std::move(shownQuery))
+    , m_query(query)
     , m_heading(new QLabel(this))
     , m_view(new QTableView(this))
 {
@@ -29,7 +27,7 @@ DayTableDialog::DayTableDialog(DayTableModel &days, std::function<ShownQuery()> 
     setModal(false);
     m_heading->setWordWrap(true);
 
-    m_view->setModel(&days);
+    m_view->setModel(query.tableModel());
     m_view->setAccessibleName(tr("数据表"));
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -38,8 +36,8 @@ DayTableDialog::DayTableDialog(DayTableModel &days, std::function<ShownQuery()> 
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setStretchLastSection(true);
-    connect(&days, &DayTableModel::currentRowChanged, this, &DayTableDialog::selectCurrentDay);
-    connect(&days, &QAbstractItemModel::modelReset, this, &DayTableDialog::followQuery);
+    connect(&query, &DayQuery::currentDayChanged, this, &DayTableDialog::selectCurrentDay);
+    connect(&query, &DayQuery::queryChanged, this, &DayTableDialog::followQuery);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *copy = buttons->addButton(tr("复制"), QDialogButtonBox::ActionRole);
@@ -62,21 +60,20 @@ QString DayTableDialog::heading() const
 
 void DayTableDialog::followQuery()
 {
-    m_heading->setText(shownQueryHeading(m_shownQuery()));
+    m_heading->setText(shownQueryHeading(m_query.shown()));
     selectCurrentDay();
 }
 
 QByteArray DayTableDialog::tableText() const
 {
-    return dayTableText(m_days.days());
+    return dayTableText(m_query.days().days());
 }
 
 void DayTableDialog::selectCurrentDay()
 {
-    const int row = m_days.currentRow();
-    if (row < 0)
+    if (!m_query.hasDays())
         return;
-    const QModelIndex current = m_days.index(row, 0);
+    const QModelIndex current = m_query.days().index(m_query.currentDay(), 0);
     m_view->setCurrentIndex(current);
     m_view->scrollTo(current);
 }

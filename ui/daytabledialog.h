@@ -3,18 +3,14 @@
 
 #pragma once
 
-#include "ui/shownquery.h"
-
 #include <QDialog>
-
-#include <functional>
 
 class QLabel;
 class QTableView;
 
 namespace cyclara {
 
-class DayTableModel;
+class DayQuery;
 
 // The days of the chart as a table in a window of their own: date, label, each cycle's status and
 // the two means, a row per day, the day shown in the main window selected. It follows every new
@@ -23,8 +19,7 @@ class DayTableModel;
 class DayTableDialog : public QDialog {
     Q_OBJECT
 public:
-    // `shownQuery` tells whose days the table holds, after each query.
-    DayTableDialog(DayTableModel &days, std::function<ShownQuery()> shownQuery, QWidget *owner);
+    DayTableDialog(const DayQuery &query, QWidget *owner);
 
     QString heading() const;
     QTableView *view() const { return m_view; }
@@ -35,8 +30,7 @@ private:
     void followQuery();
     void selectCurrentDay();
 
-    DayTableModel &m_days;
-    std::function<ShownQuery()> m_shownQuery;
+    const DayQuery &m_query;
     QLabel *m_heading;
     QTableView *m_view;
 };

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ui/shownquery.h"
+#include "model/shownquery.h"
 
 #include <QByteArray>
 #include <QString>

@@ -50,26 +50,11 @@ QString shownText(const QLabel *label)
     return QTextDocumentFragment::fromHtml(label->text()).toPlainText();
 }
 
-namespace {
-
 QFont promptFont()
 {
     QFont font = controlFont();
     font.setBold(true);
     return font;
-}
-
-} // namespace
-
-void fitPromptToItsBox(const WindowControls &c)
-{
-    // A day's status line in a long-worded language may not fit the line at the full size.
-    QFont font = promptFont();
-    const qreal room = c.prompt->contentsRect().width();
-    while (font.pointSizeF() > smallestPromptPoints &&
-           QFontMetricsF(font).horizontalAdvance(c.prompt->text()) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    c.prompt->setFont(font);
 }
 
 const QList<ControlRow> &ControlTables::window()
@@ -342,12 +327,14 @@ WindowControls findControls(const QHash<QString, QWidget *> &created)
     c.panel = take<ExplanationPanel>(created, "picPrompt");
     // The query row's 年 is Label1(1); the panel's headings are Label1(0, 2, 3).
     constexpr std::array<int, cycleCount> headingOfCycle{0, 2, 3};
+    ExplanationPanel::Rows rows;
     for (int cycle = 0; cycle < cycleCount; ++cycle) {
         const auto place = std::size_t(cycle);
-        c.panelHeadings[place] = take<QLabel>(created, "Label1", headingOfCycle[place]);
-        c.faces[place] = take<QLabel>(created, "Image1", cycle);
-        c.explanations[place] = take<QLabel>(created, "lblExplain", cycle);
+        rows.headings[place] = take<QLabel>(created, "Label1", headingOfCycle[place]);
+        rows.faces[place] = take<QLabel>(created, "Image1", cycle);
+        rows.paragraphs[place] = take<QLabel>(created, "lblExplain", cycle);
     }
+    c.panel->setRows(rows);
     return c;
 }
 
@@ -391,11 +378,8 @@ void styleControls(const WindowControls &c)
 
     c.panel->setFocusPolicy(Qt::TabFocus);
 
-    for (const Series series : everySeries) {
+    for (const Series series : everySeries)
         c.seriesChecks[at(series)]->setText(seriesName(series));
-        if (at(series) < c.panelHeadings.size())
-            c.panelHeadings[at(series)]->setText(seriesName(series));
-    }
 
     // What a screen reader calls each control that has no caption of its own: what it is, not
     // the value it shows.
@@ -410,15 +394,20 @@ void styleControls(const WindowControls &c)
         {c.personName, QT_TRANSLATE_NOOP("AccessibleNames", "姓名")},
         {c.chart, QT_TRANSLATE_NOOP("AccessibleNames", "生物节律图")},
         {c.panel, QT_TRANSLATE_NOOP("AccessibleNames", "节律说明")},
-        {c.faces[0], QT_TRANSLATE_NOOP("AccessibleNames", "智力状况")},
-        {c.faces[1], QT_TRANSLATE_NOOP("AccessibleNames", "情绪状况")},
-        {c.faces[2], QT_TRANSLATE_NOOP("AccessibleNames", "体力状况")},
+        {c.panel->rows().faces[0], QT_TRANSLATE_NOOP("AccessibleNames", "智力状况")},
+        {c.panel->rows().faces[1], QT_TRANSLATE_NOOP("AccessibleNames", "情绪状况")},
+        {c.panel->rows().faces[2], QT_TRANSLATE_NOOP("AccessibleNames", "体力状况")},
     };
     for (const auto &[control, name] : names)
         control->setAccessibleName(QCoreApplication::translate("AccessibleNames", name));
 }
 
 } // namespace
+
+QSize startingClientSize()
+{
+    return {twipsToPixels(10995), twipsToPixels(8865)};
+}
 
 void dressMainWindow(QWidget *window)
 {
@@ -430,7 +419,7 @@ void dressMainWindow(QWidget *window)
     pal.setColor(QPalette::WindowText, Qt::black);
     window->setPalette(pal);
     window->setFont(windowFont());
-    window->resize(twipsToPixels(10995), twipsToPixels(8865));
+    window->resize(startingClientSize());
 }
 
 WindowControls createWindowControls(QWidget *window)
@@ -496,110 +485,11 @@ int narrowestForTheControls(const WindowControls &c)
     }
 }
 
-// The widest status of each band (high side, critical, low side), as `metrics` draws it. Only
-// the statuses of (nearly) the most characters are measured: the others cannot be wider.
-std::array<QString, 3> widestStatuses(const QFontMetricsF &metrics)
-{
-    std::array<QStringList, 3> statuses;
-    std::array<qsizetype, 3> longest{};
-    for (qint16 value = -100; value <= 100; ++value) {
-        qint16 band = 0;
-        const QString status = pointVal(value, band);
-        statuses[std::size_t(band)] << status;
-        longest[std::size_t(band)] = std::max(longest[std::size_t(band)], status.size());
-    }
-    std::array<QString, 3> widest;
-    for (std::size_t band = 0; band < widest.size(); ++band) {
-        qreal width = -1;
-        for (const QString &status : std::as_const(statuses[band])) {
-            if (status.size() + 2 < longest[band])
-                continue;
-            if (const qreal advance = metrics.horizontalAdvance(status); advance > width) {
-                width = advance;
-                widest[band] = status;
-            }
-        }
-    }
-    return widest;
-}
-
-// How many lines `text` takes when broken at `width` (pixels); the text is shaped once, by the
-// first call, and only broken again by the others.
-class LineBreaker {
-public:
-    LineBreaker(const QString &text, const QFont &font)
-        : m_layout(text, font)
-    {
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        m_layout.setTextOption(option);
-    }
-    int linesAt(qreal width)
-    {
-        int lines = 0;
-        m_layout.beginLayout();
-        for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
-            line.setLineWidth(width);
-            ++lines;
-        }
-        m_layout.endLayout();
-        return lines;
-    }
-
-private:
-    QTextLayout m_layout;
-};
-
-// The narrowest window, in pixels, at which every paragraph the panel can show, with the widest
-// status of its band, fits its label's height.
-int narrowestForTheParagraphs(const WindowControls &c)
-{
-    const QStringList meanings = descriptionText().split(QStringLiteral("\r\n"));
-    const float panelFrame = pixelsToTwips(c.panel->width()) - innerWidthTwips(c.panel);
-    int narrowest = 0;
-    for (int cycle = 0; cycle < cycleCount; ++cycle) {
-        const QLabel *label = c.explanations[std::size_t(cycle)];
-        const QFontMetricsF metrics(label->font());
-        const std::array<QString, 3> statuses = widestStatuses(metrics);
-        // The window's width at which the label is `labelWidth` wide.
-        const auto windowFor = [&](qreal labelWidth) {
-            return int(std::ceil(
-                (pixelsToTwips(1) * labelWidth + float(twipsOf(label).left()) + 100 + panelFrame) /
-                twipsPerPixel));
-        };
-        const qreal height = label->contentsRect().height();
-        for (int band = 0; band < 3; ++band) {
-            const QString text = explanationParagraph(statuses[std::size_t(band)],
-                                                      meanings.value(phaseLine(cycle, band)));
-            const int lines = std::max(1, int(height / metrics.lineSpacing()));
-            LineBreaker breaker(text, label->font());
-            int low = 0;
-            int high = 4096;
-            while (low + 1 < high) {
-                const int middle = (low + high) / 2;
-                (breaker.linesAt(middle) <= lines ? high : low) = middle;
-            }
-            // The label's own measure has the last word: the search counted lines, not pixels.
-            while (metrics.boundingRect(QRectF(0, 0, high, 1e6), Qt::TextWordWrap, text).height() >
-                   height)
-                ++high;
-            narrowest = std::max(narrowest, windowFor(high));
-        }
-    }
-    return narrowest;
-}
-
 } // namespace
-
-QString explanationParagraph(const QString &status, const QString &meaning)
-{
-    //: A paragraph of the explanation panel: the cycle's status, then what it means
-    return QCoreApplication::translate("ExplanationPanel", "%1: %2").arg(status, meaning);
-}
 
 QSize smallestClientSize(const WindowControls &c)
 {
-    const int width = std::max(narrowestForTheControls(c), narrowestForTheParagraphs(c));
+    const int width = std::max(narrowestForTheControls(c), c.panel->narrowestWidth());
     const QRectF chart = twipsOf(c.chart);
     const int chartWidth = twipsToPixels(pixelsToTwips(width) - float(chart.left()));
     // The chart, 50 twips above the panel at the bottom.
@@ -608,24 +498,9 @@ QSize smallestClientSize(const WindowControls &c)
     return {width, twipsToPixels(height)};
 }
 
-namespace {
-
-void layOutPanel(const WindowControls &c)
-{
-    const float inner = innerWidthTwips(c.panel);
-    for (QLabel *label : c.explanations) {
-        QRectF r = twipsOf(label);
-        r.setWidth(explainLabelWidth(inner, float(r.left())));
-        placeTwips(label, r);
-    }
-}
-
-} // namespace
-
 void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
 {
     WindowPlaces places = placesOf(c);
-    const TwipsBox panelBefore = places.panel;
     layOutWindow(places, pixelsToTwips(clientSize.width()), pixelsToTwips(clientSize.height()),
                  showExplain);
 
@@ -634,27 +509,12 @@ void layOutControls(const WindowControls &c, QSize clientSize, bool showExplain)
     };
     c.panel->setVisible(places.panelVisible);
     place(c.panel, places.panel);
-    if (places.panel.width != panelBefore.width || places.panel.height != panelBefore.height)
-        layOutPanel(c);
     place(c.chart, places.chart);
     place(c.prompt, places.prompt);
     place(c.queryButton, places.queryButton);
     place(c.helpButton, places.helpButton);
     place(c.explanationSwitch, places.explanationSwitch);
     place(c.homeLink, places.homeLink);
-    fitPromptToItsBox(c);
-}
-
-std::array<QPixmap, 3> facePictures(qreal devicePixelRatio)
-{
-    static constexpr int faceSize = 32;
-    static constexpr std::array<const char16_t *, 3> faces{
-        u":/faces/high.svg", u":/faces/critical.svg", u":/faces/low.svg"};
-    std::array<QPixmap, 3> pictures;
-    for (std::size_t band = 0; band < faces.size(); ++band)
-        pictures[band] = QIcon(QString::fromUtf16(faces[band]))
-                             .pixmap(QSize(faceSize, faceSize), devicePixelRatio);
-    return pictures;
 }
 
 } // namespace cyclara

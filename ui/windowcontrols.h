@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QList>
-#include <QPixmap>
 #include <QWidget>
 
 #include "model/biorhythm.h"
@@ -79,9 +78,10 @@ struct WindowControls {
     QLabel *homeLink, *prompt;
     CycleChart *chart;
     ExplanationPanel *panel;
-    // The panel's rows, by cycle: the cycle's name, its face and what its band means.
-    std::array<QLabel *, cycleCount> panelHeadings, faces, explanations;
 };
+
+// The window's size when it opens.
+QSize startingClientSize();
 
 // Gives the main window its caption, icon, white background, font and starting size.
 void dressMainWindow(QWidget *window);
@@ -90,13 +90,8 @@ void dressMainWindow(QWidget *window);
 // with their captions, fonts, colours and starting states, and chained in the tab order.
 WindowControls createWindowControls(QWidget *window);
 
-// Sets the prompt line's size: as large as the window's controls, or smaller (down to
-// smallestPromptPoints) until its text fits the line.
-inline constexpr qreal smallestPromptPoints = 7.5;
-void fitPromptToItsBox(const WindowControls &controls);
-
-// A paragraph of the explanation panel: a cycle's status, then what its band means.
-QString explanationParagraph(const QString &status, const QString &meaning);
+// The bold face of the prompt line, at its full size.
+QFont promptFont();
 
 // The smallest client area at which every control of the window and every paragraph the panel
 // can show stands whole inside it, in this language and with these fonts: wide enough that the
@@ -105,11 +100,7 @@ QString explanationParagraph(const QString &status, const QString &meaning);
 QSize smallestClientSize(const WindowControls &controls);
 
 // Fits the controls to a window of `clientSize` (see layOutWindow in windowlayout.h), showing the
-// explanation panel or not, and the panel's paragraphs to the panel's new width.
+// explanation panel or not.
 void layOutControls(const WindowControls &controls, QSize clientSize, bool showExplain);
-
-// The three face pictures of the status panel, by band code (smiling, blushing, frowning), at
-// 32 x 32 logical pixels for a screen of `devicePixelRatio`.
-std::array<QPixmap, 3> facePictures(qreal devicePixelRatio);
 
 } // namespace cyclara

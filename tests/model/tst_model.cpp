@@ -4,9 +4,12 @@
 #include "model/biorhythm.h"
 #include "model/dates.h"
 #include "model/datetext.h"
+#include "model/dayquery.h"
 #include "model/daytable.h"
 #include "model/daytablemodel.h"
 
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "model/criticaldays.h"
@@ -34,7 +37,9 @@ private slots:
     void criticalCyclesOfTheWorkedExample();
     void dayLabels_data();
     void dayLabels();
-    void currentDay();
+    void queryShownWhole_data();
+    void queryShownWhole();
+    void currentDayWalks();
     void rangeOfTheCalendar();
     void criticalDaysOfARun_data();
     void criticalDaysOfARun();
@@ -143,16 +148,89 @@ void tst_Model::dayLabels()
     QTEST(relativeDayLabel(day, QDate(2026, 12, 31)), "label");
 }
 
-// The current day moves only to days the table has, and there is none without days.
-void tst_Model::currentDay()
+using MaybeDate = std::optional<QDate>;
+
+void tst_Model::queryShownWhole_data()
 {
-    DayTableModel model;
-    model.setDays(buildDayTable({2006, 1, 1}, {2006, 4, 11}, 3, {}));
-    model.setCurrentRow(7);
-    model.setCurrentRow(-1);
-    QCOMPARE(model.currentRow(), 3);
-    model.setDays({});
-    QCOMPARE(model.currentRow(), -1);
+    QTest::addColumn<MaybeDate>("birth");
+    QTest::addColumn<MaybeDate>("query");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<int>("problem"); // a QueryProblem, or -1 for none
+    const int none = -1;
+    const auto birthDate = int(QueryProblem::BirthDate);
+    const auto queryDate = int(QueryProblem::QueryDate);
+    const auto beforeBirth = int(QueryProblem::QueryBeforeBirth);
+    const MaybeDate nothing;
+    QTest::newRow("accepted") << MaybeDate({1985, 1, 2}) << MaybeDate({2006, 4, 11}) << 3 << none;
+    QTest::newRow("born on the query date")
+        << MaybeDate({2006, 4, 11}) << MaybeDate({2006, 4, 11}) << 16 << none;
+    QTest::newRow("birth names no day") << nothing << MaybeDate({2006, 4, 11}) << 3 << birthDate;
+    QTest::newRow("birth first, though the query is wrong too")
+        << nothing << nothing << 3 << birthDate;
+    QTest::newRow("query names no day") << MaybeDate({1985, 1, 2}) << nothing << 3 << queryDate;
+    QTest::newRow("first day before the year 100")
+        << MaybeDate({100, 1, 1}) << MaybeDate({100, 1, 3}) << 3 << queryDate;
+    QTest::newRow("last day after 9999")
+        << MaybeDate({1985, 1, 2}) << MaybeDate({9999, 12, 29}) << 3 << queryDate;
+    QTest::newRow("a day before birth")
+        << MaybeDate({2006, 4, 12}) << MaybeDate({2006, 4, 11}) << 3 << beforeBirth;
+}
+
+// A query is shown whole or not at all: a refused one changes nothing and says why; an accepted
+// one is wholly in place (who, dates, table, current day) when its one signal comes. The table
+// passes Qt's own checks of a model throughout.
+void tst_Model::queryShownWhole()
+{
+    QFETCH(MaybeDate, birth);
+    QFETCH(MaybeDate, query);
+    QFETCH(int, span);
+    QFETCH(int, problem);
+    DayQuery shown([] { return QDate(2006, 4, 11); });
+    QAbstractItemModelTester tester(shown.tableModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVERIFY(!shown.submit({u"张三"_s, QDate(1990, 4, 12), QDate(2006, 4, 11), 3}));
+    QString seen;
+    connect(&shown, &DayQuery::queryChanged, this, [&] {
+        seen = u"%1 %2 %3 %4 %5"_s.arg(shown.name(), shown.birth().toString(Qt::ISODate))
+                   .arg(shown.days().dayCount())
+                   .arg(shown.days().day(0).date.toString(Qt::ISODate))
+                   .arg(shown.currentRow().date.toString(Qt::ISODate));
+    });
+    QSignalSpy changed(&shown, &DayQuery::queryChanged);
+
+    const auto refusal = shown.submit({u"李四"_s, birth, query, span});
+    QCOMPARE(refusal ? int(*refusal) : -1, problem);
+    if (refusal) {
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(shown.name(), u"张三"_s);
+        QCOMPARE(shown.days().dayCount(), 7);
+        return;
+    }
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(seen, u"李四 %1 %2 %3 %4"_s.arg(birth->toString(Qt::ISODate))
+                       .arg(2 * span + 1)
+                       .arg(query->addDays(-span).toString(Qt::ISODate))
+                       .arg(query->toString(Qt::ISODate)));
+}
+
+// The current day moves only to days the table has; each day shown is told, the same day again
+// too, and there is none before the first query.
+void tst_Model::currentDayWalks()
+{
+    DayQuery shown([] { return QDate(2006, 4, 11); });
+    QCOMPARE(shown.currentDay(), -1);
+    shown.moveCurrentDay(1);
+    QCOMPARE(shown.currentDay(), -1);
+    QVERIFY(!shown.submit({{}, QDate(2006, 1, 1), QDate(2006, 4, 11), 3}));
+    QSignalSpy told(&shown, &DayQuery::currentDayChanged);
+    shown.moveCurrentDay(-2);
+    shown.showDay(7);
+    shown.showDay(-1);
+    shown.moveCurrentDay(-5);
+    shown.moveCurrentDay(100);
+    shown.showQueryDay();
+    shown.showQueryDay();
+    QCOMPARE(told, (QList<QList<QVariant>>{{1}, {0}, {6}, {3}, {3}}));
 }
 
 void tst_Model::rangeOfTheCalendar()

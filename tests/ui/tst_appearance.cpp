@@ -104,7 +104,7 @@ void tst_Appearance::textStaysReadable()
     const QImage chart = w.chart->grab().toImage();
     QVERIFY(pixelsNear(chart, style.text) > 200);
     QVERIFY(pixelsNear(chart, style.seriesColour(Series::Intellectual)) > 50);
-    QVERIFY(pixelsNear(w.explanations[0]->grab().toImage(), Qt::black) > 100);
+    QVERIFY(pixelsNear(w.panel->rows().paragraphs[0]->grab().toImage(), Qt::black) > 100);
 
     const QPoint point = w.chart->pointPosition(Series::Intellectual, 3);
     QHelpEvent hover(QEvent::ToolTip, point, w.chart->mapToGlobal(point));

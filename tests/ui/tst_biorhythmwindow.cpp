@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "data/cyclaratexts.h"
+#include "model/dayquery.h"
 #include "ui/criticaldaysdialog.h"
 #include "ui/daytabledialog.h"
 #include "ui/homepage.h"
@@ -71,7 +72,7 @@ void tst_BiorhythmWindow::controlsBesideTheChart()
     QCOMPARE(hidden(), QList<bool>({false, false, false, true, true}));
     emit w.chart->pointSelected(Series::Intellectual, 1);
     const QString prompt = w.prompt->text();
-    const QString explain = w.explanations[1]->text();
+    const QString explain = w.panel->rows().paragraphs[1]->text();
 
     QTest::mouseClick(w.barsOption, Qt::LeftButton);
     QCOMPARE(w.chart->chartType(), qint32(CycleChart::BarChart));
@@ -80,7 +81,7 @@ void tst_BiorhythmWindow::controlsBesideTheChart()
     const QList<bool> chosen{false, true, false, true, false};
     QCOMPARE(hidden(), chosen);
     QCOMPARE(w.prompt->text(), prompt);
-    QCOMPARE(w.explanations[1]->text(), explain);
+    QCOMPARE(w.panel->rows().paragraphs[1]->text(), explain);
     QCOMPARE(w.days().currentRow(), 1);
 
     w.queryButton->click();
@@ -264,14 +265,14 @@ void tst_BiorhythmWindow::whatTheMenuTakesAway()
 
     // The panel: each cycle's band and score, the paragraph that band brings, and its band's face.
     const QStringList lines = descriptionText().split(u"\r\n"_s);
-    QCOMPARE(w.explanations[0]->text(), u"临界(19%,59分): "_s + lines[2]);
-    QCOMPARE(w.explanations[1]->text(), u"低潮(-43%,28分): "_s + lines[8]);
-    QCOMPARE(w.explanations[2]->text(), u"高峰(82%,91分): "_s + lines[11]);
-    const QImage low = w.faces[1]->pixmap().toImage();
-    QVERIFY(!low.isNull() && low != w.faces[0]->pixmap().toImage());
-    QVERIFY(low != w.faces[2]->pixmap().toImage());
-    w.showDayStatus(0, u"前天"_s); // 智力 is low that day
-    QCOMPARE(w.faces[0]->pixmap().toImage(), low);
+    QCOMPARE(w.panel->rows().paragraphs[0]->text(), u"临界(19%,59分): "_s + lines[2]);
+    QCOMPARE(w.panel->rows().paragraphs[1]->text(), u"低潮(-43%,28分): "_s + lines[8]);
+    QCOMPARE(w.panel->rows().paragraphs[2]->text(), u"高峰(82%,91分): "_s + lines[11]);
+    const QImage low = w.panel->rows().faces[1]->pixmap().toImage();
+    QVERIFY(!low.isNull() && low != w.panel->rows().faces[0]->pixmap().toImage());
+    QVERIFY(low != w.panel->rows().faces[2]->pixmap().toImage());
+    w.query().showDay(0); // 智力 is low that day
+    QCOMPARE(w.panel->rows().faces[0]->pixmap().toImage(), low);
 }
 
 void tst_BiorhythmWindow::exportsNeverSpoilTheOldFile_data()
@@ -342,8 +343,9 @@ void tst_BiorhythmWindow::exportsNeverSpoilTheOldFile()
 void tst_BiorhythmWindow::criticalDaysAhead()
 {
     const WindowServices services;
-    CriticalDaysDialog dialog({u"张三"_s, QDate(1990, 4, 12), QDate(2026, 6, 18)}, services,
-                              nullptr);
+    DayQuery query([] { return QDate(2026, 6, 18); });
+    QVERIFY(!query.submit({u"张三"_s, QDate(1990, 4, 12), QDate(2026, 6, 18), 3}));
+    CriticalDaysDialog dialog(query, services, nullptr);
     QVERIFY(dialog.listText().startsWith(u"2026-06-18 星期四  智力、情绪（双重）\n"
                                          "2026-06-27 星期六  体力\n"_s));
     QCOMPARE(dialog.listText().count(u'\n'), 12); // thirteen days within the 60 looked at
@@ -378,6 +380,10 @@ void tst_BiorhythmWindow::daysAsATable()
     emit w.spanDays->activated(1);
     QCOMPARE(view->model()->rowCount(), 9);
     QCOMPARE(view->currentIndex().row(), 4);
+    // The heading names whoever the next query is for, with that person's birth date.
+    typeInto(w.personName, u"李四"_s);
+    queryFor(w, QDate(1985, 1, 2));
+    QCOMPARE(table->heading(), u"李四，1985-01-02 出生，查询日期 2006-04-11"_s);
     const QList<QPushButton *> buttons = table->findChildren<QPushButton *>();
     const auto copy = std::ranges::find(buttons, u"复制"_s, &QPushButton::text);
     QVERIFY(copy != buttons.end());
@@ -429,6 +435,13 @@ void tst_BiorhythmWindow::calendarAndRemindersAtLogin()
     QCOMPARE(fromDialog.readAll().count("BEGIN:VEVENT"), calendar.count("BEGIN:VEVENT"));
     QCOMPARE(fixture.suggestedNames,
              QStringList({u"cyclara-王五-2006-04-11.ics"_s, u"cyclara-王五-2006-04-11.ics"_s}));
+    // The window follows the next query, and so does what it exports.
+    const QString listBefore = days->listText();
+    typeInto(w.personName, u"李四"_s);
+    queryFor(w, QDate(1985, 1, 2));
+    QVERIFY(days->listText() != listBefore);
+    (*exportButton)->click();
+    QCOMPARE(fixture.suggestedNames.constLast(), u"cyclara-李四-2006-04-11.ics"_s);
 
     QCheckBox *atLogin = days->remindAtLoginBox();
     const QString entry =

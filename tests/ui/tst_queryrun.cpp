@@ -54,7 +54,7 @@ void tst_QueryRun::refusedQueriesChangeNothing()
     BiorhythmWindow &w = fixture.open(true);
     typeInto(w.personName, u"新人"_s);
     const QList<DayRow> days = w.days().days();
-    const QString panel = w.prompt->text() + w.explanations[0]->text();
+    const QString panel = w.prompt->text() + w.panel->rows().paragraphs[0]->text();
     const auto enter = [](QComboBox *year, QComboBox *month, QComboBox *day, const QString &date) {
         const QStringList parts = date.split(u'|');
         typeInto(year, parts[0]);
@@ -68,7 +68,7 @@ void tst_QueryRun::refusedQueriesChangeNothing()
     QCOMPARE(fixture.messages, QStringList{message});
     QCOMPARE(focusedControl(), birthAtFault ? w.birthYear : w.queryYear);
     QVERIFY(w.days().days() == days);
-    QCOMPARE(w.prompt->text() + w.explanations[0]->text(), panel);
+    QCOMPARE(w.prompt->text() + w.panel->rows().paragraphs[0]->text(), panel);
     QVERIFY(w.birthRegister().isEmpty() && w.personName->count() == 0);
     // The query date is still the last accepted one: the middle day is today.
     emit w.chart->plotActivated();

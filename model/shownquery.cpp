@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Cyclara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/shownquery.h"
+#include "model/shownquery.h"
 
 #include <QCoreApplication>
 
