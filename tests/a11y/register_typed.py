@@ -1,0 +1,84 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""End to end, finding the controls as a screen reader names them: the real program, started
+beside a GBK register of two people, gets a new name typed into the field called 姓名 and Enter;
+once the name picker lists the new name, SIGTERM ends the program as a desktop session does, and
+the rewritten file must hold the old people and the new one, byte for byte.
+
+Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-12) and 李四 (born
+1985-11-03) in its register."""
+
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from atspi import Desktop, check, outcome, safe
+
+# The session's two people, then 赵六 with the birth date the pickers took from 张三, the first:
+# GBK bytes worked out by hand.
+EXPECTED = (b"\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n"
+            b"\xd5\xd4\xc1\xf9\t1990-04-12\r\n")
+
+
+def listed(box):
+    """The names in a drop-down's list, as a screen reader reads them."""
+    for i in range(safe(lambda: box.childCount, 0)):
+        child = safe(lambda i=i: box.getChildAtIndex(i))
+        if child is not None and safe(child.getRoleName) == "list":
+            return [safe(lambda j=j: child.getChildAtIndex(j).name)
+                    for j in range(safe(lambda: child.childCount, 0))]
+    return []
+
+
+def wait_until(desktop, condition, most):
+    deadline = time.monotonic() + most
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        desktop.pump(0.1)
+    return False
+
+
+def ended(pid):
+    try:
+        with open("/proc/%d/stat" % pid) as stat:
+            return stat.read().split(")")[-1].split()[0] == "Z"
+    except FileNotFoundError:
+        return True
+
+
+def main():
+    desktop = Desktop()
+    desktop.wait_for_focus()
+    field = desktop.find("combo box", "姓名")
+    if field is None:
+        check(False, "no combo box is called 姓名")
+        return outcome("")
+    # Into the field with a click where the screen reader says it is.
+    box = field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 3),
+                    str(box.y + box.height // 2), "click", "1"], check=True)
+    check(wait_until(desktop, lambda: safe(lambda: desktop.focused().name) in ("姓名", "张三"), 10),
+          "a click on 姓名 does not give it the focus")
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+a"], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "50", "赵六"], check=True)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    check(wait_until(desktop, lambda: "赵六" in listed(field), 20),
+          "after Enter the name picker lists %r, without 赵六" % listed(field))
+
+    pid = int(os.environ["CYCLARA_PID"])
+    os.kill(pid, signal.SIGTERM)
+    check(wait_until(desktop, lambda: ended(pid), 20), "the program did not end after SIGTERM")
+    with open(os.environ["CYCLARA_REGISTER"], "rb") as register:
+        written = register.read()
+    check(written == EXPECTED, "birth.ini holds %r, not %r" % (written, EXPECTED))
+    return outcome("birth.ini rewritten with the name typed into 姓名, byte for byte")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
