@@ -61,13 +61,8 @@ void paintCriticalDays(QPainter &painter, const ChartGeometry &g, const ChartSty
         for (int cycle = 0; cycle < cycleCount; ++cycle) {
             if (!(cycles & (1u << cycle)))
                 continue;
-            const QPointF centre(x, box.center().y());
-            const QPolygonF diamond{
-                centre + QPointF(0, -criticalRadius), centre + QPointF(criticalRadius, 0),
-                centre + QPointF(0, criticalRadius), centre + QPointF(-criticalRadius, 0)};
-            painter.setPen(QPen(style.plotBackground, 1));
-            painter.setBrush(style.seriesColour(everyCycle[std::size_t(cycle)]));
-            painter.drawPolygon(diamond);
+            paintCriticalDiamond(painter, QPointF(x, box.center().y()),
+                                 style.seriesColour(everyCycle[std::size_t(cycle)]), style);
             x += criticalSpacing;
         }
     }
@@ -106,11 +101,11 @@ void paintPlot(QPainter &painter, const ChartGeometry &g, const ChartStyle &styl
 }
 
 void paintDayLabels(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
-                    const DayTableModel &days, const QRectF &exposed)
+                    const QRectF &exposed)
 {
     painter.setFont(g.dayLabelFont);
     painter.setPen(style.text);
-    for (int row = 0; row < days.dayCount(); ++row) {
+    for (int row = 0; row < g.dayCount; ++row) {
         const QRectF box = g.dayLabelBox(row);
         if (!exposed.intersects(box))
             continue;
@@ -155,18 +150,6 @@ void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &st
     }
 }
 
-// The days whose drawing can reach into `exposed`: those whose slot it touches, and one more on
-// either side for the line segments that lead to them.
-std::pair<int, int> daysReaching(const ChartGeometry &g, const QRectF &exposed)
-{
-    if (g.dayCount == 0)
-        return {0, -1};
-    const qreal slot = g.slotWidth();
-    const int first = int(std::floor((exposed.left() - g.plot.left()) / slot)) - 1;
-    const int last = int(std::ceil((exposed.right() - g.plot.left()) / slot)) + 1;
-    return {std::max(0, first), std::min(g.dayCount - 1, last)};
-}
-
 void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
                 const DayTableModel &days, const ChartView &view, const QRectF &exposed)
 {
@@ -203,6 +186,53 @@ void paintBars(QPainter &painter, const ChartGeometry &g, const ChartStyle &styl
 
 } // namespace
 
+// The days whose drawing can reach into `exposed`: those whose slot it touches, and one more on
+// either side for the line segments that lead to them.
+std::pair<int, int> daysReaching(const ChartGeometry &g, const QRectF &exposed)
+{
+    if (g.dayCount == 0)
+        return {0, -1};
+    const qreal slot = g.slotWidth();
+    const int first = int(std::floor((exposed.left() - g.plot.left()) / slot)) - 1;
+    const int last = int(std::ceil((exposed.right() - g.plot.left()) / slot)) + 1;
+    return {std::max(0, first), std::min(g.dayCount - 1, last)};
+}
+
+void paintCriticalDiamond(QPainter &painter, QPointF centre, const QColor &colour,
+                          const ChartStyle &style)
+{
+    const QPolygonF diamond{
+        centre + QPointF(0, -criticalRadius), centre + QPointF(criticalRadius, 0),
+        centre + QPointF(0, criticalRadius), centre + QPointF(-criticalRadius, 0)};
+    painter.setPen(QPen(style.plotBackground, 1));
+    painter.setBrush(colour);
+    painter.drawPolygon(diamond);
+}
+
+QRectF plotReach(const ChartGeometry &geometry, const QFont &font)
+{
+    // The value labels to the left, the markers and line ends at its edges, and the day labels
+    // below.
+    return QRectF(geometry.area.left(), geometry.plot.top(), geometry.area.width(),
+                  geometry.plot.height() + geometry.labelGap + geometry.dayLabelDepth)
+        .adjusted(0, -QFontMetricsF(font).height(), 0, QFontMetricsF(font).height());
+}
+
+void paintDayPlot(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style,
+                  const QFont &font, int selectedRow, int todayRow, const QRectF &exposed)
+{
+    paintPlot(painter, geometry, style, font, selectedRow, exposed);
+    paintDayLabels(painter, geometry, style, exposed);
+    paintToday(painter, geometry, style, todayRow);
+}
+
+void paintChartFocus(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style)
+{
+    painter.setPen(QPen(style.text, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(geometry.card.adjusted(1.5, 1.5, -1.5, -1.5));
+}
+
 QRectF criticalMarkerRect(const ChartGeometry &g, int row, int cycles)
 {
     const qreal width = criticalSpacing * (cycles - 1) + 2 * criticalRadius + (cycles > 1 ? 6 : 0);
@@ -224,31 +254,20 @@ void paintChart(QPainter &painter, const ChartGeometry &geometry, const ChartSty
                 const QFont &font, const DayTableModel &days, const ChartView &view,
                 const QRectF &exposed)
 {
-    // The plot with everything that reaches a little out of it: its value labels to the left,
-    // the markers and line ends at its edges, and the day labels below.
-    const QRectF plotArea =
-        QRectF(geometry.area.left(), geometry.plot.top(), geometry.area.width(),
-               geometry.plot.height() + geometry.labelGap + geometry.dayLabelDepth)
-            .adjusted(0, -QFontMetricsF(font).height(), 0, QFontMetricsF(font).height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (style.background.alpha() > 0)
         painter.fillRect(geometry.card.intersected(exposed), style.background);
-    if (exposed.intersects(plotArea)) {
-        paintPlot(painter, geometry, style, font, days.currentRow(), exposed);
-        paintDayLabels(painter, geometry, style, days, exposed);
-        paintToday(painter, geometry, style, days.todayRow());
+    if (exposed.intersects(plotReach(geometry, font))) {
+        paintDayPlot(painter, geometry, style, font, days.currentRow(), days.todayRow(), exposed);
         if (view.bars)
             paintBars(painter, geometry, style, days, view, exposed);
         else
             paintLines(painter, geometry, style, days, view, exposed);
         paintCriticalDays(painter, geometry, style, days);
     }
-    if (view.focused) {
-        painter.setPen(QPen(style.text, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(geometry.card.adjusted(1.5, 1.5, -1.5, -1.5));
-    }
+    if (view.focused)
+        paintChartFocus(painter, geometry, style);
     if (exposed.intersects(geometry.legendRow))
         paintLegend(painter, geometry, style, font, view);
     painter.restore();

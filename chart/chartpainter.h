@@ -7,6 +7,7 @@
 #include "chart/chartstyle.h"
 
 #include <array>
+#include <utility>
 
 class QPainter;
 
@@ -24,6 +25,22 @@ struct ChartView {
     // The series drawn, in order.
     QList<Series> shownSeries() const;
 };
+
+// What every chart of days draws, whatever its series: the plot with its grid, value labels and
+// zero line, the band of `selectedRow`, the day labels and the line of `todayRow` (rows from 0,
+// -1 for none). Only the parts that reach into `exposed` are drawn.
+void paintDayPlot(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style,
+                  const QFont &font, int selectedRow, int todayRow, const QRectF &exposed);
+// Where the plot's drawing reaches, labels and markers at its edges included.
+QRectF plotReach(const ChartGeometry &geometry, const QFont &font);
+// The days whose drawing can reach into `exposed`: those whose slot it touches, and one more on
+// either side for the line segments that lead to them.
+std::pair<int, int> daysReaching(const ChartGeometry &geometry, const QRectF &exposed);
+// A critical day's diamond in `colour` at `centre`.
+void paintCriticalDiamond(QPainter &painter, QPointF centre, const QColor &colour,
+                          const ChartStyle &style);
+// The keyboard focus's frame along the chart's card.
+void paintChartFocus(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style);
 
 // Where the critical-day marker of day `row` stands, for `cycles` critical cycles.
 QRectF criticalMarkerRect(const ChartGeometry &geometry, int row, int cycles);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <array>
 #include <cmath>
 
 namespace cyclara {
@@ -56,6 +57,34 @@ QBrush ChartStyle::seriesBrush(Series series) const
         painter.drawLine(QPointF(-1, -1), QPointF(9, 9));
     painter.end();
     return QBrush(tile);
+}
+
+QColor ChartStyle::personColour(int place) const
+{
+    // Black is the one hue a dark plot cannot show: a light grey takes its place there.
+    static const std::array<QColor, 8> hues{QColor(0x00, 0x72, 0xB2), QColor(0xD5, 0x5E, 0x00),
+                                            QColor(0x00, 0x9E, 0x73), QColor(0xCC, 0x79, 0xA7),
+                                            QColor(0xE6, 0x9F, 0x00), QColor(0x56, 0xB4, 0xE9),
+                                            QColor(0xF0, 0xE4, 0x42), QColor(0x00, 0x00, 0x00)};
+    QColor colour = hues.at(std::size_t(place) % hues.size());
+    if (dark && colour == Qt::black)
+        colour = QColor(0xE0, 0xE0, 0xE0);
+    for (int step = 0; step < 20 && contrastRatio(colour, plotBackground) < 3; ++step)
+        colour = dark ? colour.lighter(110) : colour.darker(110);
+    return colour;
+}
+
+QPen ChartStyle::personPen(int place) const
+{
+    QPen pen(personColour(place), seriesLineWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    static const std::array<QList<qreal>, 8> dashes{
+        QList<qreal>{},         {6, 3},  {1.5, 2}, {6, 2, 1.5, 2},
+        {6, 2, 1.5, 2, 1.5, 2}, {10, 3}, {3, 3},   {10, 2, 3, 2}};
+    const QList<qreal> &dash = dashes.at(std::size_t(place) % dashes.size());
+    if (!dash.isEmpty())
+        pen.setDashPattern(dash);
+    return pen;
 }
 
 ChartStyle chartStyle(const QPalette &palette)

@@ -37,6 +37,12 @@ struct ChartStyle {
     QPen seriesPen(Series series) const;
     // The fill of a series' bars; the two means are hatched.
     QBrush seriesBrush(Series series) const;
+
+    // The colour and the line of the person at `place` (0 to 7) when several are charted
+    // together: the eight Okabe–Ito hues, darkened or lightened to stand 3:1 against the plot,
+    // each with a dash of its own so that the people stand apart without colour too.
+    QColor personColour(int place) const;
+    QPen personPen(int place) const;
 };
 
 // The style for a chart shown with `palette` (its Base and Text roles tell a dark desktop).

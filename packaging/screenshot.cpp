@@ -12,10 +12,13 @@
 //   screenshot --english-smallest [folder]   screenshot-en-smallest.png, English at the smallest
 //                                             size the window can take
 //   screenshot --traditional [folder]   screenshot-zh_TW.png, in Traditional Chinese.
-// The default run also writes screenshot-table.png, the days as a table (数据表…).
+// The default run also writes screenshot-table.png, the days as a table (数据表…), and
+// screenshot-people.png, three people together (多人比较…); --dark, --scaled and --english write
+// theirs too (screenshot-people-dark.png, -2x, -en).
 // The language (Simplified Chinese unless asked), the clock, the register and the clicked day are
 // fixed, so the pictures only change when the windows do. Run on the offscreen platform.
 #include "chart/cyclechart.h"
+#include "chart/peoplechart.h"
 #include "model/daytablemodel.h"
 #include "register/birthfile.h"
 #include "register/birthregister.h"
@@ -24,6 +27,7 @@
 #include "ui/biorhythmwindow.h"
 #include "ui/daytabledialog.h"
 #include "ui/helpwindow.h"
+#include "ui/peoplewindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -68,6 +72,29 @@ void save(QWidget *window, const QDir &folder, const QString &fileName)
     err << "wrote " << QDir::toNativeSeparators(path) << Qt::endl;
 }
 
+// 多人比较 from its shortcut, the register's three people ticked and two days walked.
+void savePeople(cyclara::BiorhythmWindow &window, const QDir &folder, const QString &fileName)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        fail(QStringLiteral("the window never became active"));
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto *people = window.findChild<cyclara::PeopleWindow *>();
+    if (!people || !people->isVisible())
+        fail(QStringLiteral("the people window did not open"));
+    people->setTicked(u"李四"_s, true);
+    people->setTicked(u"王小梅"_s, true);
+    people->activateWindow();
+    if (!QTest::qWaitFor([people] { return people->isActiveWindow(); }))
+        fail(QStringLiteral("the people window never became active"));
+    people->chart()->setFocus();
+    for (int step = 0; step < 2; ++step)
+        QTest::keyClick(people->chart(), Qt::Key_Right);
+    people->chart()->clearFocus();
+    save(people, folder, fileName);
+    people->close();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -80,6 +107,9 @@ int main(int argc, char *argv[])
         {u"--english"_s, u"screenshot-en.png"_s},
         {u"--english-smallest"_s, u"screenshot-en-smallest.png"_s},
         {u"--traditional"_s, u"screenshot-zh_TW.png"_s}};
+    const QHash<QString, QString> peopleOfMode{{u"--dark"_s, u"screenshot-people-dark.png"_s},
+                                               {u"--scaled"_s, u"screenshot-people-2x.png"_s},
+                                               {u"--english"_s, u"screenshot-people-en.png"_s}};
     if (!mode.isEmpty() && !pictureOfMode.contains(mode))
         fail(QStringLiteral(
             "usage: screenshot [--dark | --scaled | --english | --english-smallest | "
@@ -171,6 +201,8 @@ int main(int argc, char *argv[])
     }
     if (!mode.isEmpty()) {
         save(&window, folder, pictureOfMode.value(mode));
+        if (peopleOfMode.contains(mode))
+            savePeople(window, folder, peopleOfMode.value(mode));
         return 0;
     }
     save(&window, folder, QStringLiteral("screenshot.png"));
@@ -207,5 +239,7 @@ int main(int argc, char *argv[])
     if (!table || !table->isVisible())
         fail(QStringLiteral("the table window did not open"));
     save(table, folder, QStringLiteral("screenshot-table.png"));
+    table->close();
+    savePeople(window, folder, QStringLiteral("screenshot-people.png"));
     return 0;
 }

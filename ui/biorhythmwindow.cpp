@@ -21,10 +21,12 @@
 #include "ui/helpwindow.h"
 #include "ui/homepage.h"
 #include "ui/namelistediting.h"
+#include "ui/peoplewindow.h"
 #include "ui/promptline.h"
 #include "ui/windowcontrols.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -78,7 +80,7 @@ void BiorhythmWindow::connectControls()
     connect(spanDays, &QComboBox::activated, this, &BiorhythmWindow::onSpanPicked);
     connect(personName, &QComboBox::activated, this, &BiorhythmWindow::onPersonPicked);
     personName->setModel(m_people);
-    new NameListEditing(personName, *m_people, m_services, this);
+    auto *nameEditing = new NameListEditing(personName, *m_people, m_services, this);
     for (const auto &[option, type] : {std::pair(barsOption, CycleChart::BarChart),
                                        std::pair(linesOption, CycleChart::LineChart)})
         connect(option, &QRadioButton::clicked, this, [this, type] { onChartTypeChosen(type); });
@@ -100,7 +102,16 @@ void BiorhythmWindow::connectControls()
     panel->setQuery(m_query);
     new PromptLine(prompt, *m_query);
     new DayWalking(*m_query, this, chart, panel);
-    new ChartActions(chart, *m_query, panel, m_services, [this] { showCriticalDays(); });
+    auto *chartActions =
+        new ChartActions(chart, *m_query, panel, m_services, [this] { showCriticalDays(); });
+    // 多人比较… from the chart's menu, the name picker's menu and the keyboard.
+    auto *peopleTogether = new QAction(tr("多人比较…"), this);
+    peopleTogether->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    peopleTogether->setShortcutContext(Qt::WindowShortcut);
+    connect(peopleTogether, &QAction::triggered, this, &BiorhythmWindow::showPeopleTogether);
+    addAction(peopleTogether);
+    chartActions->addToMenu(peopleTogether);
+    nameEditing->addToMenu(peopleTogether);
 
     // The window's default button: Enter clicks queryButton from any control, helpButton while it
     // has the focus. An open drop-down list keeps Enter for itself.
@@ -134,7 +145,8 @@ void BiorhythmWindow::closeEvent(QCloseEvent *event)
 {
     saveBirthList(m_registerPath);
     for (QWidget *dialog :
-         {static_cast<QWidget *>(m_help.data()), static_cast<QWidget *>(m_criticalDays.data())}) {
+         {static_cast<QWidget *>(m_help.data()), static_cast<QWidget *>(m_criticalDays.data()),
+          static_cast<QWidget *>(m_peopleTogether.data())}) {
         if (dialog)
             dialog->close();
     }
@@ -323,6 +335,15 @@ void BiorhythmWindow::pickListItem(QComboBox *picker, int index)
     // A selection made by the program has the same effect as the user's pick.
     picker->setCurrentIndex(index);
     emit picker->activated(index);
+}
+
+void BiorhythmWindow::showPeopleTogether()
+{
+    if (!m_peopleTogether)
+        m_peopleTogether = new PeopleWindow(*m_people, *m_query, m_services, this);
+    m_peopleTogether->show();
+    m_peopleTogether->raise();
+    m_peopleTogether->activateWindow();
 }
 
 void BiorhythmWindow::showCriticalDays()

@@ -103,6 +103,7 @@ private:
     void applySeriesChecks();
     void onExplanationSwitched();
     void showCriticalDays();
+    void showPeopleTogether();
 
     WindowServices m_services;
     bool m_ready = false;
@@ -119,6 +120,7 @@ private:
     QList<std::function<void()>> m_whenShown;
     QPointer<HelpWindow> m_help;
     QPointer<QDialog> m_criticalDays;
+    QPointer<QDialog> m_peopleTogether;
     QList<QShortcut *> m_enterShortcuts;
     // Whether the layout's smallest size has been asked for (after the first paint).
     bool m_smallestSizeAsked = false;

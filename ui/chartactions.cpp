@@ -13,15 +13,11 @@
 #include "ui/windowservices.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 
 namespace cyclara {
 
@@ -29,16 +25,6 @@ namespace {
 
 const QKeySequence tableExportKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
 const QKeySequence tableWindowKeys(Qt::CTRL | Qt::Key_T);
-
-// A picture as the bytes of a PNG file.
-QByteArray pngBytes(const QImage &picture)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return bytes;
-}
 
 // A font as the screen sizes it, in pixels: the page is drawn in screen pixels, scaled.
 QFont inPixels(QFont font)
@@ -160,37 +146,8 @@ void ChartActions::exportData()
 
 void ChartActions::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(suggestedFileName(m_query.shown()));
-    if (!m_services.askPrinter(m_chart, printer))
-        return;
-    // Printed into a file, the page is made whole in memory and the file replaced only then, as
-    // every export is: a failed print leaves an older file as it was.
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setPageLayout(printer.pageLayout());
-        pdf.setResolution(printer.resolution());
-        pdf.setTitle(printer.docName());
-        pdf.setCreator(printer.creator());
-        QPainter painter(&pdf);
-        paintPage(painter, pdf.pageLayout().paintRectPixels(pdf.resolution()));
-        painter.end();
-        //: A page could not be printed into a file: the file's path, then why
-        saveExport(m_chart, m_services, printer.outputFileName(), bytes,
-                   tr("无法写入打印文件：\n%1\n%2"));
-        return;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        m_services.showMessage(m_chart, QMessageBox::Warning, tr("无法打印：打印机或文件不能使用"));
-        return;
-    }
-    paintPage(painter, printer.pageLayout().paintRectPixels(printer.resolution()));
-    painter.end();
+    printPage(m_chart, m_services, suggestedFileName(m_query.shown()),
+              [this](QPainter &painter, const QRect &page) { paintPage(painter, page); });
 }
 
 // Whose day it is and what it says above, the chart, and the explanation panel below, scaled

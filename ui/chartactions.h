@@ -34,6 +34,9 @@ public:
     ChartActions(CycleChart *chart, const DayQuery &query, const ExplanationPanel *panel,
                  const WindowServices &services, std::function<void()> showCriticalDays);
 
+    // Adds an action of the window's own to the end of the chart's menu.
+    void addToMenu(QAction *action) { m_actions.append(action); }
+
     void copy();
     void exportImage();
     void exportData();

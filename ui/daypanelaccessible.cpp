@@ -3,14 +3,17 @@
 
 #include "ui/daypanelaccessible.h"
 
+#include "chart/peoplechart.h"
 #include "model/dayquery.h"
 #include "model/daystatus.h"
+#include "model/peopledaysmodel.h"
 #include "ui/explanationpanel.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
 
 #include <algorithm>
+#include <functional>
 
 #include <vector>
 
@@ -18,36 +21,52 @@ namespace cyclara {
 
 namespace {
 
-// The days the panel walks, once it follows a query.
-const DayTableModel *daysOf(const ExplanationPanel *panel)
+// The days a widget walks, as a screen reader reads them: how many, the selected one, and each in
+// words. Empty until the widget has days.
+struct WalkedDays {
+    int count = 0;
+    int current = -1;
+    std::function<QString(int)> text;
+    bool has(int row) const { return row >= 0 && row < count; }
+};
+
+WalkedDays walkedDays(const QWidget *widget)
 {
-    return panel->query() ? &panel->query()->days() : nullptr;
+    if (const auto *panel = qobject_cast<const ExplanationPanel *>(widget)) {
+        const DayQuery *query = panel->query();
+        if (!query)
+            return {};
+        return {query->days().dayCount(), query->currentDay(), [query](int row) {
+                    const DayRow &day = query->days().day(row);
+                    return dayStatusLine(day.label, day.values);
+                }};
+    }
+    if (const auto *chart = qobject_cast<const PeopleChart *>(widget)) {
+        const PeopleDaysModel *days = chart->model();
+        if (!days)
+            return {};
+        return {days->dayCount(), days->currentRow(), [days](int row) {
+                    return days->dayStatusText(row);
+                }};
+    }
+    return {};
 }
 
-QString dayLine(const DayTableModel &days, int row)
-{
-    const DayRow &day = days.day(row);
-    return dayStatusLine(day.label, day.values);
-}
-
-// One day of the panel: an item with no widget of its own, named by its status line.
+// One day of the widget: an item with no widget of its own, named by the day in words.
 class DayItem : public QAccessibleInterface {
 public:
-    DayItem(ExplanationPanel *panel, int row)
-        : m_panel(panel)
+    DayItem(QWidget *walked, int row)
+        : m_walked(walked)
         , m_row(row)
     {
     }
 
-    bool isValid() const override
-    {
-        return m_panel && daysOf(m_panel) && daysOf(m_panel)->hasDay(m_row);
-    }
+    bool isValid() const override { return m_walked && days().has(m_row); }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return parent() ? parent()->window() : nullptr; }
     QAccessibleInterface *parent() const override
     {
-        return m_panel ? QAccessible::queryAccessibleInterface(m_panel.data()) : nullptr;
+        return m_walked ? QAccessible::queryAccessibleInterface(m_walked.data()) : nullptr;
     }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -56,14 +75,13 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && isValid() ? dayLine(*daysOf(m_panel), m_row)
-                                                      : QString();
+        return kind == QAccessible::Name && isValid() ? days().text(m_row) : QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
-    // The day is shown in the panel as a whole.
+    // The day is shown in the widget as a whole.
     QRect rect() const override
     {
-        return m_panel ? QRect(m_panel->mapToGlobal(QPoint(0, 0)), m_panel->size()) : QRect();
+        return m_walked ? QRect(m_walked->mapToGlobal(QPoint(0, 0)), m_walked->size()) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override
@@ -73,25 +91,27 @@ public:
             state.invalid = true;
             return state;
         }
-        const bool selected = daysOf(m_panel)->currentRow() == m_row;
+        const bool selected = days().current == m_row;
         state.selectable = true;
         state.focusable = true;
         state.selected = selected;
-        state.focused = selected && m_panel->hasFocus();
+        state.focused = selected && m_walked->hasFocus();
         state.invisible = !selected;
         state.offscreen = !selected;
         return state;
     }
 
 private:
-    QPointer<ExplanationPanel> m_panel;
+    WalkedDays days() const { return walkedDays(m_walked); }
+
+    QPointer<QWidget> m_walked;
     int m_row;
 };
 
 class DayPanel : public QAccessibleWidget {
 public:
-    explicit DayPanel(ExplanationPanel *panel)
-        : QAccessibleWidget(panel, QAccessible::Pane)
+    DayPanel(QWidget *walked, QAccessible::Role role)
+        : QAccessibleWidget(walked, role)
     {
     }
     ~DayPanel() override
@@ -104,7 +124,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Description && hasDays())
-            return dayLine(*days(), days()->currentRow());
+            return days().text(days().current);
         return QAccessibleWidget::text(kind);
     }
 
@@ -128,19 +148,16 @@ public:
     QAccessibleInterface *focusChild() const override
     {
         if (hasDays() && widget()->hasFocus())
-            return dayItem(days()->currentRow());
+            return dayItem(days().current);
         return QAccessibleWidget::focusChild();
     }
 
-    int selectedDayIndex() const { return widgetChildCount() + days()->currentRow(); }
-    bool hasDays() const { return days() && days()->hasDay(days()->currentRow()); }
+    int selectedDayIndex() const { return widgetChildCount() + days().current; }
+    bool hasDays() const { return days().has(days().current); }
 
 private:
-    const DayTableModel *days() const
-    {
-        return daysOf(static_cast<const ExplanationPanel *>(widget()));
-    }
-    int dayCount() const { return days() ? days()->dayCount() : 0; }
+    WalkedDays days() const { return walkedDays(widget()); }
+    int dayCount() const { return days().count; }
     int widgetChildCount() const { return QAccessibleWidget::childCount(); }
 
     // Made when first asked for and kept, one per row, for as long as the panel lives: a screen
@@ -151,8 +168,7 @@ private:
             m_dayIds.resize(std::size_t(row) + 1, 0);
         QAccessible::Id &id = m_dayIds[std::size_t(row)];
         if (!id)
-            id = QAccessible::registerAccessibleInterface(
-                new DayItem(static_cast<ExplanationPanel *>(widget()), row));
+            id = QAccessible::registerAccessibleInterface(new DayItem(widget(), row));
         return QAccessible::accessibleInterface(id);
     }
 
@@ -161,10 +177,11 @@ private:
 
 QAccessibleInterface *dayPanelFactory(const QString &className, QObject *object)
 {
-    if (className != QLatin1String("cyclara::ExplanationPanel"))
-        return nullptr;
-    auto *panel = qobject_cast<ExplanationPanel *>(object);
-    return panel ? new DayPanel(panel) : nullptr;
+    if (className == QLatin1String("cyclara::ExplanationPanel"))
+        return new DayPanel(static_cast<QWidget *>(object), QAccessible::Pane);
+    if (className == QLatin1String("cyclara::PeopleChart"))
+        return new DayPanel(static_cast<QWidget *>(object), QAccessible::Chart);
+    return nullptr;
 }
 
 } // namespace
@@ -177,14 +194,14 @@ void describeDayPanels()
     }();
 }
 
-void announceSelectedDay(ExplanationPanel *panel)
+void announceSelectedDay(QWidget *walked)
 {
-    if (!panel->hasFocus())
+    if (!walked->hasFocus())
         return;
-    auto *described = dynamic_cast<DayPanel *>(QAccessible::queryAccessibleInterface(panel));
+    auto *described = dynamic_cast<DayPanel *>(QAccessible::queryAccessibleInterface(walked));
     if (!described || !described->hasDays())
         return;
-    QAccessibleEvent event(panel, QAccessible::Focus);
+    QAccessibleEvent event(walked, QAccessible::Focus);
     event.setChild(described->selectedDayIndex());
     QAccessible::updateAccessibility(&event);
 }

@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QWidget>
 
-#include <functional>
+#include <algorithm>
 
 namespace cyclara {
 
@@ -27,29 +27,45 @@ void addKey(QWidget *widget, const QKeySequence &keys, Qt::ShortcutContext conte
 
 } // namespace
 
+void addDayWalkingKeys(QWidget *walked, QObject *receiver, const std::function<int()> &currentDay,
+                       const std::function<int()> &dayCount, const std::function<void(int)> &show)
+{
+    const auto step = [=](int by) {
+        return [=] {
+            if (dayCount() > 0)
+                show(std::clamp(currentDay() + by, 0, dayCount() - 1));
+        };
+    };
+    addKey(walked, Qt::Key_Left, Qt::WidgetShortcut, receiver, step(-1));
+    addKey(walked, Qt::Key_Right, Qt::WidgetShortcut, receiver, step(1));
+    addKey(walked, Qt::Key_Home, Qt::WidgetShortcut, receiver, [=] {
+        if (dayCount() > 0)
+            show(0);
+    });
+    addKey(walked, Qt::Key_End, Qt::WidgetShortcut, receiver, [=] {
+        if (dayCount() > 0)
+            show(dayCount() - 1);
+    });
+}
+
 DayWalking::DayWalking(DayQuery &query, QWidget *window, CycleChart *chart, QWidget *panel)
     : QObject(window)
 {
-    const auto toFirst = [&query] {
-        query.showDay(0);
+    const auto current = [&query] {
+        return query.currentDay();
     };
-    const auto toLast = [&query] {
-        query.showDay(query.days().dayCount() - 1);
+    const auto count = [&query] {
+        return query.days().dayCount();
     };
-    const auto back = [&query] {
-        query.moveCurrentDay(-1);
+    const auto show = [&query](int day) {
+        query.showDay(day);
     };
-    const auto on = [&query] {
-        query.moveCurrentDay(1);
-    };
-    for (QWidget *walked : {static_cast<QWidget *>(chart), panel}) {
-        addKey(walked, Qt::Key_Left, Qt::WidgetShortcut, this, back);
-        addKey(walked, Qt::Key_Right, Qt::WidgetShortcut, this, on);
-        addKey(walked, Qt::Key_Home, Qt::WidgetShortcut, this, toFirst);
-        addKey(walked, Qt::Key_End, Qt::WidgetShortcut, this, toLast);
-    }
-    addKey(window, Qt::ALT | Qt::Key_Left, Qt::WindowShortcut, this, back);
-    addKey(window, Qt::ALT | Qt::Key_Right, Qt::WindowShortcut, this, on);
+    for (QWidget *walked : {static_cast<QWidget *>(chart), panel})
+        addDayWalkingKeys(walked, this, current, count, show);
+    addKey(window, Qt::ALT | Qt::Key_Left, Qt::WindowShortcut, this,
+           [&query] { query.moveCurrentDay(-1); });
+    addKey(window, Qt::ALT | Qt::Key_Right, Qt::WindowShortcut, this,
+           [&query] { query.moveCurrentDay(1); });
 
     connect(chart, &CycleChart::pointSelected, this,
             [&query](Series /*any series' point tells its day*/, int day) { query.showDay(day); });

@@ -39,7 +39,8 @@ NameListEditing::NameListEditing(QComboBox *personName, PeopleModel &people,
     m_nameList->installEventFilter(this);
 }
 
-// The field's own editing actions, then the two for the person whose name the field shows.
+// The field's own editing actions, then the two for the person whose name the field shows, then
+// the window's own.
 void NameListEditing::showMenu(QWidget *on, QPoint at)
 {
     QMenu *menu = m_personName->lineEdit()->createStandardContextMenu();
@@ -51,6 +52,10 @@ void NameListEditing::showMenu(QWidget *on, QPoint at)
     QAction *rename = menu->addAction(tr("重命名…"), this, [this, name] { renamePerson(name); });
     remove->setEnabled(registered);
     rename->setEnabled(registered);
+    if (!m_moreActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_moreActions);
+    }
     menu->popup(on->mapToGlobal(at));
 }
 

@@ -3,11 +3,13 @@
 
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QString>
 
 class QAbstractItemView;
+class QAction;
 class QComboBox;
 class QWidget;
 
@@ -27,6 +29,8 @@ public:
 
     void removePerson(const QString &name);
     void renamePerson(const QString &name);
+    // Adds an action of the window's own to the end of the name picker's menu.
+    void addToMenu(QAction *action) { m_moreActions.append(action); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,6 +45,7 @@ private:
     PeopleModel &m_people;
     const WindowServices &m_services;
     QWidget *m_window;
+    QList<QAction *> m_moreActions;
 };
 
 // Refusal of a name the register could not read back.

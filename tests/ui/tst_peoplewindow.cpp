@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "chart/peoplechart.h"
+#include "ui/peoplewindow.h"
+#include "windowfixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QDateEdit>
+#include <QListWidget>
+#include <QTableView>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+using namespace cyclara;
+using namespace cyclara::test;
+
+// 多人比较: several people of the register in one window. The expected numbers were worked out
+// apart from the program (the sine of 6.2832 × days ÷ period, rounded half to even).
+class tst_PeopleWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void openedTickedAndWalked();
+    void matchOfTwo_data();
+    void matchOfTwo();
+    void bestDaysOfAGroup();
+    void ticksAndRangeRefused();
+};
+
+namespace {
+
+// 张三 shown first, then 李四; 王五 born on 张三's day, 赵六 28 days after him, 孙七 14.
+const QByteArray fivePeople = gbk(u"张三\t1990-04-12\r\n李四\t1985-11-03\r\n王五\t1990-04-12\r\n"
+                                  u"赵六\t1990-05-10\r\n孙七\t1990-04-26\r\n"_s);
+
+// Opened by its shortcut, and made the active window, where the user's keys go.
+PeopleWindow *openPeople(BiorhythmWindow &w)
+{
+    QTest::keyClick(w.birthYear, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto *people = w.findChild<PeopleWindow *>();
+    if (!people || !people->isVisible())
+        return nullptr;
+    people->activateWindow();
+    return QTest::qWaitFor([people] { return people->isActiveWindow(); }) ? people : nullptr;
+}
+
+// Ticks the person in `row` of the list as the keyboard does: the row made current, Space.
+void tickWithSpace(PeopleWindow *people, int row)
+{
+    auto *list = people->findChild<QListWidget *>();
+    list->setFocus();
+    list->setCurrentRow(row);
+    QTest::keyClick(list, Qt::Key_Space);
+}
+
+} // namespace
+
+// Opened by its shortcut on the shown person; a second ticked with the keyboard; three days
+// walked on the chart tell every person's status, on screen and to a screen reader.
+void tst_PeopleWindow::openedTickedAndWalked()
+{
+    WindowFixture fixture(fivePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    PeopleWindow *people = openPeople(w);
+    QVERIFY(people);
+    QAbstractItemModelTester tester(people->findChild<QTableView *>()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(people->tickedPeople(), QStringList{u"张三"_s});
+    tickWithSpace(people, 1);
+    QCOMPARE(people->tickedPeople(), QStringList({u"张三"_s, u"李四"_s}));
+    QCOMPARE(people->days().dayCount(), 7); // the main window's 3 days either side
+    QCOMPARE(people->statusText(), u"今天: 张三 -18.00；李四 -23.67"_s);
+
+    people->chart()->setFocus();
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(people->chart(), Qt::Key_Right);
+    const QString third = u"21日: 张三 -27.67；李四 1.33"_s;
+    QCOMPARE(people->statusText(), third);
+    // A screen reader hears the day walked to as the chart's focused item.
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(people->chart());
+    QCOMPARE(heard->role(), QAccessible::Chart);
+    QCOMPARE(heard->text(QAccessible::Description), third);
+    QVERIFY(heard->focusChild());
+    QCOMPARE(heard->focusChild()->text(QAccessible::Name), third);
+    QTest::keyClick(people->chart(), Qt::Key_Home);
+    QCOMPARE(people->days().currentRow(), 0);
+}
+
+void tst_PeopleWindow::matchOfTwo_data()
+{
+    QTest::addColumn<int>("second"); // the row of the second person ticked
+    QTest::addColumn<QStringList>("percents");
+    QTest::newRow("born the same day")
+        << 2 << QStringList{u"100%"_s, u"100%"_s, u"100%"_s, u"100%"_s};
+    QTest::newRow("28 days apart: 情绪 in step")
+        << 3 << QStringList{u"79%"_s, u"100%"_s, u"60%"_s, u"80%"_s};
+    QTest::newRow("14 days apart: 情绪 opposite")
+        << 4 << QStringList{u"6%"_s, u"0%"_s, u"11%"_s, u"6%"_s};
+    QTest::newRow("1621 days apart") << 1 << QStringList{u"86%"_s, u"89%"_s, u"0%"_s, u"58%"_s};
+}
+
+// The 合拍度 table of the two people ticked: a row per cycle and the overall one.
+void tst_PeopleWindow::matchOfTwo()
+{
+    QFETCH(int, second);
+    QFETCH(QStringList, percents);
+    WindowFixture fixture(fivePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    PeopleWindow *people = openPeople(w);
+    QVERIFY(people);
+    tickWithSpace(people, second);
+    QStringList shown;
+    for (int row = 0; row < 4; ++row)
+        shown << people->matchTable()->item(row, 0)->text();
+    QCOMPARE(shown, percents);
+}
+
+// The ten best days of three people over a month: fewest critical first, then the highest lowest
+// mean; a pick shows its day in the chart.
+void tst_PeopleWindow::bestDaysOfAGroup()
+{
+    WindowFixture fixture(fivePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    PeopleWindow *people = openPeople(w);
+    QVERIFY(people);
+    tickWithSpace(people, 1);
+    tickWithSpace(people, 3);
+    const QList<QDateEdit *> range = people->findChildren<QDateEdit *>();
+    range.at(0)->setDate(QDate(2026, 7, 1));
+    range.at(1)->setDate(QDate(2026, 7, 31));
+    QListWidget *best = people->bestDayList();
+    QCOMPARE(best->count(), 10);
+    // The first two share their reason, and stand by date.
+    QCOMPARE(best->item(0)->text(), u"1. 2026-07-06 星期一  无人临界；最低均值 -4.33"_s);
+    QCOMPARE(best->item(1)->text(), u"2. 2026-07-07 星期二  无人临界；最低均值 -4.33"_s);
+    QVERIFY(best->item(2)->text().startsWith(u"3. 2026-07-03 "_s));
+    best->setCurrentRow(1);
+    QTest::keyClick(best, Qt::Key_Return);
+    QCOMPARE(people->days().date(people->days().currentRow()), QDate(2026, 7, 7));
+}
+
+// More than eight people, a range longer than a year and a person born after its first day are
+// said, and chart nothing wrong.
+void tst_PeopleWindow::ticksAndRangeRefused()
+{
+    QByteArray nine;
+    for (int i = 1; i <= 9; ++i)
+        nine += gbk(u"人%1\t1980-01-%2\r\n"_s.arg(i).arg(i, 2, 10, QChar(u'0')));
+    WindowFixture fixture(nine + gbk(u"小宝\t2026-06-17\r\n"_s), QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    PeopleWindow *people = openPeople(w);
+    QVERIFY(people);
+    for (int row = 1; row < 9; ++row)
+        tickWithSpace(people, row);
+    QCOMPARE(people->tickedPeople().size(), 8);
+    QCOMPARE(people->noteText(), u"最多比较 8 人"_s);
+    tickWithSpace(people, 0); // 人1 off
+    tickWithSpace(people, 9); // 小宝, born the day before the first day
+    QCOMPARE(people->noteText(), u"小宝 生于起始日期之后"_s);
+    QCOMPARE(people->days().dayCount(), 0);
+    const QList<QDateEdit *> range = people->findChildren<QDateEdit *>();
+    tickWithSpace(people, 9); // 小宝 off again
+    range.at(1)->setDate(range.at(0)->date().addDays(366));
+    QCOMPARE(people->noteText(), u"日期范围最长 366 天"_s);
+    QCOMPARE(people->days().dayCount(), 0);
+}
+
+QTEST_MAIN(tst_PeopleWindow)
+#include "tst_peoplewindow.moc"
