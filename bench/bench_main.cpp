@@ -28,6 +28,8 @@ constexpr std::array goals{
     Goal{"BM_LifetimeTable", "model: lifetime table of 100 years of days", 2.0},
     Goal{"BM_StartWithLargeRegister", "start with 100,000 names: window usable", 1000.0},
     Goal{"BM_TypeNameWithLargeRegister", "a key typed in the name field, 100,000 names", 16.0},
+    Goal{"BM_PeopleWindowYear", "多人比较: opened on 8 people over a year, drawn", 50.0},
+    Goal{"BM_BestDaysEightYear", "好日子: 8 people over a year ranked", 50.0},
 };
 
 // Prints as usual and keeps each benchmark's median wall time.

@@ -114,7 +114,9 @@ PeopleWindow::PeopleWindow(const PeopleModel &people, const DayQuery &query,
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measured when the table is shown: a year of rows measured at every tick would cost more
+    // than everything else the window does.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { m_days.setCurrentRow(current.row()); });
 
@@ -162,6 +164,10 @@ PeopleWindow::PeopleWindow(const PeopleModel &people, const DayQuery &query,
     m_tabs->addTab(m_table, tr("数据表"));
     m_tabs->addTab(matchPage, tr("合拍度"));
     m_tabs->addTab(bestPage, tr("好日子"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
+        if (m_tabs->currentWidget() == m_table)
+            m_table->resizeColumnsToContents();
+    });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     const std::pair<QString, void (PeopleWindow::*)()> acts[] = {
@@ -207,7 +213,6 @@ PeopleWindow::PeopleWindow(const PeopleModel &people, const DayQuery &query,
     connect(&people, &QAbstractItemModel::rowsInserted, this, followRegister);
     connect(&people, &QAbstractItemModel::rowsRemoved, this, followRegister);
     connect(&people, &QAbstractItemModel::dataChanged, this, followRegister);
-    refresh();
 }
 
 void PeopleWindow::fillPeopleList()
