@@ -21,6 +21,8 @@ using namespace cyclara::test;
 class tst_PeopleWindow : public QObject {
     Q_OBJECT
 private slots:
+    void opensFromEveryDoor_data();
+    void opensFromEveryDoor();
     void openedTickedAndWalked();
     void matchOfTwo_data();
     void matchOfTwo();
@@ -55,6 +57,27 @@ void tickWithSpace(PeopleWindow *people, int row)
 }
 
 } // namespace
+
+void tst_PeopleWindow::opensFromEveryDoor_data()
+{
+    QTest::addColumn<QString>("door");
+    QTest::newRow("the chart's menu") << u"chart"_s;
+    QTest::newRow("the name picker's menu") << u"name"_s;
+}
+
+// 多人比较… stands in the chart's menu and the name picker's; one window however often it opens.
+void tst_PeopleWindow::opensFromEveryDoor()
+{
+    QFETCH(QString, door);
+    WindowFixture fixture(fivePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    QWidget *menuOf =
+        door == u"chart"_s ? static_cast<QWidget *>(w.chart) : w.personName->lineEdit();
+    chooseFromMenu(menuOf, u"多人比较…"_s);
+    QTRY_VERIFY(w.findChild<PeopleWindow *>() && w.findChild<PeopleWindow *>()->isVisible());
+    QVERIFY(openPeople(w));
+    QCOMPARE(w.findChildren<PeopleWindow *>().size(), 1);
+}
 
 // Opened by its shortcut on the shown person; a second ticked with the keyboard; three days
 // walked on the chart tell every person's status, on screen and to a screen reader.
