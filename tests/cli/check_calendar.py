@@ -11,73 +11,37 @@ are as near): three months of one person, and every line of the file as RFC 5545
 """
 
 import datetime
-import math
 import os
 import re
-import subprocess
 import sys
 import tempfile
 
 import icalendar
 
-FULL_TURN = 6.2832
-PERIODS = (33, 28, 23)
+from reckoning import PERIODS, critical, fail, failures, run, status, value
+
 NAMES = ("智力", "情绪", "体力")
 BIRTH = datetime.date(1990, 4, 12)
 FIRST, LAST = datetime.date(2026, 6, 1), datetime.date(2026, 8, 31)
 # A long name, so that summaries are folded, and a comma and a semicolon, which are escaped.
 PERSON = "张三,李;四" + "长" * 20
 
-failures = []
-
-
-def fail(what):
-    failures.append(what)
-    print("FAIL:", what)
-
-
-def value(day, period):
-    return round(math.sin(FULL_TURN / period * (day - BIRTH).days) * 100)
-
-
-def critical(day, period):
-    here = value(day, period)
-    if here == 0:
-        return True
-    for other, earlier in ((day - datetime.timedelta(days=1), False),
-                           (day + datetime.timedelta(days=1), True)):
-        there = value(other, period)
-        if here * there < 0 and (abs(here) < abs(there) or (earlier and abs(here) == abs(there))):
-            return True
-    return False
-
-
-def status(v):
-    word = ("高峰" if v >= 80 else "高潮" if v >= 25 else "临界" if v >= -25 else
-            "低潮" if v >= -80 else "低谷")
-    return "%s(%d%%,%d分)" % (word, v, (v + 100) // 2)
-
-
 def expected_events():
     events = {}
     day = FIRST
     while day <= LAST:
-        cycles = [NAMES[i] for i, period in enumerate(PERIODS) if critical(day, period)]
+        cycles = [NAMES[i] for i, period in enumerate(PERIODS) if critical(BIRTH, day, period)]
         if cycles:
             events[day] = ("%s：%s临界日" % (PERSON, "、".join(cycles)),
-                           "\n".join("%s-%s" % (NAMES[i], status(value(day, period)))
+                           "\n".join("%s-%s" % (NAMES[i], status(value(BIRTH, day, period)))
                                      for i, period in enumerate(PERIODS)))
         day += datetime.timedelta(days=1)
     return events
 
 
-def run(program, register):
-    environment = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="")
-    for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
-        environment.pop(name, None)
-    done = subprocess.run([program, "--name", PERSON, "--register", register, "--from",
-                           FIRST.isoformat(), "--to", LAST.isoformat(), "--format", "ics"],
-                          capture_output=True, env=environment, check=False)
+def calendar_of(program, register):
+    done = run(program, ["--name", PERSON, "--register", register, "--from", FIRST.isoformat(),
+                         "--to", LAST.isoformat(), "--format", "ics"])
     if done.returncode != 0 or done.stderr:
         sys.exit("status %d: %s" % (done.returncode, done.stderr.decode(errors="replace")))
     return done.stdout
@@ -152,7 +116,7 @@ def main():
         register = os.path.join(folder, "birth.ini")
         with open(register, "wb") as file:
             file.write(("%s\t%s\r\n" % (PERSON, BIRTH.isoformat())).encode("gb18030"))
-        first, second = run(program, register), run(program, register)
+        first, second = calendar_of(program, register), calendar_of(program, register)
     check_lines(first)
     uids = check_calendar(first)
     # Made again, the calendar has the same events under the same UIDs: an import updates them.

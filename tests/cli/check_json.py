@@ -9,42 +9,18 @@ sine and rounding: every day of a century, and a decade at either end of the yea
 
 import datetime
 import json
-import math
-import os
-import subprocess
 import sys
 
-FULL_TURN = 6.2832  # the cycles' angle for a whole period
-PERIODS = (33, 28, 23)  # intellectual, emotional, physical
-
-
-def number(value):
-    # Whole numbers as plain digits, others in the shortest form that reads back (Python's repr).
-    return str(int(value)) if float(value).is_integer() else repr(value)
-
-
-def expected_line(birth, day):
-    days = (day - birth).days
-    # round() takes halves to the even neighbour, as the cycle values do.
-    cycles = [round(math.sin(FULL_TURN / period * days) * 100) for period in PERIODS]
-    mean = sum(cycles) / 3
-    absolute = sum(abs(c) for c in cycles) / 3
-    return ('  {"date": "%s", "intellectual": %d, "emotional": %d, "physical": %d, '
-            '"mean": %s, "absolute_mean": %s}') % (day.isoformat(), *cycles, number(mean),
-                                                   number(absolute))
+from reckoning import json_day, run
 
 
 def check(program, birth, first, last):
-    environment = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="")
-    for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
-        environment.pop(name, None)
-    run = subprocess.run([program, "--birth", birth.isoformat(), "--from", first.isoformat(),
-                          "--to", last.isoformat(), "--format", "json"],
-                         capture_output=True, env=environment, check=False)
+    done = run(program, ["--birth", birth.isoformat(), "--from", first.isoformat(), "--to",
+                         last.isoformat(), "--format", "json"])
     where = f"born {birth}, {first} to {last}"
-    if run.returncode != 0 or run.stderr:
-        sys.exit(f"{where}: status {run.returncode}, {run.stderr.decode(errors='replace')}")
-    text = run.stdout.decode("utf-8")
+    if done.returncode != 0 or done.stderr:
+        sys.exit(f"{where}: status {done.returncode}, {done.stderr.decode(errors='replace')}")
+    text = done.stdout.decode("utf-8")
     json.loads(text)  # well-formed
     lines = text.split("\n")
     count = (last - first).days + 1
@@ -52,7 +28,7 @@ def check(program, birth, first, last):
         sys.exit(f"{where}: not one line per day between [ and ]")
     for i, line in enumerate(lines[1:-2]):
         day = first + datetime.timedelta(days=i)
-        want = expected_line(birth, day) + ("," if i + 1 < count else "")
+        want = json_day(birth, day) + ("," if i + 1 < count else "")
         if line != want:
             sys.exit(f"{where}: {day}\n  printed  {line}\n  expected {want}")
     return count
