@@ -108,17 +108,20 @@ int printTable(const CommandOptions &options, bool outputClosed)
 {
     bool registerUnreadable = false;
     const QDate today = QDate::currentDate();
-    // The register is looked for only when a name is to be looked up in it.
+    const QString registerPath = registerPathOf(options);
+    // The register is looked for only when a name is to be looked up in it, and read once for
+    // all the names.
+    std::optional<std::variant<BirthRegister, RegisterRefusal>> people;
     const auto request =
         options.request(today, [&](const QString &name) -> std::variant<QDate, QString> {
-            const QString registerPath = registerPathOf(options);
-            const auto people =
-                readRegisterForCommandLine(registerPath, !options.registerPath().isEmpty());
-            if (const auto *refusal = std::get_if<RegisterRefusal>(&people)) {
+            if (!people)
+                people =
+                    readRegisterForCommandLine(registerPath, !options.registerPath().isEmpty());
+            if (const auto *refusal = std::get_if<RegisterRefusal>(&*people)) {
                 registerUnreadable = true;
                 return refusal->message;
             }
-            const BirthRegister &register_ = std::get<BirthRegister>(people);
+            const BirthRegister &register_ = std::get<BirthRegister>(*people);
             if (!register_.contains(name))
                 return CommandOptions::tr("“%1”不在姓名登记 %2 中")
                     .arg(name, QDir::toNativeSeparators(registerPath));

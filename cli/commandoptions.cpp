@@ -34,13 +34,45 @@ std::variant<QDate, QString> dateOf(const QCommandLineParser &parser,
         .arg(option.names().constFirst(), text);
 }
 
+QString fromAfterTo()
+{
+    return CommandOptions::tr("--from 在 --to 之后");
+}
+
+// What is wrong with a group's people or days, in one line.
+QString groupRefusalLine(const GroupRefusal &refusal, const TableRequest &request)
+{
+    switch (refusal.problem) {
+    case GroupProblem::NoPeople:
+        return CommandOptions::tr("--best-days 要用 --name 给出至少一个已登记的人");
+    case GroupProblem::TooManyPeople:
+        //: %1 people were given with --name; %2 is the most looked at together
+        return CommandOptions::tr("--name 给了 %1 个人；一起看最多 %2 个")
+            .arg(request.people.size())
+            .arg(mostPeopleTogether);
+    case GroupProblem::RangeOrder:
+        return fromAfterTo();
+    case GroupProblem::RangeTooLong:
+        //: The range of days for several people or --best-days is too long; %1 the most, %2 asked
+        return CommandOptions::tr("几个人一起看或用 --best-days 时，最多 %1 天；这里有 %2 天")
+            .arg(longestGroupRange)
+            .arg(request.first.daysTo(request.last) + 1);
+    case GroupProblem::BornAfterFirstDay:
+        //: A person given with --name (%1) was born after the first day of the table
+        return CommandOptions::tr("“%1”的生日在表格的第一天之后").arg(refusal.who);
+    }
+    Q_UNREACHABLE();
+}
+
 } // namespace
 
 // Value names stay in ASCII: the usage lines align them by characters, not by columns.
 CommandOptions::CommandOptions(QCommandLineParser &parser)
     : m_parser(parser)
     , m_birth(QStringLiteral("birth"), tr("生日。"), QStringLiteral("YYYY-MM-DD"))
-    , m_name(QStringLiteral("name"), tr("用姓名登记中此人的生日。"), QStringLiteral("name"))
+    , m_name(QStringLiteral("name"),
+             tr("用姓名登记中此人的生日；可给 2 到 8 次，逐人列出各人的日子。"),
+             QStringLiteral("name"))
     , m_register(QStringLiteral("register"),
                  tr("--name 和 --remind 所查的姓名登记文件（只读不写）；默认为窗口所用的。"),
                  QStringLiteral("file"))
@@ -54,6 +86,8 @@ CommandOptions::CommandOptions(QCommandLineParser &parser)
     , m_format(QStringLiteral("format"),
                tr("text（默认）、csv、json 或 ics（临界日的 iCalendar 日历）。"),
                QStringLiteral("format"))
+    , m_match(QStringLiteral("match"), tr("两个 --name 的合拍度：各节律同起同落的程度。"))
+    , m_bestDays(QStringLiteral("best-days"), tr("所有 --name 在 --from 到 --to 间最好的 10 天。"))
     , m_remind(QStringLiteral("remind"), tr("为姓名登记中今天是临界日的人发出桌面通知。"))
     , m_ahead(QStringLiteral("ahead"), tr("--remind 也提醒今天之后 N 天内的临界日。"),
               QStringLiteral("N"))
@@ -66,8 +100,8 @@ CommandOptions::CommandOptions(QCommandLineParser &parser)
     parser.addOption(
         {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, tr("列出这些选项。")});
     parser.addVersionOption();
-    parser.addOptions({m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format,
-                       m_remind, m_ahead, m_remindAtLogin});
+    parser.addOptions({m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format, m_match,
+                       m_bestDays, m_remind, m_ahead, m_remindAtLogin});
     parser.addOptions(windowOptions());
 }
 
@@ -87,8 +121,8 @@ std::variant<CommandOptions::Mode, QString> CommandOptions::mode() const
         return Mode::Help;
     if (p.isSet(QStringLiteral("version")))
         return Mode::Version;
-    const QList<QCommandLineOption> tableOptions{m_birth, m_name, m_date,  m_days,
-                                                 m_from,  m_to,   m_format};
+    const QList<QCommandLineOption> tableOptions{m_birth, m_name,   m_date,  m_days,    m_from,
+                                                 m_to,    m_format, m_match, m_bestDays};
     const bool table = std::ranges::any_of(
         tableOptions, [&p](const QCommandLineOption &option) { return p.isSet(option); });
     if (p.isSet(m_remindAtLogin)) {
@@ -152,25 +186,58 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
     else
         return tr("--format：“%1”不是 text、csv、json 或 ics").arg(format);
 
-    if (p.isSet(m_birth) == p.isSet(m_name))
+    if (p.isSet(m_match) && p.isSet(m_bestDays))
+        return tr("--match 和 --best-days 不能同时使用");
+    const QStringList names = p.values(m_name);
+    const bool range = p.isSet(m_from) || p.isSet(m_to);
+    if (p.isSet(m_match) || p.isSet(m_bestDays)) {
+        request.kind = p.isSet(m_match) ? TableKind::Match : TableKind::BestDays;
+        const QString option = (p.isSet(m_match) ? m_match : m_bestDays).names().constFirst();
+        //: --match or --best-days (%1) with --birth: they take registered people only
+        if (p.isSet(m_birth))
+            return tr("--%1 只用于 --name").arg(option);
+        //: --match or --best-days (%1) with --format ics
+        if (request.format == TableFormat::Calendar)
+            return tr("--%1 不写 ics 日历").arg(option);
+    }
+    if (request.kind == TableKind::Match) {
+        if (range || p.isSet(m_date) || p.isSet(m_days))
+            return tr("--match 与日子无关，不与 --date、--days、--from、--to 同用");
+        if (names.size() != 2)
+            //: --match was given another number (%1) of --name than two
+            return tr("--match 要两个 --name，这里有 %1 个").arg(names.size());
+    } else if (request.kind == TableKind::BestDays && !range) {
+        return tr("--best-days 的日子用 --from 和 --to 给出");
+    } else if (request.kind == TableKind::Days && p.isSet(m_birth) == p.isSet(m_name)) {
         return tr("请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一");
+    }
     if (p.isSet(m_register) && !p.isSet(m_name))
         return tr("--register 只用于 --name 和 --remind");
     if (p.isSet(m_birth)) {
         const auto birth = dateOf(p, m_birth);
         if (const auto *problem = std::get_if<QString>(&birth))
             return *problem;
-        request.birth = std::get<QDate>(birth);
-    } else {
+        request.people = {{{}, std::get<QDate>(birth)}};
+    }
+    for (const QString &given : names) {
         // As the window takes a typed name: without blanks at its ends.
-        request.name = trimmedName(p.value(m_name));
-        const auto birth = lookUp(request.name);
+        const QString name = trimmedName(given);
+        const auto birth = lookUp(name);
         if (const auto *problem = std::get_if<QString>(&birth))
             return *problem;
-        request.birth = std::get<QDate>(birth);
+        // One person twice would stand for two in a match, a ranking or a calendar.
+        if (std::ranges::any_of(request.people,
+                                [&](const Person &other) { return other.name == name; }))
+            //: The same registered person was given with --name more than once
+            return tr("“%1”用 --name 给了两次").arg(name);
+        request.people.append({name, std::get<QDate>(birth)});
     }
+    if (request.kind == TableKind::Match)
+        return request;
 
-    const bool range = p.isSet(m_from) || p.isSet(m_to);
+    // Several people's days, or the best of them, are looked at a year at most.
+    const bool group = request.people.size() != 1 || request.kind == TableKind::BestDays;
+    const Person person = request.people.value(0);
     if (range) {
         if (p.isSet(m_date) || p.isSet(m_days))
             return tr("--date、--days 与 --from、--to 不能同时使用");
@@ -184,9 +251,9 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
             return *problem;
         request.first = std::get<QDate>(from);
         request.last = std::get<QDate>(to);
-        if (request.first > request.last)
-            return tr("--from 在 --to 之后");
-        if (request.birth > request.first)
+        if (!group && request.first > request.last)
+            return fromAfterTo();
+        if (!group && person.birth > request.first)
             return tr("生日在表格的第一天之后");
     } else {
         QDate date = today;
@@ -209,15 +276,22 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
             span = int(given);
         }
         // As the window checks its query: the query date, not every day of the table, must not
-        // be before birth.
-        if (const auto problem = queryProblem({request.name, request.birth, date, span}))
-            return queryProblemLine(*problem);
+        // be before birth. Several people are all looked at from the first day.
+        if (!group) {
+            if (const auto problem = queryProblem({person.name, person.birth, date, span}))
+                return queryProblemLine(*problem);
+        }
         request.first = date.addDays(-span);
         request.last = date.addDays(span);
     }
     if (request.first < firstNamedDay || request.last > lastNamedDay || !request.first.isValid() ||
         !request.last.isValid())
         return queryProblemLine(QueryProblem::QueryDate);
+    if (group) {
+        if (const std::optional<GroupRefusal> refusal =
+                groupProblem(request.people, request.first, request.last))
+            return groupRefusalLine(*refusal, request);
+    }
     if (request.last > request.first.addYears(longestRangeYears))
         return tr("表格超过了 %1 年").arg(longestRangeYears);
     return request;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "model/peopletogether.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,14 +19,19 @@ namespace cyclara {
 
 enum class TableFormat { Text, Csv, Json, Calendar };
 
-// The day table the command line asks for: the days from `first` to `last` of a person born on
-// `birth` (and named `name`, when looked up by name), written as `format`.
+// What a table tells: the people's days; how well two people's cycles match (--match); the days
+// best for all of them together (--best-days).
+enum class TableKind { Days, Match, BestDays };
+
+// The table the command line asks for: of `people` (one given by --birth, without a name, or one
+// to eight by --name, in the order given), the days from `first` to `last` (none for a match),
+// written as `format`.
 struct TableRequest {
-    QString name;
-    QDate birth;
+    QList<Person> people;
     QDate first;
     QDate last;
     TableFormat format = TableFormat::Text;
+    TableKind kind = TableKind::Days;
 
     friend bool operator==(const TableRequest &, const TableRequest &) = default;
 };
@@ -71,6 +78,7 @@ public:
 private:
     QCommandLineParser &m_parser;
     QCommandLineOption m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format;
+    QCommandLineOption m_match, m_bestDays;
     QCommandLineOption m_remind, m_ahead, m_remindAtLogin;
 };
 

@@ -3,27 +3,65 @@
 
 #include "cli/tablewriter.h"
 
+#include "cli/grouptables.h"
+#include "cli/tabletext.h"
 #include "model/criticaldayscalendar.h"
 #include "model/daytableexport.h"
+
+#include <QCoreApplication>
 
 namespace cyclara {
 
 namespace {
 
+// Each person's days in blocks, one person after another in the order given; stops when `block`
+// returns false.
+bool forEachPersonsBlock(const TableRequest &request, const QDate &today,
+                         const std::function<bool(const Person &, const QList<DayRow> &)> &block)
+{
+    return std::ranges::all_of(request.people, [&](const Person &person) {
+        return forEachDayBlock(person.birth, request.first, request.last, today,
+                               [&](const QList<DayRow> &days) { return block(person, days); });
+    });
+}
+
+// In a table of several people each row ends in a column for the person's name, after the
+// columns a single person's table has, which so keep their places. `rowEnd` is where the form
+// ends a row, `cell` the name's cell with what leads it; one person's rows stay as they are.
+QByteArray withName(QByteArray rows, QByteArrayView rowEnd, const TableRequest &request,
+                    const QByteArray &cell)
+{
+    return request.people.size() > 1 ? rows.replace(rowEnd, cell + rowEnd.toByteArray()) : rows;
+}
+
+QString nameHeading()
+{
+    //: The heading of the column of names, in a table of several people's days
+    return CommandOptions::tr("姓名");
+}
+
+// One calendar for everyone, named after them all, with each person's events as that person's
+// own calendar has them (the same UIDs, so importing either updates the other's events).
 bool writeCalendar(const TableRequest &request, const QDateTime &stamp, const ByteSink &sink)
 {
-    const CriticalDaysCalendar calendar(request.name, request.birth, stamp);
-    return sink(calendar.head()) &&
-           forEachDayBlock(request.birth, request.first, request.last, {},
-                           [&](const QList<DayRow> &days) {
-                               QByteArray events;
-                               for (const DayRow &day : days) {
-                                   if (day.critical != 0)
-                                       events += calendar.event({day.date, day.critical});
-                               }
-                               return sink(events);
-                           }) &&
-           sink(calendar.tail());
+    QStringList names;
+    for (const Person &person : request.people)
+        names << person.name;
+    const CriticalDaysCalendar whole(names.join(QCoreApplication::translate("Series", "、")),
+                                     request.people.constFirst().birth, stamp);
+    return sink(whole.head()) &&
+           forEachPersonsBlock(request, {},
+                               [&](const Person &person, const QList<DayRow> &days) {
+                                   const CriticalDaysCalendar calendar(person.name, person.birth,
+                                                                       stamp);
+                                   QByteArray events;
+                                   for (const DayRow &day : days) {
+                                       if (day.critical != 0)
+                                           events += calendar.event({day.date, day.critical});
+                                   }
+                                   return sink(events);
+                               }) &&
+           sink(whole.tail());
 }
 
 // A text table's columns are as wide as their widest cell, so its days are gone through twice:
@@ -31,14 +69,16 @@ bool writeCalendar(const TableRequest &request, const QDateTime &stamp, const By
 bool writeText(const TableRequest &request, const QDate &today, const ByteSink &sink)
 {
     DayTableTextColumns columns;
-    forEachDayBlock(request.birth, request.first, request.last, today,
-                    [&](const QList<DayRow> &days) {
-                        columns.measure(days);
-                        return true;
-                    });
-    return sink(columns.head()) &&
-           forEachDayBlock(request.birth, request.first, request.last, today,
-                           [&](const QList<DayRow> &days) { return sink(columns.rows(days)); });
+    forEachPersonsBlock(request, today, [&](const Person &, const QList<DayRow> &days) {
+        columns.measure(days);
+        return true;
+    });
+    return sink(withName(columns.head(), "\n", request, "  " + nameHeading().toUtf8())) &&
+           forEachPersonsBlock(request, today,
+                               [&](const Person &person, const QList<DayRow> &days) {
+                                   return sink(withName(columns.rows(days), "\n", request,
+                                                        "  " + person.name.toUtf8()));
+                               });
 }
 
 } // namespace
@@ -46,22 +86,36 @@ bool writeText(const TableRequest &request, const QDate &today, const ByteSink &
 bool writeTable(const TableRequest &request, const QDate &today, const QDateTime &stamp,
                 const ByteSink &sink)
 {
+    switch (request.kind) {
+    case TableKind::Match:
+        return sink(matchTable(request.people.at(0), request.people.at(1), request.format));
+    case TableKind::BestDays:
+        return sink(bestDaysTable(request.people, request.first, request.last, request.format));
+    case TableKind::Days:
+        break;
+    }
     switch (request.format) {
     case TableFormat::Calendar:
         return writeCalendar(request, stamp, sink);
     case TableFormat::Text:
         return writeText(request, today, sink);
     case TableFormat::Csv:
-        return sink(dayTableCsvHead()) &&
-               forEachDayBlock(
-                   request.birth, request.first, request.last, today,
-                   [&](const QList<DayRow> &days) { return sink(dayTableCsvRows(days)); });
+        return sink(withName(dayTableCsvHead(), "\r\n", request, ',' + csvText(nameHeading()))) &&
+               forEachPersonsBlock(request, today,
+                                   [&](const Person &person, const QList<DayRow> &days) {
+                                       return sink(withName(dayTableCsvRows(days), "\r\n", request,
+                                                            ',' + csvText(person.name)));
+                                   });
     case TableFormat::Json: {
         // Numbers for programs need no day labels.
         DayTableJson json;
         return sink(json.head()) &&
-               forEachDayBlock(request.birth, request.first, request.last, {},
-                               [&](const QList<DayRow> &days) { return sink(json.rows(days)); }) &&
+               forEachPersonsBlock(request, {},
+                                   [&](const Person &person, const QList<DayRow> &days) {
+                                       return sink(
+                                           withName(json.rows(days), "}", request,
+                                                    ", \"name\": " + jsonText(person.name)));
+                                   }) &&
                sink(json.tail());
     }
     }

@@ -17,8 +17,10 @@ namespace cyclara {
 using ByteSink = std::function<bool(QByteArrayView bytes)>;
 
 // Writes the table `request` asks for to `sink` while its days are worked out, a block of days at
-// a time, so that a century takes no more memory than a week. Day labels are relative to `today`;
-// a calendar is stamped `stamp`. Stops at the first piece the sink refuses and returns false.
+// a time, so that a century takes no more memory than a week. Several people's days come one
+// person after another, in the order given, each row ending in the person's name; their critical
+// days make one calendar. Day labels are relative to `today`; a calendar is stamped `stamp`. Stops
+// at the first piece the sink refuses and returns false.
 bool writeTable(const TableRequest &request, const QDate &today, const QDateTime &stamp,
                 const ByteSink &sink);
 

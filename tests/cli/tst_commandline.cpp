@@ -76,12 +76,19 @@ private slots:
 private:
     QTemporaryDir folder;
     QString registerPath = folder.filePath(u"birth.ini"_s);
+    // Nine people, p1 to p9, one more than are looked at together.
+    QString nineRegisterPath = folder.filePath(u"nine.ini"_s);
 };
 
 void tst_CommandLine::initTestCase()
 {
     QFile file(registerPath);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(registerBytes) == registerBytes.size());
+    QByteArray nine;
+    for (int i = 1; i <= 9; ++i)
+        nine += "p" + QByteArray::number(i) + "\t1990-01-0" + QByteArray::number(i) + "\r\n";
+    QFile nineFile(nineRegisterPath);
+    QVERIFY(nineFile.open(QIODevice::WriteOnly) && nineFile.write(nine) == nine.size());
 }
 
 void tst_CommandLine::versionNeedsNoDisplay()
@@ -91,8 +98,9 @@ void tst_CommandLine::versionNeedsNoDisplay()
     QCOMPARE(version.out, QByteArray("cyclara " CYCLARA_VERSION "\n"));
 }
 
-// Arguments the program cannot follow: "B" stands for --birth=1980-05-07; the one line names
-// what was wrong, in the user's language (LANGUAGE; empty for the C locale's default).
+// Arguments the program cannot follow: "B" stands for --birth=1980-05-07, "R" for the register of
+// 张伟 (born 1950-01-01) and 王芳 (1971-09-07), "R9" for one of nine; the one line names what was
+// wrong, in the user's language (LANGUAGE; empty for the C locale's default).
 void tst_CommandLine::refusals_data()
 {
     QTest::addColumn<QString>("arguments");
@@ -127,6 +135,27 @@ void tst_CommandLine::refusals_data()
     refusal(u"B --lang=fr"_s, u"“fr”"_s);
     refusal(u"B --register=birth.ini"_s, u"只用于 --name"_s);
     refusal(u"--name=李娜"_s, u"“李娜”不在"_s);
+    // Several people, their match and their best days.
+    refusal(u"--name=张伟 --name=李娜 --register=R"_s, u"“李娜”不在"_s);
+    refusal(u"--name=张伟 --name=张伟 --register=R"_s, u"“张伟”用 --name 给了两次"_s);
+    refusal(u"--name=p1 --name=p2 --name=p3 --name=p4 --name=p5 --name=p6 --name=p7 --name=p8 "
+            "--name=p9 --register=R9"_s,
+            u"给了 9 个人；一起看最多 8 个"_s);
+    refusal(u"--name=张伟 --name=王芳 --register=R --from=1971-09-01 --to=1971-09-30"_s,
+            u"“王芳”的生日在表格的第一天之后"_s);
+    refusal(u"--name=张伟 --name=王芳 --register=R --days=183"_s, u"最多 366 天；这里有 367 天"_s);
+    refusal(u"--name=张伟 --name=王芳 --register=R --from=2000-01-02 --to=2000-01-01"_s,
+            u"--from 在 --to 之后"_s);
+    refusal(u"--match --name=张伟 --register=R"_s, u"--match 要两个 --name，这里有 1 个"_s);
+    refusal(u"B --match"_s, u"--match 只用于 --name"_s);
+    refusal(u"--match --name=张伟 --name=王芳 --format=ics"_s, u"不写 ics 日历"_s);
+    refusal(u"--match --name=张伟 --name=王芳 --days=3"_s, u"与日子无关"_s);
+    refusal(u"--match --best-days --name=张伟"_s, u"不能同时使用"_s);
+    refusal(u"--best-days --name=张伟 --date=2026-01-01"_s, u"用 --from 和 --to 给出"_s);
+    refusal(u"--best-days --from=2026-01-01 --to=2026-01-02"_s, u"至少一个已登记的人"_s);
+    refusal(u"--best-days --name=张伟 --register=R --from=2026-01-01 --to=2027-01-02"_s,
+            u"最多 366 天；这里有 367 天"_s);
+    refusal(u"--remind --best-days"_s, u"不与表格选项同用"_s);
 }
 
 // One line on standard error and status 2; and the window's register, which lies beside the
@@ -139,8 +168,10 @@ void tst_CommandLine::refusals()
     const QString besideProgram =
         QFileInfo(QStringLiteral(CYCLARA_PROGRAM)).dir().filePath(u"birth.ini"_s);
     const bool registerBeside = QFileInfo::exists(besideProgram);
-    const Run run =
-        runCyclara(arguments.replace(u"B "_s, u"--birth=1980-05-07 "_s).split(u' '), language);
+    arguments.replace(u"B "_s, u"--birth=1980-05-07 "_s)
+        .replace(u"--register=R9"_s, u"--register="_s + nineRegisterPath)
+        .replace(u"--register=R"_s, u"--register="_s + registerPath);
+    const Run run = runCyclara(arguments.split(u' '), language);
     QVERIFY2(run.status == 2 && run.out.isEmpty() && run.err.startsWith(u"cyclara: "_s) &&
                  run.err.count(u'\n') == 1 && run.err.endsWith(u'\n') && run.err.contains(message),
              qPrintable(run.err));
@@ -294,6 +325,24 @@ void tst_CommandLine::failedOutputIsNeverSuccess_data()
         << century << QString() << QString();
     QTest::newRow("a century onto a full 64 KiB disk")
         << u"\"$0\" \"$@\" >\"$DISK/table.csv\""_s << century << QString() << u"磁盘空间不足"_s;
+    QStringList eight;
+    for (int i = 1; i <= 8; ++i)
+        eight << u"--name=p%1"_s.arg(i);
+    eight << u"--register"_s << nineRegisterPath;
+    // Eight people's year is 200 KB of CSV.
+    QTest::newRow("eight people's year onto a full 64 KiB disk")
+        << u"\"$0\" \"$@\" >\"$DISK/table.csv\""_s
+        << eight + QStringList{u"--from=2026-01-01"_s, u"--to=2026-12-31"_s, u"--format=csv"_s}
+        << QString() << u"磁盘空间不足"_s;
+    QTest::newRow("a match onto a full device")
+        << u"\"$0\" \"$@\" >/dev/full"_s
+        << QStringList{u"--match"_s, u"--name=p1"_s, u"--name=p2"_s, u"--register"_s,
+                       nineRegisterPath}
+        << QString() << u"磁盘空间不足"_s;
+    QTest::newRow("the best days onto a full device")
+        << u"\"$0\" \"$@\" >/dev/full"_s
+        << eight + QStringList{u"--best-days"_s, u"--from=2026-01-01"_s, u"--to=2026-12-31"_s}
+        << QString() << u"磁盘空间不足"_s;
 }
 
 // A table, the usage or the version that did not reach its reader is a failure: status 1, and

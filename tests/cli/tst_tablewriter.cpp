@@ -49,6 +49,7 @@ class tst_TableWriter : public QObject {
 private slots:
     void blocksMakeTheWholeTable_data();
     void blocksMakeTheWholeTable();
+    void stopsAtTheFirstRefusedPiece_data();
     void stopsAtTheFirstRefusedPiece();
 };
 
@@ -88,7 +89,7 @@ void tst_TableWriter::blocksMakeTheWholeTable()
     const InterfaceLanguage inForce(language);
     QByteArray written;
     int pieces = 0;
-    QVERIFY(writeTable({u"张三"_s, birth, first, last, format}, today, stamp,
+    QVERIFY(writeTable({{{u"张三"_s, birth}}, first, last, format}, today, stamp,
                        [&](QByteArrayView bytes) {
                            written += bytes;
                            ++pieces;
@@ -102,17 +103,35 @@ void tst_TableWriter::blocksMakeTheWholeTable()
         QVERIFY2(pieces > 4, qPrintable(QString::number(pieces)));
 }
 
-// When the output fails, nothing more is worked out or offered to it.
+// When the output fails, nothing more is worked out or offered to it: not the next block of
+// days, nor the next person's.
+void tst_TableWriter::stopsAtTheFirstRefusedPiece_data()
+{
+    QTest::addColumn<TableFormat>("format");
+    QTest::addColumn<QList<Person>>("people");
+    QTest::addColumn<QDate>("last");
+    const QList<Person> one{{{}, birth}};
+    // A year of one person's days is two blocks.
+    const QList<Person> three{
+        {u"张三"_s, birth}, {u"李四"_s, birth.addDays(1)}, {u"王五"_s, birth}};
+    for (const auto &[name, format] :
+         {std::pair("text", TableFormat::Text), std::pair("csv", TableFormat::Csv),
+          std::pair("json", TableFormat::Json), std::pair("ics", TableFormat::Calendar)}) {
+        QTest::addRow("%s, a decade of one person", name) << format << one << QDate(2000, 5, 1);
+        QTest::addRow("%s, a year of three", name) << format << three << QDate(1991, 4, 30);
+    }
+}
+
 void tst_TableWriter::stopsAtTheFirstRefusedPiece()
 {
-    for (const TableFormat format :
-         {TableFormat::Text, TableFormat::Csv, TableFormat::Json, TableFormat::Calendar}) {
-        int offered = 0;
-        const bool done = writeTable({{}, birth, QDate(1990, 5, 1), QDate(2000, 5, 1), format},
-                                     today, stamp, [&](QByteArrayView) { return ++offered < 2; });
-        QVERIFY(!done);
-        QCOMPARE(offered, 2);
-    }
+    QFETCH(TableFormat, format);
+    QFETCH(QList<Person>, people);
+    QFETCH(QDate, last);
+    int offered = 0;
+    const bool done = writeTable({people, QDate(1990, 5, 1), last, format}, today, stamp,
+                                 [&](QByteArrayView) { return ++offered < 2; });
+    QVERIFY(!done);
+    QCOMPARE(offered, 2);
 }
 
 QTEST_GUILESS_MAIN(tst_TableWriter)

@@ -1,0 +1,303 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Cyclara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Checks cyclara's tables of several people against what is worked out here (reckoning.py): the
+days of up to eight people side by side, the match of two (--match) and the best days of a group
+(--best-days), as text, CSV and JSON, for three registers: people born the same day, 14, 23 and 28
+days apart, in GBK; eight people over the decades, in UTF-8; names that CSV and JSON must quote,
+in UTF-8 with a byte-order mark. A text table's columns are checked with Unicode's own widths.
+
+    check_group.py PATH_TO_CYCLARA
+"""
+
+import csv
+import datetime
+import io
+import itertools
+import json
+import math
+import os
+import re
+import sys
+import tempfile
+import unicodedata
+
+from reckoning import PERIODS, critical, fail, failures, json_day, number, run, status, value
+
+D = datetime.date
+CYCLE_NAMES = ("智力", "情绪", "体力")
+WEEKDAYS = ("星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日")
+DAY_HEADINGS = ["日期", "标签", "智力", "情绪", "体力", "均值", "绝对均值", "姓名"]
+TIED = "名次相同的日子，临界人数和最低均值都相同，按日期先后列出"
+
+ALIKE = [("张伟", D(1980, 5, 7)), ("张强", D(1980, 5, 7)), ("李娜", D(1980, 6, 4)),
+         ("王芳", D(1980, 5, 21)), ("赵敏", D(1980, 5, 30))]
+DECADES = [("陈静", D(1951, 4, 7)), ("杨敏", D(1968, 4, 12)), ("黄强", D(1979, 10, 2)),
+           ("周杰", D(1986, 7, 23)), ("吴军", D(1993, 5, 13)), ("徐娟", D(2001, 6, 7)),
+           ("孙涛", D(2008, 3, 28)), ("马超", D(2015, 1, 17))]
+QUOTED = [('O"Brien', D(1990, 4, 12)), ("Smith,Jr", D(1985, 11, 30)),
+          ("反斜\\杠", D(2000, 2, 29)), ("Zoë", D(1975, 7, 1))]
+
+def same(what, printed, expected):
+    """Fails when the two differ, showing the first line (or item) where they do."""
+    if printed == expected:
+        return
+    if isinstance(expected, (bytes, list)):
+        ends = b"\n" if isinstance(expected, bytes) else None
+        a = printed.split(ends) if ends else printed
+        b = expected.split(ends) if ends else expected
+        at = next((i for i, (x, y) in enumerate(zip(a, b)) if x != y), min(len(a), len(b)))
+        printed, expected = (a[at:at + 1], len(a)), (b[at:at + 1], len(b))
+        what += " (from line %d; of lines)" % (at + 1)
+    fail("%s\n  printed  %r\n  expected %r" % (what, printed, expected))
+
+
+def days(first, last):
+    return [first + datetime.timedelta(days=i) for i in range((last - first).days + 1)]
+
+
+def mean_of(birth, day):
+    return sum(value(birth, day, period) for period in PERIODS) / 3
+
+
+# --- what is worked out here ---------------------------------------------------------------------
+
+def match(birth, other):
+    apart = abs((other - birth).days)
+    cycles = [round(50 * (1 + math.cos(6.2832 * apart / period))) for period in PERIODS]
+    return cycles, round(sum(cycles) / 3)
+
+
+def meaning(percent):
+    for least, words in ((90, "几乎同起同落"), (60, "多半同起同落"), (41, "时而同向，时而相反"),
+                         (11, "多半此起彼落"), (0, "几乎此起彼落")):
+        if percent >= least:
+            return words
+    raise ValueError(percent)
+
+
+def ranked_days(people, first, last):
+    """Every day with how many are critical and the lowest mean: fewest critical first, then the
+    highest lowest mean, then the earlier day."""
+    ranked = []
+    for day in days(first, last):
+        count = sum(1 for _, birth in people
+                    if any(critical(birth, day, period) for period in PERIODS))
+        lowest = min(mean_of(birth, day) for _, birth in people)
+        ranked.append((count, lowest, day))
+    ranked.sort(key=lambda d: (d[0], -d[1], d[2]))
+    return ranked
+
+
+def competition_ranks(listed):
+    ranks = []
+    for i, (count, lowest, _) in enumerate(listed):
+        alike = i > 0 and listed[i - 1][:2] == (count, lowest)
+        ranks.append(ranks[-1] if alike else i + 1)
+    return ranks
+
+
+def reason(count, lowest):
+    mean = "%d" % lowest if lowest.is_integer() else "%.2f" % lowest
+    return ("无人临界；最低均值 %s" % mean if count == 0 else
+            "%d 人临界；最低均值 %s" % (count, mean))
+
+
+def csv_bytes(rows):
+    text = io.StringIO()
+    csv.writer(text, lineterminator="\r\n").writerows(rows)
+    return b"\xef\xbb\xbf" + text.getvalue().encode("utf-8")
+
+
+# --- text tables, measured with Unicode's widths -------------------------------------------------
+
+def columns(text):
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in text)
+
+
+def cells(line):
+    """The cells of a line, each as (text, first column, column after it): runs of words with
+    single blanks inside, two or more blanks between."""
+    return [(m.group(), columns(line[:m.start()]), columns(line[:m.end()]))
+            for m in re.finditer(r"\S+(?: \S+)*", line)]
+
+
+def check_table(what, lines, expected_cells, right_aligned):
+    """The lines hold the expected cells, in columns two blanks apart or more, each column's cells
+    starting (or, right-aligned, ending) at one column, no line ending in a blank."""
+    found = [cells(line) for line in lines]
+    same(what + ": cells", [[c[0] for c in line] for line in found], expected_cells)
+    for line in lines:
+        if line.endswith(" "):
+            fail("%s: %r ends in a blank" % (what, line))
+    for c, right in enumerate(right_aligned):
+        edges = {line[c][2 if right else 1] for line in found if c < len(line)}
+        if len(edges) != 1:
+            fail("%s: column %d is not aligned (%s)" % (what, c + 1, sorted(edges)))
+    for line in found:
+        for before, after in zip(line, line[1:]):
+            if after[1] - before[2] < 2:
+                fail("%s: %r and %r are not two blanks apart" % (what, before[0], after[0]))
+
+
+# --- the program ---------------------------------------------------------------------------------
+
+def cyclara(program, register, people, *arguments):
+    names = [a for name, _ in people for a in ("--name", name)]
+    done = run(program, names + ["--register", register] + list(arguments))
+    if done.returncode != 0 or done.stderr:
+        fail("%s: status %d, %s" % (" ".join(arguments), done.returncode,
+                                    done.stderr.decode(errors="replace")))
+    return done.stdout
+
+
+def check_days(program, register, people, first, last):
+    """The days of several people: a person's days after another's, each row ending in the name."""
+    where = "%d people's days %s to %s" % (len(people), first, last)
+    span = ["--from", first.isoformat(), "--to", last.isoformat()]
+    lines = [json_day(birth, day, name) for name, birth in people for day in days(first, last)]
+    same(where + " as JSON", cyclara(program, register, people, *span, "--format", "json"),
+         ("[\n" + ",\n".join(lines) + "\n]\n").encode("utf-8"))
+
+    # The range lies in another year than today's, whose days are labelled yy-m-d.
+    rows = []
+    for name, birth in people:
+        for day in days(first, last):
+            cycles = [value(birth, day, period) for period in PERIODS]
+            rows.append([day.isoformat(), "%02d-%d-%d" % (day.year % 100, day.month, day.day)] +
+                        cycles + ["%.2f" % (sum(cycles) / 3),
+                                  "%.2f" % (sum(map(abs, cycles)) / 3), name])
+    same(where + " as CSV", cyclara(program, register, people, *span, "--format", "csv"),
+         csv_bytes([DAY_HEADINGS] + rows))
+
+    text = cyclara(program, register, people, *span).decode("utf-8").split("\n")
+    expected = [DAY_HEADINGS] + [row[:2] + [status(v) for v in row[2:5]] + row[5:]
+                                 for row in rows]
+    check_table(where + " as text", text[:-1], expected, [False] * 5 + [True, True, False])
+    same(where + " as text: the end", text[-1], "")
+
+
+def check_match(program, register, pair, known=None, every_form=True):
+    (name, birth), (other, other_birth) = pair
+    where = "the match of %s and %s" % (name, other)
+    cycles, overall = match(birth, other_birth)
+    if known:
+        same(where + ": what is known of it", cycles[known[0]], known[1])
+    printed = cyclara(program, register, pair, "--match", "--format", "json").decode("utf-8")
+    same(where + " as JSON: one line", printed.count("\n"), 1)
+    same(where + " as JSON", json.loads(printed),
+         {"people": [{"name": name, "birth": birth.isoformat()},
+                     {"name": other, "birth": other_birth.isoformat()}],
+          "days_apart": abs((other_birth - birth).days),
+          "intellectual": cycles[0], "emotional": cycles[1], "physical": cycles[2],
+          "overall": overall})
+    if not every_form:
+        return
+    rows = [[CYCLE_NAMES[c], cycles[c], meaning(cycles[c])] for c in range(3)]
+    rows.append(["总体", overall, meaning(overall)])
+    same(where + " as CSV", cyclara(program, register, pair, "--match", "--format", "csv"),
+         csv_bytes([["节律", "合拍度", "含义"]] + rows))
+    text = cyclara(program, register, pair, "--match").decode("utf-8").split("\n")
+    same(where + " as text: who", text[0], "%s（%s）与%s（%s）：生日相隔 %d 天" % (
+        name, birth.isoformat(), other, other_birth.isoformat(), abs((other_birth - birth).days)))
+    check_table(where + " as text", text[1:-1],
+                [["节律", "合拍度", "含义"]] + [[r[0], "%d%%" % r[1], r[2]] for r in rows],
+                [False, True, False])
+
+
+def notes_of(ranked, listed, ranks, first, last):
+    """The text's lines besides the table: that every day has someone critical, that days rank
+    alike, that days left out rank as the last listed."""
+    notes = []
+    if listed[0][0] > 0:
+        notes.append("%s 到 %s 每天都有人临界；下面是临界的人最少的日子" % (first, last))
+    if len(set(ranks)) < len(ranks):
+        notes.append(TIED)
+    left_out = sum(1 for day in ranked[len(listed):] if day[:2] == listed[-1][:2])
+    if left_out:
+        notes.append("另有 %d 天与第 %d 名相同，未列出" % (left_out, ranks[-1]))
+    return notes
+
+
+def check_best_days(program, register, people, first, last):
+    """The ten best days; returns the text's lines besides the table."""
+    where = "the best days of %d people, %s to %s" % (len(people), first, last)
+    ranked = ranked_days(people, first, last)
+    listed = ranked[:10]
+    ranks = competition_ranks(listed)
+    notes = notes_of(ranked, listed, ranks, first, last)
+    span = ["--best-days", "--from", first.isoformat(), "--to", last.isoformat()]
+    objects = ['  {"rank": %d, "date": "%s", "critical_people": %d, "lowest_mean": %s, '
+               '"reason": %s}' % (rank, day.isoformat(), count, number(lowest),
+                                  json.dumps(reason(count, lowest), ensure_ascii=False))
+               for rank, (count, lowest, day) in zip(ranks, listed)]
+    same(where + " as JSON", cyclara(program, register, people, *span, "--format", "json"),
+         ("[\n" + ",\n".join(objects) + "\n]\n").encode("utf-8"))
+    same(where + " as CSV", cyclara(program, register, people, *span, "--format", "csv"),
+         csv_bytes([["名次", "日期", "星期", "临界人数", "最低均值", "理由"]] +
+                   [[rank, day.isoformat(), WEEKDAYS[day.weekday()], count, "%.2f" % lowest,
+                     reason(count, lowest)] for rank, (count, lowest, day) in zip(ranks, listed)]))
+
+    text = cyclara(program, register, people, *span).decode("utf-8").split("\n")
+    lead = 1 if listed[0][0] > 0 else 0
+    table = text[lead:lead + 1 + len(listed)]
+    check_table(where + " as text", table,
+                [["名次", "日期", "星期", "理由"]] +
+                [[str(rank), day.isoformat(), WEEKDAYS[day.weekday()], reason(count, lowest)]
+                 for rank, (count, lowest, day) in zip(ranks, listed)],
+                [True, False, False, False])
+    same(where + " as text: the lines besides the table",
+         text[:lead] + text[lead + 1 + len(listed):], notes + [""])
+    return notes
+
+
+def write_register(folder, name, people, encoding):
+    path = os.path.join(folder, name)
+    with open(path, "wb") as file:
+        file.write("".join("%s\t%s\r\n" % (n, b.isoformat()) for n, b in people).encode(encoding))
+    return path
+
+
+def main():
+    program = sys.argv[1]
+    notes = []
+    with tempfile.TemporaryDirectory() as folder:
+        alike = write_register(folder, "alike.ini", ALIKE, "gbk")
+        decades = write_register(folder, "decades.ini", DECADES, "utf-8")
+        quoted = write_register(folder, "quoted.ini", QUOTED, "utf-8-sig")
+
+        check_days(program, alike, ALIKE, D(2001, 3, 1), D(2001, 3, 31))
+        zhang, twin, li, wang, zhao = ALIKE
+        # Born the same day: in step in every cycle. 28 days apart: the emotional cycle in step,
+        # 14 days apart: opposite; 23 days apart: the physical in step.
+        check_match(program, alike, [zhang, twin])
+        same("twins' match", match(zhang[1], twin[1]), ([100, 100, 100], 100))
+        check_match(program, alike, [zhang, li], known=(1, 100))
+        check_match(program, alike, [wang, zhang], known=(1, 0))
+        check_match(program, alike, [zhang, zhao], known=(2, 100))
+        notes += check_best_days(program, alike, ALIKE, D(2001, 1, 1), D(2001, 12, 31))
+
+        # Eight people over 366 days, the most of both.
+        check_days(program, decades, DECADES, D(2016, 1, 1), D(2016, 12, 31))
+        # Every two of them: decades apart, their curves are not quite in step after whole
+        # periods, and the match follows the curves.
+        for i, pair in enumerate(itertools.combinations(DECADES, 2)):
+            check_match(program, decades, list(pair), every_form=i == 0)
+        notes += check_best_days(program, decades, DECADES, D(2016, 1, 1), D(2016, 12, 31))
+        # A week in which someone is critical every day.
+        notes += check_best_days(program, decades, DECADES, D(2026, 1, 19), D(2026, 1, 25))
+
+        check_days(program, quoted, QUOTED, D(2001, 1, 1), D(2001, 1, 10))
+        check_match(program, quoted, QUOTED[:2])
+        notes += check_best_days(program, quoted, QUOTED, D(2001, 1, 1), D(2001, 1, 10))
+        # One person alone: a day left out ranks as the tenth.
+        notes += check_best_days(program, quoted, QUOTED[3:], D(2025, 1, 1), D(2025, 12, 31))
+    for kind in ("每天都有人临界", TIED, "未列出"):
+        if not any(kind in note for note in notes):
+            fail("no text told that " + kind)
+    if failures:
+        sys.exit("%d failures" % len(failures))
+    print("several people's days, matches and best days as worked out independently")
+
+
+main()
