@@ -226,6 +226,12 @@ void paintDayPlot(QPainter &painter, const ChartGeometry &geometry, const ChartS
     paintToday(painter, geometry, style, todayRow);
 }
 
+QFont fontInPixels(QFont font)
+{
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    return font;
+}
+
 void paintChartFocus(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style)
 {
     painter.setPen(QPen(style.text, 1, Qt::DotLine));

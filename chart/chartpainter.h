@@ -39,6 +39,10 @@ std::pair<int, int> daysReaching(const ChartGeometry &geometry, const QRectF &ex
 // A critical day's diamond in `colour` at `centre`.
 void paintCriticalDiamond(QPainter &painter, QPointF centre, const QColor &colour,
                           const ChartStyle &style);
+// `font` sized in pixels as the screen sizes it: a chart drawn onto another device (a printer)
+// is drawn in screen pixels, scaled, and a font in points would take that device's resolution.
+QFont fontInPixels(QFont font);
+
 // The keyboard focus's frame along the chart's card.
 void paintChartFocus(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style);
 

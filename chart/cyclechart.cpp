@@ -215,17 +215,11 @@ void CycleChart::paintEvent(QPaintEvent *event)
 
 void CycleChart::paintOn(QPainter &painter) const
 {
-    // Fonts sized in points would take the other device's resolution; in pixels they keep the
-    // screen's proportions.
-    const auto inPixels = [](QFont font) {
-        font.setPixelSize(QFontInfo(font).pixelSize());
-        return font;
-    };
     ChartGeometry geometry = chartGeometry();
-    geometry.dayLabelFont = inPixels(geometry.dayLabelFont);
+    geometry.dayLabelFont = fontInPixels(geometry.dayLabelFont);
     ChartView view = m_view;
     view.focused = false;
-    paintChart(painter, geometry, chartStyle(palette()), inPixels(font()),
+    paintChart(painter, geometry, chartStyle(palette()), fontInPixels(font()),
                m_model ? *m_model : noDays(), view, rect());
 }
 

@@ -27,12 +27,6 @@ constexpr int labelsAtMost = 16;
 constexpr qreal markerRadius = 3;
 constexpr qreal diamondSpacing = 9;
 
-QFont inPixels(QFont font)
-{
-    font.setPixelSize(QFontInfo(font).pixelSize());
-    return font;
-}
-
 } // namespace
 
 PeopleChart::PeopleChart(QWidget *parent)
@@ -190,8 +184,8 @@ void PeopleChart::paintEvent(QPaintEvent *event)
 void PeopleChart::paintOn(QPainter &painter) const
 {
     ChartGeometry geometry = chartGeometry();
-    geometry.dayLabelFont = inPixels(geometry.dayLabelFont);
-    paint(painter, rect(), false, inPixels(font()), geometry);
+    geometry.dayLabelFont = fontInPixels(geometry.dayLabelFont);
+    paint(painter, rect(), false, fontInPixels(font()), geometry);
 }
 
 QImage PeopleChart::picture() const

@@ -16,17 +16,6 @@ namespace cyclara {
 
 namespace {
 
-// A field as CSV keeps it: quoted, with its quotes doubled, when it holds a separator.
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 // "YYYY-MM-DD", as QDate::toString(Qt::ISODate) writes the years 100 to 9999 the tables hold; that
 // goes through QString::asprintf at 5 400 instructions a day, a quarter of the work of a 100-year
 // table on the command line.
@@ -70,6 +59,16 @@ qsizetype terminalWidth(QStringView text)
 }
 
 } // namespace
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
 
 QByteArray dayTableCsvHead()
 {

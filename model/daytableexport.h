@@ -7,9 +7,13 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 namespace cyclara {
+
+// A field as CSV keeps it: quoted, with its quotes doubled, when it holds a separator.
+QString csvField(const QString &text);
 
 // The day table as a spreadsheet reads it: a header row (日期, 标签 and the five series' names, in
 // the interface's language), then one row per day with its ISO date, its label, the three cycle

@@ -4,6 +4,7 @@
 #include "model/peopledaysmodel.h"
 
 #include "model/daystatus.h"
+#include "model/daytableexport.h"
 
 #include <QCoreApplication>
 
@@ -78,6 +79,24 @@ QString PeopleDaysModel::dayStatusText(int row) const
     //: The people window's status line: the day's label, then every person's status
     return QCoreApplication::translate("PeopleTogether", "%1: %2")
         .arg(day(0, row).label, each.join(separator));
+}
+
+QByteArray PeopleDaysModel::csv() const
+{
+    QStringList lines;
+    QStringList head{dayTableHeadings().at(0)};
+    for (const Person &person : m_people)
+        head << csvField(person.name);
+    lines << head.join(u',');
+    const std::size_t series = at(m_series);
+    for (int row = 0; row < dayCount(); ++row) {
+        QStringList cells{date(row).toString(Qt::ISODate)};
+        for (int person = 0; person < m_people.size(); ++person)
+            cells << QString::number(day(person, row).values[series], 'f',
+                                     series < std::size_t(cycleCount) ? 0 : 2);
+        lines << cells.join(u',');
+    }
+    return "\xEF\xBB\xBF" + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
 int PeopleDaysModel::rowCount(const QModelIndex &parent) const

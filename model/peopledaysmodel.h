@@ -41,6 +41,10 @@ public:
     // The day the window tells about; -1 while the table is empty.
     int currentRow() const { return m_currentRow; }
     void setCurrentRow(int row);
+    // The table as a spreadsheet reads it: a header row (日期 and the names), then a row per day,
+    // its ISO date and each person's value (a cycle's whole percent, a mean to two decimals);
+    // CR LF line ends, UTF-8 with a byte-order mark, as the day table's CSV.
+    QByteArray csv() const;
     // Every person's status on day `row`, as one line: "张三 高潮(62%,81分)；李四 …".
     QString dayStatusText(int row) const;
 

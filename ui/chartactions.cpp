@@ -3,6 +3,7 @@
 
 #include "ui/chartactions.h"
 
+#include "chart/chartpainter.h"
 #include "chart/cyclechart.h"
 #include "model/dayquery.h"
 #include "model/daystatus.h"
@@ -25,13 +26,6 @@ namespace {
 
 const QKeySequence tableExportKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
 const QKeySequence tableWindowKeys(Qt::CTRL | Qt::Key_T);
-
-// A font as the screen sizes it, in pixels: the page is drawn in screen pixels, scaled.
-QFont inPixels(QFont font)
-{
-    font.setPixelSize(QFontInfo(font).pixelSize());
-    return font;
-}
 
 } // namespace
 
@@ -154,7 +148,7 @@ void ChartActions::print()
 // together to the page's width (or height, whichever is tighter).
 void ChartActions::paintPage(QPainter &painter, const QRect &page) const
 {
-    const QFont heading = inPixels(m_chart->font());
+    const QFont heading = fontInPixels(m_chart->font());
     const int line = QFontMetrics(heading).height();
     const int headingHeight = line * 3; // whose, which day, and a line's gap
     const QSize chart = m_chart->size();

@@ -3,6 +3,7 @@
 
 #include "ui/explanationpanel.h"
 
+#include "chart/chartpainter.h"
 #include "data/cyclaratexts.h"
 #include "model/dayquery.h"
 #include "model/daystatus.h"
@@ -90,13 +91,6 @@ public:
 private:
     QTextLayout m_layout;
 };
-
-// A font as the screen sizes it, in pixels: the page is drawn in screen pixels, scaled.
-QFont inPixels(QFont font)
-{
-    font.setPixelSize(QFontInfo(font).pixelSize());
-    return font;
-}
 
 } // namespace
 
@@ -190,7 +184,7 @@ void ExplanationPanel::paintOn(QPainter &painter) const
                 label->pixmap(), label->pixmap().rect());
             continue;
         }
-        painter.setFont(inPixels(label->font()));
+        painter.setFont(fontInPixels(label->font()));
         painter.setPen(label->palette().color(QPalette::WindowText));
         painter.drawText(label->geometry(), int(label->alignment()) | Qt::TextWordWrap,
                          label->text());

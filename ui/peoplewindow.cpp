@@ -3,6 +3,7 @@
 
 #include "ui/peoplewindow.h"
 
+#include "chart/chartpainter.h"
 #include "chart/peoplechart.h"
 #include "model/dayquery.h"
 #include "model/daystatus.h"
@@ -34,25 +35,6 @@
 #include <QVBoxLayout>
 
 namespace cyclara {
-
-namespace {
-
-// A CSV cell: quoted when it holds what would end it.
-QString csvCell(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
-QFont inPixels(QFont font)
-{
-    font.setPixelSize(QFontInfo(font).pixelSize());
-    return font;
-}
-
-} // namespace
 
 PeopleWindow::PeopleWindow(const PeopleModel &people, const DayQuery &query,
                            const WindowServices &services, QWidget *owner)
@@ -426,32 +408,12 @@ void PeopleWindow::exportImage()
                tr("无法写入图片文件：\n%1\n%2"));
 }
 
-QByteArray PeopleWindow::tableCsv() const
-{
-    QStringList lines;
-    QStringList head{dayTableHeadings().at(0)};
-    for (const Person &person : m_days.people())
-        head << csvCell(person.name);
-    lines << head.join(u',');
-    const std::size_t series = at(m_days.series());
-    for (int row = 0; row < m_days.dayCount(); ++row) {
-        QStringList cells{m_days.date(row).toString(Qt::ISODate)};
-        for (int person = 0; person < m_days.people().size(); ++person) {
-            const double value = m_days.day(person, row).values[series];
-            cells << (series < std::size_t(cycleCount) ? QString::number(value, 'f', 0)
-                                                       : QString::number(value, 'f', 2));
-        }
-        lines << cells.join(u',');
-    }
-    return "\xEF\xBB\xBF" + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-}
-
 void PeopleWindow::exportData()
 {
     const QString path = m_services.askSavePath(
         this, tr("导出数据"), suggestedName() + QStringLiteral(".csv"), tr("CSV 表格 (*.csv)"));
     //: A table could not be exported: the file's path, then why
-    saveExport(this, m_services, path, tableCsv(), tr("无法写入数据文件：\n%1\n%2"));
+    saveExport(this, m_services, path, m_days.csv(), tr("无法写入数据文件：\n%1\n%2"));
 }
 
 void PeopleWindow::print()
@@ -464,7 +426,7 @@ void PeopleWindow::print()
 // the page.
 void PeopleWindow::paintPage(QPainter &painter, const QRect &page) const
 {
-    const QFont font = inPixels(m_chart->font());
+    const QFont font = fontInPixels(m_chart->font());
     const int line = QFontMetrics(font).height();
     const QSize chart = m_chart->size();
     const QSize content(chart.width(), chart.height() + 5 * line);

@@ -62,7 +62,6 @@ private:
     void refreshBestDays(const QList<Person> &people);
     void showCurrentDay();
     void showBestDay(QListWidgetItem *item);
-    QByteArray tableCsv() const;
     QString suggestedName() const;
     void paintPage(QPainter &painter, const QRect &page) const;
 

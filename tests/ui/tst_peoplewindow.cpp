@@ -108,6 +108,17 @@ void tst_PeopleWindow::openedTickedAndWalked()
     QCOMPARE(heard->focusChild()->text(QAccessible::Name), third);
     QTest::keyClick(people->chart(), Qt::Key_Home);
     QCOMPARE(people->days().currentRow(), 0);
+
+    // The same days into a spreadsheet, a column per person.
+    fixture.savePath = fixture.dir.filePath(u"people.csv"_s);
+    people->exportData();
+    QFile csv(fixture.savePath);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray table = csv.readAll();
+    QVERIFY2(table.startsWith("\xEF\xBB\xBF日期,张三,李四\r\n") &&
+                 table.contains("\r\n2026-06-18,-18.00,-23.67\r\n"),
+             table.constData());
+    QCOMPARE(table.count("\r\n"), 8);
 }
 
 void tst_PeopleWindow::matchOfTwo_data()
