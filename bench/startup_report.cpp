@@ -11,6 +11,8 @@
 // 100-year calendar of critical days (goal: 100 ms each). The 100-year table is set against a
 // plain C++ program that prints the very same bytes (json_floor; checked once), its memory against
 // the one-day table's, and the one-day table's time against a bare Qt program's (startup_core).
+// The best days of eight people of the register over a year (--best-days) are set against one
+// person's JSON table of the same year, both looked up by name in the same register.
 //   startup_report <folder of the probes and of cyclara> [runs]
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -203,8 +205,16 @@ int measure(const std::string &probes, const std::string &folder, const std::str
         {"--birth", "1900-01-01", "--date", "2020-01-01", "--days", "0", "--format", "json"},
         {}};
     Probe bareQt{"startup_core, a bare QCoreApplication", probes + "/startup_core", {}, {}};
-    const std::vector<Probe *> all{&cyclara,  &floor,     &baseline, &commandLine,
-                                   &calendar, &jsonFloor, &oneDay,   &bareQt};
+    const std::vector<std::string> year{"--register", registerPath, "--from",   "2026-01-01",
+                                        "--to",       "2026-12-31", "--format", "json"};
+    Probe onePersonsYear{"cyclara, one person's 1-year JSON table", probes + "/cyclara", year, {}};
+    onePersonsYear.arguments.insert(onePersonsYear.arguments.begin(), {"--name", "张伟"});
+    Probe bestDays{"cyclara, best days of 8 people in a year", probes + "/cyclara", year, {}};
+    for (const char *name : {"张伟", "王芳", "李娜", "刘洋", "陈静", "杨敏", "黄强", "赵磊"})
+        bestDays.arguments.insert(bestDays.arguments.begin(), {"--name", name});
+    bestDays.arguments.push_back("--best-days");
+    const std::vector<Probe *> all{&cyclara,   &floor,  &baseline, &commandLine,    &calendar,
+                                   &jsonFloor, &oneDay, &bareQt,   &onePersonsYear, &bestDays};
 
     // Both draw their frame into a file once: the floor must show what Cyclara shows.
     Probe cyclaraFrame = cyclara, floorFrame = floor;
@@ -269,6 +279,8 @@ int measure(const std::string &probes, const std::string &folder, const std::str
                      ratio(commandLine, oneDay, &Sample::peakMiB), 1.10);
     allMet &= report("one-day JSON time / bare QCoreApplication",
                      ratio(oneDay, bareQt, &Sample::milliseconds), 2.0);
+    allMet &= report("8 people's best days / 1 person's year, time",
+                     ratio(bestDays, onePersonsYear, &Sample::milliseconds), 1.5);
     report("start-up time, Cyclara / plain Qt baseline",
            ratio(cyclara, baseline, &Sample::milliseconds), std::nullopt);
     report("peak memory, Cyclara / plain Qt baseline", ratio(cyclara, baseline, &Sample::peakMiB),
@@ -285,7 +297,9 @@ int measure(const std::string &probes, const std::string &folder, const std::str
                std::nullopt);
         for (const auto &[figure, a, b] :
              {std::tuple("instructions, 100-year JSON / floor", &commandLine, &jsonFloor),
-              std::tuple("instructions, one-day JSON / bare Qt", &oneDay, &bareQt)}) {
+              std::tuple("instructions, one-day JSON / bare Qt", &oneDay, &bareQt),
+              std::tuple("instructions, best days / 1 person's year", &bestDays,
+                         &onePersonsYear)}) {
             if (const auto counted = instructionRatio(*a, *b, folder))
                 report(figure, *counted, std::nullopt);
         }
