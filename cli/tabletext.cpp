@@ -3,28 +3,20 @@
 
 #include "cli/tabletext.h"
 
+#include "model/daytableexport.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
 
 namespace cyclara {
 
-QByteArray csvText(const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    if (!std::ranges::any_of(utf8,
-                             [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; }))
-        return utf8;
-    QByteArray quoted = utf8;
-    return '"' + quoted.replace('"', "\"\"") + '"';
-}
-
 QByteArray csvLines(const QList<QStringList> &lines)
 {
     QByteArray csv = "\xEF\xBB\xBF";
     for (const QStringList &fields : lines) {
         for (qsizetype f = 0; f < fields.size(); ++f)
-            csv += (f > 0 ? "," : "") + csvText(fields.at(f));
+            csv += (f > 0 ? "," : "") + csvField(fields.at(f)).toUtf8();
         csv += "\r\n";
     }
     return csv;

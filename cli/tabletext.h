@@ -14,12 +14,8 @@ namespace cyclara {
 // The pieces of the command line's tables of several people (a person's name in a row, a match,
 // the best days), made as the day tables make theirs.
 
-// A text as one CSV field, in UTF-8: quoted, its quotes doubled, when it holds a comma, a quote
-// or a line break.
-QByteArray csvText(const QString &text);
-
-// Lines of CSV fields as a spreadsheet reads them, in the day table's way: UTF-8 with a
-// byte-order mark, CR LF line ends.
+// Lines of CSV fields as a spreadsheet reads them, in the day table's way: each field quoted as
+// csvField() quotes it, UTF-8 with a byte-order mark, CR LF line ends.
 QByteArray csvLines(const QList<QStringList> &lines);
 
 // A text as a JSON string, quotes included: quote, backslash and control characters escaped, the

@@ -100,11 +100,12 @@ bool writeTable(const TableRequest &request, const QDate &today, const QDateTime
     case TableFormat::Text:
         return writeText(request, today, sink);
     case TableFormat::Csv:
-        return sink(withName(dayTableCsvHead(), "\r\n", request, ',' + csvText(nameHeading()))) &&
+        return sink(withName(dayTableCsvHead(), "\r\n", request,
+                             ',' + csvField(nameHeading()).toUtf8())) &&
                forEachPersonsBlock(request, today,
                                    [&](const Person &person, const QList<DayRow> &days) {
                                        return sink(withName(dayTableCsvRows(days), "\r\n", request,
-                                                            ',' + csvText(person.name)));
+                                                            ',' + csvField(person.name).toUtf8()));
                                    });
     case TableFormat::Json: {
         // Numbers for programs need no day labels.
