@@ -23,26 +23,6 @@ QString isoText(const QDate &date)
     return date.toString(Qt::ISODate);
 }
 
-// What a match means for the two curves of a cycle, in a few words; the bands are symmetric about
-// 50, where the curves go together as often as against each other.
-QString matchMeaning(int percent)
-{
-    //: Two people's curves of a cycle at a match of 90% or more
-    if (percent >= 90)
-        return CommandOptions::tr("几乎同起同落");
-    //: ... at a match of 60% to 89%
-    if (percent >= 60)
-        return CommandOptions::tr("多半同起同落");
-    //: ... at a match of 41% to 59%
-    if (percent > 40)
-        return CommandOptions::tr("时而同向，时而相反");
-    //: ... at a match of 11% to 40%: mostly one rises while the other falls
-    if (percent > 10)
-        return CommandOptions::tr("多半此起彼落");
-    //: ... at a match of 10% or less
-    return CommandOptions::tr("几乎此起彼落");
-}
-
 QByteArray matchJson(const Person &person, const Person &other, const CycleMatch &match)
 {
     QByteArray json = "{\"people\": [";

@@ -63,6 +63,25 @@ CycleMatch matchOf(const QDate &birth, const QDate &otherBirth)
     return match;
 }
 
+// The bands are symmetric about 50, where the curves go together as often as against each other.
+QString matchMeaning(int percent)
+{
+    //: Two people's curves of a cycle at a match of 90% or more
+    if (percent >= 90)
+        return QCoreApplication::translate("PeopleTogether", "几乎同起同落");
+    //: ... at a match of 60% to 89%
+    if (percent >= 60)
+        return QCoreApplication::translate("PeopleTogether", "多半同起同落");
+    //: ... at a match of 41% to 59%
+    if (percent > 40)
+        return QCoreApplication::translate("PeopleTogether", "时而同向，时而相反");
+    //: ... at a match of 11% to 40%: mostly one rises while the other falls
+    if (percent > 10)
+        return QCoreApplication::translate("PeopleTogether", "多半此起彼落");
+    //: ... at a match of 10% or less
+    return QCoreApplication::translate("PeopleTogether", "几乎此起彼落");
+}
+
 QList<GroupDay> bestDays(const QList<Person> &people, const QDate &first, const QDate &last,
                          int count)
 {

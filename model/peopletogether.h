@@ -57,6 +57,9 @@ struct CycleMatch {
 };
 CycleMatch matchOf(const QDate &birth, const QDate &otherBirth);
 
+// What a match means for the two curves of a cycle, in a few words ("多半同起同落").
+QString matchMeaning(int percent);
+
 // A day of a group: how many of its people have a critical day, and the lowest of their means.
 struct GroupDay {
     QDate date;

@@ -91,10 +91,6 @@
         <translation>The birth date.</translation>
     </message>
     <message>
-        <source>用姓名登记中此人的生日。</source>
-        <translation>Takes the birth date of this person from the name register.</translation>
-    </message>
-    <message>
         <source>表格中间的一天；不写则为今天。</source>
         <translation>The middle day of the table; today if not given.</translation>
     </message>
@@ -256,6 +252,142 @@
         <extracomment>The window&apos;s part of the program is missing or could not be loaded; why</extracomment>
         <translation>Cannot open the window: %1</translation>
     </message>
+    <message>
+        <source>--best-days 要用 --name 给出至少一个已登记的人</source>
+        <translation>--best-days needs at least one registered person given with --name</translation>
+    </message>
+    <message>
+        <source>--name 给了 %1 个人；一起看最多 %2 个</source>
+        <extracomment>%1 people were given with --name; %2 is the most looked at together</extracomment>
+        <translation>--name gives %1 people; at most %2 are looked at together</translation>
+    </message>
+    <message>
+        <source>几个人一起看或用 --best-days 时，最多 %1 天；这里有 %2 天</source>
+        <extracomment>The range of days for several people or --best-days is too long; %1 the most, %2 asked</extracomment>
+        <translation>several people together, or --best-days, take at most %1 days; these are %2</translation>
+    </message>
+    <message>
+        <source>“%1”的生日在表格的第一天之后</source>
+        <extracomment>A person given with --name (%1) was born after the first day of the table</extracomment>
+        <translation>the birth date of &quot;%1&quot; is after the first day of the table</translation>
+    </message>
+    <message>
+        <source>用姓名登记中此人的生日；可给 2 到 8 次，逐人列出各人的日子。</source>
+        <translation>Takes the birth date of this person from the name register; given 2 to 8 times, lists each person&apos;s days in turn.</translation>
+    </message>
+    <message>
+        <source>两个 --name 的合拍度：各节律同起同落的程度。</source>
+        <translation>The match of two --name: how far their cycles rise and fall together.</translation>
+    </message>
+    <message>
+        <source>所有 --name 在 --from 到 --to 间最好的 10 天。</source>
+        <translation>The 10 best days for every --name from --from to --to.</translation>
+    </message>
+    <message>
+        <source>--match 和 --best-days 不能同时使用</source>
+        <translation>--match and --best-days do not go together</translation>
+    </message>
+    <message>
+        <source>--%1 只用于 --name</source>
+        <extracomment>--match or --best-days (%1) with --birth: they take registered people only</extracomment>
+        <translation>--%1 goes with --name only</translation>
+    </message>
+    <message>
+        <source>--%1 不写 ics 日历</source>
+        <extracomment>--match or --best-days (%1) with --format ics</extracomment>
+        <translation>--%1 writes no ics calendar</translation>
+    </message>
+    <message>
+        <source>--match 与日子无关，不与 --date、--days、--from、--to 同用</source>
+        <translation>--match is about no days and does not go with --date, --days, --from or --to</translation>
+    </message>
+    <message>
+        <source>--match 要两个 --name，这里有 %1 个</source>
+        <extracomment>--match was given another number (%1) of --name than two</extracomment>
+        <translation>--match takes two --name, not %1</translation>
+    </message>
+    <message>
+        <source>--best-days 的日子用 --from 和 --to 给出</source>
+        <translation>--best-days takes its days from --from and --to</translation>
+    </message>
+    <message>
+        <source>“%1”用 --name 给了两次</source>
+        <extracomment>The same registered person was given with --name more than once</extracomment>
+        <translation>&quot;%1&quot; is given twice with --name</translation>
+    </message>
+    <message>
+        <source>节律</source>
+        <extracomment>The headings of the match table: the cycle, its match, what that means</extracomment>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>合拍度</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>含义</source>
+        <translation>Meaning</translation>
+    </message>
+    <message>
+        <source>总体</source>
+        <extracomment>The match of all three cycles together</extracomment>
+        <translation>Overall</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1（%2）与%3（%4）：生日相隔 %5 天</source>
+        <extracomment>The match table&apos;s first line: each person with the birth date, then the days between them</extracomment>
+        <translation>
+            <numerusform>%1 (%2) and %3 (%4): births %5 day apart</numerusform>
+            <numerusform>%1 (%2) and %3 (%4): births %5 days apart</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <extracomment>The headings of the best days: rank, date, weekday (then, in CSV, how many are critical and the lowest mean), and why the day ranks there</extracomment>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>Weekday</translation>
+    </message>
+    <message>
+        <source>临界人数</source>
+        <translation>Critical</translation>
+    </message>
+    <message>
+        <source>最低均值</source>
+        <translation>Lowest mean</translation>
+    </message>
+    <message>
+        <source>理由</source>
+        <translation>Why</translation>
+    </message>
+    <message>
+        <source>%1 到 %2 每天都有人临界；下面是临界的人最少的日子</source>
+        <extracomment>--best-days found no day without someone critical; %1 and %2 the first and last day</extracomment>
+        <translation>Someone is critical on every day from %1 to %2; these are the days with the fewest</translation>
+    </message>
+    <message>
+        <source>名次相同的日子，临界人数和最低均值都相同，按日期先后列出</source>
+        <translation>Days of the same rank have as many people critical and the same lowest mean; they are listed by date</translation>
+    </message>
+    <message numerus="yes">
+        <source>另有 %1 天与第 %2 名相同，未列出</source>
+        <extracomment>Days not listed that rank as the last one listed: %1 how many, %2 that rank</extracomment>
+        <translation>
+            <numerusform>%1 more day ranks as number %2 and is not listed</numerusform>
+            <numerusform>%1 more days rank as number %2 and are not listed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <extracomment>The heading of the column of names, in a table of several people&apos;s days</extracomment>
+        <translation>Name</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
@@ -415,6 +547,75 @@
         <translation>Cannot write the calendar file:
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>无法写入打印文件：
+%1
+%2</source>
+        <extracomment>A page could not be printed into a file: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the print file:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法打印：打印机或文件不能使用</source>
+        <translation>Cannot print: the printer or the file cannot be used</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleTogether</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One person in the people window&apos;s status line: the name, then the status</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <extracomment>What separates the people in the people window&apos;s status line</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The people window&apos;s status line: the day&apos;s label, then every person&apos;s status</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>几乎同起同落</source>
+        <extracomment>Two people&apos;s curves of a cycle at a match of 90% or more</extracomment>
+        <translation>rise and fall almost together</translation>
+    </message>
+    <message>
+        <source>多半同起同落</source>
+        <extracomment>... at a match of 60% to 89%</extracomment>
+        <translation>mostly rise and fall together</translation>
+    </message>
+    <message>
+        <source>时而同向，时而相反</source>
+        <extracomment>... at a match of 41% to 59%</extracomment>
+        <translation>together at times, opposite at others</translation>
+    </message>
+    <message>
+        <source>多半此起彼落</source>
+        <extracomment>... at a match of 11% to 40%: mostly one rises while the other falls</extracomment>
+        <translation>mostly one rises as the other falls</translation>
+    </message>
+    <message>
+        <source>几乎此起彼落</source>
+        <extracomment>... at a match of 10% or less</extracomment>
+        <translation>almost always one rises as the other falls</translation>
+    </message>
+    <message>
+        <source>无人临界；最低均值 %1</source>
+        <extracomment>Why a day suits the group: nobody is critical, then the lowest mean of anyone</extracomment>
+        <translation>nobody critical; lowest mean %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 人临界；最低均值 %2</source>
+        <extracomment>Why a day ranks where it does: how many are critical, then the lowest mean of anyone</extracomment>
+        <translation>
+            <numerusform>%1 person critical; lowest mean %2</numerusform>
+            <numerusform>%1 people critical; lowest mean %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -760,6 +961,13 @@ Choose Retry to try again. %3</translation>
     </message>
 </context>
 <context>
+    <name>cyclara::BiorhythmWindow</name>
+    <message>
+        <source>多人比较…</source>
+        <translation>People Together…</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::ChartActions</name>
     <message>
         <source>复制</source>
@@ -798,10 +1006,6 @@ Choose Retry to try again. %3</translation>
         <translation>CSV tables (*.csv)</translation>
     </message>
     <message>
-        <source>无法打印：打印机或文件不能使用</source>
-        <translation>Cannot print: the printer or the file cannot be used</translation>
-    </message>
-    <message>
         <source>无法写入图片文件：
 %1
 %2</source>
@@ -816,15 +1020,6 @@ Choose Retry to try again. %3</translation>
 %2</source>
         <extracomment>A table could not be exported: the file&apos;s path, then why</extracomment>
         <translation>Cannot write the data file:
-%1
-%2</translation>
-    </message>
-    <message>
-        <source>无法写入打印文件：
-%1
-%2</source>
-        <extracomment>A page could not be printed into a file: the file&apos;s path, then why</extracomment>
-        <translation>Cannot write the print file:
 %1
 %2</translation>
     </message>
@@ -948,6 +1143,176 @@ Critical: %2</translation>
     <message>
         <source>“%1”已经登记过了，请换一个姓名</source>
         <translation>&quot;%1&quot; is already registered; please choose another name</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::PeopleWindow</name>
+    <message>
+        <source>Cyclara - 多人比较</source>
+        <translation>Cyclara - People Together</translation>
+    </message>
+    <message>
+        <source>比较的人</source>
+        <translation>People compared</translation>
+    </message>
+    <message>
+        <source>节律</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>起始日期</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>结束日期</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>多人节律图</source>
+        <translation>Biorhythms of the people</translation>
+    </message>
+    <message>
+        <source>数据表</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>第一人</source>
+        <translation>First person</translation>
+    </message>
+    <message>
+        <source>第二人</source>
+        <translation>Second person</translation>
+    </message>
+    <message>
+        <source>合拍度</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>含义</source>
+        <translation>Meaning</translation>
+    </message>
+    <message>
+        <source>总体</source>
+        <translation>Overall</translation>
+    </message>
+    <message>
+        <source>好日子</source>
+        <translation>Best days</translation>
+    </message>
+    <message>
+        <source>与</source>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>Export Picture…</translation>
+    </message>
+    <message>
+        <source>导出数据…</source>
+        <translation>Export Data…</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>勾选 2 到 8 人：</source>
+        <translation>Tick 2 to 8 people:</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <extracomment>A person in the people window&apos;s list: the name, then the birth date</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>最多比较 %1 人</source>
+        <extracomment>More people were ticked than the window compares</extracomment>
+        <translation>At most %1 people are compared</translation>
+    </message>
+    <message>
+        <source>勾选 2 到 8 人一起比较</source>
+        <translation>Tick 2 to 8 people to compare them</translation>
+    </message>
+    <message>
+        <source>起始日期在结束日期之后</source>
+        <translation>The first day is after the last</translation>
+    </message>
+    <message>
+        <source>日期范围最长 %1 天</source>
+        <translation>The range is %1 days at most</translation>
+    </message>
+    <message>
+        <source>%1 生于起始日期之后</source>
+        <extracomment>A ticked person was born after the first day of the range</extracomment>
+        <translation>%1 was born after the first day</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3  %4</source>
+        <extracomment>A best day: its rank, date and weekday, then why it ranks there</extracomment>
+        <translation>%1. %2 %3  %4</translation>
+    </message>
+    <message>
+        <source>这段日子里每天都有人临界，临界的人最少的日子排在前面。</source>
+        <translation>Someone is critical on every one of these days; the days with the fewest come first.</translation>
+    </message>
+    <message>
+        <source>理由相同的日子按日期先后排列。</source>
+        <translation>Days with the same reason are listed by date.</translation>
+    </message>
+    <message>
+        <source>临界的人最少、最低均值最高的日子排在前面。</source>
+        <translation>The days with the fewest people critical and the highest lowest mean come first.</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>无法写入图片文件：
+%1
+%2</source>
+        <extracomment>A picture could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the picture file:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>导出数据</source>
+        <translation>Export Data</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件：
+%1
+%2</source>
+        <extracomment>A table could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the data file:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1：%2 至 %3</source>
+        <extracomment>The printed page&apos;s heading: the people, then the first and the last day</extracomment>
+        <translation>%1: %2 to %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

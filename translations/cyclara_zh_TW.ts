@@ -91,10 +91,6 @@
         <translation>生日。</translation>
     </message>
     <message>
-        <source>用姓名登记中此人的生日。</source>
-        <translation>使用姓名登記中此人的生日。</translation>
-    </message>
-    <message>
         <source>表格中间的一天；不写则为今天。</source>
         <translation>表格中間的一天；不寫則為今天。</translation>
     </message>
@@ -256,6 +252,140 @@
         <extracomment>The window&apos;s part of the program is missing or could not be loaded; why</extracomment>
         <translation>無法開啟視窗：%1</translation>
     </message>
+    <message>
+        <source>--best-days 要用 --name 给出至少一个已登记的人</source>
+        <translation>--best-days 要用 --name 給出至少一個已登記的人</translation>
+    </message>
+    <message>
+        <source>--name 给了 %1 个人；一起看最多 %2 个</source>
+        <extracomment>%1 people were given with --name; %2 is the most looked at together</extracomment>
+        <translation>--name 給了 %1 個人；一起看最多 %2 個</translation>
+    </message>
+    <message>
+        <source>几个人一起看或用 --best-days 时，最多 %1 天；这里有 %2 天</source>
+        <extracomment>The range of days for several people or --best-days is too long; %1 the most, %2 asked</extracomment>
+        <translation>幾個人一起看或用 --best-days 時，最多 %1 天；這裡有 %2 天</translation>
+    </message>
+    <message>
+        <source>“%1”的生日在表格的第一天之后</source>
+        <extracomment>A person given with --name (%1) was born after the first day of the table</extracomment>
+        <translation>「%1」的生日在表格的第一天之後</translation>
+    </message>
+    <message>
+        <source>用姓名登记中此人的生日；可给 2 到 8 次，逐人列出各人的日子。</source>
+        <translation>用姓名登記中此人的生日；可給 2 到 8 次，逐人列出各人的日子。</translation>
+    </message>
+    <message>
+        <source>两个 --name 的合拍度：各节律同起同落的程度。</source>
+        <translation>兩個 --name 的合拍度：各節律同起同落的程度。</translation>
+    </message>
+    <message>
+        <source>所有 --name 在 --from 到 --to 间最好的 10 天。</source>
+        <translation>所有 --name 在 --from 到 --to 間最好的 10 天。</translation>
+    </message>
+    <message>
+        <source>--match 和 --best-days 不能同时使用</source>
+        <translation>--match 和 --best-days 不能同時使用</translation>
+    </message>
+    <message>
+        <source>--%1 只用于 --name</source>
+        <extracomment>--match or --best-days (%1) with --birth: they take registered people only</extracomment>
+        <translation>--%1 只用於 --name</translation>
+    </message>
+    <message>
+        <source>--%1 不写 ics 日历</source>
+        <extracomment>--match or --best-days (%1) with --format ics</extracomment>
+        <translation>--%1 不寫 ics 日曆</translation>
+    </message>
+    <message>
+        <source>--match 与日子无关，不与 --date、--days、--from、--to 同用</source>
+        <translation>--match 與日子無關，不與 --date、--days、--from、--to 同用</translation>
+    </message>
+    <message>
+        <source>--match 要两个 --name，这里有 %1 个</source>
+        <extracomment>--match was given another number (%1) of --name than two</extracomment>
+        <translation>--match 要兩個 --name，這裡有 %1 個</translation>
+    </message>
+    <message>
+        <source>--best-days 的日子用 --from 和 --to 给出</source>
+        <translation>--best-days 的日子用 --from 和 --to 給出</translation>
+    </message>
+    <message>
+        <source>“%1”用 --name 给了两次</source>
+        <extracomment>The same registered person was given with --name more than once</extracomment>
+        <translation>「%1」用 --name 給了兩次</translation>
+    </message>
+    <message>
+        <source>节律</source>
+        <extracomment>The headings of the match table: the cycle, its match, what that means</extracomment>
+        <translation>節律</translation>
+    </message>
+    <message>
+        <source>合拍度</source>
+        <translation>合拍度</translation>
+    </message>
+    <message>
+        <source>含义</source>
+        <translation>含義</translation>
+    </message>
+    <message>
+        <source>总体</source>
+        <extracomment>The match of all three cycles together</extracomment>
+        <translation>總體</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1（%2）与%3（%4）：生日相隔 %5 天</source>
+        <extracomment>The match table&apos;s first line: each person with the birth date, then the days between them</extracomment>
+        <translation>
+            <numerusform>%1（%2）與%3（%4）：生日相隔 %5 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <extracomment>The headings of the best days: rank, date, weekday (then, in CSV, how many are critical and the lowest mean), and why the day ranks there</extracomment>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>临界人数</source>
+        <translation>臨界人數</translation>
+    </message>
+    <message>
+        <source>最低均值</source>
+        <translation>最低均值</translation>
+    </message>
+    <message>
+        <source>理由</source>
+        <translation>理由</translation>
+    </message>
+    <message>
+        <source>%1 到 %2 每天都有人临界；下面是临界的人最少的日子</source>
+        <extracomment>--best-days found no day without someone critical; %1 and %2 the first and last day</extracomment>
+        <translation>%1 到 %2 每天都有人臨界；下面是臨界的人最少的日子</translation>
+    </message>
+    <message>
+        <source>名次相同的日子，临界人数和最低均值都相同，按日期先后列出</source>
+        <translation>名次相同的日子，臨界人數和最低均值都相同，按日期先後列出</translation>
+    </message>
+    <message numerus="yes">
+        <source>另有 %1 天与第 %2 名相同，未列出</source>
+        <extracomment>Days not listed that rank as the last one listed: %1 how many, %2 that rank</extracomment>
+        <translation>
+            <numerusform>另有 %1 天與第 %2 名相同，未列出</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <extracomment>The heading of the column of names, in a table of several people&apos;s days</extracomment>
+        <translation>姓名</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
@@ -415,6 +545,74 @@
         <translation>無法寫入日曆檔：
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>无法写入打印文件：
+%1
+%2</source>
+        <extracomment>A page could not be printed into a file: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入列印檔：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法打印：打印机或文件不能使用</source>
+        <translation>無法列印：印表機或檔案不能使用</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleTogether</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One person in the people window&apos;s status line: the name, then the status</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <extracomment>What separates the people in the people window&apos;s status line</extracomment>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The people window&apos;s status line: the day&apos;s label, then every person&apos;s status</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>几乎同起同落</source>
+        <extracomment>Two people&apos;s curves of a cycle at a match of 90% or more</extracomment>
+        <translation>幾乎同起同落</translation>
+    </message>
+    <message>
+        <source>多半同起同落</source>
+        <extracomment>... at a match of 60% to 89%</extracomment>
+        <translation>多半同起同落</translation>
+    </message>
+    <message>
+        <source>时而同向，时而相反</source>
+        <extracomment>... at a match of 41% to 59%</extracomment>
+        <translation>時而同向，時而相反</translation>
+    </message>
+    <message>
+        <source>多半此起彼落</source>
+        <extracomment>... at a match of 11% to 40%: mostly one rises while the other falls</extracomment>
+        <translation>多半此起彼落</translation>
+    </message>
+    <message>
+        <source>几乎此起彼落</source>
+        <extracomment>... at a match of 10% or less</extracomment>
+        <translation>幾乎此起彼落</translation>
+    </message>
+    <message>
+        <source>无人临界；最低均值 %1</source>
+        <extracomment>Why a day suits the group: nobody is critical, then the lowest mean of anyone</extracomment>
+        <translation>無人臨界；最低均值 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 人临界；最低均值 %2</source>
+        <extracomment>Why a day ranks where it does: how many are critical, then the lowest mean of anyone</extracomment>
+        <translation>
+            <numerusform>%1 人臨界；最低均值 %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -759,6 +957,13 @@
     </message>
 </context>
 <context>
+    <name>cyclara::BiorhythmWindow</name>
+    <message>
+        <source>多人比较…</source>
+        <translation>多人比較…</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::ChartActions</name>
     <message>
         <source>复制</source>
@@ -797,10 +1002,6 @@
         <translation>CSV 表格 (*.csv)</translation>
     </message>
     <message>
-        <source>无法打印：打印机或文件不能使用</source>
-        <translation>無法列印：印表機或檔案無法使用</translation>
-    </message>
-    <message>
         <source>无法写入图片文件：
 %1
 %2</source>
@@ -815,15 +1016,6 @@
 %2</source>
         <extracomment>A table could not be exported: the file&apos;s path, then why</extracomment>
         <translation>無法寫入資料檔：
-%1
-%2</translation>
-    </message>
-    <message>
-        <source>无法写入打印文件：
-%1
-%2</source>
-        <extracomment>A page could not be printed into a file: the file&apos;s path, then why</extracomment>
-        <translation>無法寫入列印檔：
 %1
 %2</translation>
     </message>
@@ -947,6 +1139,176 @@
     <message>
         <source>“%1”已经登记过了，请换一个姓名</source>
         <translation>「%1」已經登記過了，請換一個姓名</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::PeopleWindow</name>
+    <message>
+        <source>Cyclara - 多人比较</source>
+        <translation>Cyclara - 多人比較</translation>
+    </message>
+    <message>
+        <source>比较的人</source>
+        <translation>比較的人</translation>
+    </message>
+    <message>
+        <source>节律</source>
+        <translation>節律</translation>
+    </message>
+    <message>
+        <source>起始日期</source>
+        <translation>起始日期</translation>
+    </message>
+    <message>
+        <source>结束日期</source>
+        <translation>結束日期</translation>
+    </message>
+    <message>
+        <source>多人节律图</source>
+        <translation>多人節律圖</translation>
+    </message>
+    <message>
+        <source>数据表</source>
+        <translation>數據表</translation>
+    </message>
+    <message>
+        <source>第一人</source>
+        <translation>第一人</translation>
+    </message>
+    <message>
+        <source>第二人</source>
+        <translation>第二人</translation>
+    </message>
+    <message>
+        <source>合拍度</source>
+        <translation>合拍度</translation>
+    </message>
+    <message>
+        <source>含义</source>
+        <translation>含義</translation>
+    </message>
+    <message>
+        <source>总体</source>
+        <translation>總體</translation>
+    </message>
+    <message>
+        <source>好日子</source>
+        <translation>好日子</translation>
+    </message>
+    <message>
+        <source>与</source>
+        <translation>與</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>圖表</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>匯出圖片…</translation>
+    </message>
+    <message>
+        <source>导出数据…</source>
+        <translation>匯出資料…</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>列印…</translation>
+    </message>
+    <message>
+        <source>勾选 2 到 8 人：</source>
+        <translation>勾選 2 到 8 人：</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <extracomment>A person in the people window&apos;s list: the name, then the birth date</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>最多比较 %1 人</source>
+        <extracomment>More people were ticked than the window compares</extracomment>
+        <translation>最多比較 %1 人</translation>
+    </message>
+    <message>
+        <source>勾选 2 到 8 人一起比较</source>
+        <translation>勾選 2 到 8 人一起比較</translation>
+    </message>
+    <message>
+        <source>起始日期在结束日期之后</source>
+        <translation>起始日期在結束日期之後</translation>
+    </message>
+    <message>
+        <source>日期范围最长 %1 天</source>
+        <translation>日期範圍最長 %1 天</translation>
+    </message>
+    <message>
+        <source>%1 生于起始日期之后</source>
+        <extracomment>A ticked person was born after the first day of the range</extracomment>
+        <translation>%1 生於起始日期之後</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3  %4</source>
+        <extracomment>A best day: its rank, date and weekday, then why it ranks there</extracomment>
+        <translation>%1. %2 %3  %4</translation>
+    </message>
+    <message>
+        <source>这段日子里每天都有人临界，临界的人最少的日子排在前面。</source>
+        <translation>這段日子裡每天都有人臨界，臨界的人最少的日子排在前面。</translation>
+    </message>
+    <message>
+        <source>理由相同的日子按日期先后排列。</source>
+        <translation>理由相同的日子按日期先後排列。</translation>
+    </message>
+    <message>
+        <source>临界的人最少、最低均值最高的日子排在前面。</source>
+        <translation>臨界的人最少、最低均值最高的日子排在前面。</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>匯出圖片</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG 圖片 (*.png)</translation>
+    </message>
+    <message>
+        <source>无法写入图片文件：
+%1
+%2</source>
+        <extracomment>A picture could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入圖片檔：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>导出数据</source>
+        <translation>匯出資料</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件：
+%1
+%2</source>
+        <extracomment>A table could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入資料檔：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1：%2 至 %3</source>
+        <extracomment>The printed page&apos;s heading: the people, then the first and the last day</extracomment>
+        <translation>%1：%2 至 %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

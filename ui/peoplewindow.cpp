@@ -107,7 +107,7 @@ PeopleWindow::PeopleWindow(const PeopleModel &people, const DayQuery &query,
     for (QComboBox *pair : {m_pairFirst, m_pairSecond})
         connect(pair, &QComboBox::activated, this, &PeopleWindow::refreshMatch);
     m_match->setAccessibleName(tr("合拍度"));
-    m_match->setHorizontalHeaderLabels({tr("合拍度"), tr("意思")});
+    m_match->setHorizontalHeaderLabels({tr("合拍度"), tr("含义")});
     m_match->setVerticalHeaderLabels({seriesName(Series::Intellectual),
                                       seriesName(Series::Emotional), seriesName(Series::Physical),
                                       tr("总体")});
@@ -303,22 +303,12 @@ void PeopleWindow::refreshMatch()
     const CycleMatch match =
         pair ? matchOf(m_people.people().date(first), m_people.people().date(second))
              : CycleMatch{};
-    const QStringList meanings{
-        //: What the intellectual match means, for two people
-        tr("两人思路起落同步的程度"),
-        //: What the emotional match means
-        tr("两人心情起落同步的程度"),
-        //: What the physical match means
-        tr("两人体力起落同步的程度"),
-        //: What the overall match means
-        tr("三个节律合拍度的平均"),
-    };
     for (int row = 0; row < 4; ++row) {
         const int value = row < cycleCount ? match.cycles[std::size_t(row)] : match.overall;
         auto *percent = new QTableWidgetItem(pair ? QStringLiteral("%1%").arg(value) : QString());
         percent->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_match->setItem(row, 0, percent);
-        m_match->setItem(row, 1, new QTableWidgetItem(meanings.at(row)));
+        m_match->setItem(row, 1, new QTableWidgetItem(pair ? matchMeaning(value) : QString()));
     }
 }
 
