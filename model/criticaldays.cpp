@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <functional>
 
 namespace cyclara {
 
@@ -88,6 +90,67 @@ QList<CriticalDay> criticalDaysAhead(const QDate &birth, const QDate &from, int 
             days.append({from.addDays(i), cycles[i]});
     }
     return days;
+}
+
+bool criticalOfKind(CriticalCycles cycles, CriticalKind kind)
+{
+    const int count = std::popcount(cycles);
+    switch (kind) {
+    case CriticalKind::Any:
+        return count > 0;
+    case CriticalKind::Double:
+        return count >= 2;
+    case CriticalKind::Triple:
+        return count == cycleCount;
+    }
+    Q_UNREACHABLE();
+}
+
+namespace {
+
+// Hands the critical cycles of the days from `first` to `last` to `day` a block at a time, in
+// date order, until `day` returns false.
+void forEachCriticalDay(const QDate &birth, const QDate &first, const QDate &last,
+                        const std::function<bool(const QDate &, CriticalCycles)> &day)
+{
+    // Large blocks: the search for the next triple day may cross millions of days.
+    constexpr qint64 blockDays = 8192;
+    for (QDate blockFirst = first; blockFirst.isValid() && blockFirst <= last;
+         blockFirst = blockFirst.addDays(blockDays)) {
+        const qint64 count = std::min(blockDays, blockFirst.daysTo(last) + 1);
+        const QList<CriticalCycles> cycles = criticalCyclesInside(
+            seriesValues(qint32(birth.daysTo(blockFirst)) - 1, qsizetype(count) + 2));
+        for (qsizetype i = 0; i < count; ++i) {
+            if (cycles[i] != 0 && !day(blockFirst.addDays(i), cycles[i]))
+                return;
+        }
+    }
+}
+
+} // namespace
+
+QList<CriticalDay> criticalDaysBetween(const QDate &birth, const QDate &first, const QDate &last,
+                                       CriticalKind kind)
+{
+    QList<CriticalDay> days;
+    forEachCriticalDay(birth, first, last, [&](const QDate &date, CriticalCycles cycles) {
+        if (criticalOfKind(cycles, kind))
+            days.append({date, cycles});
+        return true;
+    });
+    return days;
+}
+
+std::optional<CriticalDay> nextCriticalDay(const QDate &birth, const QDate &from, CriticalKind kind)
+{
+    std::optional<CriticalDay> found;
+    forEachCriticalDay(birth, from, QDate(9999, 12, 31),
+                       [&](const QDate &date, CriticalCycles cycles) {
+                           if (criticalOfKind(cycles, kind))
+                               found = CriticalDay{date, cycles};
+                           return !found;
+                       });
+    return found;
 }
 
 } // namespace cyclara

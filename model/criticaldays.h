@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -41,6 +42,21 @@ struct CriticalDay {
 
     friend bool operator==(const CriticalDay &, const CriticalDay &) = default;
 };
+
+// How many cycles fall together on the critical days looked for: any, two or more, all three.
+enum class CriticalKind { Any, Double, Triple };
+
+// Whether a day with `cycles` critical is of `kind`.
+bool criticalOfKind(CriticalCycles cycles, CriticalKind kind);
+
+// The critical days of `kind` from `first` to `last` of a person born on `birth`, in date order.
+QList<CriticalDay> criticalDaysBetween(const QDate &birth, const QDate &first, const QDate &last,
+                                       CriticalKind kind);
+
+// The first critical day of `kind` on or after `from`, however far ahead it lies within the days
+// the program can name (up to 9999-12-31); nothing when there is none before then.
+std::optional<CriticalDay> nextCriticalDay(const QDate &birth, const QDate &from,
+                                           CriticalKind kind);
 
 // The days from `from` on, `count` of them, on which any cycle of a person born on `birth` is
 // critical, in date order.

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -23,6 +24,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+
 namespace cyclara {
 
 CriticalDaysDialog::CriticalDaysDialog(const DayQuery &query, const WindowServices &services,
@@ -31,6 +35,8 @@ CriticalDaysDialog::CriticalDaysDialog(const DayQuery &query, const WindowServic
     , m_query(query)
     , m_services(services)
     , m_heading(new QLabel(this))
+    , m_kind(new QComboBox(this))
+    , m_nextTriple(new QLabel(this))
     , m_list(new QPlainTextEdit(this))
     , m_remindAtLogin(new QCheckBox(tr("登录时提醒关键日"), this))
 {
@@ -39,6 +45,11 @@ CriticalDaysDialog::CriticalDaysDialog(const DayQuery &query, const WindowServic
     setModal(false);
     m_heading->setWordWrap(true);
     m_list->setReadOnly(true);
+    m_kind->addItems({tr("全部临界日"), tr("两个或三个节律同时临界"), tr("三个节律同时临界")});
+    m_kind->setAccessibleName(tr("显示"));
+    m_nextTriple->setWordWrap(true);
+    m_nextTriple->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &CriticalDaysDialog::followQuery);
     connect(&query, &DayQuery::queryChanged, this, &CriticalDaysDialog::followQuery);
 
     m_remindAtLogin->setChecked(remindsAtLogin());
@@ -55,7 +66,9 @@ CriticalDaysDialog::CriticalDaysDialog(const DayQuery &query, const WindowServic
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
+    layout->addWidget(m_kind);
     layout->addWidget(m_list);
+    layout->addWidget(m_nextTriple);
     layout->addWidget(m_remindAtLogin);
     layout->addWidget(buttons);
     resize(380, 440);
@@ -72,10 +85,30 @@ void CriticalDaysDialog::followQuery()
     //: The person, the first day and the number of days looked at
     m_heading->setText(
         tr("%1：%2 起 %3 天内的临界日").arg(who, shown.query.toString(Qt::ISODate)).arg(daysAhead));
+    constexpr std::array kinds{CriticalKind::Any, CriticalKind::Double, CriticalKind::Triple};
+    const CriticalKind kind = kinds.at(std::size_t(std::max(0, m_kind->currentIndex())));
     QStringList lines;
-    for (const CriticalDay &day : criticalDaysAhead(shown.birth, shown.query, daysAhead))
+    for (const CriticalDay &day :
+         criticalDaysBetween(shown.birth, shown.query, shown.query.addDays(daysAhead - 1), kind))
         lines << lineFor(day);
     m_list->setPlainText(lines.join(u'\n'));
+
+    const auto triple = nextCriticalDay(shown.birth, shown.query, CriticalKind::Triple);
+    m_nextTriple->setText(
+        triple
+            //: The next day all three cycles are critical: its date and weekday, then how many
+            //: days after the query date
+            ? tr("下一个三重临界日: %1 %2，%3 天后")
+                  .arg(triple->date.toString(Qt::ISODate),
+                       QLocale().dayName(triple->date.dayOfWeek()))
+                  .arg(shown.query.daysTo(triple->date))
+            //: No day with all three cycles critical before the end of the named days
+            : tr("下一个三重临界日: 9999 年底之前没有"));
+}
+
+QString CriticalDaysDialog::nextTripleText() const
+{
+    return m_nextTriple->text();
 }
 
 void CriticalDaysDialog::changeRemindAtLogin(bool on)

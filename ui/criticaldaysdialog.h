@@ -8,6 +8,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 
@@ -18,7 +19,8 @@ struct WindowServices;
 
 // A small window that lists, for the person and query date shown, the days ahead on which any
 // cycle is critical: date, weekday, which cycles, and whether two or three fall on the same day.
-// It follows every new query.
+// It follows every new query. A filter keeps the days on which two or all three cycles fall
+// together, and a line below tells the next day on which all three do, however far ahead.
 // It stays open beside the main window; 复制 puts the list on the clipboard, 导出日历… the year
 // ahead into a calendar file, and 登录时提醒关键日 turns the reminders at login on or off.
 class CriticalDaysDialog : public QDialog {
@@ -34,6 +36,8 @@ public:
     static QString lineFor(const CriticalDay &day);
 
     QCheckBox *remindAtLoginBox() const { return m_remindAtLogin; }
+    QComboBox *kindFilter() const { return m_kind; }
+    QString nextTripleText() const;
 
 private:
     void followQuery();
@@ -42,6 +46,8 @@ private:
     const DayQuery &m_query;
     const WindowServices &m_services;
     QLabel *m_heading;
+    QComboBox *m_kind;
+    QLabel *m_nextTriple;
     QPlainTextEdit *m_list;
     QCheckBox *m_remindAtLogin;
 };

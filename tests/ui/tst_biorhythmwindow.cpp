@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -338,8 +339,8 @@ void tst_BiorhythmWindow::exportsNeverSpoilTheOldFile()
 }
 
 // The days ahead on which a cycle is critical, with their weekday; two cycles on one day are
-// named together. Worked out apart from the program, with the sine formula and the rule for
-// critical days.
+// named together, and the list can keep only those; the next triple day is found however far.
+// Worked out apart from the program, with the sine formula and the rule for critical days.
 void tst_BiorhythmWindow::criticalDaysAhead()
 {
     const WindowServices services;
@@ -349,6 +350,12 @@ void tst_BiorhythmWindow::criticalDaysAhead()
     QVERIFY(dialog.listText().startsWith(u"2026-06-18 星期四  智力、情绪（双重）\n"
                                          "2026-06-27 星期六  体力\n"_s));
     QCOMPARE(dialog.listText().count(u'\n'), 12); // thirteen days within the 60 looked at
+    // Two or three together: one day of the 60; all three: none, but one 4620 days ahead.
+    dialog.kindFilter()->setCurrentIndex(1);
+    QCOMPARE(dialog.listText(), u"2026-06-18 星期四  智力、情绪（双重）"_s);
+    dialog.kindFilter()->setCurrentIndex(2);
+    QCOMPARE(dialog.listText(), QString());
+    QCOMPARE(dialog.nextTripleText(), u"下一个三重临界日: 2039-02-10 星期四，4620 天后"_s);
 }
 
 // 数据表… shows the chart's days as a table of their own, each cell read with its column's
