@@ -156,12 +156,22 @@ class Desktop:
             if calm_since is not None and time.monotonic() - calm_since >= quiet:
                 break
 
-    def press(self, key):
+    def wait_until(self, condition, most):
+        """Whether `condition()` came true within `most` seconds, events handled meanwhile."""
+        deadline = time.monotonic() + most
+        while not condition():
+            if time.monotonic() >= deadline:
+                return False
+            self.pump(0.1)
+        return True
+
+    def press(self, key, most=10.0):
         """Presses a key as xdotool names it (Tab, shift+Tab, alt+Down, Menu, Escape), and
-        returns the events it brought."""
+        returns the events it brought, waiting for them no longer than `most` seconds (a key
+        that may bring none, such as Tab between a date's parts, needs less)."""
         self.events = []
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
-        self.settle()
+        self.settle(most=most)
         return list(self.events)
 
     def window_active(self):
