@@ -14,6 +14,7 @@
 #include "ui/exports.h"
 #include "ui/windowservices.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
@@ -226,6 +227,25 @@ void PeopleWindow::setTicked(const QString &name, bool ticked)
     }
 }
 
+namespace {
+
+// A screen reader is told the tick as a change of the item's state: Qt's lists send none.
+void tellTick(QListWidget *list, QListWidgetItem *item)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(list);
+    QAccessibleInterface *cell = view ? view->child(list->row(item)) : nullptr;
+    if (!cell)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(cell, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
 void PeopleWindow::onItemChanged(QListWidgetItem *item)
 {
     const QString name = item->data(Qt::UserRole).toString();
@@ -237,6 +257,7 @@ void PeopleWindow::onItemChanged(QListWidgetItem *item)
         item->setCheckState(Qt::Unchecked);
         //: More people were ticked than the window compares
         m_note->setText(tr("最多比较 %1 人").arg(mostPeopleTogether));
+        tellTick(m_peopleList, item);
         return;
     }
     if (ticked)
@@ -244,6 +265,7 @@ void PeopleWindow::onItemChanged(QListWidgetItem *item)
     else
         m_ticked.removeOne(name);
     refresh();
+    tellTick(m_peopleList, item);
 }
 
 void PeopleWindow::refresh()
