@@ -24,6 +24,7 @@
 #include "ui/peoplewindow.h"
 #include "ui/promptline.h"
 #include "ui/windowcontrols.h"
+#include "ui/yearwindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -112,6 +113,13 @@ void BiorhythmWindow::connectControls()
     addAction(peopleTogether);
     chartActions->addToMenu(peopleTogether);
     nameEditing->addToMenu(peopleTogether);
+    // 全年… from the chart's menu and the keyboard.
+    auto *yearView = new QAction(tr("全年…"), this);
+    yearView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    yearView->setShortcutContext(Qt::WindowShortcut);
+    connect(yearView, &QAction::triggered, this, &BiorhythmWindow::showYearView);
+    addAction(yearView);
+    chartActions->addToMenu(yearView);
 
     // The window's default button: Enter clicks queryButton from any control, helpButton while it
     // has the focus. An open drop-down list keeps Enter for itself.
@@ -146,7 +154,8 @@ void BiorhythmWindow::closeEvent(QCloseEvent *event)
     saveBirthList(m_registerPath);
     for (QWidget *dialog :
          {static_cast<QWidget *>(m_help.data()), static_cast<QWidget *>(m_criticalDays.data()),
-          static_cast<QWidget *>(m_peopleTogether.data())}) {
+          static_cast<QWidget *>(m_peopleTogether.data()),
+          static_cast<QWidget *>(m_yearView.data())}) {
         if (dialog)
             dialog->close();
     }
@@ -344,6 +353,17 @@ void BiorhythmWindow::showPeopleTogether()
     m_peopleTogether->show();
     m_peopleTogether->raise();
     m_peopleTogether->activateWindow();
+}
+
+void BiorhythmWindow::showYearView()
+{
+    if (!m_yearView)
+        m_yearView = new YearWindow(
+            *m_query, m_services,
+            [this](const QDate &date) { showPersonOnDay(m_query->name(), date); }, this);
+    m_yearView->show();
+    m_yearView->raise();
+    m_yearView->activateWindow();
 }
 
 void BiorhythmWindow::showCriticalDays()

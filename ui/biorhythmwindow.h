@@ -104,6 +104,7 @@ private:
     void onExplanationSwitched();
     void showCriticalDays();
     void showPeopleTogether();
+    void showYearView();
 
     WindowServices m_services;
     bool m_ready = false;
@@ -121,6 +122,7 @@ private:
     QPointer<HelpWindow> m_help;
     QPointer<QDialog> m_criticalDays;
     QPointer<QDialog> m_peopleTogether;
+    QPointer<QDialog> m_yearView;
     QList<QShortcut *> m_enterShortcuts;
     // Whether the layout's smallest size has been asked for (after the first paint).
     bool m_smallestSizeAsked = false;

@@ -4,6 +4,7 @@
 #include "ui/daypanelaccessible.h"
 
 #include "chart/peoplechart.h"
+#include "chart/yeargrid.h"
 #include "model/dayquery.h"
 #include "model/daystatus.h"
 #include "model/peopledaysmodel.h"
@@ -47,6 +48,14 @@ WalkedDays walkedDays(const QWidget *widget)
             return {};
         return {days->dayCount(), days->currentRow(), [days](int row) {
                     return days->dayStatusText(row);
+                }};
+    }
+    if (const auto *grid = qobject_cast<const YearGrid *>(widget)) {
+        const YearDays *days = grid->days();
+        if (!days || days->isEmpty())
+            return {};
+        return {days->dayCount(), days->index(grid->selected()), [days](int row) {
+                    return days->statusText(days->day(row).date);
                 }};
     }
     return {};
@@ -181,6 +190,8 @@ QAccessibleInterface *dayPanelFactory(const QString &className, QObject *object)
         return new DayPanel(static_cast<QWidget *>(object), QAccessible::Pane);
     if (className == QLatin1String("cyclara::PeopleChart"))
         return new DayPanel(static_cast<QWidget *>(object), QAccessible::Chart);
+    if (className == QLatin1String("cyclara::YearGrid"))
+        return new DayPanel(static_cast<QWidget *>(object), QAccessible::List);
     return nullptr;
 }
 

@@ -1,0 +1,354 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "chart/yeargrid.h"
+#include "model/dayquery.h"
+#include "ui/yearwindow.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using namespace cyclara;
+using namespace cyclara::test;
+
+// 全年: a person's year as twelve month calendars. The expected values are worked out here apart
+// from the program: the sine of 6.2832 × days since birth ÷ period, in whole percent rounded half
+// to even, and a cycle critical on its zero or on the nearer-to-zero day of a change of sign (the
+// earlier when both are as near).
+class tst_YearWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void daysAgainstWorkedValues_data();
+    void daysAgainstWorkedValues();
+    void numbersStandOutOfTheirCells_data();
+    void numbersStandOutOfTheirCells();
+    void keysWalkTheDays_data();
+    void keysWalkTheDays();
+    void enterMakesTheQueryDate();
+    void printedMonthReadsBack();
+};
+
+namespace {
+
+const QByteArray threePeople = gbk(u"张三\t1990-04-12\r\n李四\t1985-11-03\r\n"
+                                   u"闰年\t2000-02-29\r\n小宝\t2026-05-20\r\n"_s);
+
+constexpr std::array periods{33, 28, 23};
+
+int percent(int period, qint64 days)
+{
+    return int(std::nearbyint(std::sin(6.2832 * double(days) / period) * 100.0));
+}
+
+bool critical(int period, qint64 days)
+{
+    const int value = percent(period, days);
+    if (value == 0)
+        return true;
+    for (const qint64 other : {days - 1, days + 1}) {
+        const int neighbour = percent(period, other);
+        if ((value > 0) == (neighbour > 0) || neighbour == 0)
+            continue;
+        if (std::abs(value) < std::abs(neighbour) ||
+            (std::abs(value) == std::abs(neighbour) && days < other))
+            return true;
+    }
+    return false;
+}
+
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Opened by its shortcut from the chart, and made the active window, where the user's keys go.
+YearWindow *openYear(BiorhythmWindow &w)
+{
+    w.chart->setFocus();
+    QTest::keyClick(w.chart, Qt::Key_Y, Qt::ControlModifier);
+    auto *year = w.findChild<YearWindow *>();
+    if (!year || !year->isVisible())
+        return nullptr;
+    year->activateWindow();
+    return QTest::qWaitFor([year] { return year->isActiveWindow(); }) ? year : nullptr;
+}
+
+// Picks `name` in the main window's name picker and runs its query.
+void showPerson(BiorhythmWindow &w, const QString &name)
+{
+    pressInOpenList(w.personName, int(listed(w.personName).indexOf(name)), Qt::Key_Return);
+}
+
+// Types `year` into the year box as a user does.
+void typeYear(YearWindow *view, int year)
+{
+    auto *box = view->findChild<QSpinBox *>();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QString::number(year));
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+QPushButton *button(QWidget *window, const QString &text)
+{
+    for (auto *candidate : window->findChildren<QPushButton *>())
+        if (candidate->text() == text)
+            return candidate;
+    return nullptr;
+}
+
+} // namespace
+
+void tst_YearWindow::daysAgainstWorkedValues_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<int>("year");
+    QTest::newRow("张三 in 2026") << u"张三"_s << QDate(1990, 4, 12) << 2026;
+    QTest::newRow("李四 in 2027") << u"李四"_s << QDate(1985, 11, 3) << 2027;
+    QTest::newRow("born on 29 February, in leap 2028") << u"闰年"_s << QDate(2000, 2, 29) << 2028;
+    QTest::newRow("born in May of the year") << u"小宝"_s << QDate(2026, 5, 20) << 2026;
+}
+
+// Every day of the year has its worked-out mean and critical cycles; a day before the birth has
+// none; a critical day's cell shows its cycles' colours, and a cell is blue below zero and orange
+// above.
+void tst_YearWindow::daysAgainstWorkedValues()
+{
+    QFETCH(QString, name);
+    QFETCH(QDate, birth);
+    QFETCH(int, year);
+    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    showPerson(w, name);
+    YearWindow *view = openYear(w);
+    QVERIFY(view);
+    typeYear(view, year);
+    const YearDays &days = view->days();
+    QCOMPARE(days.year(), year);
+    const QImage picture = view->grid()->grab().toImage();
+    const ChartStyle style = chartStyle(view->grid()->palette());
+    int shown = 0;
+    for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
+        const qint64 t = birth.daysTo(date);
+        QCOMPARE(days.has(date), t >= 0);
+        if (t < 0)
+            continue;
+        ++shown;
+        std::array<int, 3> values{};
+        unsigned cycles = 0;
+        for (std::size_t c = 0; c < 3; ++c) {
+            values[c] = percent(periods[c], t);
+            if (critical(periods[c], t))
+                cycles |= 1u << c;
+        }
+        const double mean = (values[0] + values[1] + values[2]) / 3.0;
+        const DayRow &day = days.day(date);
+        QVERIFY2(std::abs(day.values[at(Series::Mean)] - mean) < 1e-9,
+                 qPrintable(date.toString(Qt::ISODate)));
+        QCOMPARE(day.critical, cycles);
+        if (date == view->grid()->selected())
+            continue; // its frame covers the corner
+        const QRect cell = view->grid()->cellRect(date).toRect();
+        const QColor corner = picture.pixelColor(cell.topLeft() + QPoint(3, 3));
+        if (mean < -10)
+            QVERIFY2(corner.blue() > corner.red(), qPrintable(date.toString(Qt::ISODate)));
+        if (mean > 10)
+            QVERIFY2(corner.red() > corner.blue(), qPrintable(date.toString(Qt::ISODate)));
+        for (int c = 0; c < 3; ++c) {
+            const QColor mark = style.seriesColour(everyCycle[std::size_t(c)]);
+            bool drawn = false;
+            for (int y = cell.top(); y <= cell.bottom() && !drawn; ++y)
+                for (int x = cell.left(); x <= cell.right() && !drawn; ++x)
+                    drawn = picture.pixelColor(x, y) == mark;
+            QVERIFY2(drawn == bool(cycles & (1u << c)), qPrintable(date.toString(Qt::ISODate)));
+        }
+    }
+    QCOMPARE(shown, int(std::min<qint64>(QDate(year, 1, 1).daysInYear(),
+                                         birth.daysTo(QDate(year, 12, 31)) + 1)));
+}
+
+void tst_YearWindow::numbersStandOutOfTheirCells_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light desktop") << false;
+    QTest::newRow("dark desktop") << true;
+}
+
+// Every day number stands 4.5:1 against its cell's colour, on a light and on a dark desktop.
+void tst_YearWindow::numbersStandOutOfTheirCells()
+{
+    QFETCH(bool, dark);
+    const QPalette usual = QApplication::palette();
+    if (dark)
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    YearWindow *view = openYear(w);
+    QVERIFY(view);
+    view->findChild<QSpinBox *>()->setFocus(); // the selected day framed without the focus
+    const QImage picture = view->grid()->grab().toImage();
+    for (QDate date(2026, 1, 1); date.year() == 2026; date = date.addDays(1)) {
+        if (date == view->grid()->selected())
+            continue;
+        const QRect cell = view->grid()->cellRect(date).toRect();
+        const QColor fill = picture.pixelColor(cell.topLeft() + QPoint(3, 3));
+        // The number's strokes are the pixels that stand out most in the cell's upper half.
+        double best = 1;
+        for (int y = cell.top() + 2; y < cell.top() + cell.height() / 2; ++y)
+            for (int x = cell.left() + 2; x < cell.right() - 1; ++x)
+                best = std::max(best, contrast(picture.pixelColor(x, y), fill));
+        QVERIFY2(best >= 4.5, qPrintable(u"%1: %2"_s.arg(date.toString(Qt::ISODate)).arg(best)));
+    }
+    QApplication::setPalette(usual);
+}
+
+void tst_YearWindow::keysWalkTheDays_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QDate>("reached");
+    QTest::addColumn<QString>("weekday");
+    // From the query date, Thursday 2026-06-18.
+    QTest::newRow("Right") << QList<int>{Qt::Key_Right} << QDate(2026, 6, 19) << u"星期五"_s;
+    QTest::newRow("Left") << QList<int>{Qt::Key_Left} << QDate(2026, 6, 17) << u"星期三"_s;
+    QTest::newRow("Down a week") << QList<int>{Qt::Key_Down} << QDate(2026, 6, 25) << u"星期四"_s;
+    QTest::newRow("Up a week") << QList<int>{Qt::Key_Up} << QDate(2026, 6, 11) << u"星期四"_s;
+    QTest::newRow("PageDown a month")
+        << QList<int>{Qt::Key_PageDown} << QDate(2026, 7, 18) << u"星期六"_s;
+    QTest::newRow("PageUp a month")
+        << QList<int>{Qt::Key_PageUp} << QDate(2026, 5, 18) << u"星期一"_s;
+    QTest::newRow("Home, Left stays")
+        << QList<int>{Qt::Key_Home, Qt::Key_Left} << QDate(2026, 1, 1) << u"星期四"_s;
+    QTest::newRow("End, Down stays")
+        << QList<int>{Qt::Key_End, Qt::Key_Down} << QDate(2026, 12, 31) << u"星期四"_s;
+}
+
+// The keys walk the days; the status line and a screen reader tell the day reached with its date,
+// weekday and each cycle's percent.
+void tst_YearWindow::keysWalkTheDays()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QDate, reached);
+    QFETCH(QString, weekday);
+    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    YearWindow *view = openYear(w);
+    QVERIFY(view);
+    QVERIFY(view->grid()->hasFocus());
+    QCOMPARE(view->grid()->selected(), QDate(2026, 6, 18));
+    for (const int key : std::as_const(keys))
+        QTest::keyClick(view->grid(), Qt::Key(key));
+    QCOMPARE(view->grid()->selected(), reached);
+    const QString status = view->statusText();
+    QVERIFY2(status.startsWith(reached.toString(Qt::ISODate) + u' ' + weekday + u": 智力-"_s),
+             qPrintable(status));
+    const qint64 t = QDate(1990, 4, 12).daysTo(reached);
+    for (std::size_t c = 0; c < 3; ++c)
+        QVERIFY2(status.contains(u"(%1%,"_s.arg(percent(periods[c], t))), qPrintable(status));
+    // Monday heads the weeks: the first of June 2026, a Monday, stands in the first column.
+    QCOMPARE(view->grid()->cellRect(QDate(2026, 6, 1)).left(),
+             view->grid()->cellRect(QDate(2026, 6, 29)).left());
+    QVERIFY(view->grid()->cellRect(QDate(2026, 6, 7)).left() >
+            view->grid()->cellRect(QDate(2026, 6, 6)).left());
+
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(view->grid());
+    QCOMPARE(heard->text(QAccessible::Description), status);
+    QVERIFY(heard->focusChild());
+    QCOMPARE(heard->focusChild()->text(QAccessible::Name), status);
+}
+
+// Enter on a day walked to, and a double click on another, make it the main window's query date:
+// its pickers, its chart's days and its person follow.
+void tst_YearWindow::enterMakesTheQueryDate()
+{
+    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    showPerson(w, u"李四"_s);
+    YearWindow *view = openYear(w);
+    QVERIFY(view);
+    QTest::keyClick(view->grid(), Qt::Key_PageDown);
+    QTest::keyClick(view->grid(), Qt::Key_Down);
+    QTest::keyClick(view->grid(), Qt::Key_Return);
+    const QDate walked(2026, 7, 25);
+    QCOMPARE(w.query().query(), walked);
+    QCOMPARE(w.query().name(), u"李四"_s);
+    QCOMPARE(w.query().birth(), QDate(1985, 11, 3));
+    QCOMPARE(QStringList({w.queryYear->currentText(), w.queryMonth->currentText(),
+                          w.queryDay->currentText()}),
+             QStringList({u"2026"_s, u"7"_s, u"25"_s}));
+    QCOMPARE(w.days().day(0).date, walked.addDays(-w.query().span()));
+    QCOMPARE(w.days().day(w.days().dayCount() - 1).date, walked.addDays(w.query().span()));
+    QCOMPARE(view->grid()->selected(), walked);
+    QVERIFY(view->isVisible());
+
+    const QDate clicked(2026, 3, 2);
+    QTest::mouseDClick(view->grid(), Qt::LeftButton, {},
+                       view->grid()->cellRect(clicked).center().toPoint());
+    QCOMPARE(w.query().query(), clicked);
+    QCOMPARE(w.query().name(), u"李四"_s);
+}
+
+// A month to a page, each day with its three values, that pdftotext reads back; and the whole year
+// on one page into a PDF file.
+void tst_YearWindow::printedMonthReadsBack()
+{
+    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    YearWindow *view = openYear(w);
+    QVERIFY(view);
+    fixture.printPath = fixture.dir.filePath(u"year.pdf"_s);
+    button(view, u"打印…"_s)->click();
+    QFile pdf(fixture.printPath);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QString bytes = QString::fromLatin1(pdf.readAll());
+    QCOMPARE(bytes.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)), 12);
+    QProcess pdfText;
+    pdfText.start(u"pdftotext"_s,
+                  {u"-raw"_s, u"-f"_s, u"2"_s, u"-l"_s, u"2"_s, fixture.printPath, u"-"_s});
+    QVERIFY2(pdfText.waitForFinished(), "pdftotext (poppler-utils) reads the page");
+    // The fonts' glyphs of 生, 力 and the like read back as the radicals they share a shape with.
+    const QString printed = QString::fromUtf8(pdfText.readAllStandardOutput())
+                                .normalized(QString::NormalizationForm_KC)
+                                .simplified();
+    QVERIFY2(printed.contains(u"张三（1990-04-12 出生）：2026-02-01 至 2026-02-28"_s.normalized(
+                 QString::NormalizationForm_KC)) &&
+                 printed.contains(u"sin(2π·t/P)"_s) && printed.contains(u"6.2832"_s),
+             qPrintable(printed));
+    for (QDate date(2026, 2, 1); date.month() == 2; date = date.addDays(1)) {
+        const qint64 t = QDate(1990, 4, 12).daysTo(date);
+        const QString day = u"%1 智力 %2 情绪 %3 体力 %4"_s.arg(date.day())
+                                .arg(percent(33, t))
+                                .arg(percent(28, t))
+                                .arg(percent(23, t));
+        QVERIFY2(printed.contains(day), qPrintable(day + u" in "_s + printed));
+    }
+
+    fixture.savePath = fixture.dir.filePath(u"whole.pdf"_s);
+    view->setWholeYearPerPage(true);
+    button(view, u"导出 PDF…"_s)->click();
+    QFile whole(fixture.savePath);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QCOMPARE(
+        QString::fromLatin1(whole.readAll()).count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)), 1);
+    QVERIFY(fixture.messages.isEmpty());
+}
+
+QTEST_MAIN(tst_YearWindow)
+#include "tst_yearwindow.moc"
