@@ -131,8 +131,8 @@ void paintDay(QPainter &painter, const QRectF &cell, const YearDays &days, const
         const QSizeF size = criticalMarksSize(std::max(marks, 1));
         marksCentre = QPointF(inner.right() - size.width() / 2 - 2, inner.top() + line / 2);
     } else {
-        number = QRectF(inner.left(), inner.top(), inner.width(), inner.height() * 0.58);
-        marksCentre = QPointF(inner.center().x(), inner.top() + inner.height() * 0.78);
+        number = QRectF(inner.left(), inner.top(), inner.width(), inner.height() * 0.55);
+        marksCentre = QPointF(inner.center().x(), inner.top() + inner.height() * 0.77);
     }
     painter.setPen(ink);
     painter.setFont(boldOf(look.font));
@@ -140,9 +140,9 @@ void paintDay(QPainter &painter, const QRectF &cell, const YearDays &days, const
                      QString::number(date.day()));
     if (date == look.today) {
         const qreal radius = line * 0.62;
-        const QPointF middle(look.values ? number.left() +
-                                               metrics.horizontalAdvance(QStringLiteral("00")) / 2
-                                         : number.center().x(),
+        const qreal numberWidth =
+            QFontMetricsF(boldOf(look.font)).horizontalAdvance(QString::number(date.day()));
+        const QPointF middle(look.values ? number.left() + numberWidth / 2 : number.center().x(),
                              number.center().y());
         painter.setPen(QPen(ink, 1.5));
         painter.setBrush(Qt::NoBrush);
@@ -166,7 +166,7 @@ void paintDay(QPainter &painter, const QRectF &cell, const YearDays &days, const
     }
     if (marks > 0) {
         const QSizeF size = criticalMarksSize(marks);
-        const qreal room = look.values ? line : inner.height() * 0.4;
+        const qreal room = look.values ? line : inner.height() * 0.45;
         const qreal scale =
             std::min({1.0, inner.width() * 0.9 / size.width(), room / size.height()});
         paintCriticalMarks(painter, marksCentre, cycles, style, scale);

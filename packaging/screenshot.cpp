@@ -14,11 +14,14 @@
 //   screenshot --traditional [folder]   screenshot-zh_TW.png, in Traditional Chinese.
 // The default run also writes screenshot-table.png, the days as a table (数据表…), and
 // screenshot-people.png, three people together (多人比较…); --dark, --scaled and --english write
-// theirs too (screenshot-people-dark.png, -2x, -en).
-// The language (Simplified Chinese unless asked), the clock, the register and the clicked day are
-// fixed, so the pictures only change when the windows do. Run on the offscreen platform.
+// theirs too (screenshot-people-dark.png, -2x, -en). It writes screenshot-year.png too, the
+// person's year (全年…), and screenshot-month-sheet.png, June of that year as printed (through
+// pdftoppm from poppler-utils); --dark writes screenshot-year-dark.png. The language (Simplified
+// Chinese unless asked), the clock, the register and the clicked day are fixed, so the pictures
+// only change when the windows do. Run on the offscreen platform.
 #include "chart/cyclechart.h"
 #include "chart/peoplechart.h"
+#include "chart/yeargrid.h"
 #include "model/daytablemodel.h"
 #include "register/birthfile.h"
 #include "register/birthregister.h"
@@ -28,6 +31,7 @@
 #include "ui/daytabledialog.h"
 #include "ui/helpwindow.h"
 #include "ui/peoplewindow.h"
+#include "ui/yearwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,6 +40,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -93,6 +98,41 @@ void savePeople(cyclara::BiorhythmWindow &window, const QDir &folder, const QStr
     people->chart()->clearFocus();
     save(people, folder, fileName);
     people->close();
+}
+
+// 全年 from its shortcut, a few days walked from the query date; with `sheet`, June as a printed
+// month sheet as well: exported into `pdfPath` and its page turned into a picture.
+void saveYear(cyclara::BiorhythmWindow &window, const QDir &folder, const QString &fileName,
+              const QString &pdfPath)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        fail(QStringLiteral("the window never became active"));
+    window.chart->setFocus();
+    QTest::keyClick(window.chart, Qt::Key_Y, Qt::ControlModifier);
+    auto *year = window.findChild<cyclara::YearWindow *>();
+    if (!year || !year->isVisible())
+        fail(QStringLiteral("the year window did not open"));
+    year->activateWindow();
+    if (!QTest::qWaitFor([year] { return year->isActiveWindow(); }))
+        fail(QStringLiteral("the year window never became active"));
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(year->grid(), key);
+    save(year, folder, fileName);
+    if (!pdfPath.isEmpty()) {
+        for (QPushButton *button : year->findChildren<QPushButton *>())
+            if (button->text() == u"导出 PDF…"_s)
+                button->click();
+        const QString sheet = folder.filePath(u"screenshot-month-sheet"_s);
+        QProcess render;
+        render.start(u"pdftoppm"_s, {u"-f"_s, u"6"_s, u"-l"_s, u"6"_s, u"-r"_s, u"90"_s, u"-png"_s,
+                                     u"-singlefile"_s, pdfPath, sheet});
+        if (!render.waitForFinished() || render.exitStatus() != QProcess::NormalExit ||
+            render.exitCode() != 0)
+            fail(QStringLiteral("pdftoppm (poppler-utils) could not render the month sheet"));
+        err << "wrote " << QDir::toNativeSeparators(sheet + u".png"_s) << Qt::endl;
+    }
+    year->close();
 }
 
 } // namespace
@@ -172,6 +212,12 @@ int main(int argc, char *argv[])
     services.openUrl = [](const QUrl &) {
         return false;
     };
+    // The year's sheets are exported here, to be turned into a picture.
+    const QString sheetPath = registerDir.filePath(QStringLiteral("year.pdf"));
+    services.askSavePath = [sheetPath](QWidget *, const QString &, const QString &,
+                                       const QString &) {
+        return sheetPath;
+    };
 
     cyclara::BiorhythmWindow window(services);
     window.show();
@@ -203,6 +249,8 @@ int main(int argc, char *argv[])
         save(&window, folder, pictureOfMode.value(mode));
         if (peopleOfMode.contains(mode))
             savePeople(window, folder, peopleOfMode.value(mode));
+        if (mode == u"--dark"_s)
+            saveYear(window, folder, QStringLiteral("screenshot-year-dark.png"), QString());
         return 0;
     }
     save(&window, folder, QStringLiteral("screenshot.png"));
@@ -241,5 +289,6 @@ int main(int argc, char *argv[])
     save(table, folder, QStringLiteral("screenshot-table.png"));
     table->close();
     savePeople(window, folder, QStringLiteral("screenshot-people.png"));
+    saveYear(window, folder, QStringLiteral("screenshot-year.png"), sheetPath);
     return 0;
 }

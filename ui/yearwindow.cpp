@@ -113,7 +113,7 @@ YearWindow::YearWindow(const DayQuery &query, const WindowServices &services,
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_status);
     layout->addLayout(bottom);
-    resize(1000, 720);
+    resize(1080, 800);
 
     connect(&query, &DayQuery::queryChanged, this, &YearWindow::followQuery);
     followQuery();
@@ -246,7 +246,7 @@ void YearWindow::paintSheet(QPainter &painter, const QRect &page, int month) con
     const QDate last =
         month == 0 ? m_days.last() : QDate(m_days.year(), month, 1).addMonths(1).addDays(-1);
     painter.save();
-    painter.translate(page.topLeft());
+    // The painter's origin already stands at the corner of the printable part of the page.
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     const ChartStyle style = paperStyle();
