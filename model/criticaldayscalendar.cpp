@@ -75,10 +75,12 @@ QByteArray dateValue(const QDate &date)
 
 } // namespace
 
-CriticalDaysCalendar::CriticalDaysCalendar(QString name, const QDate &birth, const QDateTime &stamp)
+CriticalDaysCalendar::CriticalDaysCalendar(QString name, const QDate &birth, const QDateTime &stamp,
+                                           CriticalKind kind)
     : m_name(std::move(name))
     , m_birth(birth)
     , m_stamp(stamp.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'").toLatin1())
+    , m_kind(kind)
 {
     const QByteArray person = m_name.toUtf8() + '\t' + birth.toString(Qt::ISODate).toLatin1();
     m_person = QCryptographicHash::hash(person, QCryptographicHash::Sha256).toHex().left(16);
@@ -92,11 +94,26 @@ QString CriticalDaysCalendar::who() const
                             : m_name;
 }
 
+QString CriticalDaysCalendar::title() const
+{
+    switch (m_kind) {
+    case CriticalKind::Any:
+        //: The name of a calendar of a person's critical days
+        return QCoreApplication::translate("Calendar", "%1的临界日").arg(who());
+    case CriticalKind::Double:
+        //: The name of a calendar of the days on which two or three of a person's cycles are
+        //: critical
+        return QCoreApplication::translate("Calendar", "%1的双重临界日").arg(who());
+    case CriticalKind::Triple:
+        //: The name of a calendar of the days on which all three of a person's cycles are critical
+        return QCoreApplication::translate("Calendar", "%1的三重临界日").arg(who());
+    }
+    Q_UNREACHABLE();
+}
+
 QByteArray CriticalDaysCalendar::head() const
 {
-    //: The name of a calendar of a person's critical days
-    const QByteArray title =
-        escaped(QCoreApplication::translate("Calendar", "%1的临界日").arg(who()));
+    const QByteArray title = escaped(this->title());
     return folded("BEGIN:VCALENDAR") + folded("VERSION:2.0") +
            folded("PRODID:-//Cyclara//Cyclara//" +
                   QLocale().name().section(u'_', 0, 0).toUpper().toLatin1()) +
@@ -125,7 +142,7 @@ QByteArray CriticalDaysCalendar::tail() const
 QByteArray CriticalDaysCalendar::calendar(const QDate &first, const QDate &last) const
 {
     QByteArray bytes = head();
-    for (const CriticalDay &day : criticalDaysAhead(m_birth, first, int(first.daysTo(last)) + 1))
+    for (const CriticalDay &day : criticalDaysBetween(m_birth, first, last, m_kind))
         bytes += event(day);
     return bytes + tail();
 }

@@ -18,17 +18,20 @@ namespace cyclara {
 // status, in the interface's language. An event's UID stands for the person and the day, so
 // importing again updates the events instead of doubling them. Lines end in CR LF and are folded
 // at 75 octets, never inside a character. Written in pieces, so a long range can be streamed.
+// A calendar of one kind of critical days only (the double or the triple ones) is named so; its
+// events are those of the whole calendar, under the same UIDs.
 class CriticalDaysCalendar {
 public:
     // `name` may be empty (a person given by birth date only); `stamp` is when the calendar is
-    // made (its DTSTAMP).
-    CriticalDaysCalendar(QString name, const QDate &birth, const QDateTime &stamp);
+    // made (its DTSTAMP); `kind` the critical days it holds.
+    CriticalDaysCalendar(QString name, const QDate &birth, const QDateTime &stamp,
+                         CriticalKind kind = CriticalKind::Any);
 
     QByteArray head() const;
     QByteArray event(const CriticalDay &day) const;
     QByteArray tail() const;
 
-    // The whole calendar of the critical days from `first` to `last`.
+    // The whole calendar of the critical days of its kind from `first` to `last`.
     QByteArray calendar(const QDate &first, const QDate &last) const;
 
     // "cyclara-20260618-<16 hex digits for the person>@io.github.cyclara"
@@ -37,10 +40,13 @@ public:
 private:
     // The person's name, or the birth date in words.
     QString who() const;
+    // The calendar's name: whose critical days, and of which kind.
+    QString title() const;
 
     QString m_name;
     QDate m_birth;
     QByteArray m_stamp;
+    CriticalKind m_kind;
     QByteArray m_person; // the UID's part for the person
 };
 
