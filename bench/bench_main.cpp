@@ -30,6 +30,8 @@ constexpr std::array goals{
     Goal{"BM_TypeNameWithLargeRegister", "a key typed in the name field, 100,000 names", 16.0},
     Goal{"BM_PeopleWindowYear", "多人比较: opened on 8 people over a year, drawn", 50.0},
     Goal{"BM_BestDaysEightYear", "好日子: 8 people over a year ranked", 50.0},
+    Goal{"BM_YearWindowOpen", "全年: a year opened and its twelve months drawn", 50.0},
+    Goal{"BM_YearDayWalk", "全年: a day walked until the grid repainted", 5.0},
 };
 
 // Prints as usual and keeps each benchmark's median wall time.

@@ -358,27 +358,30 @@ std::optional<QDate> YearGrid::dayAt(QPointF position) const
     return std::nullopt;
 }
 
-void YearGrid::paint(QPainter &painter, const YearLook &look) const
+void YearGrid::paint(QPainter &painter, const YearLook &look, const QRect &exposed) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(exposed);
     if (look.style.background.alpha() > 0)
-        painter.fillRect(rect(), look.style.background);
-    if (m_days && m_days->year() != 0) {
-        for (int month = 1; month <= 12; ++month)
-            paintMonth(painter, monthRect(monthsArea(), month), *m_days, month, look);
-    }
+        painter.fillRect(exposed, look.style.background);
     const QRectF area = monthsArea();
-    paintYearLegend(painter,
-                    QRectF(area.left(), area.bottom() + monthGap / 2, area.width(),
-                           yearLegendHeight(look.font)),
-                    look.style, look.font);
+    // A day walked repaints two cells: only the months they lie in are drawn.
+    for (int month = 1; m_days && m_days->year() != 0 && month <= 12; ++month) {
+        const QRectF place = monthRect(area, month);
+        if (place.intersects(exposed))
+            paintMonth(painter, place, *m_days, month, look);
+    }
+    const QRectF legend(area.left(), area.bottom() + monthGap / 2, area.width(),
+                        yearLegendHeight(look.font));
+    if (legend.intersects(exposed))
+        paintYearLegend(painter, legend, look.style, look.font);
 }
 
-void YearGrid::paintEvent(QPaintEvent *)
+void YearGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const YearLook look{chartStyle(palette()), font(), false, m_selected, m_today, hasFocus()};
-    paint(painter, look);
+    paint(painter, look, event->rect());
 }
 
 bool YearGrid::event(QEvent *event)

@@ -84,7 +84,7 @@ protected:
 
 private:
     QRectF monthsArea() const;
-    void paint(QPainter &painter, const YearLook &look) const;
+    void paint(QPainter &painter, const YearLook &look, const QRect &exposed) const;
 
     const YearDays *m_days = nullptr;
     QDate m_selected;
