@@ -4,6 +4,7 @@
 #include "cli/commandline.h"
 
 #include "cli/commandoptions.h"
+#include "cli/criticaltables.h"
 #include "cli/outputstream.h"
 #include "cli/programmodule.h"
 #include "cli/registerreading.h"
@@ -131,10 +132,15 @@ int printTable(const CommandOptions &options, bool outputClosed)
         return refuse(*problem, registerUnreadable ? 1 : 2);
     if (outputClosed)
         return refuseClosedOutput();
+    const TableRequest &table = std::get<TableRequest>(request);
     OutputStream out(STDOUT_FILENO);
-    writeTable(std::get<TableRequest>(request), today, QDateTime::currentDateTimeUtc(),
-               [&](QByteArrayView bytes) { return out.write(bytes); });
-    return outputStatus(out.close());
+    const TableWritten written = writeTable(table, today, QDateTime::currentDateTimeUtc(),
+                                            [&](QByteArrayView bytes) { return out.write(bytes); });
+    const int status = outputStatus(out.close());
+    // No next critical day was there to print: not the answer asked for, so no success either.
+    if (status == 0 && written == TableWritten::NoneFound)
+        return refuse(noCriticalDaysLine(table.first, table.last, table.critical), 1);
+    return status;
 }
 
 int remind(const CommandOptions &options)

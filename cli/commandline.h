@@ -19,11 +19,13 @@ namespace cyclara {
 // window.
 bool wantsCommandLine(int argc, const char *const *argv);
 
-// Runs Cyclara on the command line: prints the usage, the version, a day table, a calendar, a match
-// or the best days to standard output, sends reminders, or turns reminders at login on or off; or
-// says in one line on standard error what is wrong. Returns the exit status: 0; 1 when the register
-// cannot be read, the output could not be written (quietly when its reader went away), reminders
-// could not be sent or the autostart entry not be changed; 2 for arguments it cannot follow.
+// Runs Cyclara on the command line: prints the usage, the version, a day table, a calendar, a
+// match, the best days, a person's critical days or the next of them to standard output, sends
+// reminders, or turns reminders at login on or off; or says in one line on standard error what is
+// wrong. Returns the exit status: 0; 1 when the register cannot be read, the output could not be
+// written (quietly when its reader went away), there is no next critical day of the kind asked
+// for, reminders could not be sent or the autostart entry not be changed; 2 for arguments it
+// cannot follow.
 // `outputClosed`: the program was started without a standard output (see reserveStandardStreams).
 // Makes its own core application, so that it needs no display, and never writes the register.
 int runCommandLine(int argc, char **argv, bool outputClosed);

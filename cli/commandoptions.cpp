@@ -9,6 +9,9 @@
 #include "register/birthtext.h"
 #include "translations/language.h"
 
+#include <array>
+#include <utility>
+
 namespace cyclara {
 
 namespace {
@@ -32,6 +35,22 @@ std::variant<QDate, QString> dateOf(const QCommandLineParser &parser,
     //: A date option's value is no date; %1 the option, %2 the value
     return CommandOptions::tr("--%1：“%2”不是日期；请写成 YYYY-MM-DD，年份在 100 到 9999 之间")
         .arg(option.names().constFirst(), text);
+}
+
+// The kind of critical days --critical or --next-critical asks for, or what is wrong with it.
+std::variant<CriticalKind, QString> criticalKindOf(const QCommandLineParser &parser,
+                                                   const QCommandLineOption &option)
+{
+    const QString word = parser.value(option);
+    if (word == u"single")
+        return CriticalKind::Any;
+    if (word == u"double")
+        return CriticalKind::Double;
+    if (word == u"triple")
+        return CriticalKind::Triple;
+    //: --critical or --next-critical (%1) was given a kind of critical days (%2) it does not know
+    return CommandOptions::tr("--%1：“%2”不是 single、double 或 triple")
+        .arg(option.names().constFirst(), word);
 }
 
 QString fromAfterTo()
@@ -88,6 +107,14 @@ CommandOptions::CommandOptions(QCommandLineParser &parser)
                QStringLiteral("format"))
     , m_match(QStringLiteral("match"), tr("两个 --name 的合拍度：各节律同起同落的程度。"))
     , m_bestDays(QStringLiteral("best-days"), tr("所有 --name 在 --from 到 --to 间最好的 10 天。"))
+    , m_critical(QStringLiteral("critical"),
+                 tr("只列出表格日子中的临界日，kind 为 single（每个临界日）、double（两个或三个"
+                    "节律同日临界）或 triple（三个节律同日临界）。"),
+                 QStringLiteral("kind"))
+    , m_nextCritical(QStringLiteral("next-critical"),
+                     tr("从 --date（不写则为今天）起的下一个这种临界日（kind 同 --critical）及相隔"
+                        "的天数。"),
+                     QStringLiteral("kind"))
     , m_remind(QStringLiteral("remind"), tr("为姓名登记中今天是临界日的人发出桌面通知。"))
     , m_ahead(QStringLiteral("ahead"), tr("--remind 也提醒今天之后 N 天内的临界日。"),
               QStringLiteral("N"))
@@ -101,7 +128,7 @@ CommandOptions::CommandOptions(QCommandLineParser &parser)
         {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, tr("列出这些选项。")});
     parser.addVersionOption();
     parser.addOptions({m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format, m_match,
-                       m_bestDays, m_remind, m_ahead, m_remindAtLogin});
+                       m_bestDays, m_critical, m_nextCritical, m_remind, m_ahead, m_remindAtLogin});
     parser.addOptions(windowOptions());
 }
 
@@ -121,8 +148,9 @@ std::variant<CommandOptions::Mode, QString> CommandOptions::mode() const
         return Mode::Help;
     if (p.isSet(QStringLiteral("version")))
         return Mode::Version;
-    const QList<QCommandLineOption> tableOptions{m_birth, m_name,   m_date,  m_days,    m_from,
-                                                 m_to,    m_format, m_match, m_bestDays};
+    const QList<QCommandLineOption> tableOptions{m_birth,    m_name,     m_date,        m_days,
+                                                 m_from,     m_to,       m_format,      m_match,
+                                                 m_bestDays, m_critical, m_nextCritical};
     const bool table = std::ranges::any_of(
         tableOptions, [&p](const QCommandLineOption &option) { return p.isSet(option); });
     if (p.isSet(m_remindAtLogin)) {
@@ -186,20 +214,46 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
     else
         return tr("--format：“%1”不是 text、csv、json 或 ics").arg(format);
 
-    if (p.isSet(m_match) && p.isSet(m_bestDays))
-        return tr("--match 和 --best-days 不能同时使用");
+    // What the table tells, when not the days: one option says it.
+    const std::array<std::pair<const QCommandLineOption *, TableKind>, 4> tellers{
+        {{&m_match, TableKind::Match},
+         {&m_bestDays, TableKind::BestDays},
+         {&m_critical, TableKind::CriticalDays},
+         {&m_nextCritical, TableKind::NextCritical}}};
+    const QCommandLineOption *teller = nullptr;
+    for (const auto &[option, kind] : tellers) {
+        if (!p.isSet(*option))
+            continue;
+        if (teller)
+            //: Two options that each tell what the table is about, such as --match and --critical
+            return tr("--%1 和 --%2 不能同时使用")
+                .arg(teller->names().constFirst(), option->names().constFirst());
+        teller = option;
+        request.kind = kind;
+    }
+    const QString option = teller ? teller->names().constFirst() : QString();
     const QStringList names = p.values(m_name);
     const bool range = p.isSet(m_from) || p.isSet(m_to);
-    if (p.isSet(m_match) || p.isSet(m_bestDays)) {
-        request.kind = p.isSet(m_match) ? TableKind::Match : TableKind::BestDays;
-        const QString option = (p.isSet(m_match) ? m_match : m_bestDays).names().constFirst();
-        //: --match or --best-days (%1) with --birth: they take registered people only
-        if (p.isSet(m_birth))
-            return tr("--%1 只用于 --name").arg(option);
-        //: --match or --best-days (%1) with --format ics
-        if (request.format == TableFormat::Calendar)
-            return tr("--%1 不写 ics 日历").arg(option);
+    const bool registeredOnly =
+        request.kind == TableKind::Match || request.kind == TableKind::BestDays;
+    //: --match or --best-days (%1) with --birth: they take registered people only
+    if (registeredOnly && p.isSet(m_birth))
+        return tr("--%1 只用于 --name").arg(option);
+    //: --match, --best-days or --next-critical (%1) with --format ics
+    if ((registeredOnly || request.kind == TableKind::NextCritical) &&
+        request.format == TableFormat::Calendar)
+        return tr("--%1 不写 ics 日历").arg(option);
+    if (request.kind == TableKind::CriticalDays || request.kind == TableKind::NextCritical) {
+        if (names.size() > 1)
+            //: --critical or --next-critical (%1) was given several people with --name (%2 of them)
+            return tr("--%1 只看一个人；--name 给了 %2 个").arg(option).arg(names.size());
+        const auto critical = criticalKindOf(p, *teller);
+        if (const auto *problem = std::get_if<QString>(&critical))
+            return *problem;
+        request.critical = std::get<CriticalKind>(critical);
     }
+    if (request.kind == TableKind::NextCritical && (range || p.isSet(m_days)))
+        return tr("--next-critical 从 --date 或今天找起，不与 --days、--from、--to 同用");
     if (request.kind == TableKind::Match) {
         if (range || p.isSet(m_date) || p.isSet(m_days))
             return tr("--match 与日子无关，不与 --date、--days、--from、--to 同用");
@@ -208,7 +262,7 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
             return tr("--match 要两个 --name，这里有 %1 个").arg(names.size());
     } else if (request.kind == TableKind::BestDays && !range) {
         return tr("--best-days 的日子用 --from 和 --to 给出");
-    } else if (request.kind == TableKind::Days && p.isSet(m_birth) == p.isSet(m_name)) {
+    } else if (!registeredOnly && p.isSet(m_birth) == p.isSet(m_name)) {
         return tr("请用 --birth 给出生日，或用 --name 给出已登记的人，二者取一");
     }
     if (p.isSet(m_register) && !p.isSet(m_name))
@@ -263,7 +317,8 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
                 return *problem;
             date = std::get<QDate>(given);
         }
-        int span = 3;
+        // The next critical day is looked for from the day itself on.
+        int span = request.kind == TableKind::NextCritical ? 0 : 3;
         if (p.isSet(m_days)) {
             bool whole = false;
             const qlonglong given = p.value(m_days).toLongLong(&whole);
@@ -294,6 +349,9 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
     }
     if (request.last > request.first.addYears(longestRangeYears))
         return tr("表格超过了 %1 年").arg(longestRangeYears);
+    // The next critical day is looked for as far ahead as the program names days.
+    if (request.kind == TableKind::NextCritical)
+        request.last = lastNamedDay;
     return request;
 }
 

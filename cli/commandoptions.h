@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "model/criticaldays.h"
 #include "model/peopletogether.h"
 
 #include <QCommandLineOption>
@@ -20,18 +21,21 @@ namespace cyclara {
 enum class TableFormat { Text, Csv, Json, Calendar };
 
 // What a table tells: the people's days; how well two people's cycles match (--match); the days
-// best for all of them together (--best-days).
-enum class TableKind { Days, Match, BestDays };
+// best for all of them together (--best-days); one person's critical days of a kind (--critical);
+// the next such day (--next-critical).
+enum class TableKind { Days, Match, BestDays, CriticalDays, NextCritical };
 
 // The table the command line asks for: of `people` (one given by --birth, without a name, or one
-// to eight by --name, in the order given), the days from `first` to `last` (none for a match),
-// written as `format`.
+// to eight by --name, in the order given), the days from `first` to `last` (none for a match; for
+// the next critical day, from the day it is looked for on to the last day the program names),
+// written as `format`; of the critical days, those of the kind `critical`.
 struct TableRequest {
     QList<Person> people;
     QDate first;
     QDate last;
     TableFormat format = TableFormat::Text;
     TableKind kind = TableKind::Days;
+    CriticalKind critical = CriticalKind::Any;
 
     friend bool operator==(const TableRequest &, const TableRequest &) = default;
 };
@@ -78,7 +82,7 @@ public:
 private:
     QCommandLineParser &m_parser;
     QCommandLineOption m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format;
-    QCommandLineOption m_match, m_bestDays;
+    QCommandLineOption m_match, m_bestDays, m_critical, m_nextCritical;
     QCommandLineOption m_remind, m_ahead, m_remindAtLogin;
 };
 

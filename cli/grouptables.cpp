@@ -7,21 +7,11 @@
 #include "model/daystatus.h"
 #include "model/daytable.h"
 
-#include <QLocale>
-
 #include <algorithm>
 
 namespace cyclara {
 
 namespace {
-
-// The JSON keys of the cycles, in cycle order, as the day table's JSON names them.
-constexpr std::array<const char *, cycleCount> cycleKeys{"intellectual", "emotional", "physical"};
-
-QString isoText(const QDate &date)
-{
-    return date.toString(Qt::ISODate);
-}
 
 QByteArray matchJson(const Person &person, const Person &other, const CycleMatch &match)
 {
@@ -114,8 +104,7 @@ QByteArray bestDaysTable(const QList<Person> &people, const QDate &first, const 
     rows.last() << CommandOptions::tr("理由");
     for (qsizetype d = 0; d < listed.size(); ++d) {
         const GroupDay &day = listed.at(d);
-        rows.append({QString::number(ranks.at(d)), isoText(day.date),
-                     QLocale().dayName(day.date.dayOfWeek())});
+        rows.append({QString::number(ranks.at(d)), isoText(day.date), weekdayName(day.date)});
         if (csv)
             rows.last() << QString::number(day.criticalPeople)
                         << seriesCellText(Series::Mean, day.lowestMean);

@@ -5,11 +5,23 @@
 
 #include "model/daytableexport.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <array>
 #include <utility>
 
 namespace cyclara {
+
+QString isoText(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+QString weekdayName(const QDate &date)
+{
+    return QLocale().dayName(date.dayOfWeek());
+}
 
 QByteArray csvLines(const QList<QStringList> &lines)
 {

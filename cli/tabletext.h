@@ -3,16 +3,31 @@
 
 #pragma once
 
+#include "model/biorhythm.h"
+
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
+
 namespace cyclara {
 
 // The pieces of the command line's tables of several people (a person's name in a row, a match,
-// the best days), made as the day tables make theirs.
+// the best days) and of critical days, made as the day tables make theirs.
+
+// The JSON names of the cycles, in cycle order, as the day table's JSON has them.
+inline constexpr std::array<const char *, cycleCount> cycleKeys{"intellectual", "emotional",
+                                                                "physical"};
+
+// A date as YYYY-MM-DD.
+QString isoText(const QDate &date);
+
+// The weekday of a date in the interface's language ("星期四").
+QString weekdayName(const QDate &date);
 
 // Lines of CSV fields as a spreadsheet reads them, in the day table's way: each field quoted as
 // csvField() quotes it, UTF-8 with a byte-order mark, CR LF line ends.

@@ -3,6 +3,7 @@
 
 #include "cli/tablewriter.h"
 
+#include "cli/criticaltables.h"
 #include "cli/grouptables.h"
 #include "cli/tabletext.h"
 #include "model/criticaldayscalendar.h"
@@ -41,14 +42,15 @@ QString nameHeading()
 }
 
 // One calendar for everyone, named after them all, with each person's events as that person's
-// own calendar has them (the same UIDs, so importing either updates the other's events).
+// own calendar has them (the same UIDs, so importing either updates the other's events); only the
+// critical days of the kind asked for.
 bool writeCalendar(const TableRequest &request, const QDateTime &stamp, const ByteSink &sink)
 {
     QStringList names;
     for (const Person &person : request.people)
         names << person.name;
     const CriticalDaysCalendar whole(names.join(QCoreApplication::translate("Series", "、")),
-                                     request.people.constFirst().birth, stamp);
+                                     request.people.constFirst().birth, stamp, request.critical);
     return sink(whole.head()) &&
            forEachPersonsBlock(request, {},
                                [&](const Person &person, const QList<DayRow> &days) {
@@ -56,7 +58,7 @@ bool writeCalendar(const TableRequest &request, const QDateTime &stamp, const By
                                                                        stamp);
                                    QByteArray events;
                                    for (const DayRow &day : days) {
-                                       if (day.critical != 0)
+                                       if (criticalOfKind(day.critical, request.critical))
                                            events += calendar.event({day.date, day.critical});
                                    }
                                    return sink(events);
@@ -81,19 +83,10 @@ bool writeText(const TableRequest &request, const QDate &today, const ByteSink &
                                });
 }
 
-} // namespace
-
-bool writeTable(const TableRequest &request, const QDate &today, const QDateTime &stamp,
-                const ByteSink &sink)
+// The table of days, or a calendar of their critical days.
+bool writeDays(const TableRequest &request, const QDate &today, const QDateTime &stamp,
+               const ByteSink &sink)
 {
-    switch (request.kind) {
-    case TableKind::Match:
-        return sink(matchTable(request.people.at(0), request.people.at(1), request.format));
-    case TableKind::BestDays:
-        return sink(bestDaysTable(request.people, request.first, request.last, request.format));
-    case TableKind::Days:
-        break;
-    }
     switch (request.format) {
     case TableFormat::Calendar:
         return writeCalendar(request, stamp, sink);
@@ -121,6 +114,42 @@ bool writeTable(const TableRequest &request, const QDate &today, const QDateTime
     }
     }
     Q_UNREACHABLE();
+}
+
+} // namespace
+
+TableWritten writeTable(const TableRequest &request, const QDate &today, const QDateTime &stamp,
+                        const ByteSink &sink)
+{
+    const Person &person = request.people.constFirst();
+    bool taken = false;
+    switch (request.kind) {
+    case TableKind::Match:
+        taken = sink(matchTable(person, request.people.at(1), request.format));
+        break;
+    case TableKind::BestDays:
+        taken = sink(bestDaysTable(request.people, request.first, request.last, request.format));
+        break;
+    case TableKind::CriticalDays:
+        // A calendar of critical days is the days' calendar, of fewer days.
+        taken = request.format == TableFormat::Calendar
+                    ? writeDays(request, today, stamp, sink)
+                    : sink(criticalDaysTable(person, request.first, request.last, request.critical,
+                                             request.format));
+        break;
+    case TableKind::NextCritical: {
+        const std::optional<QByteArray> next =
+            nextCriticalTable(person, request.first, request.critical, request.format);
+        if (!next)
+            return TableWritten::NoneFound;
+        taken = sink(*next);
+        break;
+    }
+    case TableKind::Days:
+        taken = writeDays(request, today, stamp, sink);
+        break;
+    }
+    return taken ? TableWritten::Whole : TableWritten::Refused;
 }
 
 } // namespace cyclara

@@ -89,12 +89,13 @@ void tst_TableWriter::blocksMakeTheWholeTable()
     const InterfaceLanguage inForce(language);
     QByteArray written;
     int pieces = 0;
-    QVERIFY(writeTable({{{u"张三"_s, birth}}, first, last, format}, today, stamp,
-                       [&](QByteArrayView bytes) {
-                           written += bytes;
-                           ++pieces;
-                           return true;
-                       }));
+    QCOMPARE(writeTable({{{u"张三"_s, birth}}, first, last, format}, today, stamp,
+                        [&](QByteArrayView bytes) {
+                            written += bytes;
+                            ++pieces;
+                            return true;
+                        }),
+             TableWritten::Whole);
     const QByteArray whole = wholeTable(format, first, last);
     QVERIFY(!whole.isEmpty());
     QCOMPARE(written, whole);
@@ -128,9 +129,9 @@ void tst_TableWriter::stopsAtTheFirstRefusedPiece()
     QFETCH(QList<Person>, people);
     QFETCH(QDate, last);
     int offered = 0;
-    const bool done = writeTable({people, QDate(1990, 5, 1), last, format}, today, stamp,
-                                 [&](QByteArrayView) { return ++offered < 2; });
-    QVERIFY(!done);
+    const TableWritten done = writeTable({people, QDate(1990, 5, 1), last, format}, today, stamp,
+                                         [&](QByteArrayView) { return ++offered < 2; });
+    QCOMPARE(done, TableWritten::Refused);
     QCOMPARE(offered, 2);
 }
 
