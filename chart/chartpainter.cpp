@@ -125,7 +125,7 @@ void paintDayLabels(QPainter &painter, const ChartGeometry &g, const ChartStyle 
 }
 
 void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
-                 const QFont &font, const ChartView &view)
+                 const QFont &font, const DayTableModel &days, const ChartView &view)
 {
     painter.setFont(font);
     const QList<Series> shown = view.shownSeries();
@@ -148,6 +148,28 @@ void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &st
         painter.drawText(item.adjusted(g.legendSampleWidth + g.labelGap, 0, 0, 0),
                          Qt::AlignLeft | Qt::AlignVCenter, seriesName(series));
     }
+    // The further cycles' entries follow the series'.
+    for (qsizetype i = 0; i < days.furtherCycles().size(); ++i) {
+        const qsizetype entry = shown.size() + i;
+        if (entry >= g.legendItems.size())
+            break;
+        const FurtherCycle cycle = days.furtherCycles().at(i);
+        const QRectF item = g.legendItems[entry];
+        const qreal middle = item.center().y();
+        if (view.bars) {
+            painter.setPen(QPen(style.furtherColour(cycle).darker(130), 1));
+            painter.setBrush(style.furtherColour(cycle));
+            painter.drawRect(QRectF(item.left(), middle - g.legendSampleWidth / 2,
+                                    g.legendSampleWidth, g.legendSampleWidth));
+        } else {
+            painter.setPen(style.furtherPen(cycle));
+            painter.drawLine(QPointF(item.left(), middle),
+                             QPointF(item.left() + g.legendSampleWidth, middle));
+        }
+        painter.setPen(style.text);
+        painter.drawText(item.adjusted(g.legendSampleWidth + g.labelGap, 0, 0, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter, furtherCycleName(cycle));
+    }
 }
 
 void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
@@ -167,6 +189,15 @@ void paintLines(QPainter &painter, const ChartGeometry &g, const ChartStyle &sty
         for (const QPointF &point : std::as_const(line))
             painter.drawEllipse(point, markerRadius, markerRadius);
     }
+    for (int place = 0; place < days.furtherCycles().size(); ++place) {
+        const FurtherCycle cycle = days.furtherCycles().at(place);
+        QPolygonF line;
+        for (int row = first; row <= last; ++row)
+            line << QPointF(g.dayCentre(row), g.valueY(days.furtherValue(row, place)));
+        painter.setPen(style.furtherPen(cycle));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(line);
+    }
 }
 
 void paintBars(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
@@ -174,13 +205,22 @@ void paintBars(QPainter &painter, const ChartGeometry &g, const ChartStyle &styl
 {
     const auto [first, last] = daysReaching(g, exposed);
     const QList<Series> shown = view.shownSeries();
-    const int count = int(shown.size());
-    for (int place = 0; place < count; ++place) {
+    const int seriesBars = int(shown.size());
+    const int count = seriesBars + int(days.furtherCycles().size());
+    for (int place = 0; place < seriesBars; ++place) {
         const Series series = shown[place];
         painter.setPen(QPen(style.seriesColour(series).darker(130), 1));
         painter.setBrush(style.seriesBrush(series));
         for (int row = first; row <= last; ++row)
             painter.drawRect(g.barRect(row, place, count, days.day(row).values[at(series)]));
+    }
+    for (int place = 0; place < days.furtherCycles().size(); ++place) {
+        const QColor colour = style.furtherColour(days.furtherCycles().at(place));
+        painter.setPen(QPen(colour.darker(130), 1));
+        painter.setBrush(colour);
+        for (int row = first; row <= last; ++row)
+            painter.drawRect(
+                g.barRect(row, seriesBars + place, count, days.furtherValue(row, place)));
     }
 }
 
@@ -275,7 +315,7 @@ void paintChart(QPainter &painter, const ChartGeometry &geometry, const ChartSty
     if (view.focused)
         paintChartFocus(painter, geometry, style);
     if (exposed.intersects(geometry.legendRow))
-        paintLegend(painter, geometry, style, font, view);
+        paintLegend(painter, geometry, style, font, days, view);
     painter.restore();
 }
 

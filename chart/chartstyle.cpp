@@ -59,6 +59,41 @@ QBrush ChartStyle::seriesBrush(Series series) const
     return QBrush(tile);
 }
 
+namespace {
+
+// `colour` darkened (on a light plot) or lightened (on a dark one) until it stands 3:1 against
+// the plot.
+QColor keptApart(QColor colour, const ChartStyle &style)
+{
+    for (int step = 0; step < 20 && contrastRatio(colour, style.plotBackground) < 3; ++step)
+        colour = style.dark ? colour.lighter(110) : colour.darker(110);
+    return colour;
+}
+
+} // namespace
+
+QColor ChartStyle::furtherColour(FurtherCycle cycle) const
+{
+    // The Okabe–Ito hues the five series leave on light and dark plots, a grey and a brown; the
+    // dashes tell them apart where the colours come near.
+    static const std::array<QColor, 4> hues{QColor(0xF0, 0xE4, 0x42), QColor(0x00, 0x00, 0x00),
+                                            QColor(0x99, 0x99, 0x99), QColor(0x99, 0x66, 0x33)};
+    QColor colour = hues.at(std::size_t(cycle));
+    if (dark && colour == Qt::black)
+        colour = QColor(0xE0, 0xE0, 0xE0);
+    return keptApart(colour, *this);
+}
+
+QPen ChartStyle::furtherPen(FurtherCycle cycle) const
+{
+    QPen pen(furtherColour(cycle), seriesLineWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    static const std::array<QList<qreal>, 4> dashes{
+        QList<qreal>{2, 2}, {8, 2, 2, 2, 2, 2}, {4, 4}, {12, 3}};
+    pen.setDashPattern(dashes.at(std::size_t(cycle)));
+    return pen;
+}
+
 QColor ChartStyle::personColour(int place) const
 {
     // Black is the one hue a dark plot cannot show: a light grey takes its place there.
@@ -69,9 +104,7 @@ QColor ChartStyle::personColour(int place) const
     QColor colour = hues.at(std::size_t(place) % hues.size());
     if (dark && colour == Qt::black)
         colour = QColor(0xE0, 0xE0, 0xE0);
-    for (int step = 0; step < 20 && contrastRatio(colour, plotBackground) < 3; ++step)
-        colour = dark ? colour.lighter(110) : colour.darker(110);
-    return colour;
+    return keptApart(colour, *this);
 }
 
 QPen ChartStyle::personPen(int place) const

@@ -9,6 +9,7 @@
 #include <QPen>
 
 #include "model/biorhythm.h"
+#include "model/furthercycles.h"
 
 #include <array>
 
@@ -43,6 +44,10 @@ struct ChartStyle {
     // each with a dash of its own so that the people stand apart without colour too.
     QColor personColour(int place) const;
     QPen personPen(int place) const;
+
+    // The further cycles' lines (and bars), apart from the five series' in colour and in dash.
+    QColor furtherColour(FurtherCycle cycle) const;
+    QPen furtherPen(FurtherCycle cycle) const;
 };
 
 // The style for a chart shown with `palette` (its Base and Text roles tell a dark desktop).

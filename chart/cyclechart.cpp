@@ -82,7 +82,8 @@ bool CycleChart::isSeriesHidden(Series series) const
 // lays nothing out again.
 void CycleChart::daysChanged()
 {
-    if (!m_geometry || dayLabels() != m_laidOutLabels)
+    if (!m_geometry || dayLabels() != m_laidOutLabels ||
+        (m_model && m_model->furtherCycles() != m_laidOutFurther))
         m_geometry.reset();
     update();
     describeCurrentDay();
@@ -144,6 +145,9 @@ const ChartGeometry &CycleChart::chartGeometry() const
         QStringList legend; // none before there is anything to tell apart
         for (const Series series : days.dayCount() > 0 ? m_view.shownSeries() : QList<Series>())
             legend << seriesName(series);
+        m_laidOutFurther = days.furtherCycles();
+        for (const FurtherCycle cycle : days.dayCount() > 0 ? m_laidOutFurther : FurtherCycles())
+            legend << furtherCycleName(cycle);
         m_geometry =
             layOutChart(rect(), font(), m_laidOutLabels, dateLabels(), legend, m_view.bars);
     }

@@ -98,6 +98,7 @@ private:
     ChartView m_view;
     mutable std::optional<ChartGeometry> m_geometry;
     mutable QStringList m_laidOutLabels;
+    mutable FurtherCycles m_laidOutFurther;
     std::optional<Hit> m_pressed;
     int m_shownCurrentRow = -1;
 };

@@ -34,7 +34,8 @@ std::optional<QueryProblem> DayQuery::submit(const QueryRequest &request)
     m_shown = {request.name, *request.birth, *request.query};
     m_span = request.span;
     const QDate today = m_today();
-    m_days->setDays(buildDayTable(m_shown.birth, m_shown.query, m_span, today), today);
+    m_days->setDays(buildDayTable(m_shown.birth, m_shown.query, m_span, today), today,
+                    m_shown.birth);
     emit queryChanged();
     return std::nullopt;
 }

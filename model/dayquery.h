@@ -68,6 +68,10 @@ public:
     void showDay(int day);
     // Shows the day `step` days from the current one, stopping at the first and the last.
     void moveCurrentDay(int step);
+    // The further cycles the table lists besides the five series (none unless turned on); they
+    // stay through every query.
+    void setFurtherCycles(const FurtherCycles &cycles) { m_days->setFurtherCycles(cycles); }
+
     // Shows the query date again.
     void showQueryDay() { showDay(m_days->middleRow()); }
 

@@ -70,28 +70,34 @@ QString csvField(const QString &text)
     return u'"' + quoted + u'"';
 }
 
-QByteArray dayTableCsvHead()
+QByteArray dayTableCsvHead(const QList<ExtraColumn> &extra)
 {
-    return "\xEF\xBB\xBF" + (dayTableHeadings().join(u',') + QStringLiteral("\r\n")).toUtf8();
+    QStringList headings = dayTableHeadings();
+    for (const ExtraColumn &column : extra)
+        headings << csvField(column.heading);
+    return "\xEF\xBB\xBF" + (headings.join(u',') + QStringLiteral("\r\n")).toUtf8();
 }
 
-QByteArray dayTableCsvRows(const QList<DayRow> &days)
+QByteArray dayTableCsvRows(const QList<DayRow> &days, const QList<ExtraColumn> &extra)
 {
     QString text;
-    for (const DayRow &day : days) {
+    for (qsizetype row = 0; row < days.size(); ++row) {
+        const DayRow &day = days.at(row);
         QStringList fields{isoDate(day.date), csvField(day.label)};
         for (std::size_t c = 0; c < std::size_t(cycleCount); ++c)
             fields << valueText(day.values[c]);
         for (std::size_t s = cycleCount; s < day.values.size(); ++s)
             fields << seriesCellText(everySeries[s], day.values[s]);
+        for (const ExtraColumn &column : extra)
+            fields << valueText(column.values.value(row));
         text += fields.join(u',') + QStringLiteral("\r\n");
     }
     return text.toUtf8();
 }
 
-QByteArray dayTableCsv(const QList<DayRow> &days)
+QByteArray dayTableCsv(const QList<DayRow> &days, const QList<ExtraColumn> &extra)
 {
-    return dayTableCsvHead() + dayTableCsvRows(days);
+    return dayTableCsvHead(extra) + dayTableCsvRows(days, extra);
 }
 
 namespace {

@@ -19,11 +19,17 @@ QString csvField(const QString &text);
 // the interface's language), then one row per day with its ISO date, its label, the three cycle
 // values and the two means to two decimals. Comma separated, CR LF line ends, UTF-8 with a
 // byte-order mark, so that spreadsheet programs take the Chinese headers as Chinese.
-QByteArray dayTableCsv(const QList<DayRow> &days);
+// Columns after the five series (the further cycles, when turned on): a heading, and a whole
+// percent for each day.
+struct ExtraColumn {
+    QString heading;
+    QList<double> values;
+};
+QByteArray dayTableCsv(const QList<DayRow> &days, const QList<ExtraColumn> &extra = {});
 // The same in pieces, for a table written while its days are worked out: the byte-order mark and
 // the header row, then the rows of each block of days.
-QByteArray dayTableCsvHead();
-QByteArray dayTableCsvRows(const QList<DayRow> &days);
+QByteArray dayTableCsvHead(const QList<ExtraColumn> &extra = {});
+QByteArray dayTableCsvRows(const QList<DayRow> &days, const QList<ExtraColumn> &extra = {});
 
 // The day table for a terminal, in UTF-8: the same headings, then per day its ISO date, its label,
 // each cycle's status as the window shows it (高峰(85%,92分)) and the means to two decimals, in

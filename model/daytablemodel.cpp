@@ -4,6 +4,7 @@
 #include "model/daytablemodel.h"
 
 #include "model/daystatus.h"
+#include "model/daytableexport.h"
 
 namespace cyclara {
 
@@ -12,14 +13,41 @@ DayTableModel::DayTableModel(QObject *parent)
 {
 }
 
-void DayTableModel::setDays(QList<DayRow> days, const QDate &today)
+void DayTableModel::setDays(QList<DayRow> days, const QDate &today, const QDate &birth)
 {
     beginResetModel();
     m_days = std::move(days);
     m_today = today;
+    m_birth = birth;
     m_currentRow = m_days.isEmpty() ? -1 : middleRow();
     endResetModel();
     emit currentRowChanged(m_currentRow);
+}
+
+void DayTableModel::setFurtherCycles(const FurtherCycles &cycles)
+{
+    if (cycles == m_further)
+        return;
+    beginResetModel();
+    m_further = cycles;
+    endResetModel();
+}
+
+double DayTableModel::furtherValue(int row, int place) const
+{
+    return furtherCycleValue(m_further.at(place), m_birth, m_days.at(row).date);
+}
+
+QByteArray DayTableModel::csv() const
+{
+    QList<ExtraColumn> extra;
+    for (int place = 0; place < m_further.size(); ++place) {
+        ExtraColumn column{furtherCycleName(m_further.at(place)), {}};
+        for (int row = 0; row < dayCount(); ++row)
+            column.values << furtherValue(row, place);
+        extra << column;
+    }
+    return dayTableCsv(m_days, extra);
 }
 
 int DayTableModel::todayRow() const
@@ -45,7 +73,7 @@ int DayTableModel::rowCount(const QModelIndex &parent) const
 
 int DayTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : ColumnCount + int(m_further.size());
 }
 
 QVariant DayTableModel::data(const QModelIndex &index, int role) const
@@ -54,12 +82,16 @@ QVariant DayTableModel::data(const QModelIndex &index, int role) const
         return {};
     // The means are numbers, set right as numbers are.
     if (role == Qt::TextAlignmentRole)
-        return index.column() >= FirstSeriesColumn + cycleCount
+        return index.column() >= FirstSeriesColumn + cycleCount && index.column() < ColumnCount
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                    : QVariant();
     if (role != Qt::DisplayRole)
         return {};
     const DayRow &row = m_days.at(index.row());
+    if (index.column() >= ColumnCount) {
+        qint16 band = 0;
+        return pointVal(qint16(furtherValue(index.row(), index.column() - ColumnCount)), band);
+    }
     switch (index.column()) {
     case DateColumn:
         return row.date.toString(Qt::ISODate);
@@ -74,8 +106,10 @@ QVariant DayTableModel::data(const QModelIndex &index, int role) const
 QVariant DayTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= ColumnCount)
+        section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
+    if (section >= ColumnCount)
+        return furtherCycleName(m_further.at(section - ColumnCount));
     return dayTableHeadings().at(section);
 }
 

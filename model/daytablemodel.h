@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/daytable.h"
+#include "model/furthercycles.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -21,9 +22,16 @@ public:
 
     explicit DayTableModel(QObject *parent = nullptr);
 
-    // Replaces the whole table, whose labels were made relative to `today`; the middle day (the
-    // query date) becomes the current day.
-    void setDays(QList<DayRow> days, const QDate &today = {});
+    // Replaces the whole table, whose labels were made relative to `today`, of a person born on
+    // `birth` (for the further cycles); the middle day (the query date) becomes the current day.
+    void setDays(QList<DayRow> days, const QDate &today = {}, const QDate &birth = {});
+    // The further cycles shown after the five series, as columns of their own.
+    void setFurtherCycles(const FurtherCycles &cycles);
+    const FurtherCycles &furtherCycles() const { return m_further; }
+    // The value of the further cycle at `place` among furtherCycles() on day `row`.
+    double furtherValue(int row, int place) const;
+    // The table as a spreadsheet reads it, the further cycles shown included (dayTableCsv).
+    QByteArray csv() const;
     // The day the labels count from; the row of the table that is today, -1 when none is.
     QDate today() const { return m_today; }
     int todayRow() const;
@@ -49,6 +57,8 @@ signals:
 private:
     QList<DayRow> m_days;
     QDate m_today;
+    QDate m_birth;
+    FurtherCycles m_further;
     int m_currentRow = -1;
 };
 

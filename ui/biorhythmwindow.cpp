@@ -13,6 +13,7 @@
 #include "register/peoplemodel.h"
 #include "register/registermessages.h"
 #include "register/registerstore.h"
+#include "register/usersettings.h"
 #include "ui/chartactions.h"
 #include "ui/criticaldaysdialog.h"
 #include "ui/datepickers.h"
@@ -35,6 +36,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -120,6 +122,7 @@ void BiorhythmWindow::connectControls()
     connect(yearView, &QAction::triggered, this, &BiorhythmWindow::showYearView);
     addAction(yearView);
     chartActions->addToMenu(yearView);
+    chartActions->addToMenu(furtherCyclesMenu()->menuAction());
 
     // The window's default button: Enter clicks queryButton from any control, helpButton while it
     // has the focus. An open drop-down list keeps Enter for itself.
@@ -344,6 +347,35 @@ void BiorhythmWindow::pickListItem(QComboBox *picker, int index)
     // A selection made by the program has the same effect as the user's pick.
     picker->setCurrentIndex(index);
     emit picker->activated(index);
+}
+
+QMenu *BiorhythmWindow::furtherCyclesMenu()
+{
+    // 更多节律: the further cycles, each turned on and off by itself, remembered for the user.
+    auto *menu = new QMenu(tr("更多节律"), this);
+    const FurtherCycles saved = savedFurtherCycles();
+    m_query->setFurtherCycles(saved);
+    for (const FurtherCycle cycle : everyFurtherCycle) {
+        //: A further cycle in the chart's menu: its name, then its length in days
+        QAction *item = menu->addAction(
+            tr("%1（%2 天）").arg(furtherCycleName(cycle)).arg(furtherCyclePeriod(cycle)));
+        item->setCheckable(true);
+        item->setChecked(saved.contains(cycle));
+        connect(item, &QAction::toggled, this, [this, menu] {
+            FurtherCycles chosen;
+            const QList<QAction *> items = menu->actions();
+            for (qsizetype place = 0; place < items.size(); ++place) {
+                if (items.at(place)->isChecked())
+                    chosen << everyFurtherCycle.at(std::size_t(place));
+            }
+            m_query->setFurtherCycles(chosen);
+            if (!saveFurtherCycles(chosen))
+                tellOrLog(QMessageBox::Warning,
+                          //: The choice of further cycles could not be written to the settings
+                          tr("无法记住所选的节律：设置文件不能写入"));
+        });
+    }
+    return menu;
 }
 
 void BiorhythmWindow::showPeopleTogether()

@@ -29,6 +29,7 @@
 #include <functional>
 #include <memory>
 
+class QMenu;
 class QShortcut;
 
 namespace cyclara {
@@ -104,6 +105,7 @@ private:
     void onExplanationSwitched();
     void showCriticalDays();
     void showPeopleTogether();
+    QMenu *furtherCyclesMenu();
     void showYearView();
 
     WindowServices m_services;

@@ -7,7 +7,6 @@
 #include "chart/cyclechart.h"
 #include "model/dayquery.h"
 #include "model/daystatus.h"
-#include "model/daytableexport.h"
 #include "ui/daytabledialog.h"
 #include "ui/explanationpanel.h"
 #include "ui/exports.h"
@@ -134,8 +133,7 @@ void ChartActions::exportData()
         m_chart, tr("导出数据"), suggestedFileName(m_query.shown()) + QStringLiteral(".csv"),
         tr("CSV 表格 (*.csv)"));
     //: A table could not be exported: the file's path, then why
-    saveExport(m_chart, m_services, path, dayTableCsv(m_query.days().days()),
-               tr("无法写入数据文件：\n%1\n%2"));
+    saveExport(m_chart, m_services, path, m_query.days().csv(), tr("无法写入数据文件：\n%1\n%2"));
 }
 
 void ChartActions::print()

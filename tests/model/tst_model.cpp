@@ -6,6 +6,7 @@
 #include "model/datetext.h"
 #include "model/dayquery.h"
 #include "model/daytable.h"
+#include "model/daytableexport.h"
 #include "model/daytablemodel.h"
 
 #include <QAbstractItemModelTester>
@@ -40,6 +41,8 @@ private slots:
     void queryShownWhole_data();
     void queryShownWhole();
     void currentDayWalks();
+    void furtherCycles_data();
+    void furtherCycles();
     void rangeOfTheCalendar();
     void criticalDaysOfARun_data();
     void criticalDaysOfARun();
@@ -231,6 +234,55 @@ void tst_Model::currentDayWalks()
     shown.showQueryDay();
     shown.showQueryDay();
     QCOMPARE(told, (QList<QList<QVariant>>{{1}, {0}, {6}, {3}, {3}}));
+}
+
+void tst_Model::furtherCycles_data()
+{
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QList<int>>("values"); // 直觉, 审美, 感知, 精神, worked out apart
+    QTest::newRow("1990-04-12 on 2026-06-18")
+        << QDate(1990, 4, 12) << QDate(2026, 6, 18) << QList<int>{-97, 81, 86, 77};
+    QTest::newRow("born on 29 February, on 29 February")
+        << QDate(2000, 2, 29) << QDate(2028, 2, 29) << QList<int>{74, -85, 39, -23};
+    QTest::newRow("1985-11-03 on the day after February")
+        << QDate(1985, 11, 3) << QDate(2027, 3, 1) << QList<int>{92, 1, 38, -99};
+}
+
+// The further cycles, when turned on, are columns of the table and of its CSV after the five
+// series, with the three cycles' status words; turned off, the table is as it always was.
+void tst_Model::furtherCycles()
+{
+    QFETCH(QDate, birth);
+    QFETCH(QDate, day);
+    QFETCH(QList<int>, values);
+    DayQuery shown([day] { return day; });
+    QVERIFY(!shown.submit({{}, birth, day, 3}));
+    const QByteArray plain = shown.days().csv();
+    QCOMPARE(plain, dayTableCsv(shown.days().days()));
+    QAbstractItemModelTester tester(shown.tableModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    shown.setFurtherCycles({everyFurtherCycle.begin(), everyFurtherCycle.end()});
+    const DayTableModel &days = shown.days();
+    QCOMPARE(days.columnCount(), DayTableModel::ColumnCount + 4);
+    QCOMPARE(days.headerData(DayTableModel::ColumnCount + 3, Qt::Horizontal).toString(), u"精神"_s);
+    QList<int> shownValues;
+    for (int place = 0; place < 4; ++place)
+        shownValues << int(days.furtherValue(days.middleRow(), place));
+    QCOMPARE(shownValues, values);
+    qint16 band = 0;
+    QCOMPARE(days.index(days.middleRow(), DayTableModel::ColumnCount).data().toString(),
+             pointVal(qint16(values[0]), band));
+    const QList<QByteArray> lines = days.csv().split('\n');
+    QVERIFY(lines[0].endsWith(",直觉,审美,感知,精神\r"));
+    QVERIFY2(lines[4].endsWith(u",%1,%2,%3,%4\r"_s.arg(values[0])
+                                   .arg(values[1])
+                                   .arg(values[2])
+                                   .arg(values[3])
+                                   .toUtf8()),
+             lines[4].constData());
+    shown.setFurtherCycles({});
+    QCOMPARE(days.csv(), plain);
 }
 
 void tst_Model::rangeOfTheCalendar()

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -52,6 +53,7 @@ private slots:
     void criticalDaysAhead();
     void daysAsATable();
     void calendarAndRemindersAtLogin();
+    void furtherCyclesRemembered();
 };
 
 // The controls beside the chart. The chart type and the series shown follow the options from the
@@ -468,6 +470,33 @@ void tst_BiorhythmWindow::calendarAndRemindersAtLogin()
     QCOMPARE(fixture.messages.size(), 1);
     QVERIFY2(fixture.messages.first().startsWith(u"无法更改登录时的提醒"_s),
              qPrintable(fixture.messages.first()));
+}
+
+// 更多节律 in the chart's menu: nothing on at first; 直觉 turned on is charted, listed in the table
+// and exported, and still on in the next window, from the user's settings.
+void tst_BiorhythmWindow::furtherCyclesRemembered()
+{
+    WindowFixture fixture({}, QDate(2006, 4, 11));
+    {
+        BiorhythmWindow &w = fixture.open(true);
+        QCOMPARE(w.days().columnCount(), int(DayTableModel::ColumnCount));
+        auto *further = w.findChild<QMenu *>();
+        QVERIFY(further && further->title() == u"更多节律"_s);
+        QCOMPARE(further->actions().first()->text(), u"直觉（38 天）"_s);
+        further->actions().first()->trigger();
+        QCOMPARE(w.days().headerData(DayTableModel::ColumnCount, Qt::Horizontal).toString(),
+                 u"直觉"_s);
+        fixture.savePath = fixture.dir.filePath(u"days.csv"_s);
+        w.chart->setFocus();
+        QTest::keyClick(w.chart, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QFile csv(fixture.savePath);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readLine().endsWith(",绝对均值,直觉\r\n"));
+        w.close();
+    }
+    BiorhythmWindow &again = fixture.open(true);
+    QCOMPARE(again.days().columnCount(), int(DayTableModel::ColumnCount) + 1);
+    QVERIFY(QFile::exists(fixture.dir.filePath(u"Cyclara/settings.ini"_s)));
 }
 
 QTEST_MAIN(tst_BiorhythmWindow)

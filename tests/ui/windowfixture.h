@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +44,9 @@ struct WindowFixture {
         : today(fixedToday)
     {
         static const InterfaceLanguage language(languageForRun(QCoreApplication::arguments()));
+        // The user's settings (the further cycles turned on) are the fixture's own, never the
+        // account's.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
         if (!registerBytes.isNull()) {
             QFile file(registerPath());
             if (file.open(QIODevice::WriteOnly))
