@@ -6,7 +6,8 @@ Python's iCalendar parser, and against critical days worked out here with Python
 rounding and the rule (a cycle is critical on a day when its value is 0, or when it and a
 neighbouring day lie on opposite sides of zero and it is the nearer to zero, the earlier when both
 are as near): three months of one person, and of two born the same day in one calendar, and every
-line of the file as RFC 5545 writes it.
+line of the file as RFC 5545 writes it; and the calendars of only the double or the triple critical
+days (--critical) of two people, one born on 29 February, over decades.
 
     check_calendar.py PATH_TO_CYCLARA
 """
@@ -28,28 +29,35 @@ FIRST, LAST = datetime.date(2026, 6, 1), datetime.date(2026, 8, 31)
 PERSON = "张三,李;四" + "长" * 20
 # Born the same day, so that only the name tells their events apart.
 OTHER = "王芳"
+# Born on 29 February; a calendar of only the double or triple days, over ranges crossing it.
+LEAP, LEAP_BIRTH = "李娜", datetime.date(2000, 2, 29)
+# How many cycles at least are critical together on a day of each kind, and the calendar's name.
+KINDS = {"single": (1, "%s的临界日"), "double": (2, "%s的双重临界日"),
+         "triple": (3, "%s的三重临界日")}
 
-def expected_events(people):
-    """Each person's critical days, by person and day: the summary and the description."""
+def expected_events(people, birth=BIRTH, first=FIRST, last=LAST, least=1):
+    """Each person's days with `least` cycles critical or more, by person and day: the summary
+    and the description."""
     events = {}
     for person in people:
-        day = FIRST
-        while day <= LAST:
+        day = first
+        while day <= last:
             cycles = [NAMES[i] for i, period in enumerate(PERIODS)
-                      if critical(BIRTH, day, period)]
-            if cycles:
+                      if critical(birth, day, period)]
+            if len(cycles) >= least:
                 events[person, day] = (
                     "%s：%s临界日" % (person, "、".join(cycles)),
-                    "\n".join("%s-%s" % (NAMES[i], status(value(BIRTH, day, period)))
+                    "\n".join("%s-%s" % (NAMES[i], status(value(birth, day, period)))
                               for i, period in enumerate(PERIODS)))
             day += datetime.timedelta(days=1)
     return events
 
 
-def calendar_of(program, register, people):
+def calendar_of(program, register, people, first=FIRST, last=LAST, kind=None):
     names = [argument for person in people for argument in ("--name", person)]
-    done = run(program, names + ["--register", register, "--from", FIRST.isoformat(), "--to",
-                                 LAST.isoformat(), "--format", "ics"])
+    critical = [] if kind is None else ["--critical", kind]
+    done = run(program, names + critical + ["--register", register, "--from", first.isoformat(),
+                                            "--to", last.isoformat(), "--format", "ics"])
     if done.returncode != 0 or done.stderr:
         sys.exit("status %d: %s" % (done.returncode, done.stderr.decode(errors="replace")))
     return done.stdout
@@ -80,17 +88,18 @@ def check_lines(data):
     return unfolded
 
 
-def check_calendar(data, people):
+def check_calendar(data, people, birth=BIRTH, first=FIRST, last=LAST, kind="single"):
     """Returns the UID of each person's day."""
+    least, title = KINDS[kind]
     calendar = icalendar.Calendar.from_ical(data)
     for key, want in (("VERSION", "2.0"), ("CALSCALE", "GREGORIAN")):
         if str(calendar.get(key)) != want:
             fail("%s is %r" % (key, calendar.get(key)))
     if not str(calendar.get("PRODID", "")).startswith("-//Cyclara//"):
         fail("PRODID is %r" % calendar.get("PRODID"))
-    if str(calendar.get("X-WR-CALNAME")) != "、".join(people) + "的临界日":
+    if str(calendar.get("X-WR-CALNAME")) != title % "、".join(people):
         fail("the calendar is called %r" % calendar.get("X-WR-CALNAME"))
-    expected = expected_events(people)
+    expected = expected_events(people, birth, first, last, least)
     seen = {}
     for event in calendar.walk("VEVENT"):
         if event.errors:
@@ -121,16 +130,45 @@ def check_calendar(data, people):
     return {key: uid for key, (_, _, uid) in seen.items()}
 
 
+def unstamped(data):
+    return re.sub(rb"DTSTAMP:\S+", b"", data)
+
+
+def check_kinds(program, register, whole):
+    """The calendars of one kind of critical days: their events are those of the whole calendar,
+    under the same UIDs; that of every critical day is the whole one. Returns how many days each
+    held."""
+    if unstamped(calendar_of(program, register, [PERSON], kind="single")) != unstamped(whole):
+        fail("the calendar of every critical day is not the whole calendar")
+    held = {}
+    for person, birth, first, last in (
+            (PERSON, BIRTH, datetime.date(1990, 4, 12), datetime.date(2040, 12, 31)),
+            (LEAP, LEAP_BIRTH, LEAP_BIRTH, datetime.date(2099, 2, 28))):
+        uids = check_calendar(calendar_of(program, register, [person], first, last), [person],
+                              birth, first, last)
+        for kind in ("double", "triple"):
+            data = calendar_of(program, register, [person], first, last, kind)
+            check_lines(data)
+            kept = check_calendar(data, [person], birth, first, last, kind)
+            held["born %s, %s" % (birth, kind)] = len(kept)
+            if not kept or any(uids.get(key) != uid for key, uid in kept.items()):
+                fail("%s's %s days: none, or under other UIDs than in the whole calendar"
+                     % (person, kind))
+    return held
+
+
 def main():
     program = sys.argv[1]
     with tempfile.TemporaryDirectory() as folder:
         register = os.path.join(folder, "birth.ini")
         with open(register, "wb") as file:
-            file.write("".join("%s\t%s\r\n" % (person, BIRTH.isoformat())
-                               for person in (PERSON, OTHER)).encode("gb18030"))
+            file.write("".join("%s\t%s\r\n" % (person, birth.isoformat())
+                               for person, birth in ((PERSON, BIRTH), (OTHER, BIRTH),
+                                                     (LEAP, LEAP_BIRTH))).encode("gb18030"))
         first, second = (calendar_of(program, register, [PERSON]),
                          calendar_of(program, register, [PERSON]))
         both = calendar_of(program, register, [PERSON, OTHER])
+        kinds = check_kinds(program, register, first)
     check_lines(first)
     uids = check_calendar(first, [PERSON])
     # Made again, the calendar has the same events under the same UIDs: an import updates them.
@@ -141,11 +179,12 @@ def main():
     uids_of_both = check_calendar(both, [PERSON, OTHER])
     if {key: uid for key, uid in uids_of_both.items() if key[0] == PERSON} != uids:
         fail("the UIDs of one person differ in a calendar of several")
-    if re.sub(rb"DTSTAMP:\S+", b"", first) != re.sub(rb"DTSTAMP:\S+", b"", second):
+    if unstamped(first) != unstamped(second):
         fail("two runs made different calendars")
     if failures:
         sys.exit("%d failures" % len(failures))
-    print("%d critical days from %s to %s, as worked out independently" % (len(uids), FIRST, LAST))
+    print("%d critical days from %s to %s, and the double and triple days %r, as worked out "
+          "independently" % (len(uids), FIRST, LAST, kinds))
 
 
 main()

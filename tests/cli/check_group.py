@@ -291,4 +291,5 @@ def main():
     print("several people's days, matches and best days as worked out independently")
 
 
-main()
+if __name__ == "__main__":
+    main()

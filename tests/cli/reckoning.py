@@ -15,22 +15,31 @@ FULL_TURN = 6.2832  # the cycles' angle for a whole period
 PERIODS = (33, 28, 23)  # intellectual, emotional, physical
 
 
+def value_at(days, period):
+    """A cycle's value `days` days after birth."""
+    return round(math.sin(FULL_TURN / period * days) * 100)
+
+
 def value(birth, day, period):
-    return round(math.sin(FULL_TURN / period * (day - birth).days) * 100)
+    return value_at((day - birth).days, period)
 
 
-def critical(birth, day, period):
+def critical_at(days, period):
     """A cycle is critical on a day when its value is 0, or when it and a neighbouring day lie on
-    opposite sides of zero and it is the nearer to zero, the earlier when both are as near."""
-    here = value(birth, day, period)
+    opposite sides of zero and it is the nearer to zero, the earlier when both are as near. Counted
+    in days after birth, so that 9999-12-31, whose next day no date names, is judged too."""
+    here = value_at(days, period)
     if here == 0:
         return True
-    for other, earlier in ((day.fromordinal(day.toordinal() - 1), False),
-                           (day.fromordinal(day.toordinal() + 1), True)):
-        there = value(birth, other, period)
+    for other, earlier in ((days - 1, False), (days + 1, True)):
+        there = value_at(other, period)
         if here * there < 0 and (abs(here) < abs(there) or (earlier and abs(here) == abs(there))):
             return True
     return False
+
+
+def critical(birth, day, period):
+    return critical_at((day - birth).days, period)
 
 
 def status(v):

@@ -156,6 +156,18 @@ void tst_CommandLine::refusals_data()
     refusal(u"--best-days --name=张伟 --register=R --from=2026-01-01 --to=2027-01-02"_s,
             u"最多 366 天；这里有 367 天"_s);
     refusal(u"--remind --best-days"_s, u"不与表格选项同用"_s);
+    // One kind of critical days, and the next of them.
+    refusal(u"B --critical=quadruple"_s, u"--critical：“quadruple”不是 single、double 或 triple"_s);
+    refusal(u"B --next-critical=double --match"_s, u"--match 和 --next-critical 不能同时使用"_s);
+    refusal(u"B --critical=double --next-critical=triple"_s, u"不能同时使用"_s);
+    refusal(u"--critical=triple --name=张伟 --name=王芳 --register=R"_s,
+            u"--critical 只看一个人；--name 给了 2 个"_s);
+    refusal(u"B --next-critical=triple --from=2000-01-01 --to=2000-01-02"_s,
+            u"不与 --days、--from、--to 同用"_s);
+    refusal(u"B --next-critical=triple --format=ics"_s, u"--next-critical 不写 ics 日历"_s);
+    refusal(u"B --next-critical=triple --date=1980-05-06"_s, u"生日在查询日期之后"_s);
+    refusal(u"B --critical=single --from=1980-05-07 --to=2080-05-08"_s, u"超过了 100 年"_s);
+    refusal(u"--remind --critical=double"_s, u"不与表格选项同用"_s);
 }
 
 // One line on standard error and status 2; and the window's register, which lies beside the
@@ -338,6 +350,21 @@ void tst_CommandLine::failedOutputIsNeverSuccess_data()
         << u"\"$0\" \"$@\" >/dev/full"_s
         << QStringList{u"--match"_s, u"--name=p1"_s, u"--name=p2"_s, u"--register"_s,
                        nineRegisterPath}
+        << QString() << u"磁盘空间不足"_s;
+    // A century's critical days, a calendar of the double ones, and the next triple day.
+    const QStringList leapBirth{u"--birth=2000-02-29"_s, u"--from=2000-02-29"_s,
+                                u"--to=2100-02-28"_s};
+    QTest::newRow("a century's critical days onto a full device")
+        << u"\"$0\" \"$@\" >/dev/full"_s
+        << leapBirth + QStringList{u"--critical=single"_s, u"--format=json"_s} << QString()
+        << u"磁盘空间不足"_s;
+    QTest::newRow("a century's double days as a calendar onto a full device")
+        << u"\"$0\" \"$@\" >/dev/full"_s
+        << leapBirth + QStringList{u"--critical=double"_s, u"--format=ics"_s} << QString()
+        << u"磁盘空间不足"_s;
+    QTest::newRow("the next triple day onto a full device")
+        << u"\"$0\" \"$@\" >/dev/full"_s
+        << QStringList{u"--birth=2000-02-29"_s, u"--date=2000-03-01"_s, u"--next-critical=triple"_s}
         << QString() << u"磁盘空间不足"_s;
     QTest::newRow("the best days onto a full device")
         << u"\"$0\" \"$@\" >/dev/full"_s
