@@ -214,13 +214,14 @@ class Desktop:
         return found[0] if found else None
 
     def find(self, role, name):
-        """The first object of `role` called `name` in the application's tree."""
+        """The first object of `role` (None: of any role) called `name` in the application's
+        tree."""
         found = []
 
         def walk(obj, depth):
             if obj is None or depth > 40 or found:
                 return
-            if safe(obj.getRoleName) == role and safe(lambda: obj.name) == name:
+            if role in (None, safe(obj.getRoleName)) and safe(lambda: obj.name) == name:
                 found.append(obj)
                 return
             for i in range(min(safe(lambda: obj.childCount, 0), 400)):
