@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks cyclara's lists of one kind of critical days (--critical single|double|triple) and its
 next critical day of a kind (--next-critical) against what is worked out here (reckoning.py), as
-text, CSV and JSON: three people, two of them born on 29 February, over ranges that cross
-29 February (and 1900, which has none), a century among them; the next double and triple days
-from several days on, the farthest ahead a triple day lies after birth, one on 9999-12-31, the
-last day the program names, and none before it.
+text, CSV and JSON: four people, two of them born on 29 February and one on the first day the
+program names, over ranges that cross 29 February (and 1900, which has none), a century among them,
+and thirty years from birth; the next double and triple days from several days on, the farthest
+ahead a triple day lies after birth, one on 9999-12-31, the last day the program names, and none
+before it.
 
     check_critical.py PATH_TO_CYCLARA
 """
@@ -126,7 +127,8 @@ def main():
     counts = {kind: [] for kind in KINDS}
     for birth, first, last in ((leap, leap, D(2100, 2, 28)),  # a century, the longest list
                                (D(1990, 4, 12), D(2023, 12, 1), D(2024, 3, 31)),
-                               (D(1896, 2, 29), D(1899, 1, 1), D(1905, 12, 31))):
+                               (D(1896, 2, 29), D(1899, 1, 1), D(1905, 12, 31)),
+                               (D(100, 1, 1), D(100, 1, 1), D(130, 12, 31))):
         for kind, count in check_lists(program, birth, first, last).items():
             counts[kind].append(count)
     # Each kind listed days, and some list was empty.

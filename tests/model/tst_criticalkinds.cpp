@@ -5,80 +5,19 @@
 
 #include <QTest>
 
-#include <array>
-#include <span>
-
 using namespace cyclara;
 
 Q_DECLARE_METATYPE(cyclara::CriticalKind)
 
-namespace {
-
-// The days after birth on which all three cycles are critical, up to 30 000 days, as the
-// command line's independent reckoner (tests/cli/reckoning.py) works them out. The values count
-// only the days since birth, so every birth has these.
-constexpr std::array tripleDaysAfterBirth{0,     7210,  7854,  9982,  10626, 17836,
-                                          18480, 20608, 21252, 28462, 29106};
-
-QList<QDate> daysAfter(const QDate &birth, std::span<const int> offsets)
-{
-    QList<QDate> days;
-    for (const int offset : offsets)
-        days.append(birth.addDays(offset));
-    return days;
-}
-
-} // namespace
-
-// The critical days of one kind, and the next of them however far ahead, against days worked
-// out independently.
+// The next critical day of a kind, however far ahead, as the window's 关键日 and the command line
+// look for it, against days worked out by the command line's independent reckoner
+// (tests/cli/reckoning.py), which check_critical.py sets against whole lists.
 class tst_CriticalKinds : public QObject {
     Q_OBJECT
 private slots:
-    void daysOfAKind_data();
-    void daysOfAKind();
     void nextDayOfAKind_data();
     void nextDayOfAKind();
 };
-
-void tst_CriticalKinds::daysOfAKind_data()
-{
-    QTest::addColumn<QDate>("birth");
-    QTest::addColumn<QDate>("first");
-    QTest::addColumn<QDate>("last");
-    QTest::addColumn<CriticalKind>("kind");
-    QTest::addColumn<QList<QDate>>("days");
-    // Over 30 000 days, several blocks of the search, born on 29 February, on another day, and
-    // on the first day the program names.
-    for (const QDate &birth : {QDate(2000, 2, 29), QDate(1990, 4, 12), QDate(100, 1, 1)})
-        QTest::addRow("triple, born %s", qPrintable(birth.toString(Qt::ISODate)))
-            << birth << birth << birth.addDays(30000) << CriticalKind::Triple
-            << daysAfter(birth, tripleDaysAfterBirth);
-    // The first and the last day of the range are its own, the day before and after are not.
-    const QDate born(1990, 4, 12);
-    QTest::newRow("triple, from the day after one to the day of the next")
-        << born << born.addDays(7211) << born.addDays(9982) << CriticalKind::Triple
-        << daysAfter(born, std::array{7854, 9982});
-    // Double days include the triple ones.
-    QTest::newRow("double, around a 29 February")
-        << QDate(2000, 2, 29) << QDate(2023, 12, 1) << QDate(2024, 6, 30) << CriticalKind::Double
-        << QList<QDate>{{2023, 12, 19}, {2024, 1, 22}, {2024, 3, 12}, {2024, 4, 23}};
-    QTest::newRow("double, from birth") << born << born << born.addDays(115) << CriticalKind::Double
-                                        << daysAfter(born, std::array{0, 115});
-}
-
-void tst_CriticalKinds::daysOfAKind()
-{
-    QFETCH(QDate, birth);
-    QFETCH(QDate, first);
-    QFETCH(QDate, last);
-    QFETCH(CriticalKind, kind);
-    QFETCH(QList<QDate>, days);
-    QList<QDate> found;
-    for (const CriticalDay &day : criticalDaysBetween(birth, first, last, kind))
-        found.append(day.date);
-    QCOMPARE(found, days);
-}
 
 void tst_CriticalKinds::nextDayOfAKind_data()
 {
@@ -111,7 +50,7 @@ void tst_CriticalKinds::nextDayOfAKind()
     QFETCH(QDate, next);
     const std::optional<CriticalDay> found = nextCriticalDay(birth, from, kind);
     QCOMPARE(found ? found->date : QDate(), next);
-    // The day found holds as many cycles critical as its kind asks for.
+    // A triple day holds all three cycles.
     if (found && kind == CriticalKind::Triple)
         QCOMPARE(found->cycles, CriticalCycles(0b111));
 }
