@@ -73,6 +73,16 @@
         <extracomment>An event&apos;s summary: who, then the cycles critical that day</extracomment>
         <translation>%1: %2 critical day</translation>
     </message>
+    <message>
+        <source>%1的双重临界日</source>
+        <extracomment>The name of a calendar of the days on which two or three of a person&apos;s cycles are critical</extracomment>
+        <translation>Double critical days of %1</translation>
+    </message>
+    <message>
+        <source>%1的三重临界日</source>
+        <extracomment>The name of a calendar of the days on which all three of a person&apos;s cycles are critical</extracomment>
+        <translation>Triple critical days of %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -284,17 +294,13 @@
         <translation>The 10 best days for every --name from --from to --to.</translation>
     </message>
     <message>
-        <source>--match 和 --best-days 不能同时使用</source>
-        <translation>--match and --best-days do not go together</translation>
-    </message>
-    <message>
         <source>--%1 只用于 --name</source>
         <extracomment>--match or --best-days (%1) with --birth: they take registered people only</extracomment>
         <translation>--%1 goes with --name only</translation>
     </message>
     <message>
         <source>--%1 不写 ics 日历</source>
-        <extracomment>--match or --best-days (%1) with --format ics</extracomment>
+        <extracomment>--match, --best-days or --next-critical (%1) with --format ics</extracomment>
         <translation>--%1 writes no ics calendar</translation>
     </message>
     <message>
@@ -348,6 +354,7 @@
     </message>
     <message>
         <source>日期</source>
+        <extracomment>The headings of a list of critical days: date, weekday, the cycles critical (then, in CSV, how many of them)</extracomment>
         <translation>Date</translation>
     </message>
     <message>
@@ -387,6 +394,76 @@
         <source>姓名</source>
         <extracomment>The heading of the column of names, in a table of several people&apos;s days</extracomment>
         <translation>Name</translation>
+    </message>
+    <message>
+        <source>--%1：“%2”不是 single、double 或 triple</source>
+        <extracomment>--critical or --next-critical (%1) was given a kind of critical days (%2) it does not know</extracomment>
+        <translation>--%1: &quot;%2&quot; is not single, double or triple</translation>
+    </message>
+    <message>
+        <source>只列出表格日子中的临界日，kind 为 single（每个临界日）、double（两个或三个节律同日临界）或 triple（三个节律同日临界）。</source>
+        <translation>Lists only the critical days among the table&apos;s days, kind being single (every critical day), double (two or three cycles critical on one day) or triple (all three critical on one day).</translation>
+    </message>
+    <message>
+        <source>从 --date（不写则为今天）起的下一个这种临界日（kind 同 --critical）及相隔的天数。</source>
+        <translation>The next critical day of this kind (as for --critical) from --date (today if not given) on, and how many days away it is.</translation>
+    </message>
+    <message>
+        <source>--%1 和 --%2 不能同时使用</source>
+        <extracomment>Two options that each tell what the table is about, such as --match and --critical</extracomment>
+        <translation>--%1 and --%2 do not go together</translation>
+    </message>
+    <message>
+        <source>--%1 只看一个人；--name 给了 %2 个</source>
+        <extracomment>--critical or --next-critical (%1) was given several people with --name (%2 of them)</extracomment>
+        <translation>--%1 looks at one person; --name gives %2</translation>
+    </message>
+    <message>
+        <source>--next-critical 从 --date 或今天找起，不与 --days、--from、--to 同用</source>
+        <translation>--next-critical looks from --date or today and does not go with --days, --from or --to</translation>
+    </message>
+    <message>
+        <source>临界日</source>
+        <extracomment>What was looked for: any critical day, a double one (two or three cycles critical together) or a triple one; it ends the line telling there is none</extracomment>
+        <translation>critical days</translation>
+    </message>
+    <message>
+        <source>双重临界日</source>
+        <translation>double critical days</translation>
+    </message>
+    <message>
+        <source>三重临界日</source>
+        <translation>triple critical days</translation>
+    </message>
+    <message>
+        <source>临界节律</source>
+        <translation>Critical cycles</translation>
+    </message>
+    <message>
+        <source>临界节律数</source>
+        <translation>Cycles critical</translation>
+    </message>
+    <message>
+        <source>%1 到 %2 没有%3</source>
+        <extracomment>No critical day of the kind looked for (%3: 临界日, 双重临界日 or 三重临界日) from %1 to %2</extracomment>
+        <translation>no %3 from %1 to %2</translation>
+    </message>
+    <message>
+        <source>相隔天数</source>
+        <extracomment>The heading of how many days after the day looked from the next critical day lies</extracomment>
+        <translation>Days ahead</translation>
+    </message>
+    <message>
+        <source>当天</source>
+        <extracomment>How far the next critical day lies after the day it was looked for from: that very day, or so many days after</extracomment>
+        <translation>the same day</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天后</source>
+        <translation>
+            <numerusform>in %n day</numerusform>
+            <numerusform>in %n days</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -915,6 +992,22 @@ Choose Retry to try again. %3</translation>
         <source>（双重）</source>
         <translation> (double)</translation>
     </message>
+    <message>
+        <source>直觉</source>
+        <translation>Intuition</translation>
+    </message>
+    <message>
+        <source>审美</source>
+        <translation>Aesthetic</translation>
+    </message>
+    <message>
+        <source>感知</source>
+        <translation>Awareness</translation>
+    </message>
+    <message>
+        <source>精神</source>
+        <translation>Spirit</translation>
+    </message>
 </context>
 <context>
     <name>ShownQuery</name>
@@ -961,10 +1054,36 @@ Choose Retry to try again. %3</translation>
     </message>
 </context>
 <context>
+    <name>YearDays</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day of the year view: its date, then its weekday</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::BiorhythmWindow</name>
     <message>
         <source>多人比较…</source>
         <translation>People Together…</translation>
+    </message>
+    <message>
+        <source>全年…</source>
+        <translation>Year…</translation>
+    </message>
+    <message>
+        <source>更多节律</source>
+        <translation>More Cycles</translation>
+    </message>
+    <message>
+        <source>%1（%2 天）</source>
+        <extracomment>A further cycle in the chart&apos;s menu: its name, then its length in days</extracomment>
+        <translation>%1 (%2 days)</translation>
+    </message>
+    <message>
+        <source>无法记住所选的节律：设置文件不能写入</source>
+        <extracomment>The choice of further cycles could not be written to the settings</extracomment>
+        <translation>Cannot remember the cycles chosen: the settings file cannot be written</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1192,31 @@ Choose Retry to try again. %3</translation>
         <source>%1 %2  %3</source>
         <extracomment>A line of the list: the date, its weekday, then the critical cycles</extracomment>
         <translation>%1 %2  %3</translation>
+    </message>
+    <message>
+        <source>全部临界日</source>
+        <translation>Every critical day</translation>
+    </message>
+    <message>
+        <source>两个或三个节律同时临界</source>
+        <translation>Two or three cycles together</translation>
+    </message>
+    <message>
+        <source>三个节律同时临界</source>
+        <translation>All three cycles together</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>下一个三重临界日: %1 %2，%3 天后</source>
+        <extracomment>The next day all three cycles are critical: its date and weekday, then how many days after the query date</extracomment>
+        <translation>Next triple critical day: %1 %2, in %3 days</translation>
+    </message>
+    <message>
+        <source>下一个三重临界日: 9999 年底之前没有</source>
+        <translation>Next triple critical day: none before the end of 9999</translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1464,121 @@ Critical: %2</translation>
     <message>
         <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
         <translation>Click a line or bar to see that day&apos;s biorhythms.</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::YearGrid</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A printed day of the year: a cycle&apos;s name, then its value in percent</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1临界</source>
+        <extracomment>The year view&apos;s legend: the mark of a cycle&apos;s critical day</extracomment>
+        <translation>%1 critical</translation>
+    </message>
+    <message>
+        <source>同日多个临界</source>
+        <extracomment>The year view&apos;s legend: the frame around two or three critical cycles of one day</extracomment>
+        <translation>Several critical on one day</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <extracomment>The year view&apos;s legend: the ring around today&apos;s number</extracomment>
+        <translation>Today</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::YearWindow</name>
+    <message>
+        <source>Cyclara - 全年</source>
+        <translation>Cyclara - Year</translation>
+    </message>
+    <message>
+        <source>年份</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>上一年</source>
+        <translation>Previous Year</translation>
+    </message>
+    <message>
+        <source>下一年</source>
+        <translation>Next Year</translation>
+    </message>
+    <message>
+        <source>全年日历</source>
+        <translation>Year calendar</translation>
+    </message>
+    <message>
+        <source>每月一页</source>
+        <translation>A month to a page</translation>
+    </message>
+    <message>
+        <source>全年一页</source>
+        <translation>The whole year on one page</translation>
+    </message>
+    <message>
+        <source>打印的页面</source>
+        <translation>Printed pages</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>打印：</source>
+        <translation>Print:</translation>
+    </message>
+    <message>
+        <source>%1 出生</source>
+        <extracomment>Whose year is shown, for a query without a name: the birth date</extracomment>
+        <translation>born %1</translation>
+    </message>
+    <message>
+        <source>%1（%2 出生）</source>
+        <extracomment>Whose year is shown: the name, then the birth date</extracomment>
+        <translation>%1 (born %2)</translation>
+    </message>
+    <message>
+        <source>无法打印全部页面：打印机不接受新的一页</source>
+        <translation>Could not print every page: the printer took no further page</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>无法导出全部页面</source>
+        <translation>Could not export every page</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 文件：
+%1
+%2</source>
+        <extracomment>A PDF file could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>Cannot write the PDF file:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1：%2 至 %3</source>
+        <extracomment>A printed sheet&apos;s heading: whose days, then the first and the last day</extracomment>
+        <translation>%1: %2 to %3</translation>
+    </message>
+    <message>
+        <source>每个节律的值 = sin(2π·t/P) × 100，四舍五入到整数（恰为一半时取偶数）；2π 取程序的常数 6.2832，t 为出生以来的天数，P 为周期：智力 33 天、情绪 28 天、体力 23 天。颜色为三者的均值。</source>
+        <extracomment>The small print of a printed sheet: how each value is worked out</extracomment>
+        <translation>Each cycle&apos;s value = sin(2π·t/P) × 100, rounded to a whole number (halves to even); 2π is the program&apos;s constant 6.2832, t the days since birth, P the period: intellectual 33 days, emotional 28, physical 23. The colour is the mean of the three.</translation>
     </message>
 </context>
 </TS>

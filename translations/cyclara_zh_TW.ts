@@ -73,6 +73,16 @@
         <extracomment>An event&apos;s summary: who, then the cycles critical that day</extracomment>
         <translation>%1：%2臨界日</translation>
     </message>
+    <message>
+        <source>%1的双重临界日</source>
+        <extracomment>The name of a calendar of the days on which two or three of a person&apos;s cycles are critical</extracomment>
+        <translation>%1的雙重臨界日</translation>
+    </message>
+    <message>
+        <source>%1的三重临界日</source>
+        <extracomment>The name of a calendar of the days on which all three of a person&apos;s cycles are critical</extracomment>
+        <translation>%1的三重臨界日</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -284,17 +294,13 @@
         <translation>所有 --name 在 --from 到 --to 間最好的 10 天。</translation>
     </message>
     <message>
-        <source>--match 和 --best-days 不能同时使用</source>
-        <translation>--match 和 --best-days 不能同時使用</translation>
-    </message>
-    <message>
         <source>--%1 只用于 --name</source>
         <extracomment>--match or --best-days (%1) with --birth: they take registered people only</extracomment>
         <translation>--%1 只用於 --name</translation>
     </message>
     <message>
         <source>--%1 不写 ics 日历</source>
-        <extracomment>--match or --best-days (%1) with --format ics</extracomment>
+        <extracomment>--match, --best-days or --next-critical (%1) with --format ics</extracomment>
         <translation>--%1 不寫 ics 日曆</translation>
     </message>
     <message>
@@ -347,6 +353,7 @@
     </message>
     <message>
         <source>日期</source>
+        <extracomment>The headings of a list of critical days: date, weekday, the cycles critical (then, in CSV, how many of them)</extracomment>
         <translation>日期</translation>
     </message>
     <message>
@@ -385,6 +392,75 @@
         <source>姓名</source>
         <extracomment>The heading of the column of names, in a table of several people&apos;s days</extracomment>
         <translation>姓名</translation>
+    </message>
+    <message>
+        <source>--%1：“%2”不是 single、double 或 triple</source>
+        <extracomment>--critical or --next-critical (%1) was given a kind of critical days (%2) it does not know</extracomment>
+        <translation>--%1：「%2」不是 single、double 或 triple</translation>
+    </message>
+    <message>
+        <source>只列出表格日子中的临界日，kind 为 single（每个临界日）、double（两个或三个节律同日临界）或 triple（三个节律同日临界）。</source>
+        <translation>只列出表格日子中的臨界日，kind 為 single（每個臨界日）、double（兩個或三個節律同日臨界）或 triple（三個節律同日臨界）。</translation>
+    </message>
+    <message>
+        <source>从 --date（不写则为今天）起的下一个这种临界日（kind 同 --critical）及相隔的天数。</source>
+        <translation>從 --date（不寫則為今天）起的下一個這種臨界日（kind 同 --critical）及相隔的天數。</translation>
+    </message>
+    <message>
+        <source>--%1 和 --%2 不能同时使用</source>
+        <extracomment>Two options that each tell what the table is about, such as --match and --critical</extracomment>
+        <translation>--%1 和 --%2 不能同時使用</translation>
+    </message>
+    <message>
+        <source>--%1 只看一个人；--name 给了 %2 个</source>
+        <extracomment>--critical or --next-critical (%1) was given several people with --name (%2 of them)</extracomment>
+        <translation>--%1 只看一個人；--name 給了 %2 個</translation>
+    </message>
+    <message>
+        <source>--next-critical 从 --date 或今天找起，不与 --days、--from、--to 同用</source>
+        <translation>--next-critical 從 --date 或今天找起，不與 --days、--from、--to 同用</translation>
+    </message>
+    <message>
+        <source>临界日</source>
+        <extracomment>What was looked for: any critical day, a double one (two or three cycles critical together) or a triple one; it ends the line telling there is none</extracomment>
+        <translation>臨界日</translation>
+    </message>
+    <message>
+        <source>双重临界日</source>
+        <translation>雙重臨界日</translation>
+    </message>
+    <message>
+        <source>三重临界日</source>
+        <translation>三重臨界日</translation>
+    </message>
+    <message>
+        <source>临界节律</source>
+        <translation>臨界節律</translation>
+    </message>
+    <message>
+        <source>临界节律数</source>
+        <translation>臨界節律數</translation>
+    </message>
+    <message>
+        <source>%1 到 %2 没有%3</source>
+        <extracomment>No critical day of the kind looked for (%3: 临界日, 双重临界日 or 三重临界日) from %1 to %2</extracomment>
+        <translation>%1 到 %2 沒有%3</translation>
+    </message>
+    <message>
+        <source>相隔天数</source>
+        <extracomment>The heading of how many days after the day looked from the next critical day lies</extracomment>
+        <translation>相隔天數</translation>
+    </message>
+    <message>
+        <source>当天</source>
+        <extracomment>How far the next critical day lies after the day it was looked for from: that very day, or so many days after</extracomment>
+        <translation>當天</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天后</source>
+        <translation>
+            <numerusform>%n 天後</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -912,6 +988,22 @@
         <source>（双重）</source>
         <translation>（雙重）</translation>
     </message>
+    <message>
+        <source>直觉</source>
+        <translation>直覺</translation>
+    </message>
+    <message>
+        <source>审美</source>
+        <translation>審美</translation>
+    </message>
+    <message>
+        <source>感知</source>
+        <translation>感知</translation>
+    </message>
+    <message>
+        <source>精神</source>
+        <translation>精神</translation>
+    </message>
 </context>
 <context>
     <name>ShownQuery</name>
@@ -957,10 +1049,36 @@
     </message>
 </context>
 <context>
+    <name>YearDays</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day of the year view: its date, then its weekday</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>cyclara::BiorhythmWindow</name>
     <message>
         <source>多人比较…</source>
         <translation>多人比較…</translation>
+    </message>
+    <message>
+        <source>全年…</source>
+        <translation>全年…</translation>
+    </message>
+    <message>
+        <source>更多节律</source>
+        <translation>更多節律</translation>
+    </message>
+    <message>
+        <source>%1（%2 天）</source>
+        <extracomment>A further cycle in the chart&apos;s menu: its name, then its length in days</extracomment>
+        <translation>%1（%2 天）</translation>
+    </message>
+    <message>
+        <source>无法记住所选的节律：设置文件不能写入</source>
+        <extracomment>The choice of further cycles could not be written to the settings</extracomment>
+        <translation>無法記住所選的節律：設定檔不能寫入</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1187,31 @@
         <source>%1 %2  %3</source>
         <extracomment>A line of the list: the date, its weekday, then the critical cycles</extracomment>
         <translation>%1 %2  %3</translation>
+    </message>
+    <message>
+        <source>全部临界日</source>
+        <translation>全部臨界日</translation>
+    </message>
+    <message>
+        <source>两个或三个节律同时临界</source>
+        <translation>兩個或三個節律同時臨界</translation>
+    </message>
+    <message>
+        <source>三个节律同时临界</source>
+        <translation>三個節律同時臨界</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>下一个三重临界日: %1 %2，%3 天后</source>
+        <extracomment>The next day all three cycles are critical: its date and weekday, then how many days after the query date</extracomment>
+        <translation>下一個三重臨界日: %1 %2，%3 天後</translation>
+    </message>
+    <message>
+        <source>下一个三重临界日: 9999 年底之前没有</source>
+        <translation>下一個三重臨界日: 9999 年底之前沒有</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1459,121 @@
     <message>
         <source>点击图线(柱), 可以显示该日的生物节律状况.</source>
         <translation>點選圖線(柱), 可以顯示該日的生物節律狀況.</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::YearGrid</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A printed day of the year: a cycle&apos;s name, then its value in percent</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1临界</source>
+        <extracomment>The year view&apos;s legend: the mark of a cycle&apos;s critical day</extracomment>
+        <translation>%1臨界</translation>
+    </message>
+    <message>
+        <source>同日多个临界</source>
+        <extracomment>The year view&apos;s legend: the frame around two or three critical cycles of one day</extracomment>
+        <translation>同日多個臨界</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <extracomment>The year view&apos;s legend: the ring around today&apos;s number</extracomment>
+        <translation>今天</translation>
+    </message>
+</context>
+<context>
+    <name>cyclara::YearWindow</name>
+    <message>
+        <source>Cyclara - 全年</source>
+        <translation>Cyclara - 全年</translation>
+    </message>
+    <message>
+        <source>年份</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>上一年</source>
+        <translation>上一年</translation>
+    </message>
+    <message>
+        <source>下一年</source>
+        <translation>下一年</translation>
+    </message>
+    <message>
+        <source>全年日历</source>
+        <translation>全年日曆</translation>
+    </message>
+    <message>
+        <source>每月一页</source>
+        <translation>每月一頁</translation>
+    </message>
+    <message>
+        <source>全年一页</source>
+        <translation>全年一頁</translation>
+    </message>
+    <message>
+        <source>打印的页面</source>
+        <translation>列印的頁面</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>列印…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>匯出 PDF…</translation>
+    </message>
+    <message>
+        <source>打印：</source>
+        <translation>列印：</translation>
+    </message>
+    <message>
+        <source>%1 出生</source>
+        <extracomment>Whose year is shown, for a query without a name: the birth date</extracomment>
+        <translation>%1 出生</translation>
+    </message>
+    <message>
+        <source>%1（%2 出生）</source>
+        <extracomment>Whose year is shown: the name, then the birth date</extracomment>
+        <translation>%1（%2 出生）</translation>
+    </message>
+    <message>
+        <source>无法打印全部页面：打印机不接受新的一页</source>
+        <translation>無法列印全部頁面：印表機不接受新的一頁</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>匯出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>无法导出全部页面</source>
+        <translation>無法匯出全部頁面</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 文件：
+%1
+%2</source>
+        <extracomment>A PDF file could not be exported: the file&apos;s path, then why</extracomment>
+        <translation>無法寫入 PDF 檔案：
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1：%2 至 %3</source>
+        <extracomment>A printed sheet&apos;s heading: whose days, then the first and the last day</extracomment>
+        <translation>%1：%2 至 %3</translation>
+    </message>
+    <message>
+        <source>每个节律的值 = sin(2π·t/P) × 100，四舍五入到整数（恰为一半时取偶数）；2π 取程序的常数 6.2832，t 为出生以来的天数，P 为周期：智力 33 天、情绪 28 天、体力 23 天。颜色为三者的均值。</source>
+        <extracomment>The small print of a printed sheet: how each value is worked out</extracomment>
+        <translation>每個節律的值 = sin(2π·t/P) × 100，四捨五入到整數（恰為一半時取偶數）；2π 取程式的常數 6.2832，t 為出生以來的天數，P 為週期：智力 33 天、情緒 28 天、體力 23 天。顏色為三者的均值。</translation>
     </message>
 </context>
 </TS>
