@@ -53,6 +53,21 @@ std::variant<CriticalKind, QString> criticalKindOf(const QCommandLineParser &par
         .arg(option.names().constFirst(), word);
 }
 
+// The further cycles --cycles names, or the first word that names none.
+std::variant<FurtherCycles, QString> furtherCyclesOf(const QCommandLineParser &parser,
+                                                     const QCommandLineOption &option)
+{
+    const QStringList keys = parser.value(option).split(u',');
+    for (const QString &key : keys) {
+        if (!furtherCycleFromKey(key.trimmed()))
+            //: --cycles was given a word (%1) that names none of the further cycles
+            return CommandOptions::tr("--cycles：“%1”不是 intuitive、aesthetic、awareness 或 "
+                                      "spiritual")
+                .arg(key);
+    }
+    return *furtherCyclesFromKeys(keys);
+}
+
 QString fromAfterTo()
 {
     return CommandOptions::tr("--from 在 --to 之后");
@@ -105,6 +120,10 @@ CommandOptions::CommandOptions(QCommandLineParser &parser)
     , m_format(QStringLiteral("format"),
                tr("text（默认）、csv、json 或 ics（临界日的 iCalendar 日历）。"),
                QStringLiteral("format"))
+    , m_cycles(QStringLiteral("cycles"),
+               tr("日子表格在五列之后加上这些更多节律，以逗号分隔：intuitive（直觉）、aesthetic"
+                  "（审美）、awareness（感知）、spiritual（精神）。"),
+               QStringLiteral("list"))
     , m_match(QStringLiteral("match"), tr("两个 --name 的合拍度：各节律同起同落的程度。"))
     , m_bestDays(QStringLiteral("best-days"), tr("所有 --name 在 --from 到 --to 间最好的 10 天。"))
     , m_critical(QStringLiteral("critical"),
@@ -127,8 +146,9 @@ CommandOptions::CommandOptions(QCommandLineParser &parser)
     parser.addOption(
         {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, tr("列出这些选项。")});
     parser.addVersionOption();
-    parser.addOptions({m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format, m_match,
-                       m_bestDays, m_critical, m_nextCritical, m_remind, m_ahead, m_remindAtLogin});
+    parser.addOptions({m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format,
+                       m_cycles, m_match, m_bestDays, m_critical, m_nextCritical, m_remind, m_ahead,
+                       m_remindAtLogin});
     parser.addOptions(windowOptions());
 }
 
@@ -148,9 +168,9 @@ std::variant<CommandOptions::Mode, QString> CommandOptions::mode() const
         return Mode::Help;
     if (p.isSet(QStringLiteral("version")))
         return Mode::Version;
-    const QList<QCommandLineOption> tableOptions{m_birth,    m_name,     m_date,        m_days,
-                                                 m_from,     m_to,       m_format,      m_match,
-                                                 m_bestDays, m_critical, m_nextCritical};
+    const QList<QCommandLineOption> tableOptions{m_birth, m_name,     m_date,     m_days,
+                                                 m_from,  m_to,       m_format,   m_cycles,
+                                                 m_match, m_bestDays, m_critical, m_nextCritical};
     const bool table = std::ranges::any_of(
         tableOptions, [&p](const QCommandLineOption &option) { return p.isSet(option); });
     if (p.isSet(m_remindAtLogin)) {
@@ -232,6 +252,17 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
         request.kind = kind;
     }
     const QString option = teller ? teller->names().constFirst() : QString();
+    // The further cycles are columns of the days' tables, which a calendar has not.
+    if (p.isSet(m_cycles)) {
+        if (teller)
+            return tr("--%1 和 --%2 不能同时使用").arg(option, m_cycles.names().constFirst());
+        if (request.format == TableFormat::Calendar)
+            return tr("--%1 不写 ics 日历").arg(m_cycles.names().constFirst());
+        const auto further = furtherCyclesOf(p, m_cycles);
+        if (const auto *problem = std::get_if<QString>(&further))
+            return *problem;
+        request.further = std::get<FurtherCycles>(further);
+    }
     const QStringList names = p.values(m_name);
     const bool range = p.isSet(m_from) || p.isSet(m_to);
     const bool registeredOnly =

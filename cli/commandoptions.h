@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/criticaldays.h"
+#include "model/furthercycles.h"
 #include "model/peopletogether.h"
 
 #include <QCommandLineOption>
@@ -28,7 +29,8 @@ enum class TableKind { Days, Match, BestDays, CriticalDays, NextCritical };
 // The table the command line asks for: of `people` (one given by --birth, without a name, or one
 // to eight by --name, in the order given), the days from `first` to `last` (none for a match; for
 // the next critical day, from the day it is looked for on to the last day the program names),
-// written as `format`; of the critical days, those of the kind `critical`.
+// written as `format`; of the critical days, those of the kind `critical`; the days with a column
+// for each of the further cycles `further` (--cycles).
 struct TableRequest {
     QList<Person> people;
     QDate first;
@@ -36,6 +38,7 @@ struct TableRequest {
     TableFormat format = TableFormat::Text;
     TableKind kind = TableKind::Days;
     CriticalKind critical = CriticalKind::Any;
+    FurtherCycles further{};
 
     friend bool operator==(const TableRequest &, const TableRequest &) = default;
 };
@@ -82,7 +85,7 @@ public:
 private:
     QCommandLineParser &m_parser;
     QCommandLineOption m_birth, m_name, m_register, m_date, m_days, m_from, m_to, m_format;
-    QCommandLineOption m_match, m_bestDays, m_critical, m_nextCritical;
+    QCommandLineOption m_cycles, m_match, m_bestDays, m_critical, m_nextCritical;
     QCommandLineOption m_remind, m_ahead, m_remindAtLogin;
 };
 

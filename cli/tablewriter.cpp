@@ -8,6 +8,7 @@
 #include "cli/tabletext.h"
 #include "model/criticaldayscalendar.h"
 #include "model/daytableexport.h"
+#include "model/furthercycles.h"
 
 #include <QCoreApplication>
 
@@ -33,6 +34,21 @@ QByteArray withName(QByteArray rows, QByteArrayView rowEnd, const TableRequest &
                     const QByteArray &cell)
 {
     return request.people.size() > 1 ? rows.replace(rowEnd, cell + rowEnd.toByteArray()) : rows;
+}
+
+// A column for each further cycle asked for, of the person born on `birth`, on `days`: headed
+// by the cycle's name, or for programs by its key.
+QList<ExtraColumn> furtherColumns(const TableRequest &request, const QDate &birth,
+                                  const QList<DayRow> &days, bool keyed)
+{
+    QList<ExtraColumn> columns;
+    for (const FurtherCycle cycle : request.further) {
+        ExtraColumn column{keyed ? furtherCycleKey(cycle) : furtherCycleName(cycle), {}};
+        for (const DayRow &day : days)
+            column.values << furtherCycleValue(cycle, birth, day.date);
+        columns << column;
+    }
+    return columns;
 }
 
 QString nameHeading()
@@ -67,20 +83,22 @@ bool writeCalendar(const TableRequest &request, const QDateTime &stamp, const By
 }
 
 // A text table's columns are as wide as their widest cell, so its days are gone through twice:
-// measured, then written.
+// measured, then written. The names of several people start in one column after them.
 bool writeText(const TableRequest &request, const QDate &today, const ByteSink &sink)
 {
-    DayTableTextColumns columns;
-    forEachPersonsBlock(request, today, [&](const Person &, const QList<DayRow> &days) {
-        columns.measure(days);
+    const bool named = request.people.size() > 1;
+    DayTableTextColumns columns(furtherColumns(request, {}, {}, false));
+    forEachPersonsBlock(request, today, [&](const Person &person, const QList<DayRow> &days) {
+        columns.measure(days, furtherColumns(request, person.birth, days, false));
         return true;
     });
-    return sink(withName(columns.head(), "\n", request, "  " + nameHeading().toUtf8())) &&
-           forEachPersonsBlock(request, today,
-                               [&](const Person &person, const QList<DayRow> &days) {
-                                   return sink(withName(columns.rows(days), "\n", request,
-                                                        "  " + person.name.toUtf8()));
-                               });
+    return sink(columns.head(named ? nameHeading() : QString())) &&
+           forEachPersonsBlock(
+               request, today, [&](const Person &person, const QList<DayRow> &days) {
+                   return sink(columns.rows(days,
+                                            furtherColumns(request, person.birth, days, false),
+                                            named ? person.name : QString()));
+               });
 }
 
 // The table of days, or a calendar of their critical days.
@@ -93,23 +111,26 @@ bool writeDays(const TableRequest &request, const QDate &today, const QDateTime 
     case TableFormat::Text:
         return writeText(request, today, sink);
     case TableFormat::Csv:
-        return sink(withName(dayTableCsvHead(), "\r\n", request,
-                             ',' + csvField(nameHeading()).toUtf8())) &&
-               forEachPersonsBlock(request, today,
-                                   [&](const Person &person, const QList<DayRow> &days) {
-                                       return sink(withName(dayTableCsvRows(days), "\r\n", request,
-                                                            ',' + csvField(person.name).toUtf8()));
-                                   });
+        return sink(withName(dayTableCsvHead(furtherColumns(request, {}, {}, false)), "\r\n",
+                             request, ',' + csvField(nameHeading()).toUtf8())) &&
+               forEachPersonsBlock(
+                   request, today, [&](const Person &person, const QList<DayRow> &days) {
+                       return sink(
+                           withName(dayTableCsvRows(
+                                        days, furtherColumns(request, person.birth, days, false)),
+                                    "\r\n", request, ',' + csvField(person.name).toUtf8()));
+                   });
     case TableFormat::Json: {
         // Numbers for programs need no day labels.
         DayTableJson json;
         return sink(json.head()) &&
-               forEachPersonsBlock(request, {},
-                                   [&](const Person &person, const QList<DayRow> &days) {
-                                       return sink(
-                                           withName(json.rows(days), "}", request,
-                                                    ", \"name\": " + jsonText(person.name)));
-                                   }) &&
+               forEachPersonsBlock(
+                   request, {},
+                   [&](const Person &person, const QList<DayRow> &days) {
+                       return sink(withName(
+                           json.rows(days, furtherColumns(request, person.birth, days, true)), "}",
+                           request, ", \"name\": " + jsonText(person.name)));
+                   }) &&
                sink(json.tail());
     }
     }

@@ -102,55 +102,63 @@ QByteArray dayTableCsv(const QList<DayRow> &days, const QList<ExtraColumn> &extr
 
 namespace {
 
-QStringList textCells(const DayRow &day)
+QStringList textCells(const DayRow &day, qsizetype row, const QList<ExtraColumn> &extra)
 {
     QStringList cells{isoDate(day.date), day.label};
     for (std::size_t s = 0; s < day.values.size(); ++s)
         cells << seriesCellText(everySeries[s], day.values[s]);
+    for (const ExtraColumn &column : extra) {
+        qint16 band = 0;
+        cells << pointVal(qint16(column.values.value(row)), band);
+    }
     return cells;
 }
 
 } // namespace
 
-DayTableTextColumns::DayTableTextColumns()
+DayTableTextColumns::DayTableTextColumns(const QList<ExtraColumn> &extra)
+    : m_headings(dayTableHeadings())
 {
-    for (const QString &heading : dayTableHeadings())
+    for (const ExtraColumn &column : extra)
+        m_headings << column.heading;
+    for (const QString &heading : std::as_const(m_headings))
         m_widths << terminalWidth(heading);
 }
 
-void DayTableTextColumns::measure(const QList<DayRow> &days)
+void DayTableTextColumns::measure(const QList<DayRow> &days, const QList<ExtraColumn> &extra)
 {
-    for (const DayRow &day : days) {
-        const QStringList cells = textCells(day);
+    for (qsizetype row = 0; row < days.size(); ++row) {
+        const QStringList cells = textCells(days.at(row), row, extra);
         for (qsizetype c = 0; c < m_widths.size(); ++c)
             m_widths[c] = std::max(m_widths[c], terminalWidth(cells.at(c)));
     }
 }
 
-QByteArray DayTableTextColumns::head() const
+QByteArray DayTableTextColumns::head(const QString &last) const
 {
-    return line(dayTableHeadings());
+    return line(m_headings, last);
 }
 
-QByteArray DayTableTextColumns::rows(const QList<DayRow> &days) const
+QByteArray DayTableTextColumns::rows(const QList<DayRow> &days, const QList<ExtraColumn> &extra,
+                                     const QString &last) const
 {
     QByteArray text;
-    for (const DayRow &day : days)
-        text += line(textCells(day));
+    for (qsizetype row = 0; row < days.size(); ++row)
+        text += line(textCells(days.at(row), row, extra), last);
     return text;
 }
 
-QByteArray DayTableTextColumns::line(const QStringList &cells) const
+QByteArray DayTableTextColumns::line(const QStringList &cells, const QString &last) const
 {
     QString text;
     for (qsizetype c = 0; c < m_widths.size(); ++c) {
         const QString padding(m_widths[c] - terminalWidth(cells.at(c)), u' ');
         // The means are numbers: right-aligned, with their headings.
-        text += c >= 2 + cycleCount ? padding + cells.at(c) : cells.at(c) + padding;
-        if (c + 1 < m_widths.size())
-            text += QStringLiteral("  ");
+        const bool mean = c >= 2 + cycleCount && c < 2 + seriesCount;
+        text += (mean ? padding + cells.at(c) : cells.at(c) + padding) + QStringLiteral("  ");
     }
-    return text.trimmed().toUtf8() + '\n';
+    // Without a last cell, the blanks after the last column go.
+    return (text + last).trimmed().toUtf8() + '\n';
 }
 
 QByteArray dayTableText(const QList<DayRow> &days)
@@ -160,7 +168,7 @@ QByteArray dayTableText(const QList<DayRow> &days)
     return columns.head() + columns.rows(days);
 }
 
-QByteArray DayTableJson::rows(const QList<DayRow> &days)
+QByteArray DayTableJson::rows(const QList<DayRow> &days, const QList<ExtraColumn> &extra)
 {
     static constexpr std::array<std::string_view, seriesCount> keys{
         ", \"intellectual\": ", ", \"emotional\": ", ", \"physical\": ", ", \"mean\": ",
@@ -175,12 +183,19 @@ QByteArray DayTableJson::rows(const QList<DayRow> &days)
             length += key.size();
         return qsizetype(length);
     }();
-    QByteArray json(days.size() * longestDay, Qt::Uninitialized);
+    QList<QByteArray> extraKeys;
+    qsizetype longestExtra = 0;
+    for (const ExtraColumn &column : extra) {
+        extraKeys << ", \"" + column.heading.toUtf8() + "\": ";
+        longestExtra += extraKeys.constLast().size() + 24;
+    }
+    QByteArray json(days.size() * (longestDay + longestExtra), Qt::Uninitialized);
     char *at = json.data();
     const auto put = [&at](std::string_view text) {
         at = std::copy(text.begin(), text.end(), at);
     };
-    for (const DayRow &day : days) {
+    for (qsizetype row = 0; row < days.size(); ++row) {
+        const DayRow &day = days.at(row);
         // Each object after the first follows a comma; the array's lines end before the next.
         put(m_anyDay ? opening : opening.substr(1));
         m_anyDay = true;
@@ -190,6 +205,10 @@ QByteArray DayTableJson::rows(const QList<DayRow> &days)
         for (std::size_t s = 0; s < keys.size(); ++s) {
             put(keys[s]);
             at = valueDigits(day.values[s], at);
+        }
+        for (qsizetype c = 0; c < extra.size(); ++c) {
+            put(std::string_view(extraKeys.at(c).constData(), std::size_t(extraKeys.at(c).size())));
+            at = valueDigits(extra.at(c).values.value(row), at);
         }
         put("}");
     }

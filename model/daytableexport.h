@@ -19,8 +19,8 @@ QString csvField(const QString &text);
 // the interface's language), then one row per day with its ISO date, its label, the three cycle
 // values and the two means to two decimals. Comma separated, CR LF line ends, UTF-8 with a
 // byte-order mark, so that spreadsheet programs take the Chinese headers as Chinese.
-// Columns after the five series (the further cycles, when turned on): a heading, and a whole
-// percent for each day.
+// Columns after the five series (the further cycles, when turned on): a heading (a JSON table's
+// key, written as it is), and a whole percent for each day.
 struct ExtraColumn {
     QString heading;
     QList<double> values;
@@ -37,29 +37,34 @@ QByteArray dayTableCsvRows(const QList<DayRow> &days, const QList<ExtraColumn> &
 QByteArray dayTableText(const QList<DayRow> &days);
 
 // The columns of such a table, as wide as its widest cell: measured over every block of days
-// first, then written a block at a time.
+// first, then written a block at a time. Extra columns, headed as `extra` is (its values unused),
+// tell each day's status as the cycles' do; a row's `last` cell (a person's name) follows them
+// unpadded, so that it starts in one column on every line.
 class DayTableTextColumns {
 public:
-    DayTableTextColumns();
+    explicit DayTableTextColumns(const QList<ExtraColumn> &extra = {});
 
-    void measure(const QList<DayRow> &days);
-    QByteArray head() const;
-    QByteArray rows(const QList<DayRow> &days) const;
+    void measure(const QList<DayRow> &days, const QList<ExtraColumn> &extra = {});
+    QByteArray head(const QString &last = {}) const;
+    QByteArray rows(const QList<DayRow> &days, const QList<ExtraColumn> &extra = {},
+                    const QString &last = {}) const;
 
 private:
-    QByteArray line(const QStringList &cells) const;
+    QByteArray line(const QStringList &cells, const QString &last) const;
 
+    QStringList m_headings;
     QList<qsizetype> m_widths;
 };
 
 // The day table for programs: a JSON array with one object per day, its keys in this order:
 // "date" ("YYYY-MM-DD"), "intellectual", "emotional", "physical" (whole numbers), "mean" and
-// "absolute_mean" (the shortest decimal that reads back as the same double). UTF-8. Written in
-// pieces: the opening, the objects of each block of days, the closing.
+// "absolute_mean" (the shortest decimal that reads back as the same double), then the extra
+// columns' headings with their whole percents. UTF-8. Written in pieces: the opening, the objects
+// of each block of days, the closing.
 class DayTableJson {
 public:
     static QByteArray head() { return QByteArrayLiteral("["); }
-    QByteArray rows(const QList<DayRow> &days);
+    QByteArray rows(const QList<DayRow> &days, const QList<ExtraColumn> &extra = {});
     QByteArray tail() const;
 
 private:

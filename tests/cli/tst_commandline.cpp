@@ -168,6 +168,21 @@ void tst_CommandLine::refusals_data()
     refusal(u"B --next-critical=triple --date=1980-05-06"_s, u"生日在查询日期之后"_s);
     refusal(u"B --critical=single --from=1980-05-07 --to=2080-05-08"_s, u"超过了 100 年"_s);
     refusal(u"--remind --critical=double"_s, u"不与表格选项同用"_s);
+    // The further cycles, which only the days' tables have.
+    refusal(u"B --cycles=intuitive,psychic"_s,
+            u"--cycles：“psychic”不是 intuitive、aesthetic、awareness 或 spiritual"_s);
+    refusal(u"B --cycles=Intuitive"_s, u"“Intuitive”不是"_s);
+    refusal(u"B --cycles=intuitive,,spiritual"_s, u"“”不是"_s);
+    refusal(u"--match --name=张伟 --name=王芳 --register=R --cycles=spiritual"_s,
+            u"--match 和 --cycles 不能同时使用"_s);
+    refusal(u"--best-days --name=张伟 --register=R --from=2026-01-01 --to=2026-01-02 "
+            "--cycles=spiritual"_s,
+            u"--best-days 和 --cycles 不能同时使用"_s);
+    refusal(u"B --critical=single --cycles=aesthetic"_s, u"--critical 和 --cycles 不能同时使用"_s);
+    refusal(u"B --next-critical=triple --cycles=awareness"_s,
+            u"--next-critical 和 --cycles 不能同时使用"_s);
+    refusal(u"B --cycles=intuitive --format=ics"_s, u"--cycles 不写 ics 日历"_s);
+    refusal(u"--remind --cycles=intuitive"_s, u"不与表格选项同用"_s);
 }
 
 // One line on standard error and status 2; and the window's register, which lies beside the
