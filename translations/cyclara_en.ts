@@ -465,6 +465,15 @@
             <numerusform>in %n days</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--cycles：“%1”不是 intuitive、aesthetic、awareness 或 spiritual</source>
+        <extracomment>--cycles was given a word (%1) that names none of the further cycles</extracomment>
+        <translation>--cycles: &quot;%1&quot; is not intuitive, aesthetic, awareness or spiritual</translation>
+    </message>
+    <message>
+        <source>日子表格在五列之后加上这些更多节律，以逗号分隔：intuitive（直觉）、aesthetic（审美）、awareness（感知）、spiritual（精神）。</source>
+        <translation>Add these further cycles to the table of days, after its five columns, separated by commas: intuitive (Intuition), aesthetic (Aesthetic), awareness (Awareness), spiritual (Spirit).</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>

@@ -462,6 +462,15 @@
             <numerusform>%n 天後</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--cycles：“%1”不是 intuitive、aesthetic、awareness 或 spiritual</source>
+        <extracomment>--cycles was given a word (%1) that names none of the further cycles</extracomment>
+        <translation>--cycles：「%1」不是 intuitive、aesthetic、awareness 或 spiritual</translation>
+    </message>
+    <message>
+        <source>日子表格在五列之后加上这些更多节律，以逗号分隔：intuitive（直觉）、aesthetic（审美）、awareness（感知）、spiritual（精神）。</source>
+        <translation>日子表格在五列之後加上這些更多節律，以逗號分隔：intuitive（直覺）、aesthetic（審美）、awareness（感知）、spiritual（精神）。</translation>
+    </message>
 </context>
 <context>
     <name>ControlTables</name>
