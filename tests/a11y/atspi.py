@@ -249,3 +249,37 @@ class Desktop:
             if found:
                 spoken.append(found.group(1))
         return spoken
+
+
+def bare(text):
+    return re.sub(r"\s+", "", text)
+
+
+class Listener:
+    """What Orca said, gathered across a step: speech can come after the step's events."""
+
+    def __init__(self, desktop, orca):
+        self.desktop = desktop
+        self.orca = orca
+
+    def forget(self):
+        self.desktop.said()
+
+    def expect(self, step, parts, most=10.0):
+        if not self.orca:
+            return
+        spoken = []
+        deadline = time.monotonic() + most
+        while True:
+            spoken += self.desktop.said()
+            if all(bare(part) in bare(" ".join(spoken)) for part in parts):
+                print("%s: heard %r" % (step, spoken))
+                return
+            if time.monotonic() >= deadline:
+                break
+            self.desktop.pump(0.1)
+        check(False, "%s: Orca did not say %r: %r" % (step, parts, spoken))
+
+
+def name_of(obj):
+    return safe(lambda: obj.name) if obj is not None else None

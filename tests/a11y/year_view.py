@@ -17,13 +17,11 @@ Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-
 
 import datetime
 import math
-import re
 import sys
-import time
 
 import pyatspi
 
-from atspi import Desktop, check, outcome, safe, value_of
+from atspi import Desktop, Listener, bare, check, name_of, outcome, safe, value_of
 
 BIRTH = datetime.date(1990, 4, 12)  # 张三's
 # In the order the program lists them: intellectual, emotional, physical.
@@ -79,40 +77,6 @@ def day_label(day, today):
 
 def status_line(day, today):
     return "%s: %s" % (day_label(day, today), " ".join(statuses(day)))
-
-
-def bare(text):
-    return re.sub(r"\s+", "", text)
-
-
-class Listener:
-    """What Orca said, gathered across a step: speech can come after the step's events."""
-
-    def __init__(self, desktop, orca):
-        self.desktop = desktop
-        self.orca = orca
-
-    def forget(self):
-        self.desktop.said()
-
-    def expect(self, step, parts, most=10.0):
-        if not self.orca:
-            return
-        spoken = []
-        deadline = time.monotonic() + most
-        while True:
-            spoken += self.desktop.said()
-            if all(bare(part) in bare(" ".join(spoken)) for part in parts):
-                print("%s: heard %r" % (step, spoken))
-                return
-            if time.monotonic() >= deadline:
-                break
-            self.desktop.pump(0.1)
-        check(False, "%s: Orca did not say %r: %r" % (step, parts, spoken))
-
-
-def name_of(obj):
-    return safe(lambda: obj.name) if obj is not None else None
 
 
 def on_grid(obj):
