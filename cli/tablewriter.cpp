@@ -36,21 +36,6 @@ QByteArray withName(QByteArray rows, QByteArrayView rowEnd, const TableRequest &
     return request.people.size() > 1 ? rows.replace(rowEnd, cell + rowEnd.toByteArray()) : rows;
 }
 
-// A column for each further cycle asked for, of the person born on `birth`, on `days`: headed
-// by the cycle's name, or for programs by its key.
-QList<ExtraColumn> furtherColumns(const TableRequest &request, const QDate &birth,
-                                  const QList<DayRow> &days, bool keyed)
-{
-    QList<ExtraColumn> columns;
-    for (const FurtherCycle cycle : request.further) {
-        ExtraColumn column{keyed ? furtherCycleKey(cycle) : furtherCycleName(cycle), {}};
-        for (const DayRow &day : days)
-            column.values << furtherCycleValue(cycle, birth, day.date);
-        columns << column;
-    }
-    return columns;
-}
-
 QString nameHeading()
 {
     //: The heading of the column of names, in a table of several people's days
@@ -87,17 +72,17 @@ bool writeCalendar(const TableRequest &request, const QDateTime &stamp, const By
 bool writeText(const TableRequest &request, const QDate &today, const ByteSink &sink)
 {
     const bool named = request.people.size() > 1;
-    DayTableTextColumns columns(furtherColumns(request, {}, {}, false));
+    DayTableTextColumns columns(furtherColumns(request.further, {}, {}, false));
     forEachPersonsBlock(request, today, [&](const Person &person, const QList<DayRow> &days) {
-        columns.measure(days, furtherColumns(request, person.birth, days, false));
+        columns.measure(days, furtherColumns(request.further, person.birth, days, false));
         return true;
     });
     return sink(columns.head(named ? nameHeading() : QString())) &&
            forEachPersonsBlock(
                request, today, [&](const Person &person, const QList<DayRow> &days) {
-                   return sink(columns.rows(days,
-                                            furtherColumns(request, person.birth, days, false),
-                                            named ? person.name : QString()));
+                   return sink(columns.rows(
+                       days, furtherColumns(request.further, person.birth, days, false),
+                       named ? person.name : QString()));
                });
 }
 
@@ -111,14 +96,14 @@ bool writeDays(const TableRequest &request, const QDate &today, const QDateTime 
     case TableFormat::Text:
         return writeText(request, today, sink);
     case TableFormat::Csv:
-        return sink(withName(dayTableCsvHead(furtherColumns(request, {}, {}, false)), "\r\n",
-                             request, ',' + csvField(nameHeading()).toUtf8())) &&
+        return sink(withName(dayTableCsvHead(furtherColumns(request.further, {}, {}, false)),
+                             "\r\n", request, ',' + csvField(nameHeading()).toUtf8())) &&
                forEachPersonsBlock(
                    request, today, [&](const Person &person, const QList<DayRow> &days) {
-                       return sink(
-                           withName(dayTableCsvRows(
-                                        days, furtherColumns(request, person.birth, days, false)),
-                                    "\r\n", request, ',' + csvField(person.name).toUtf8()));
+                       return sink(withName(
+                           dayTableCsvRows(
+                               days, furtherColumns(request.further, person.birth, days, false)),
+                           "\r\n", request, ',' + csvField(person.name).toUtf8()));
                    });
     case TableFormat::Json: {
         // Numbers for programs need no day labels.
@@ -127,9 +112,10 @@ bool writeDays(const TableRequest &request, const QDate &today, const QDateTime 
                forEachPersonsBlock(
                    request, {},
                    [&](const Person &person, const QList<DayRow> &days) {
-                       return sink(withName(
-                           json.rows(days, furtherColumns(request, person.birth, days, true)), "}",
-                           request, ", \"name\": " + jsonText(person.name)));
+                       return sink(
+                           withName(json.rows(days, furtherColumns(request.further, person.birth,
+                                                                   days, true)),
+                                    "}", request, ", \"name\": " + jsonText(person.name)));
                    }) &&
                sink(json.tail());
     }

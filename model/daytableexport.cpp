@@ -161,11 +161,24 @@ QByteArray DayTableTextColumns::line(const QStringList &cells, const QString &la
     return (text + last).trimmed().toUtf8() + '\n';
 }
 
-QByteArray dayTableText(const QList<DayRow> &days)
+QByteArray dayTableText(const QList<DayRow> &days, const QList<ExtraColumn> &extra)
 {
-    DayTableTextColumns columns;
-    columns.measure(days);
-    return columns.head() + columns.rows(days);
+    DayTableTextColumns columns(extra);
+    columns.measure(days, extra);
+    return columns.head() + columns.rows(days, extra);
+}
+
+QList<ExtraColumn> furtherColumns(const FurtherCycles &cycles, const QDate &birth,
+                                  const QList<DayRow> &days, bool keyed)
+{
+    QList<ExtraColumn> columns;
+    for (const FurtherCycle cycle : cycles) {
+        ExtraColumn column{keyed ? furtherCycleKey(cycle) : furtherCycleName(cycle), {}};
+        for (const DayRow &day : days)
+            column.values << furtherCycleValue(cycle, birth, day.date);
+        columns << column;
+    }
+    return columns;
 }
 
 QByteArray DayTableJson::rows(const QList<DayRow> &days, const QList<ExtraColumn> &extra)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/daytable.h"
+#include "model/furthercycles.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,6 +27,10 @@ struct ExtraColumn {
     QList<double> values;
 };
 QByteArray dayTableCsv(const QList<DayRow> &days, const QList<ExtraColumn> &extra = {});
+// The further cycles `cycles` of a person born on `birth` as such columns, for `days`: headed by
+// their names, or by their keys (for programs) when `keyed`.
+QList<ExtraColumn> furtherColumns(const FurtherCycles &cycles, const QDate &birth,
+                                  const QList<DayRow> &days, bool keyed = false);
 // The same in pieces, for a table written while its days are worked out: the byte-order mark and
 // the header row, then the rows of each block of days.
 QByteArray dayTableCsvHead(const QList<ExtraColumn> &extra = {});
@@ -34,7 +39,7 @@ QByteArray dayTableCsvRows(const QList<DayRow> &days, const QList<ExtraColumn> &
 // The day table for a terminal, in UTF-8: the same headings, then per day its ISO date, its label,
 // each cycle's status as the window shows it (高峰(85%,92分)) and the means to two decimals, in
 // columns aligned for a terminal's font (where a Chinese character takes two columns).
-QByteArray dayTableText(const QList<DayRow> &days);
+QByteArray dayTableText(const QList<DayRow> &days, const QList<ExtraColumn> &extra = {});
 
 // The columns of such a table, as wide as its widest cell: measured over every block of days
 // first, then written a block at a time. Extra columns, headed as `extra` is (its values unused),

@@ -40,14 +40,12 @@ double DayTableModel::furtherValue(int row, int place) const
 
 QByteArray DayTableModel::csv() const
 {
-    QList<ExtraColumn> extra;
-    for (int place = 0; place < m_further.size(); ++place) {
-        ExtraColumn column{furtherCycleName(m_further.at(place)), {}};
-        for (int row = 0; row < dayCount(); ++row)
-            column.values << furtherValue(row, place);
-        extra << column;
-    }
-    return dayTableCsv(m_days, extra);
+    return dayTableCsv(m_days, furtherColumns(m_further, m_birth, m_days));
+}
+
+QByteArray DayTableModel::text() const
+{
+    return dayTableText(m_days, furtherColumns(m_further, m_birth, m_days));
 }
 
 int DayTableModel::todayRow() const

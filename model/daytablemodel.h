@@ -30,8 +30,10 @@ public:
     const FurtherCycles &furtherCycles() const { return m_further; }
     // The value of the further cycle at `place` among furtherCycles() on day `row`.
     double furtherValue(int row, int place) const;
-    // The table as a spreadsheet reads it, the further cycles shown included (dayTableCsv).
+    // The table as a spreadsheet reads it and as a terminal shows it, the further cycles shown
+    // included (dayTableCsv, dayTableText).
     QByteArray csv() const;
+    QByteArray text() const;
     // The day the labels count from; the row of the table that is today, -1 when none is.
     QDate today() const { return m_today; }
     int todayRow() const;

@@ -4,7 +4,6 @@
 #include "ui/daytabledialog.h"
 
 #include "model/dayquery.h"
-#include "model/daytableexport.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -66,7 +65,7 @@ void DayTableDialog::followQuery()
 
 QByteArray DayTableDialog::tableText() const
 {
-    return dayTableText(m_query.days().days());
+    return m_query.days().text();
 }
 
 void DayTableDialog::selectCurrentDay()

@@ -492,6 +492,12 @@ void tst_BiorhythmWindow::furtherCyclesRemembered()
         QFile csv(fixture.savePath);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QVERIFY(csv.readLine().endsWith(",绝对均值,直觉\r\n"));
+        // 数据表 lists it and copies it.
+        QTest::keyClick(w.chart, Qt::Key_T, Qt::ControlModifier);
+        auto *table = w.findChild<DayTableDialog *>();
+        QVERIFY(table);
+        QCOMPARE(table->view()->model()->columnCount(), int(DayTableModel::ColumnCount) + 1);
+        QVERIFY(table->tableText().split('\n').first().endsWith("直觉"));
         w.close();
     }
     BiorhythmWindow &again = fixture.open(true);
