@@ -129,46 +129,25 @@ void paintLegend(QPainter &painter, const ChartGeometry &g, const ChartStyle &st
 {
     painter.setFont(font);
     const QList<Series> shown = view.shownSeries();
-    // The geometry holds an entry for each series the legend shows.
+    // The geometry holds an entry for each series the legend shows, then for each further cycle.
     for (qsizetype i = 0; i < shown.size() && i < g.legendItems.size(); ++i) {
         const Series series = shown[i];
-        const QRectF item = g.legendItems[i];
-        const qreal middle = item.center().y();
-        if (view.bars) {
-            painter.setPen(QPen(style.seriesColour(series).darker(130), 1));
-            painter.setBrush(style.seriesBrush(series));
-            painter.drawRect(QRectF(item.left(), middle - g.legendSampleWidth / 2,
-                                    g.legendSampleWidth, g.legendSampleWidth));
-        } else {
-            painter.setPen(style.seriesPen(series));
-            painter.drawLine(QPointF(item.left(), middle),
-                             QPointF(item.left() + g.legendSampleWidth, middle));
-        }
-        painter.setPen(style.text);
-        painter.drawText(item.adjusted(g.legendSampleWidth + g.labelGap, 0, 0, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter, seriesName(series));
+        paintLegendEntry(painter, g, style, g.legendItems[i], style.seriesPen(series),
+                         view.bars ? std::optional(std::pair(style.seriesColour(series),
+                                                             style.seriesBrush(series)))
+                                   : std::nullopt,
+                         seriesName(series));
     }
-    // The further cycles' entries follow the series'.
     for (qsizetype i = 0; i < days.furtherCycles().size(); ++i) {
         const qsizetype entry = shown.size() + i;
         if (entry >= g.legendItems.size())
             break;
         const FurtherCycle cycle = days.furtherCycles().at(i);
-        const QRectF item = g.legendItems[entry];
-        const qreal middle = item.center().y();
-        if (view.bars) {
-            painter.setPen(QPen(style.furtherColour(cycle).darker(130), 1));
-            painter.setBrush(style.furtherColour(cycle));
-            painter.drawRect(QRectF(item.left(), middle - g.legendSampleWidth / 2,
-                                    g.legendSampleWidth, g.legendSampleWidth));
-        } else {
-            painter.setPen(style.furtherPen(cycle));
-            painter.drawLine(QPointF(item.left(), middle),
-                             QPointF(item.left() + g.legendSampleWidth, middle));
-        }
-        painter.setPen(style.text);
-        painter.drawText(item.adjusted(g.legendSampleWidth + g.labelGap, 0, 0, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter, furtherCycleName(cycle));
+        const QColor colour = style.furtherColour(cycle);
+        paintLegendEntry(painter, g, style, g.legendItems[entry], style.furtherPen(cycle),
+                         view.bars ? std::optional(std::pair(colour, QBrush(colour)))
+                                   : std::nullopt,
+                         furtherCycleName(cycle));
     }
 }
 
@@ -270,6 +249,26 @@ QFont fontInPixels(QFont font)
 {
     font.setPixelSize(QFontInfo(font).pixelSize());
     return font;
+}
+
+void paintLegendEntry(QPainter &painter, const ChartGeometry &g, const ChartStyle &style,
+                      const QRectF &item, const QPen &line,
+                      const std::optional<std::pair<QColor, QBrush>> &swatch, const QString &text)
+{
+    const qreal middle = item.center().y();
+    if (swatch) {
+        painter.setPen(QPen(swatch->first.darker(130), 1));
+        painter.setBrush(swatch->second);
+        painter.drawRect(QRectF(item.left(), middle - g.legendSampleWidth / 2, g.legendSampleWidth,
+                                g.legendSampleWidth));
+    } else {
+        painter.setPen(line);
+        painter.drawLine(QPointF(item.left(), middle),
+                         QPointF(item.left() + g.legendSampleWidth, middle));
+    }
+    painter.setPen(style.text);
+    painter.drawText(item.adjusted(g.legendSampleWidth + g.labelGap, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void paintChartFocus(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style)

@@ -7,6 +7,7 @@
 #include "chart/chartstyle.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 class QPainter;
@@ -42,6 +43,12 @@ void paintCriticalDiamond(QPainter &painter, QPointF centre, const QColor &colou
 // `font` sized in pixels as the screen sizes it: a chart drawn onto another device (a printer)
 // is drawn in screen pixels, scaled, and a font in points would take that device's resolution.
 QFont fontInPixels(QFont font);
+
+// One entry of a legend in `item`: a sample of `line`, or with `swatch` (an outline colour and a
+// fill) a bar's square, then `text`.
+void paintLegendEntry(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style,
+                      const QRectF &item, const QPen &line,
+                      const std::optional<std::pair<QColor, QBrush>> &swatch, const QString &text);
 
 // The keyboard focus's frame along the chart's card.
 void paintChartFocus(QPainter &painter, const ChartGeometry &geometry, const ChartStyle &style);

@@ -158,16 +158,9 @@ void PeopleChart::paint(QPainter &painter, const QRectF &exposed, bool focused, 
         paintChartFocus(painter, g, style);
     if (exposed.intersects(g.legendRow)) {
         painter.setFont(font);
-        for (qsizetype i = 0; days > 0 && i < g.legendItems.size(); ++i) {
-            const QRectF item = g.legendItems[i];
-            const qreal middle = item.center().y();
-            painter.setPen(style.personPen(int(i)));
-            painter.drawLine(QPointF(item.left(), middle),
-                             QPointF(item.left() + g.legendSampleWidth, middle));
-            painter.setPen(style.text);
-            painter.drawText(item.adjusted(g.legendSampleWidth + g.labelGap, 0, 0, 0),
-                             Qt::AlignLeft | Qt::AlignVCenter, model->people().at(i).name);
-        }
+        for (qsizetype i = 0; days > 0 && i < g.legendItems.size(); ++i)
+            paintLegendEntry(painter, g, style, g.legendItems[i], style.personPen(int(i)),
+                             std::nullopt, model->people().at(i).name);
     }
     painter.restore();
 }
