@@ -57,6 +57,17 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// How one side of a merge holds a person read as `readName`.
+QString sideText(const QString &readName, const MergeSide &side)
+{
+    const QString date = side.date.toString(Qt::ISODate);
+    if (side.removed())
+        return RegisterMessages::tr("已删除");
+    if (!readName.isEmpty() && side.name != readName)
+        return RegisterMessages::tr("改名为“%1”，出生日期 %2").arg(side.name, date);
+    return RegisterMessages::tr("出生日期 %1").arg(date);
+}
+
 } // namespace
 
 QString fileProblemReason(const FileProblem &problem)
@@ -148,6 +159,24 @@ QString saveRefusedMessage(const QString &path, const FileProblem &problem, bool
                                     : RegisterMessages::tr("本次的更改没有保存。");
     return RegisterMessages::tr("无法保存姓名登记文件：\n%1\n%2\n\n%3")
         .arg(shown(path), fileProblemReason(problem), kept);
+}
+
+QString mergeConflictsMessage(const QString &path, const QList<MergeConflict> &conflicts)
+{
+    QStringList lines;
+    for (const MergeConflict &conflict : conflicts) {
+        const QString name = conflict.readName.isEmpty() ? conflict.ours.name : conflict.readName;
+        const QString here = sideText(conflict.readName, conflict.ours);
+        const QString there = sideText(conflict.readName, conflict.theirs);
+        lines.append(conflict.oursKept
+                         ? RegisterMessages::tr("“%1”：本窗口%2，文件中%3；保留了本窗口的更改")
+                               .arg(name, here, there)
+                         : RegisterMessages::tr("“%1”：本窗口%2，文件中%3；保留了文件中的更改")
+                               .arg(name, here, there));
+    }
+    return RegisterMessages::tr("姓名登记文件在本窗口打开后被另一个窗口或其他程序改过，"
+                                "以下更改相互冲突，各保留了一方：\n%1\n%2")
+        .arg(shown(path), lines.join(u'\n'));
 }
 
 } // namespace cyclara

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "register/registermerge.h"
 #include "register/wholefile.h"
 
 #include <QString>
@@ -30,5 +31,8 @@ QString saveFailedMessage(const QString &path, const FileProblem &problem, bool 
 // At close: the save cannot succeed however often it is tried (the register would be too large
 // to read back); says so, with nothing to choose.
 QString saveRefusedMessage(const QString &path, const FileProblem &problem, bool fileExists);
+// After a save that merged another copy's or an editor's changes: the changes that could not both
+// stand, one line for each person, and which one the file now holds.
+QString mergeConflictsMessage(const QString &path, const QList<MergeConflict> &conflicts);
 
 } // namespace cyclara

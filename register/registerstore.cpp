@@ -3,8 +3,6 @@
 
 #include "register/registerstore.h"
 
-#include "register/registermerge.h"
-
 #include <QLockFile>
 
 namespace cyclara {
@@ -64,6 +62,7 @@ bool RegisterStore::hasChanges(const BirthRegister &people) const
 
 std::optional<FileProblem> RegisterStore::save(const BirthRegister &people)
 {
+    m_conflicts.clear();
     if (m_unreadable)
         return m_unreadable;
     // The folder may have been removed since the start.
@@ -89,6 +88,7 @@ std::optional<FileProblem> RegisterStore::saveLocked(const BirthRegister &people
     if (now.status == FileRead::Unreadable)
         return now.problem;
     BirthRegister merged = people;
+    QList<MergeConflict> conflicts;
     TextEncoding encoding = m_encoding;
     if (now.status == FileRead::Read && now.bytes != m_readBytes) {
         const BirthRegister read = peopleRead();
@@ -98,7 +98,7 @@ std::optional<FileProblem> RegisterStore::saveLocked(const BirthRegister &people
         const RegisterText theirs = parseBirthText(now.bytes);
         if (const auto failure = keepIfLossy(now.bytes, theirs))
             return failure;
-        merged = mergeRegisters(read, people, theirs.people);
+        merged = mergeRegisters(read, people, theirs.people, &conflicts);
         if (!now.bytes.isEmpty())
             encoding = theirs.encoding;
     }
@@ -107,6 +107,7 @@ std::optional<FileProblem> RegisterStore::saveLocked(const BirthRegister &people
         return failure;
     m_readBytes = bytes;
     m_encoding = encoding;
+    m_conflicts = std::move(conflicts);
     return std::nullopt;
 }
 

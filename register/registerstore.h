@@ -5,6 +5,7 @@
 
 #include "register/birthfile.h"
 #include "register/birthtext.h"
+#include "register/registermerge.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,6 +44,9 @@ public:
     // encoding; a file that is new or missing gets GB18030. When the file changed meanwhile and
     // this session changed nothing, nothing is written.
     std::optional<FileProblem> save(const BirthRegister &people);
+    // What the last save that merged could not reconcile: the changes it kept are in the file,
+    // the others only here (see mergeRegisters). Empty after a save that merged nothing.
+    const QList<MergeConflict> &conflicts() const { return m_conflicts; }
 
     QString path() const { return m_path; }
 
@@ -57,6 +61,7 @@ private:
     QByteArray m_readBytes;
     TextEncoding m_encoding = TextEncoding::Gb18030;
     std::optional<FileProblem> m_unreadable;
+    QList<MergeConflict> m_conflicts;
 };
 
 } // namespace cyclara

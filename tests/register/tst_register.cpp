@@ -89,6 +89,22 @@ BirthRegister makeRegister(std::initializer_list<std::pair<QString, QDate>> entr
 
 const QByteArray person("A\t2001-01-01\r\n");
 
+// Conflicts as "A:[A3]A9": read as A, A3 here, A9 in the file, the bracketed side kept; "-" for a
+// removal, "+" for a name both sides added.
+QString described(const QList<MergeConflict> &conflicts)
+{
+    const auto side = [](const MergeSide &s, bool kept) {
+        const QString text =
+            s.removed() ? u"-"_s : s.name + QString::number(s.date.year() - 2000);
+        return kept ? u'[' + text + u']' : text;
+    };
+    QStringList all;
+    for (const MergeConflict &c : conflicts)
+        all.append((c.readName.isEmpty() ? u"+"_s : c.readName) + u':' +
+                   side(c.ours, c.oursKept) + side(c.theirs, !c.oursKept));
+    return all.join(u' ');
+}
+
 } // namespace
 
 // The register: how its text is read and written back, the file on disk (what may be read and
@@ -368,36 +384,45 @@ void tst_Register::encodingByEvidence()
 
 void tst_Register::merge_data()
 {
-    QTest::addColumn<QString>("read");    // what the session read at start
-    QTest::addColumn<QString>("acts");    // what it did
-    QTest::addColumn<QString>("fileNow"); // what the file holds at close
-    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("read");      // what the session read at start
+    QTest::addColumn<QString>("acts");      // what it did
+    QTest::addColumn<QString>("fileNow");   // what the file holds at close
+    QTest::addColumn<QString>("saved");     // what the merge writes
+    QTest::addColumn<QString>("conflicts"); // what it says (see described())
 
     QTest::newRow("nothing done: the file's dates and removals hold")
-        << u"A1 B2 C3"_s << u""_s << u"A9 C3 D4"_s << u"A9 C3 D4"_s;
+        << u"A1 B2 C3"_s << u""_s << u"A9 C3 D4"_s << u"A9 C3 D4"_s << u""_s;
     QTest::newRow("a query of the person as read marks nothing")
-        << u"A1"_s << u"A1"_s << u"A9"_s << u"A9"_s;
-    QTest::newRow("our date wins for a name we dated") << u"A1"_s << u"A3"_s << u"A9"_s << u"A3"_s;
+        << u"A1"_s << u"A1"_s << u"A9"_s << u"A9"_s << u""_s;
+    QTest::newRow("both dated alike") << u"A1"_s << u"A3"_s << u"A3"_s << u"A3"_s << u""_s;
+    QTest::newRow("both dated: ours kept, theirs said")
+        << u"A1"_s << u"A3"_s << u"A9"_s << u"A3"_s << u"A:[A3]A9"_s;
     QTest::newRow("their date wins for a name we left alone")
-        << u"A1 B2"_s << u"B5"_s << u"A9 B2"_s << u"A9 B5"_s;
-    QTest::newRow("removed there, dated here: stays with our date")
-        << u"A1 B2"_s << u"A5"_s << u"B2"_s << u"A5 B2"_s;
-    QTest::newRow("removed here, dated there: stays with their date")
-        << u"A1 B2"_s << u"-A"_s << u"A9 B2"_s << u"B2 A9"_s;
+        << u"A1 B2"_s << u"B5"_s << u"A9 B2"_s << u"A9 B5"_s << u""_s;
+    QTest::newRow("removed there, dated here: stays with our date, said")
+        << u"A1 B2"_s << u"A5"_s << u"B2"_s << u"A5 B2"_s << u"A:[A5]-"_s;
+    QTest::newRow("removed here, dated there: stays with their date, said")
+        << u"A1 B2"_s << u"-A"_s << u"A9 B2"_s << u"B2 A9"_s << u"A:-[A9]"_s;
     QTest::newRow("removed here, untouched there: gone")
-        << u"A1 B2"_s << u"-A"_s << u"A1 B2 C3"_s << u"B2 C3"_s;
+        << u"A1 B2"_s << u"-A"_s << u"A1 B2 C3"_s << u"B2 C3"_s << u""_s;
     QTest::newRow("renamed here, dated there: new name, their date")
-        << u"A1 B2"_s << u"A>D"_s << u"A9 B2"_s << u"D9 B2"_s;
-    QTest::newRow("renamed and dated here, dated there: our date")
-        << u"A1"_s << u"A>D D4"_s << u"A9"_s << u"D4"_s;
+        << u"A1 B2"_s << u"A>D"_s << u"A9 B2"_s << u"D9 B2"_s << u""_s;
+    QTest::newRow("renamed and dated here, dated there: our date, said")
+        << u"A1"_s << u"A>D D4"_s << u"A9"_s << u"D4"_s << u"A:[D4]A9"_s;
+    QTest::newRow("renamed alike on both sides, dated there: their date")
+        << u"A1"_s << u"A>D"_s << u"D9"_s << u"D9"_s << u""_s;
     QTest::newRow("renamed there, dated here: their name, our date")
-        << u"A1 B2"_s << u"A5"_s << u"D1 B2"_s << u"D5 B2"_s;
+        << u"A1 B2"_s << u"A5"_s << u"D1 B2"_s << u"D5 B2"_s << u""_s;
     QTest::newRow("renamed there, but two new names carry the date: both kept")
-        << u"A1 B2"_s << u"A5"_s << u"D1 E1 B2"_s << u"A5 B2 D1 E1"_s;
-    QTest::newRow("renamed there, removed here: the new name stays")
-        << u"A1"_s << u"-A"_s << u"D1"_s << u"D1"_s;
-    QTest::newRow("renamed on both sides: both names kept")
-        << u"A1"_s << u"A>D"_s << u"E1"_s << u"D1 E1"_s;
+        << u"A1 B2"_s << u"A5"_s << u"D1 E1 B2"_s << u"A5 B2 D1 E1"_s << u"A:[A5]-"_s;
+    QTest::newRow("renamed there, removed here: the new name stays, said")
+        << u"A1"_s << u"-A"_s << u"D1"_s << u"D1"_s << u"A:-[D1]"_s;
+    QTest::newRow("renamed on both sides: our name, theirs said")
+        << u"A1"_s << u"A>D"_s << u"E1"_s << u"D1"_s << u"A:[D1]E1"_s;
+    QTest::newRow("the same name added on both sides with two dates")
+        << u"A1"_s << u"B3"_s << u"A1 B4"_s << u"A1 B3"_s << u"+:[B3]B4"_s;
+    QTest::newRow("renamed here to a name the file gave someone else")
+        << u"A1"_s << u"A>D"_s << u"A1 D7"_s << u"D1"_s << u"+:[D1]D7"_s;
 }
 
 void tst_Register::merge()
@@ -406,8 +431,11 @@ void tst_Register::merge()
     QFETCH(QString, acts);
     QFETCH(QString, fileNow);
     QFETCH(QString, saved);
-    QCOMPARE(mergeRegisters(people(read), actedOn(people(read), acts), people(fileNow)),
+    QFETCH(QString, conflicts);
+    QList<MergeConflict> found;
+    QCOMPARE(mergeRegisters(people(read), actedOn(people(read), acts), people(fileNow), &found),
              people(saved));
+    QCOMPARE(described(found), conflicts);
 }
 
 // A session that only looked (its first person shown, a person picked again) writes nothing over
