@@ -6,7 +6,7 @@ BUILD ?= build
 WERROR ?= OFF
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCYCLARA_WERROR=$(WERROR)
 
-.PHONY: run test test-screenreader screenshot bench fuzz deb fresh-check deps configure build clean
+.PHONY: run test test-screenreader screenshot bench coverage fuzz deb fresh-check deps configure build clean
 
 # Which set of scripts/install-deps a goal needs: `make run` only what building and running need,
 # so that no test tool lands on a user's machine.
@@ -46,6 +46,16 @@ bench: build
 	echo; \
 	$(BUILD)/bin/startup_report $(BUILD)/bin 21 || status=1; \
 	exit $$status
+
+# Which lines and branches of the program the tests of `make test` run, by folder, measured with
+# gcov in build-coverage (counts from an earlier run are cleared first).
+coverage:
+	scripts/install-deps coverage
+	cmake --preset coverage
+	cmake --build --preset coverage
+	find build-coverage -name '*.gcda' -delete
+	ctest --preset coverage
+	scripts/coverage-summary build-coverage
 
 # libFuzzer on the register reader and the date texts, built with clang in build-fuzz; new inputs
 # go to fuzz-corpus-work, the committed seeds in fuzz/corpus stay as they are.
