@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -20,10 +22,14 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -94,14 +100,13 @@ const QByteArray person("A\t2001-01-01\r\n");
 QString described(const QList<MergeConflict> &conflicts)
 {
     const auto side = [](const MergeSide &s, bool kept) {
-        const QString text =
-            s.removed() ? u"-"_s : s.name + QString::number(s.date.year() - 2000);
+        const QString text = s.removed() ? u"-"_s : s.name + QString::number(s.date.year() - 2000);
         return kept ? u'[' + text + u']' : text;
     };
     QStringList all;
     for (const MergeConflict &c : conflicts)
-        all.append((c.readName.isEmpty() ? u"+"_s : c.readName) + u':' +
-                   side(c.ours, c.oursKept) + side(c.theirs, !c.oursKept));
+        all.append((c.readName.isEmpty() ? u"+"_s : c.readName) + u':' + side(c.ours, c.oursKept) +
+                   side(c.theirs, !c.oursKept));
     return all.join(u' ');
 }
 
@@ -127,6 +132,9 @@ private slots:
     void untouchedSessionLeavesOthersWork();
     void twoSessionsInEitherOrder_data();
     void twoSessionsInEitherOrder();
+    void fiveCopiesInEveryClosingOrder();
+    void readsWhileCopiesSave();
+    void largeRegisterMergesInLinearTime();
     void savedInTheFilesEncoding();
     void sizeLimitForReadingAndWriting();
     void backupsAreOnesOwn();
@@ -497,6 +505,188 @@ void tst_Register::twoSessionsInEitherOrder()
     QCOMPARE((firstClosesFirst ? one : other).save(firstClosesFirst ? ones : others), std::nullopt);
     QCOMPARE((firstClosesFirst ? other : one).save(firstClosesFirst ? others : ones), std::nullopt);
     QCOMPARE(sorted(parseBirthText(bytesOf(path)).people), sorted(people(saved)));
+}
+
+// Five copies open the register at once, change the same people at cross purposes, and close in
+// each of the 120 orders, while an editor changes the file before, between or after the closes.
+// Whatever the order, every change anyone made is in the file or told as a conflict it lost, and
+// nobody is in the file under two names.
+void tst_Register::fiveCopiesInEveryClosingOrder()
+{
+    const QString start = u"A1 B2 C3 D4 E5"_s;
+    const QStringList sessions{u"A>F B7 -C G8"_s, u"A>H B9 C6 G8"_s, u"-A D0 I11"_s, u"B6 -D G9"_s,
+                               u"E>J B2"_s};
+    const QString editor = u"E>K L10"_s;
+    // Who each name is: the names a person was renamed to lead back to them.
+    const auto who = [](const QString &name) {
+        static const QHash<QString, QString> renamed{
+            {u"F"_s, u"A"_s}, {u"H"_s, u"A"_s}, {u"J"_s, u"E"_s}, {u"K"_s, u"E"_s}};
+        return renamed.value(name, name);
+    };
+    const auto byPerson = [&who](const BirthRegister &reg) {
+        QHash<QString, MergeSide> people;
+        for (const QString &name : reg.names()) {
+            if (people.contains(who(name)))
+                return QHash<QString, MergeSide>(); // someone twice: matches no intent
+            people.insert(who(name), {name, reg.date(name)});
+        }
+        return people;
+    };
+    // Whether `got` (or a conflict's losing side) holds what an actor made of a person.
+    const auto holds = [](const std::optional<MergeSide> &got, const MergeSide &wanted,
+                          const MergeSide &before) {
+        if (wanted.removed())
+            return !got || got->removed();
+        return got && !got->removed() && (wanted.name == before.name || got->name == wanted.name) &&
+               (wanted.date == before.date || got->date == wanted.date);
+    };
+
+    std::array<int, 5> order{0, 1, 2, 3, 4};
+    int runs = 0;
+    do {
+        for (int editedAfter = 0; editedAfter <= 5; ++editedAfter) {
+            const QString row = u"order %1%2%3%4%5, edited after %6 closes"_s.arg(order[0])
+                                    .arg(order[1])
+                                    .arg(order[2])
+                                    .arg(order[3])
+                                    .arg(order[4])
+                                    .arg(editedAfter);
+            QVERIFY2(writeBytes(path, formatBirthText(people(start))), qPrintable(row));
+            std::vector<std::unique_ptr<RegisterStore>> stores;
+            // What each actor read and made of it; the editor comes last.
+            QList<std::pair<BirthRegister, BirthRegister>> acts;
+            for (const QString &session : sessions) {
+                stores.push_back(std::make_unique<RegisterStore>(path));
+                const BirthRegister read = stores.back()->open().people;
+                acts.append({read, actedOn(read, session)});
+            }
+            QList<MergeConflict> conflicts;
+            for (int closed = 0; closed <= 5; ++closed) {
+                if (closed == editedAfter) {
+                    const BirthRegister read = parseBirthText(bytesOf(path)).people;
+                    acts.append({read, actedOn(read, editor)});
+                    QVERIFY(writeBytes(path, formatBirthText(acts.back().second)));
+                }
+                if (closed == 5)
+                    break;
+                const int session = order[closed];
+                QCOMPARE(stores[session]->save(acts[session].second), std::nullopt);
+                conflicts += stores[session]->conflicts();
+            }
+            const RegisterText text = parseBirthText(bytesOf(path));
+            QVERIFY2(!text.lossy, qPrintable(row));
+            const auto final = byPerson(text.people);
+            QVERIFY2(final.size() == text.people.size(),
+                     qPrintable(row + u": someone twice in "_s + QString::fromUtf8(bytesOf(path))));
+            for (const auto &[read, ours] : std::as_const(acts)) {
+                const auto before = byPerson(read);
+                const auto after = byPerson(ours);
+                QStringList persons = before.keys() + after.keys();
+                persons.removeDuplicates();
+                for (const QString &person : std::as_const(persons)) {
+                    const MergeSide was = before.value(person);
+                    const MergeSide wanted = after.value(person);
+                    if (was == wanted)
+                        continue;
+                    const auto found = final.contains(person)
+                                           ? std::optional<MergeSide>(final.value(person))
+                                           : std::nullopt;
+                    const bool said = std::any_of(
+                        conflicts.cbegin(), conflicts.cend(), [&](const MergeConflict &c) {
+                            const MergeSide &lost = c.dropped();
+                            const QString whose = who(lost.removed() ? c.readName : lost.name);
+                            return whose == person && holds(lost, wanted, was);
+                        });
+                    QVERIFY2(holds(found, wanted, was) || said,
+                             qPrintable(u"%1: %2 %3 lost"_s.arg(row, wanted.name, person)));
+                }
+            }
+            ++runs;
+        }
+    } while (std::next_permutation(order.begin(), order.end()));
+    QCOMPARE(runs, 120 * 6);
+}
+
+// Command-line reads of the register (five at a time) while pairs of copies save it, the second
+// of each pair merging: every read finds the whole file, and every person added is kept.
+void tst_Register::readsWhileCopiesSave()
+{
+    BirthRegister start;
+    for (int i = 0; i < 3000; ++i)
+        start.set(u"人%1"_s.arg(i), may7.addDays(i));
+    const QString last = start.names().constLast();
+    QVERIFY(writeBytes(path, formatBirthText(start)));
+    const QStringList arguments{u"--register="_s + path, u"--name="_s + last, u"--days=0"_s,
+                                u"--format=json"_s};
+    std::array<QProcess, 5> readers;
+    int reads = 0;
+    const auto check = [&](QProcess &reader) {
+        if (reader.state() == QProcess::NotRunning && reads > 0) {
+            QCOMPARE(reader.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
+            QVERIFY(reader.readAllStandardOutput().contains("\"physical\""));
+        }
+    };
+    for (QProcess &reader : readers)
+        reader.start(QStringLiteral(CYCLARA_PROGRAM), arguments);
+    QStringList added;
+    QElapsedTimer spent;
+    spent.start();
+    for (int round = 0; reads < 40 || spent.elapsed() < 1000; ++round) {
+        QVERIFY2(spent.elapsed() < 60000, "the readers never finished");
+        RegisterStore one(path);
+        RegisterStore other(path);
+        BirthRegister ones = one.open().people;
+        BirthRegister others = other.open().people;
+        for (BirthRegister *reg : {&ones, &others}) {
+            added.append(u"新%1"_s.arg(added.size()));
+            reg->set(added.last(), dec31);
+        }
+        QCOMPARE(one.save(ones), std::nullopt);
+        QCOMPARE(other.save(others), std::nullopt);
+        for (QProcess &reader : readers) {
+            if (reader.state() == QProcess::NotRunning || reader.waitForFinished(1)) {
+                ++reads;
+                check(reader);
+                reader.start(QStringLiteral(CYCLARA_PROGRAM), arguments);
+            }
+        }
+    }
+    for (QProcess &reader : readers) {
+        QVERIFY(reader.waitForFinished(20000));
+        check(reader);
+    }
+    const BirthRegister saved = parseBirthText(bytesOf(path)).people;
+    QCOMPARE(saved.size(), start.size() + added.size());
+    for (const QString &name : std::as_const(added))
+        QVERIFY2(saved.contains(name), qPrintable(name));
+}
+
+// Closing with 100,000 people while another copy renamed, dated, removed and added thousands
+// merges in linear time: a few seconds are many times what it takes (`make bench` has the figure).
+void tst_Register::largeRegisterMergesInLinearTime()
+{
+    BirthRegister read;
+    for (int i = 0; i < 100000; ++i)
+        read.set(u"人%1"_s.arg(i), may7.addDays(i));
+    BirthRegister ours = read;
+    BirthRegister theirs;
+    for (int i = 0; i < 100000; ++i) {
+        const QString name = read.names().at(i);
+        // Ours dates every tenth person, whom theirs removed or renamed.
+        if (i % 10 == 0)
+            ours.set(name, dec31.addDays(i));
+        if (i % 10 == 0)
+            theirs.set(u"改%1"_s.arg(i), read.date(name));
+        else if (i % 10 != 5)
+            theirs.set(name, read.date(name));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    QList<MergeConflict> conflicts;
+    const BirthRegister merged = mergeRegisters(read, ours, theirs, &conflicts);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(u"%1 ms"_s.arg(timer.elapsed())));
+    QCOMPARE(merged.size(), 100000 - 100000 / 10);
 }
 
 // A session saves in the encoding its file came in (here UTF-8 without a byte-order mark).
