@@ -5,7 +5,6 @@
 
 #include <QTest>
 
-#include <cmath>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -26,19 +25,13 @@ QList<Person> people(int count)
 } // namespace
 
 // Several people together, where the command line's checks do not reach: the edges of the groups
-// and ranges looked at, a match decades apart, the order of days alike, and the reasons' numbers
-// (check_group.py checks matches and rankings over whole registers). Expected values were worked
-// out apart from the program, in Python: round(50 * (1 + math.cos(6.2832 * d / P))) for a match,
-// the day values and critical days as tests/cli/reckoning.py has them for a ranking.
+// and ranges looked at, and the reasons' numbers (check_group.py checks matches and rankings over
+// whole registers, decades apart, with days alike and more days asked for than there are).
 class tst_PeopleTogether : public QObject {
     Q_OBJECT
 private slots:
     void groupProblems_data();
     void groupProblems();
-    void matches_data();
-    void matches();
-    void ranking_data();
-    void ranking();
     void reasons_data();
     void reasons();
 };
@@ -79,82 +72,6 @@ void tst_PeopleTogether::groupProblems()
     QCOMPARE(refusal ? int(refusal->problem) : -1, problem);
     if (refusal)
         QCOMPARE(refusal->who, who);
-}
-
-void tst_PeopleTogether::matches_data()
-{
-    QTest::addColumn<QDate>("birth");
-    QTest::addColumn<QDate>("other");
-    QTest::addColumn<QList<int>>("cycles"); // intellectual, emotional, physical
-    QTest::addColumn<int>("overall");
-    const QDate birth(1980, 5, 7);
-    QTest::newRow("born the same day") << birth << birth << QList<int>{100, 100, 100} << 100;
-    // Decades apart the curves drawn with 6.2832 are no longer quite in step after whole
-    // periods: reduced to one period first, these would be 96, 100, 84 and 34, 5, 47.
-    QTest::newRow("23296 days apart")
-        << QDate(1951, 4, 7) << QDate(2015, 1, 17) << QList<int>{97, 100, 85} << 94;
-    QTest::newRow("the later one first")
-        << QDate(1986, 7, 23) << QDate(1968, 4, 12) << QList<int>{34, 5, 46} << 28;
-}
-
-void tst_PeopleTogether::matches()
-{
-    QFETCH(QDate, birth);
-    QFETCH(QDate, other);
-    QFETCH(QList<int>, cycles);
-    QFETCH(int, overall);
-    const CycleMatch match = matchOf(birth, other);
-    QCOMPARE(QList<int>(match.cycles.begin(), match.cycles.end()), cycles);
-    QCOMPARE(match.overall, overall);
-}
-
-void tst_PeopleTogether::ranking_data()
-{
-    QTest::addColumn<QList<QDate>>("births");
-    QTest::addColumn<QDate>("first");
-    QTest::addColumn<QDate>("last");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QList<QDate>>("ranked");
-    QTest::addColumn<QList<int>>("critical");
-    QTest::addColumn<QList<int>>("thirds"); // the lowest means, times three
-    const auto days = [](int month, std::initializer_list<int> dayNumbers) {
-        QList<QDate> dates;
-        for (const int day : dayNumbers)
-            dates << QDate(2026, month, day);
-        return dates;
-    };
-    // 1-28 has the highest mean of these days, but a cycle is critical; 1-24 and 2-2 rank alike.
-    QTest::newRow("one person, ten days")
-        << QList<QDate>{QDate(1990, 4, 12)} << QDate(2026, 1, 24) << QDate(2026, 2, 2) << 10
-        << days(1, {27, 26, 30, 31, 25}) + days(2, {1}) + days(1, {24}) + days(2, {2}) +
-               days(1, {28, 29})
-        << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 1, 1}
-        << QList<int>{87, 82, 81, 74, 72, 67, 59, 59, 88, 87};
-    QTest::newRow("more asked for than there are days")
-        << QList<QDate>{QDate(1990, 4, 12)} << QDate(2026, 1, 27) << QDate(2026, 1, 28) << 10
-        << days(1, {27, 28}) << QList<int>{0, 1} << QList<int>{87, 88};
-}
-
-void tst_PeopleTogether::ranking()
-{
-    QFETCH(QList<QDate>, births);
-    QFETCH(QDate, first);
-    QFETCH(QDate, last);
-    QFETCH(int, count);
-    QList<Person> group;
-    for (const QDate &birth : births)
-        group.append({u"p%1"_s.arg(group.size()), birth});
-    QList<QDate> ranked;
-    QList<int> critical;
-    QList<int> thirds;
-    for (const GroupDay &day : bestDays(group, first, last, count)) {
-        ranked << day.date;
-        critical << day.criticalPeople;
-        thirds << int(std::lround(day.lowestMean * 3));
-    }
-    QTEST(ranked, "ranked");
-    QTEST(critical, "critical");
-    QTEST(thirds, "thirds");
 }
 
 void tst_PeopleTogether::reasons_data()
