@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The Cyclara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Merges three registers read from the fuzz bytes (split at NUL bytes: what a session read, what
+// it holds, what the file holds now) and checks what a save promises: every name the session
+// added and every date it set is in the result or told as a lost conflict, and the result
+// writes and reads back whole.
+#include "register/birthtext.h"
+#include "register/registermerge.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace cyclara;
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "fuzz_merge: %s\n", what);
+        std::abort();
+    }
+}
+
+bool told(const QList<MergeConflict> &conflicts, const QString &name)
+{
+    for (const MergeConflict &conflict : conflicts) {
+        if (conflict.readName == name || conflict.ours.name == name)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QList<QByteArray> parts =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0');
+    const auto part = [&parts](qsizetype i) {
+        return parseBirthText(i < parts.size() ? parts[i] : QByteArray()).people;
+    };
+    const BirthRegister read = part(0);
+    BirthRegister ours = part(1);
+    // Renames the session made: "old>new" lines after a fourth NUL.
+    if (parts.size() > 3) {
+        for (const QByteArray &line : parts[3].split('\n')) {
+            const QList<QByteArray> names = line.split('>');
+            if (names.size() == 2)
+                ours.rename(QString::fromUtf8(names[0]), QString::fromUtf8(names[1]));
+        }
+    }
+    const BirthRegister theirs = part(2);
+
+    QList<MergeConflict> conflicts;
+    const BirthRegister merged = mergeRegisters(read, ours, theirs, &conflicts);
+    // A person renamed in the file meanwhile carries this session's date under the file's name.
+    QList<QDate> datesOfNewNamesThere;
+    for (const QString &name : merged.names()) {
+        if (!ours.contains(name) && !read.contains(name))
+            datesOfNewNamesThere.append(merged.date(name));
+    }
+    for (const QString &name : ours.names()) {
+        if (!read.contains(name) && ours.renamedFrom(name).isEmpty())
+            require(merged.contains(name) || told(conflicts, name), "a name added here is lost");
+        const QString origin = ours.renamedFrom(name).isEmpty() ? name : ours.renamedFrom(name);
+        if (read.contains(origin) && ours.date(name) != read.date(origin))
+            require(merged.date(name) == ours.date(name) ||
+                        datesOfNewNamesThere.contains(ours.date(name)) || told(conflicts, name),
+                    "a date set here is lost");
+    }
+    for (const MergeConflict &conflict : conflicts) {
+        const MergeSide &kept = conflict.oursKept ? conflict.ours : conflict.theirs;
+        require(kept.removed() || merged.date(kept.name) == kept.date, "a kept side is not kept");
+    }
+    const BirthRegister reread = parseBirthText(formatBirthText(merged)).people;
+    require(reread == merged, "the merged register reads back differently");
+    require(!parseBirthText(formatBirthText(merged)).lossy, "a name twice in the merged register");
+    return 0;
+}
