@@ -8,6 +8,7 @@ which accessibility-session.sh runs on a private desktop."""
 import os
 import re
 import subprocess
+import sys
 import time
 
 import gi
@@ -15,6 +16,10 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import GLib  # noqa: E402
 import pyatspi  # noqa: E402
+
+# The cycles' values and status words as the command line's checks work them out themselves.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli"))
+from reckoning import PERIODS, status, value  # noqa: E402,F401
 
 EVENTS = (
     "object:state-changed:focused",
@@ -48,6 +53,10 @@ def safe(call, default=None):
         return call()
     except Exception:  # noqa: BLE001 - any failure means "not there"
         return default
+
+
+def has_state(obj, state):
+    return bool(safe(lambda: obj.getState().contains(state), False))
 
 
 def text_of(obj):
@@ -175,9 +184,7 @@ class Desktop:
         return list(self.events)
 
     def window_active(self):
-        window = safe(lambda: self.app.getChildAtIndex(0))
-        states = safe(window.getState) if window is not None else None
-        return states is not None and states.contains(pyatspi.STATE_ACTIVE)
+        return has_state(safe(lambda: self.app.getChildAtIndex(0)), pyatspi.STATE_ACTIVE)
 
     def wait_for_focus(self, most=30.0):
         """The object with the focus once the window is active and keys reach it (a loaded
@@ -193,35 +200,25 @@ class Desktop:
 
     def focused(self):
         """The object with the keyboard focus: the last one a focus event named, while it still
-        says it has the focus; otherwise the first found focused in the application's tree."""
-        last = self.last_focus
-        if last is not None and safe(lambda: last.getState().contains(pyatspi.STATE_FOCUSED)):
-            return last
-        found = []
-
-        def walk(obj, depth):
-            if obj is None or depth > 40 or found:
-                return
-            states = safe(obj.getState)
-            # (The application's windows say they have the focus too.)
-            if depth > 1 and states is not None and states.contains(pyatspi.STATE_FOCUSED):
-                found.append(obj)
-                return
-            for i in range(min(safe(lambda: obj.childCount, 0), 400)):
-                walk(safe(lambda i=i: obj.getChildAtIndex(i)), depth + 1)
-
-        walk(self.app, 0)
-        return found[0] if found else None
+        says it has the focus; otherwise the first found focused in the application's tree (below
+        its windows, which say they have the focus too)."""
+        if has_state(self.last_focus, pyatspi.STATE_FOCUSED):
+            return self.last_focus
+        return self._first(lambda obj, depth: depth > 1 and has_state(obj, pyatspi.STATE_FOCUSED))
 
     def find(self, role, name):
         """The first object of `role` (None: of any role) called `name` in the application's
         tree."""
+        return self._first(lambda obj, depth: role in (None, safe(obj.getRoleName))
+                           and safe(lambda: obj.name) == name)
+
+    def _first(self, wanted):
         found = []
 
         def walk(obj, depth):
             if obj is None or depth > 40 or found:
                 return
-            if role in (None, safe(obj.getRoleName)) and safe(lambda: obj.name) == name:
+            if wanted(obj, depth):
                 found.append(obj)
                 return
             for i in range(min(safe(lambda: obj.childCount, 0), 400)):
@@ -283,3 +280,84 @@ class Listener:
 
 def name_of(obj):
     return safe(lambda: obj.name) if obj is not None else None
+
+
+def session():
+    """The application with the focus in its main window, and a Listener that hears Orca when
+    --orca is among the arguments."""
+    orca = "--orca" in sys.argv[1:]
+    desktop = Desktop()
+    check(not orca or desktop.orca_log, "--orca, but no Orca is running (ORCA_DEBUG_LOG is unset)")
+    check(desktop.wait_for_focus() is not None, "the main window never gets the focus")
+    return desktop, Listener(desktop, orca)
+
+
+def in_list(obj, name):
+    """Whether `obj` is the list called `name` or one of its items."""
+    role = safe(lambda: obj.getRoleName())
+    if role == "list":
+        return name_of(obj) == name
+    return role == "list item" and name_of(safe(lambda: obj.parent)) == name
+
+
+def focus_names(events, role="list item"):
+    return [e.name for e in events
+            if e.kind.startswith("object:state-changed:focused") and e.role == role]
+
+
+def open_dialog(desktop, listener, key, title, list_name):
+    """`key` in the main window opens the window `title` with the focus in its list `list_name`,
+    both heard; returns the list, or None."""
+    check(desktop.window_active() and desktop.focused() is not None,
+          "before %s the main window is not active with a focus" % key)
+    listener.forget()
+    desktop.press(key)
+    opened = desktop.wait_until(lambda: desktop.find("list", list_name) is not None, 20)
+    check(opened, "%s opens no window with a list called %s" % (key, list_name))
+    if not opened:
+        return None
+    # It opens with the focus in the list; were it elsewhere, the list is a few Tabs away.
+    for _ in range(12):
+        if desktop.wait_until(lambda: in_list(desktop.focused(), list_name), 3):
+            break
+        desktop.press("Tab", most=3.0)
+    check(in_list(desktop.focused(), list_name),
+          "the focus does not reach %s, it is on %s" % (list_name, name_of(desktop.focused())))
+    check(has_state(desktop.find("dialog", title), pyatspi.STATE_ACTIVE),
+          "no active window is called %s" % title)
+    listener.expect("opened", [title, list_name])
+    return desktop.find("list", list_name)
+
+
+def step_to(desktop, listener, key, item, heard):
+    """`key` gives the focus to the list item called `item`, and Orca says each of `heard`."""
+    listener.forget()
+    desktop.press(key)
+    desktop.wait_until(lambda: item in focus_names(desktop.events), 5)
+    got = focus_names(desktop.events)
+    check(got[-1:] == [item], "%s: the focus went to %r, not %r" % (key, got, item))
+    print("%s: the focus went to %r" % (key, got))
+    listener.expect("%s to %s" % (key, item), heard)
+
+
+def check_described(desktop, obj, text, when):
+    """`obj` comes to describe itself as `text` (blanks at the ends aside: nobody hears them)."""
+    told = lambda: (safe(lambda: obj.description) or "").strip()  # noqa: E731
+    check(obj is not None and desktop.wait_until(lambda: told() == text, 10),
+          "%s %s describes %r, not %r" % (when, name_of(obj), obj and told(), text))
+
+
+NEAR_DAYS = {-2: "前天", -1: "昨天", 0: "今天", 1: "明天", 2: "后天"}
+
+
+def day_label(day, today):
+    """The main window's name for a day: near today by its nearness, else by the parts of its
+    date that differ from today's."""
+    offset = (day - today).days
+    if offset in NEAR_DAYS:
+        return NEAR_DAYS[offset]
+    if day.year != today.year:
+        return "%02d-%d-%d" % (day.year % 100, day.month, day.day)
+    if day.month != today.month:
+        return "%d月%d日" % (day.month, day.day)
+    return "%d日" % day.day

@@ -13,7 +13,6 @@ import os
 import signal
 import subprocess
 import sys
-import time
 
 import pyatspi
 
@@ -35,15 +34,6 @@ def listed(box):
     return []
 
 
-def wait_until(desktop, condition, most):
-    deadline = time.monotonic() + most
-    while time.monotonic() < deadline:
-        if condition():
-            return True
-        desktop.pump(0.1)
-    return False
-
-
 def ended(pid):
     try:
         with open("/proc/%d/stat" % pid) as stat:
@@ -63,17 +53,17 @@ def main():
     box = field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 3),
                     str(box.y + box.height // 2), "click", "1"], check=True)
-    check(wait_until(desktop, lambda: safe(lambda: desktop.focused().name) in ("姓名", "张三"), 10),
+    check(desktop.wait_until(lambda: safe(lambda: desktop.focused().name) in ("姓名", "张三"), 10),
           "a click on 姓名 does not give it the focus")
     subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+a"], check=True)
     subprocess.run(["xdotool", "type", "--delay", "50", "赵六"], check=True)
     subprocess.run(["xdotool", "key", "Return"], check=True)
-    check(wait_until(desktop, lambda: "赵六" in listed(field), 20),
+    check(desktop.wait_until(lambda: "赵六" in listed(field), 20),
           "after Enter the name picker lists %r, without 赵六" % listed(field))
 
     pid = int(os.environ["CYCLARA_PID"])
     os.kill(pid, signal.SIGTERM)
-    check(wait_until(desktop, lambda: ended(pid), 20), "the program did not end after SIGTERM")
+    check(desktop.wait_until(lambda: ended(pid), 20), "the program did not end after SIGTERM")
     with open(os.environ["CYCLARA_REGISTER"], "rb") as register:
         written = register.read()
     check(written == EXPECTED, "birth.ini holds %r, not %r" % (written, EXPECTED))
