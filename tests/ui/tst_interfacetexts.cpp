@@ -120,9 +120,7 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
                           w.prompt->text()}),
              texts);
 
-    // The smallest window, reached from the largest: every control inside it, and every text
-    // whole, with every day of a month as the birthday, with the paragraphs each band brings, and
-    // each day of the table in the status line.
+    // The smallest window, reached from the largest.
     w.resize(screen.size() - (w.frameGeometry().size() - w.size()));
     QTRY_VERIFY(w.minimumWidth() > 0); // worked out once the window is on screen
     w.resize(w.minimumSize());

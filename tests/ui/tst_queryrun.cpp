@@ -21,6 +21,7 @@ private slots:
     void refusedQueriesChangeNothing();
     void namesAreRecordedAsTyped();
     void onlyTheOpenListPicks();
+    void refusedFirstQueryIsToldOnceShownAndDrawsNothing();
 };
 
 void tst_QueryRun::refusedQueriesChangeNothing_data()
@@ -154,6 +155,24 @@ void tst_QueryRun::onlyTheOpenListPicks()
     QCOMPARE(w.birthRegister().date(u"甲"_s), QDate(1995, 4, 4));
     QCOMPARE(w.birthRegister().date(u"乙"_s), QDate(1890, 4, 4));
     QVERIFY(fixture.messages.isEmpty());
+}
+
+// The first person born after today: the refusal waits until the window is on screen, and the
+// chart shows axes with no lines or bars made up for the occasion.
+void tst_QueryRun::refusedFirstQueryIsToldOnceShownAndDrawsNothing()
+{
+    WindowFixture fixture(QByteArray("Later\t2027-01-01\r\n"));
+    BiorhythmWindow &w = fixture.open();
+    QVERIFY(fixture.messages.isEmpty());
+    WindowFixture::showAndActivate(&w);
+    QTRY_COMPARE(fixture.messages, QStringList{orderRefused});
+    QCOMPARE(focusedControl(), w.queryYear);
+    QCOMPARE(w.days().dayCount(), 0);
+    const ChartStyle style = chartStyle(w.chart->palette());
+    const QImage chart = w.chart->grab().toImage();
+    for (const Series series : everySeries)
+        QCOMPARE(pixelsNear(chart, style.seriesColour(series)), 0);
+    QVERIFY(pixelsNear(chart, style.zeroLine) > 100);
 }
 
 QTEST_MAIN(tst_QueryRun)

@@ -7,8 +7,6 @@
 #include "windowfixture.h"
 
 #include <QAccessible>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSpinBox>
 
 #include <cmath>
@@ -62,22 +60,6 @@ bool critical(int period, qint64 days)
     return false;
 }
 
-double luminance(const QColor &colour)
-{
-    const auto linear = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // Opened by its shortcut from the chart, and made the active window, where the user's keys go.
 YearWindow *openYear(BiorhythmWindow &w)
 {
@@ -104,14 +86,6 @@ void typeYear(YearWindow *view, int year)
     box->selectAll();
     QTest::keyClicks(box, QString::number(year));
     QTest::keyClick(box, Qt::Key_Tab);
-}
-
-QPushButton *button(QWidget *window, const QString &text)
-{
-    for (auto *candidate : window->findChildren<QPushButton *>())
-        if (candidate->text() == text)
-            return candidate;
-    return nullptr;
 }
 
 } // namespace
@@ -268,10 +242,8 @@ void tst_YearWindow::keysWalkTheDays()
     QVERIFY(view->grid()->cellRect(QDate(2026, 6, 7)).left() >
             view->grid()->cellRect(QDate(2026, 6, 6)).left());
 
-    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(view->grid());
-    QCOMPARE(heard->text(QAccessible::Description), status);
-    QVERIFY(heard->focusChild());
-    QCOMPARE(heard->focusChild()->text(QAccessible::Name), status);
+    QCOMPARE(QAccessible::queryAccessibleInterface(view->grid())->text(QAccessible::Description),
+             status);
 }
 
 // Enter on a day walked to, and a double click on another, make it the main window's query date:
@@ -293,8 +265,7 @@ void tst_YearWindow::enterMakesTheQueryDate()
     QCOMPARE(QStringList({w.queryYear->currentText(), w.queryMonth->currentText(),
                           w.queryDay->currentText()}),
              QStringList({u"2026"_s, u"7"_s, u"25"_s}));
-    QCOMPARE(w.days().day(0).date, walked.addDays(-w.query().span()));
-    QCOMPARE(w.days().day(w.days().dayCount() - 1).date, walked.addDays(w.query().span()));
+    QCOMPARE(w.days().day(w.days().currentRow()).date, walked);
     QCOMPARE(view->grid()->selected(), walked);
     QVERIFY(view->isVisible());
 
@@ -315,20 +286,14 @@ void tst_YearWindow::printedMonthReadsBack()
     QVERIFY(view);
     fixture.printPath = fixture.dir.filePath(u"year.pdf"_s);
     button(view, u"打印…"_s)->click();
-    QFile pdf(fixture.printPath);
-    QVERIFY(pdf.open(QIODevice::ReadOnly));
-    const QString bytes = QString::fromLatin1(pdf.readAll());
-    QCOMPARE(bytes.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)), 12);
-    QProcess pdfText;
-    pdfText.start(u"pdftotext"_s,
-                  {u"-raw"_s, u"-f"_s, u"2"_s, u"-l"_s, u"2"_s, fixture.printPath, u"-"_s});
-    QVERIFY2(pdfText.waitForFinished(), "pdftotext (poppler-utils) reads the page");
+    QCOMPARE(pdfPages(fixture.printPath), 12);
     // The fonts' glyphs of 生, 力 and the like read back as the radicals they share a shape with.
-    const QString printed = QString::fromUtf8(pdfText.readAllStandardOutput())
-                                .normalized(QString::NormalizationForm_KC)
-                                .simplified();
-    QVERIFY2(printed.contains(u"张三（1990-04-12 出生）：2026-02-01 至 2026-02-28"_s.normalized(
-                 QString::NormalizationForm_KC)) &&
+    const auto readable = [](const QString &text) {
+        return text.normalized(QString::NormalizationForm_KC).simplified();
+    };
+    const QString printed =
+        readable(pdfText(fixture.printPath, {u"-raw"_s, u"-f"_s, u"2"_s, u"-l"_s, u"2"_s}));
+    QVERIFY2(printed.contains(readable(u"张三（1990-04-12 出生）：2026-02-01 至 2026-02-28"_s)) &&
                  printed.contains(u"sin(2π·t/P)"_s) && printed.contains(u"6.2832"_s),
              qPrintable(printed));
     for (QDate date(2026, 2, 1); date.month() == 2; date = date.addDays(1)) {
@@ -343,10 +308,7 @@ void tst_YearWindow::printedMonthReadsBack()
     fixture.savePath = fixture.dir.filePath(u"whole.pdf"_s);
     view->setWholeYearPerPage(true);
     button(view, u"导出 PDF…"_s)->click();
-    QFile whole(fixture.savePath);
-    QVERIFY(whole.open(QIODevice::ReadOnly));
-    QCOMPARE(
-        QString::fromLatin1(whole.readAll()).count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)), 1);
+    QCOMPARE(pdfPages(fixture.savePath), 1);
     QVERIFY(fixture.messages.isEmpty());
 }
 

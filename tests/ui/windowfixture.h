@@ -22,13 +22,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -205,6 +208,62 @@ inline QWidget *focusedControl()
     if (w && qobject_cast<QComboBox *>(w->parentWidget()))
         w = w->parentWidget();
     return w;
+}
+
+// The contrast of two colours as WCAG 2 reckons it, from 1 to 21.
+inline double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How many pixels of `image` are close to `colour`.
+inline int pixelsNear(const QImage &image, const QColor &colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                         std::abs(c.blue() - colour.blue()) <
+                     60;
+        }
+    }
+    return count;
+}
+
+inline QPushButton *button(QWidget *window, const QString &text)
+{
+    const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+    const auto found = std::ranges::find(buttons, text, &QPushButton::text);
+    return found == buttons.end() ? nullptr : *found;
+}
+
+// A PDF file's pages, and its text as pdftotext (poppler-utils) reads it back with `options`.
+inline qsizetype pdfPages(const QString &path)
+{
+    QFile pdf(path);
+    return pdf.open(QIODevice::ReadOnly)
+               ? QString::fromLatin1(pdf.readAll())
+                     .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")))
+               : -1;
+}
+
+inline QString pdfText(const QString &path, QStringList options = {})
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), options << path << QStringLiteral("-"));
+    if (!pdftotext.waitForFinished())
+        qWarning("pdftotext (poppler-utils) does not read the page");
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace cyclara::test
