@@ -32,7 +32,7 @@ namespace {
 
 int refuse(const QString &problem, int status = 2)
 {
-    const QByteArray line = QByteArrayLiteral("cyclara: ") + problem.toUtf8() + '\n';
+    const QByteArray line = problemLine(problem);
     // Nothing is left to tell when standard error fails too.
     [[maybe_unused]] const std::size_t written =
         std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
@@ -70,19 +70,20 @@ int printAll(const QByteArray &bytes, bool outputClosed)
     return outputStatus(out.close());
 }
 
-} // namespace
-
-bool wantsCommandLine(int argc, const char *const *argv)
+// Walks the arguments as the window takes them: passes each of the window's own options, with its
+// value, to `own`; returns whether any other argument asks for the command line.
+template <typename Own> bool walkArguments(int argc, const char *const *argv, Own own)
 {
     static const QByteArrayList windowOwn{"--lang", "--show-name", "--show-date"};
     for (int i = 1; i < argc; ++i) {
         const QByteArrayView argument(argv[i]);
-        const auto own = std::ranges::find_if(windowOwn, [&](const QByteArray &option) {
-            return argument == option || argument.startsWith(option + '=');
+        const auto option = std::ranges::find_if(windowOwn, [&](const QByteArray &name) {
+            return argument == name || argument.startsWith(name + '=');
         });
-        if (own != windowOwn.end()) {
-            if (argument == *own)
-                ++i; // its value
+        if (option != windowOwn.end()) {
+            own(argv[i]);
+            if (argument == *option && i + 1 < argc)
+                own(argv[++i]); // its value
         } else if (argument.startsWith("--") || argument == "-h" || argument == "-?" ||
                    argument == "-v") {
             return true;
@@ -95,6 +96,13 @@ bool wantsCommandLine(int argc, const char *const *argv)
         }
     }
     return false;
+}
+
+} // namespace
+
+bool wantsCommandLine(int argc, const char *const *argv)
+{
+    return walkArguments(argc, argv, [](const char *) {});
 }
 
 namespace {
@@ -125,7 +133,7 @@ int printTable(const CommandOptions &options, bool outputClosed)
             const BirthRegister &register_ = std::get<BirthRegister>(*people);
             if (!register_.contains(name))
                 return CommandOptions::tr("“%1”不在姓名登记 %2 中")
-                    .arg(name, QDir::toNativeSeparators(registerPath));
+                    .arg(shownValue(name), QDir::toNativeSeparators(registerPath));
             return register_.date(name);
         });
     if (const auto *problem = std::get_if<QString>(&request))
@@ -191,7 +199,11 @@ QString parserComplaint()
 {
     QCommandLineParser parser;
     const CommandOptions options(parser);
-    parser.parse(QCoreApplication::arguments());
+    // Qt quotes the option it could not follow whole; cut short, each argument still names the
+    // same option, or none.
+    QStringList arguments = QCoreApplication::arguments();
+    std::ranges::transform(arguments, arguments.begin(), shownValue);
+    parser.parse(arguments);
     return parser.errorText();
 }
 
@@ -264,6 +276,19 @@ WindowStart windowStart(const QStringList &arguments)
     parser.parse(arguments);
     return {parser.value(options.at(1)),
             registerDateFromText(parser.value(options.at(2))).value_or(QDate())};
+}
+
+int refuseWindowArguments(int argc, char **argv)
+{
+    QStringList own{QString::fromLocal8Bit(argv[0])};
+    walkArguments(argc, argv,
+                  [&own](const char *argument) { own.append(QString::fromLocal8Bit(argument)); });
+    if (!windowArgumentProblem(own))
+        return 0;
+    // The line is said in the user's language, which needs an application of its own.
+    const QCoreApplication app(argc, argv);
+    const InterfaceLanguage language(languageForRun(own));
+    return refuse(*windowArgumentProblem(own));
 }
 
 } // namespace cyclara

@@ -45,4 +45,8 @@ struct WindowStart {
 std::optional<QString> windowArgumentProblem(const QStringList &arguments);
 WindowStart windowStart(const QStringList &arguments);
 
+// Before the window is made: when the window's own options (as wantsCommandLine tells them from
+// Qt's) ask for what it cannot do, says so in one line and returns 2; else returns 0.
+int refuseWindowArguments(int argc, char **argv);
+
 } // namespace cyclara

@@ -9,8 +9,11 @@
 #include "register/birthtext.h"
 #include "translations/language.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace cyclara {
 
@@ -20,6 +23,7 @@ const QDate firstNamedDay(100, 1, 1);
 const QDate lastNamedDay(9999, 12, 31);
 constexpr int longestRangeYears = 100;
 constexpr int longestLookAhead = 366;
+constexpr qsizetype longestShownValue = 64;
 
 const QString languageName = QStringLiteral("lang");
 const QString showNameName = QStringLiteral("show-name");
@@ -34,7 +38,7 @@ std::variant<QDate, QString> dateOf(const QCommandLineParser &parser,
         return *date;
     //: A date option's value is no date; %1 the option, %2 the value
     return CommandOptions::tr("--%1：“%2”不是日期；请写成 YYYY-MM-DD，年份在 100 到 9999 之间")
-        .arg(option.names().constFirst(), text);
+        .arg(option.names().constFirst(), shownValue(text));
 }
 
 // The kind of critical days --critical or --next-critical asks for, or what is wrong with it.
@@ -50,7 +54,7 @@ std::variant<CriticalKind, QString> criticalKindOf(const QCommandLineParser &par
         return CriticalKind::Triple;
     //: --critical or --next-critical (%1) was given a kind of critical days (%2) it does not know
     return CommandOptions::tr("--%1：“%2”不是 single、double 或 triple")
-        .arg(option.names().constFirst(), word);
+        .arg(option.names().constFirst(), shownValue(word));
 }
 
 // The further cycles --cycles names, or the first word that names none.
@@ -63,7 +67,7 @@ std::variant<FurtherCycles, QString> furtherCyclesOf(const QCommandLineParser &p
             //: --cycles was given a word (%1) that names none of the further cycles
             return CommandOptions::tr("--cycles：“%1”不是 intuitive、aesthetic、awareness 或 "
                                       "spiritual")
-                .arg(key);
+                .arg(shownValue(key));
     }
     return *furtherCyclesFromKeys(keys);
 }
@@ -93,7 +97,7 @@ QString groupRefusalLine(const GroupRefusal &refusal, const TableRequest &reques
             .arg(request.first.daysTo(request.last) + 1);
     case GroupProblem::BornAfterFirstDay:
         //: A person given with --name (%1) was born after the first day of the table
-        return CommandOptions::tr("“%1”的生日在表格的第一天之后").arg(refusal.who);
+        return CommandOptions::tr("“%1”的生日在表格的第一天之后").arg(shownValue(refusal.who));
     }
     Q_UNREACHABLE();
 }
@@ -178,7 +182,7 @@ std::variant<CommandOptions::Mode, QString> CommandOptions::mode() const
             return tr("--remind-at-login 只与 --lang 同用");
         const QString choice = p.value(m_remindAtLogin);
         if (choice != u"on" && choice != u"off")
-            return tr("--remind-at-login：“%1”不是 on 或 off").arg(choice);
+            return tr("--remind-at-login：“%1”不是 on 或 off").arg(shownValue(choice));
         return Mode::RemindAtLogin;
     }
     if (p.isSet(m_remind)) {
@@ -202,7 +206,7 @@ std::variant<int, QString> CommandOptions::daysAhead() const
     if (!whole || ahead < 0 || ahead > longestLookAhead)
         //: --ahead's value is not a whole number of days within the limit
         return tr("--ahead：“%1”不是 0 到 %2 之间的整数")
-            .arg(m_parser.value(m_ahead))
+            .arg(shownValue(m_parser.value(m_ahead)))
             .arg(longestLookAhead);
     return ahead;
 }
@@ -232,7 +236,7 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
     else if (format == u"ics")
         request.format = TableFormat::Calendar;
     else
-        return tr("--format：“%1”不是 text、csv、json 或 ics").arg(format);
+        return tr("--format：“%1”不是 text、csv、json 或 ics").arg(shownValue(format));
 
     // What the table tells, when not the days: one option says it.
     const std::array<std::pair<const QCommandLineOption *, TableKind>, 4> tellers{
@@ -314,7 +318,7 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
         if (std::ranges::any_of(request.people,
                                 [&](const Person &other) { return other.name == name; }))
             //: The same registered person was given with --name more than once
-            return tr("“%1”用 --name 给了两次").arg(name);
+            return tr("“%1”用 --name 给了两次").arg(shownValue(name));
         request.people.append({name, std::get<QDate>(birth)});
     }
     if (request.kind == TableKind::Match)
@@ -352,13 +356,20 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
         int span = request.kind == TableKind::NextCritical ? 0 : 3;
         if (p.isSet(m_days)) {
             bool whole = false;
-            const qlonglong given = p.value(m_days).toLongLong(&whole);
-            if (!whole || given < 0)
-                return tr("--days：“%1”不是 0 或更大的整数").arg(p.value(m_days));
+            const QString text = p.value(m_days).trimmed();
+            const qlonglong given = text.toLongLong(&whole);
+            // Digits past the largest number are still a count of days, only too many.
+            const bool digits = !text.isEmpty() && std::ranges::all_of(text, [](QChar c) {
+                return c >= u'0' && c <= u'9';
+            });
+            if ((!whole && !digits) || given < 0)
+                return tr("--days：“%1”不是 0 或更大的整数").arg(shownValue(p.value(m_days)));
             // Both sides together may span no more than the longest table.
-            if (given > longestRangeYears * 366 / 2)
+            if (!whole || given > longestRangeYears * 366 / 2)
                 //: --days asks for a table longer than the longest one; %2 is that length in years
-                return tr("--days：前后 %1 天的表格超过了 %2 年").arg(given).arg(longestRangeYears);
+                return tr("--days：前后 %1 天的表格超过了 %2 年")
+                    .arg(shownValue(text))
+                    .arg(longestRangeYears);
             span = int(given);
         }
         // As the window checks its query: the query date, not every day of the table, must not
@@ -386,14 +397,41 @@ std::variant<TableRequest, QString> CommandOptions::request(const QDate &today,
     return request;
 }
 
+QString shownValue(const QString &value)
+{
+    if (value.size() <= longestShownValue)
+        return value;
+    // Not between the halves of a character beyond the first 65536.
+    const qsizetype cut = value.at(longestShownValue - 1).isHighSurrogate() ? longestShownValue - 1
+                                                                            : longestShownValue;
+    return value.first(cut) + u'…';
+}
+
+QByteArray problemLine(const QString &problem)
+{
+    QString shown;
+    shown.reserve(problem.size());
+    for (const QChar c : problem) {
+        const char16_t unit = c.unicode();
+        const bool turnsDirection =
+            (unit >= 0x202A && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069);
+        if (c.category() == QChar::Other_Control || turnsDirection)
+            shown += (unit < 0x100 ? u"\\x"_s : u"\\u"_s) +
+                     QString::number(unit, 16).toUpper().rightJustified(unit < 0x100 ? 2 : 4, u'0');
+        else
+            shown += c;
+    }
+    return "cyclara: " + shown.toUtf8() + '\n';
+}
+
 std::optional<QString> argumentProblem(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
         return CommandOptions::tr("“%1”不是选项；cyclara --help 列出所有选项")
-            .arg(parser.positionalArguments().constFirst());
+            .arg(shownValue(parser.positionalArguments().constFirst()));
     if (parser.isSet(languageName) && !languageNamed(parser.value(languageName)))
         return CommandOptions::tr("--lang：“%1”不是 zh_CN、zh_TW 或 en")
-            .arg(parser.value(languageName));
+            .arg(shownValue(parser.value(languageName)));
     if (parser.isSet(showDateName)) {
         const auto date = dateOf(parser, CommandOptions::windowOptions().at(2));
         if (const auto *problem = std::get_if<QString>(&date))

@@ -89,6 +89,15 @@ private:
     QCommandLineOption m_remind, m_ahead, m_remindAtLogin;
 };
 
+// A value the user gave, as a message quotes it: whole up to 64 characters, a longer one cut there
+// and ended with "…", so that a file pasted into an option is not printed back.
+QString shownValue(const QString &value);
+
+// The one line on standard error that says `problem`: "cyclara: ", the problem, a line end. Control
+// characters a value brought in (a line end, an escape that would drive the terminal) and those
+// that turn the direction of text are written out as \x1B or \u202E instead.
+QByteArray problemLine(const QString &problem);
+
 // What is wrong with the parsed options that the window shares (a word that is no option, a
 // --lang value that names no language, a --show-date that is no date), or nothing.
 std::optional<QString> argumentProblem(const QCommandLineParser &parser);

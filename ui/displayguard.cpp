@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -31,6 +32,9 @@ struct HeldMessage {
 QByteArray noDisplayLine;
 QList<HeldMessage> held;
 QtMessageHandler passedOn = nullptr;
+// Standard error itself while the guard lives; meanwhile it leads nowhere, as libraries below Qt
+// (libwayland-client, finding no XDG_RUNTIME_DIR) write their complaints there directly.
+int standardError = -1;
 
 void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
@@ -39,7 +43,7 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString 
         return;
     }
     [[maybe_unused]] const ssize_t written =
-        ::write(STDERR_FILENO, noDisplayLine.constData(), std::size_t(noDisplayLine.size()));
+        ::write(standardError, noDisplayLine.constData(), std::size_t(noDisplayLine.size()));
     std::_Exit(1);
 }
 
@@ -63,10 +67,24 @@ DisplayGuard::DisplayGuard(int argc, const char *const *argv)
     }
     noDisplayLine = "cyclara: " + text.toUtf8() + '\n';
     passedOn = qInstallMessageHandler(&holdOrEnd);
+    standardError = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC); nowhere >= 0) {
+        if (standardError >= 0)
+            ::dup2(nowhere, STDERR_FILENO);
+        ::close(nowhere);
+    }
+    // Without a copy of standard error, it stays as it is.
+    if (standardError < 0)
+        standardError = STDERR_FILENO;
 }
 
 DisplayGuard::~DisplayGuard()
 {
+    if (standardError != STDERR_FILENO) {
+        ::dup2(standardError, STDERR_FILENO);
+        ::close(standardError);
+    }
+    standardError = -1;
     qInstallMessageHandler(passedOn);
     for (const HeldMessage &message : std::exchange(held, {})) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
