@@ -22,8 +22,23 @@ QString remindAtLoginPath();
 // off, as a desktop's settings may do).
 bool remindsAtLogin();
 
+// Why the entry could not be written or removed.
+struct LoginEntryProblem {
+    enum Kind {
+        File,          // `file` says why
+        NotOurs,       // a file, link or folder of that name that Cyclara did not write
+        UnsafeProgram, // the program's path cannot be written on an Exec line as it is
+    };
+    Kind kind = File;
+    FileProblem file;
+};
+// Why, in one line in the interface's language.
+QString fileProblemReason(const LoginEntryProblem &problem);
+
 // Writes the entry, starting `program`, or removes it. Removing one that is not there succeeds.
-std::optional<FileProblem> setRemindAtLogin(bool on, const QString &program);
+// Only Cyclara's own entry is replaced or removed: one the user made by hand, a link or a folder
+// of the same name is left as it is.
+std::optional<LoginEntryProblem> setRemindAtLogin(bool on, const QString &program);
 
 // The entry's text, for `program`'s absolute path.
 QByteArray remindAtLoginEntry(const QString &program);
