@@ -11,13 +11,17 @@ namespace cyclara {
 // table printed every few seconds loads no more than QtCore: the window (Qt Widgets) and the
 // reminders' sender (Qt D-Bus). The modules lie at the same place relative to the program in the
 // build and in the install, and are found through the program's own file, wherever it was started
-// from.
+// from. Only a module that no other user could have put there is opened: a copy of the program
+// in a folder others may write to opens nothing beside it.
 struct ProgramModuleEntry {
     // The entry, or null when the module could not be opened or lacks it.
     QFunctionPointer function = nullptr;
     QString path;
     // The system's reason the module there could not be loaded; empty when it is missing.
     QString loaderError;
+    // The module's file or a folder above it that another user owns or may write to; empty when
+    // there is none.
+    QString openToOthers;
 };
 
 // Opens the module `fileName` (it stays loaded to the end of the program, as its objects may) and
