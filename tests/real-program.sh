@@ -32,17 +32,22 @@ stop_program() {
     fi
 }
 
+#   wait_for TRIES PAUSE COMMAND...
+# runs COMMAND until it succeeds, at most TRIES times PAUSE seconds apart; fails when it never did.
+wait_for() {
+    local tries=$1 pause=$2 _
+    shift 2
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep "$pause"; done
+    return 1
+}
+
 #   start_window_manager LOG
 # starts openbox on $DISPLAY (its pid in $manager) and waits until it manages the screen, so that
 # a window mapped afterwards is given the keyboard focus; under load that takes seconds.
 start_window_manager() {
     openbox --sm-disable >"$1" 2>&1 &
     manager=$!
-    local _
-    for _ in $(seq 200); do
-        xdotool get_desktop >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
+    wait_for 200 0.1 xdotool get_desktop >/dev/null 2>&1 && return 0
     echo "e2e: openbox did not start (see $1)" >&2
     return 1
 }

@@ -26,10 +26,10 @@ if [[ ${1:-} == --orca ]]; then
     orca=1
     shift
 fi
-program=${1:?usage: accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]}
-shift
-[[ ${1:-} == -- ]] && shift
-(($# > 0)) || { echo "usage: accessibility-session.sh [--orca] CYCLARA -- CHECK" >&2; exit 2; }
+[[ $# -ge 3 && $2 == -- ]] ||
+    { echo "usage: accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]" >&2; exit 2; }
+program=$1
+shift 2
 source "$(dirname "$0")/../real-program.sh"
 
 missing=()
@@ -76,8 +76,7 @@ exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || { echo "a11y: Xvfb did not start" >&2; exit 1; }
+wait_for 100 0.05 test -s "$work/display" || { echo "a11y: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(head -n 1 "$work/display")
 
 start_window_manager "$work/openbox.log" || { pids+=($manager); exit 1; }
@@ -85,11 +84,8 @@ pids+=($manager)
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 && break
-    sleep 0.05
-done
+wait_for 100 0.05 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null 2>&1
 dbus-send --session --type=method_call --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
     variant:boolean:true
@@ -116,11 +112,7 @@ CONF
         --disable braille,braille-monitor,sound --debug-file "$ORCA_DEBUG_LOG" \
         >"$work/orca.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 300); do
-        grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_DEBUG_LOG" 2>/dev/null && break
-        sleep 0.1
-    done
-    grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_DEBUG_LOG" 2>/dev/null ||
+    wait_for 300 0.1 grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_DEBUG_LOG" ||
         { echo "a11y: Orca did not start (see $work/orca.log)" >&2; exit 1; }
 fi
 

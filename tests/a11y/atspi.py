@@ -55,6 +55,13 @@ def safe(call, default=None):
         return default
 
 
+def children(obj):
+    """The children of `obj` that are there, the first 400 at most."""
+    found = (safe(lambda i=i: obj.getChildAtIndex(i))
+             for i in range(min(safe(lambda: obj.childCount, 0), 400)))
+    return [child for child in found if child is not None]
+
+
 def has_state(obj, state):
     return bool(safe(lambda: obj.getState().contains(state), False))
 
@@ -70,9 +77,8 @@ def value_of(obj):
     own = text_of(obj)
     if own is not None:
         return own
-    for i in range(safe(lambda: obj.childCount, 0)):
-        child = safe(lambda i=i: obj.getChildAtIndex(i))
-        if child is not None and safe(child.getRoleName) == "text":
+    for child in children(obj):
+        if safe(child.getRoleName) == "text":
             return text_of(child)
     return None
 
@@ -129,10 +135,8 @@ class Desktop:
     def _find(self, name, timeout):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            desktop = pyatspi.Registry.getDesktop(0)
-            for i in range(safe(lambda: desktop.childCount, 0)):
-                app = safe(lambda i=i: desktop.getChildAtIndex(i))
-                if app is not None and (safe(lambda: app.name, "") or "").lower() == name.lower():
+            for app in children(pyatspi.Registry.getDesktop(0)):
+                if (name_of(app) or "").lower() == name.lower():
                     return app
             self.pump(0.2)
         return None
@@ -221,8 +225,8 @@ class Desktop:
             if wanted(obj, depth):
                 found.append(obj)
                 return
-            for i in range(min(safe(lambda: obj.childCount, 0), 400)):
-                walk(safe(lambda i=i: obj.getChildAtIndex(i)), depth + 1)
+            for child in children(obj):
+                walk(child, depth + 1)
 
         walk(self.app, 0)
         return found[0] if found else None

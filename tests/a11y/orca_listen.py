@@ -6,31 +6,21 @@ stop must be heard with its name and, for the drop-downs, its value; the explana
 the selected day as the status line tells it; each Left, Right, Home and End there with the new
 day. What Orca said is read from its debug file (accessibility-session.sh --orca starts it).
 
-The days are told independently of the window: by Cyclara's command line, whose text table gives
-each day's label and each cycle's status for 张三 (born 1990-04-12, first in the register)."""
+The days are worked out apart from the window, by tests/cli/reckoning.py, for 张三 (born
+1990-04-12, first in the register): each day's label and its three cycles' statuses."""
 
 import datetime
-import os
-import re
-import subprocess
 import sys
 
-from atspi import Desktop, Listener, outcome
+from atspi import PERIODS, Desktop, Listener, day_label, outcome, status, value
 from atspi_walk import STOPS
 
-BIRTH = "1990-04-12"
-SPAN = 3  # the window's days either side when it opens
+BIRTH = datetime.date(1990, 4, 12)
+SPAN = 3  # the window's days either side of today when it opens
 
 
-def days_told_by_the_command_line():
-    """Each day of the window's first query: its label and the three cycles' statuses."""
-    program = os.path.join(os.path.dirname(os.environ["CYCLARA_REGISTER"]), "cyclara")
-    table = subprocess.run(
-        [program, "--birth", BIRTH, "--date", datetime.date.today().isoformat(),
-         "--days", str(SPAN)],
-        check=True, capture_output=True, text=True).stdout.splitlines()
-    # date, label, three statuses, two means; the columns are set apart by two blanks or more.
-    return [re.split(r"\s{2,}", row.strip())[1:5] for row in table[1:]]
+def told(day, today):
+    return [day_label(day, today)] + [status(value(BIRTH, day, period)) for period in PERIODS]
 
 
 def heard_after(desktop, listener, key, step, parts):
@@ -40,12 +30,14 @@ def heard_after(desktop, listener, key, step, parts):
 
 
 def main():
-    days = days_told_by_the_command_line()
+    today = datetime.date.today()
+    days = [told(today + datetime.timedelta(days=i), today) for i in range(-SPAN, SPAN + 1)]
     desktop = Desktop()
     listener = Listener(desktop, True)
     desktop.wait_for_focus()
-    for number, (_, name, value) in enumerate(STOPS[1:] + STOPS[:1], start=1):
-        heard_after(desktop, listener, "Tab", "Tab %d" % number, [name] + ([value] if value else []))
+    for number, (_, name, shown) in enumerate(STOPS[1:] + STOPS[:1], start=1):
+        parts = [name] + ([shown] if shown else [])
+        heard_after(desktop, listener, "Tab", "Tab %d" % number, parts)
     # The 16th Tab from 出生年 leads to the panel, which opens on the query day, the middle one.
     for _ in range(15):
         desktop.press("Tab")

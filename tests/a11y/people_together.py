@@ -1,16 +1,12 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""多人比较 from the keyboard, as a screen reader user meets it: Ctrl+Shift+P in the main window
-opens the window with the focus in its list of people; Down goes to 李四 and Space ticks him
-(the item says it is checked); Tab leads to the chart 多人节律图, which tells today for both
-people; each Right there is reported as the focus of the day's item, named by the day's status
-line, and the chart's description ends as the last day's line.
-
-With --orca (run under accessibility-session.sh --orca) every step must also be heard: the window
-and its list when it opens, 李四 when Down reaches him and as checked when Orca is asked where the
-focus is (Orca says nothing of the tick itself), the chart with today's line, and each day walked
-to. The lines are worked out from the birth dates alone, by tests/cli/reckoning.py.
+"""多人比较 from the keyboard, as a screen reader user meets it: Ctrl+Shift+P opens it with the
+focus in its list of people; Down goes to 李四 and Space ticks him; Tab leads to the chart
+多人节律图, which tells today for both people, and each Right there is reported as the focus of the
+day's item, named by the day's status line. With --orca every step must also be heard, 李四 as
+checked when Orca is asked where the focus is (Orca says nothing of the tick itself). The lines are
+worked out from the birth dates alone, by tests/cli/reckoning.py.
 
 Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-12, shown first) and
 李四 (born 1985-11-03) in its register."""
@@ -20,8 +16,8 @@ import sys
 
 import pyatspi
 
-from atspi import (PERIODS, check, check_described, day_label, has_state, name_of, open_dialog,
-                   outcome, safe, session, step_to, value)
+from atspi import (PERIODS, check, check_described, children, day_label, has_state, name_of,
+                   open_dialog, outcome, safe, session, step_to, value)
 
 ZHANG = ("张三", datetime.date(1990, 4, 12))
 LI = ("李四", datetime.date(1985, 11, 3))
@@ -42,24 +38,25 @@ def status_line(day, today):
     return "%s: %s" % (day_label(day, today), "；".join(means))
 
 
+def ticked(item):
+    return has_state(item, pyatspi.STATE_CHECKED)
+
+
 def items_of(people_list):
-    children = [safe(lambda i=i: people_list.getChildAtIndex(i))
-                for i in range(safe(lambda: people_list.childCount, 0))]
-    return {name_of(c): c for c in children if safe(lambda c=c: c.getRoleName()) == "list item"}
+    return {name_of(c): c for c in children(people_list) if safe(c.getRoleName) == "list item"}
 
 
 def tick_li(desktop, listener, people_list):
     items = items_of(people_list)
-    for person, ticked in ((ZHANG, True), (LI, False)):
+    for person, expected in ((ZHANG, True), (LI, False)):
         item = items.get(item_name(person))
-        check(item is not None and has_state(item, pyatspi.STATE_CHECKED) == ticked,
-              "on opening %s is not %s (items %r)"
-              % (item_name(person), "checked" if ticked else "unchecked", list(items)))
+        check(item is not None and ticked(item) == expected, "on opening %s is not %s (items %r)"
+              % (item_name(person), "checked" if expected else "unchecked", list(items)))
     step_to(desktop, listener, "Down", item_name(LI), [item_name(LI)])
     desktop.press("space")
     for person in (LI, ZHANG):
         item = items_of(people_list).get(item_name(person))
-        check(item is not None and desktop.wait_until(lambda i=item: has_state(i, pyatspi.STATE_CHECKED), 10),
+        check(item is not None and desktop.wait_until(lambda i=item: ticked(i), 10),
               "after Space %s is not checked" % item_name(person))
     if listener.orca:
         # Orca's Where Am I (the keypad's Enter) tells the focused item with its state.

@@ -16,7 +16,7 @@ import sys
 
 import pyatspi
 
-from atspi import Desktop, check, outcome, safe
+from atspi import Desktop, check, children, name_of, outcome, safe
 
 # The session's two people, then 赵六 with the birth date the pickers took from 张三, the first:
 # GBK bytes worked out by hand.
@@ -26,12 +26,8 @@ EXPECTED = (b"\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n"
 
 def listed(box):
     """The names in a drop-down's list, as a screen reader reads them."""
-    for i in range(safe(lambda: box.childCount, 0)):
-        child = safe(lambda i=i: box.getChildAtIndex(i))
-        if child is not None and safe(child.getRoleName) == "list":
-            return [safe(lambda j=j: child.getChildAtIndex(j).name)
-                    for j in range(safe(lambda: child.childCount, 0))]
-    return []
+    lists = [child for child in children(box) if safe(child.getRoleName) == "list"]
+    return [name_of(item) for item in children(lists[0])] if lists else []
 
 
 def ended(pid):

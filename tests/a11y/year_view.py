@@ -1,16 +1,12 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""全年 from the keyboard, as a screen reader user meets it: Ctrl+Y in the main window opens the
-year view with the focus on its calendar 全年日历, a list whose selected item is the query day,
-today; Right, Right and Down walk to the day nine days on, each reported as the focus of the day's
-item, named by its date, weekday and the three cycles' statuses; Enter makes that day the main
-window's query day: its pickers 查询年, 查询月 and 查询日 show it and its chart 生物节律图 tells
-the day's status line.
-
-With --orca (run under accessibility-session.sh --orca) the walk must also be heard: the window and
-its calendar when it opens, and each day walked to. The days are worked out from the birth date
-alone, by tests/cli/reckoning.py.
+"""全年 from the keyboard, as a screen reader user meets it: Ctrl+Y opens it with the focus on its
+calendar 全年日历, on the query day, today; Right, Right and Down are each reported as the focus of
+the day's item, named by its date, weekday and the cycles' statuses; Enter makes the last day the
+main window's query day, in its pickers and its chart's status line. With --orca the window and
+each day walked to must also be heard. The days are worked out from the birth date alone, by
+tests/cli/reckoning.py.
 
 Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-12, shown first) and
 李四 (born 1985-11-03) in its register."""

@@ -42,12 +42,7 @@ XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --wid
     --height=1024 --socket="$socket" --idle-time=0 --no-config --debug \
     --log="$work/weston.log" >"$work/weston.out" 2>&1 &
 compositor=$!
-for _ in $(seq 100); do
-    [[ -S $runtime/$socket ]] && break
-    kill -0 "$compositor" 2>/dev/null || break
-    sleep 0.1
-done
-if [[ ! -S $runtime/$socket ]]; then
+if ! wait_for 100 0.1 test -S "$runtime/$socket"; then
     echo "e2e: weston did not start" >&2
     cat "$work/weston.log" "$work/weston.out" >&2
     exit 1
