@@ -5,7 +5,6 @@
 #include "model/dates.h"
 #include "model/datetext.h"
 #include "model/dayquery.h"
-#include "model/daytable.h"
 #include "model/daytablemodel.h"
 
 #include <QAbstractItemModelTester>
@@ -15,7 +14,6 @@
 #include "model/criticaldays.h"
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -29,8 +27,6 @@ class tst_Model : public QObject {
 private slots:
     void cycleValues_data();
     void cycleValues();
-    void runOfDaysIsSingleDays_data();
-    void runOfDaysIsSingleDays();
     void pointValBands_data();
     void pointValBands();
     void dayLabels_data();
@@ -65,33 +61,6 @@ void tst_Model::cycleValues()
     QTEST(values, "values");
     for (const double v : values)
         QVERIFY(!std::signbit(v) || v != 0);
-}
-
-void tst_Model::runOfDaysIsSingleDays_data()
-{
-    QTest::addColumn<qint32>("first");
-    QTest::addColumn<int>("count");
-    QTest::newRow("a lifetime from birth") << 0 << 40000;
-    QTest::newRow("at the start of the day index") << std::numeric_limits<qint32>::min() << 3000;
-    QTest::newRow("at the end of the day index")
-        << std::numeric_limits<qint32>::max() - 2999 << 3000;
-}
-
-// The quick way through a run of days (turning the angle on, day by day) gives every day the very
-// value the sine of that day alone gives, also where rounding is closest to tipping.
-void tst_Model::runOfDaysIsSingleDays()
-{
-    QFETCH(qint32, first);
-    QFETCH(int, count);
-    for (const Series cycle : everyCycle) {
-        std::vector<double> run(std::size_t(count), 0.0);
-        cyclara::cycleValues(cyclePeriod(cycle), first, run);
-        for (int i = 0; i < count; ++i) {
-            const qint32 day = qint32(qint64(first) + i);
-            if (run[std::size_t(i)] != cycleValue(cyclePeriod(cycle), day))
-                QFAIL(qPrintable(u"day %1 of the %2-day cycle"_s.arg(day).arg(cyclePeriod(cycle))));
-        }
-    }
 }
 
 void tst_Model::pointValBands_data()
