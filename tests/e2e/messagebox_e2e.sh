@@ -32,30 +32,21 @@ QT_QPA_PLATFORM=xcb "$work/bin/cyclara" >"$work/cyclara.log" 2>&1 &
 pid=$!
 
 # Both windows are titled Cyclara: the main window and, once it is drawn, the message box.
-for _ in $(seq 100); do
-    windows=$(xdotool search --onlyvisible --name '^Cyclara$' 2>/dev/null || true)
-    [[ $(wc -w <<<"$windows") -ge 2 ]] && break
-    sleep 0.1
-done
-read -r -a ids <<<"$(echo $windows)"
-if [[ ${#ids[@]} -lt 2 ]]; then
-    echo "e2e: the message box never appeared" >&2
-    exit 1
-fi
-
-# x, y, width, height of each; the larger window is the main one.
-geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y $WIDTH $HEIGHT"
+two_windows() {
+    read -r -a ids <<<"$(xdotool search --onlyvisible --name '^Cyclara$' 2>/dev/null | xargs)"
+    ((${#ids[@]} >= 2))
 }
-read -r ax ay aw ah <<<"$(geometry "${ids[0]}")"
-read -r bx by bw bh <<<"$(geometry "${ids[1]}")"
-if ((aw * ah < bw * bh)); then
-    read -r ax ay aw ah bx by bw bh <<<"$bx $by $bw $bh $ax $ay $aw $ah"
-fi
-dx=$((ax + aw / 2 - bx - bw / 2))
-dy=$((ay + ah / 2 - by - bh / 2))
-echo "main window ${aw}x${ah}+${ax}+${ay}, message box ${bw}x${bh}+${bx}+${by}, off centre ${dx},${dy}"
+wait_for 100 0.1 two_windows || { echo "e2e: the message box never appeared" >&2; exit 1; }
+
+# The centre of each: which is the main window does not matter to how far apart they are.
+centre() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+}
+read -r ax ay <<<"$(centre "${ids[0]}")"
+read -r bx by <<<"$(centre "${ids[1]}")"
+dx=$((ax - bx)) dy=$((ay - by))
+echo "the two windows' centres ${ax},${ay} and ${bx},${by}, ${dx},${dy} apart"
 if ((dx * dx + dy * dy > 40 * 40)); then
     echo "e2e: the message box is not centred over the main window" >&2
     exit 1
