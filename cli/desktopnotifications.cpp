@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -17,6 +18,8 @@ namespace {
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
 const QString interface = QStringLiteral("org.freedesktop.Notifications");
+// A connection of the reminders' own, so that it can be left when they are done.
+const QString connectionName = QStringLiteral("cyclara-reminders");
 // A service that does not answer within this is as good as none.
 constexpr int callMilliseconds = 5000;
 
@@ -43,8 +46,14 @@ QString installedIcon()
 
 DesktopNotifications::DesktopNotifications(QObject *parent)
     : QObject(parent)
-    , m_bus(QDBusConnection::sessionBus())
+    , m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName))
 {
+}
+
+DesktopNotifications::~DesktopNotifications()
+{
+    m_bus = QDBusConnection(QString());
+    QDBusConnection::disconnectFromBus(connectionName);
 }
 
 std::optional<QString> DesktopNotifications::reach()
@@ -53,6 +62,20 @@ std::optional<QString> DesktopNotifications::reach()
         //: There is no session bus to send notifications through; why, in D-Bus's words
         return QCoreApplication::translate("Reminders", "没有会话总线（%1）")
             .arg(m_bus.lastError().message());
+    // Watched before it is first asked: a service that ends in between is not missed.
+    auto *watcher =
+        new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            &DesktopNotifications::vanished);
+    // The bus itself going tells nothing; asked every few seconds, it is noticed.
+    m_busCheck = new QTimer(this);
+    connect(m_busCheck, &QTimer::timeout, this, [this] {
+        if (!m_bus.isConnected()) {
+            m_busCheck->stop();
+            emit vanished();
+        }
+    });
+    m_busCheck->start(2000);
     const QDBusMessage capabilities = call(m_bus, QStringLiteral("GetCapabilities"), {});
     if (capabilities.type() != QDBusMessage::ReplyMessage)
         //: Nobody serves notifications on the session bus; the D-Bus error's name

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 
 #include <optional>
 
@@ -19,6 +20,9 @@ class DesktopNotifications : public QObject {
     Q_OBJECT
 public:
     explicit DesktopNotifications(QObject *parent = nullptr);
+    // Leaves the bus here, not in the program's last moments, where Qt D-Bus's own thread would
+    // still be answering it while QtCore is being taken down.
+    ~DesktopNotifications() override;
 
     // Reaches the service; what is wrong when there is no session bus or nobody serves
     // notifications on it.
@@ -33,6 +37,9 @@ public:
 signals:
     void clicked(uint id);
     void closed(uint id);
+    // The service that was reached is gone (ended, or another took its place) or the session bus
+    // is: its notifications with it, and no click will come.
+    void vanished();
 
 private slots:
     // QtDBus connects its signals by name only.
@@ -41,6 +48,7 @@ private slots:
 
 private:
     QDBusConnection m_bus;
+    QTimer *m_busCheck = nullptr;
     bool m_actions = false;
     bool m_markup = false;
 };

@@ -39,4 +39,25 @@ QString reminderBody(const Reminder &reminder, const QDate &today)
     return lines.join(u'\n');
 }
 
+QString othersSummary(qsizetype count)
+{
+    //: The one notification for the people past the first few reminders: how many they are
+    return QCoreApplication::translate("Reminders", "另有 %1 人今天起有临界日").arg(count);
+}
+
+QString othersBody(const QList<Reminder> &others)
+{
+    // A few lines of names at most: the window shows them all.
+    constexpr qsizetype mostNames = 12;
+    QStringList names;
+    for (const Reminder &reminder : others.first(qMin(others.size(), mostNames)))
+        names << reminder.name;
+    //: Between the names of a notification for several people
+    const QString list = names.join(QCoreApplication::translate("Reminders", "、"));
+    if (others.size() <= mostNames)
+        return list;
+    //: The names of a notification for several people, when there are more than shown
+    return QCoreApplication::translate("Reminders", "%1等").arg(list);
+}
+
 } // namespace cyclara

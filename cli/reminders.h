@@ -29,4 +29,12 @@ QList<Reminder> remindersDue(const BirthRegister &people, const QDate &today, in
 QString reminderSummary(const Reminder &reminder);
 QString reminderBody(const Reminder &reminder, const QDate &today);
 
+// Beyond this many people at once, notifications would bury the desktop rather than remind: the
+// first ones are told each on their own and the rest in one notification that names them.
+constexpr qsizetype mostReminderNotifications = 5;
+
+// The notification for everyone past the first few: "另有 96 人今天起有临界日", and their names.
+QString othersSummary(qsizetype count);
+QString othersBody(const QList<Reminder> &others);
+
 } // namespace cyclara

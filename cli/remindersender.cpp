@@ -36,15 +36,32 @@ int sendReminders(const QList<Reminder> &reminders, const QDate &today)
         complain(QCoreApplication::translate("Reminders", "无法发出提醒：%1").arg(*problem));
         return 1;
     }
+    // Who each notification opens the window on: its person, or the first of those it names.
     QHash<uint, Reminder> open;
-    for (const Reminder &reminder : reminders) {
+    const auto send = [&](const QString &summary, const QString &body, const Reminder &opens) {
         uint id = 0;
-        if (const auto problem =
-                notifications.send(reminderSummary(reminder), reminderBody(reminder, today), &id)) {
+        const auto problem = notifications.send(summary, body, &id);
+        if (problem) {
+            // Those sent would offer a click that nobody is left to answer.
+            for (const uint sent : open.keys())
+                notifications.close(sent);
             complain(QCoreApplication::translate("Reminders", "无法发出提醒：%1").arg(*problem));
-            return 1;
+        } else {
+            open.insert(id, opens);
         }
-        open.insert(id, reminder);
+        return !problem;
+    };
+    const qsizetype alone = reminders.size() <= mostReminderNotifications
+                                ? reminders.size()
+                                : mostReminderNotifications - 1;
+    for (const Reminder &reminder : reminders.first(alone)) {
+        if (!send(reminderSummary(reminder), reminderBody(reminder, today), reminder))
+            return 1;
+    }
+    if (alone < reminders.size()) {
+        const QList<Reminder> others = reminders.sliced(alone);
+        if (!send(othersSummary(others.size()), othersBody(others), others.constFirst()))
+            return 1;
     }
     if (!notifications.hasActions())
         return 0;
@@ -64,6 +81,15 @@ int sendReminders(const QList<Reminder> &reminders, const QDate &today)
         if (open.remove(id) && open.isEmpty())
             QCoreApplication::quit();
     });
+    int status = 0;
+    QObject::connect(&notifications, &DesktopNotifications::vanished, &notifications, [&] {
+        if (status != 0)
+            return;
+        status = 1;
+        //: The notification service ended while reminders were shown: they are gone with it
+        complain(QCoreApplication::translate("Reminders", "通知服务已中止，提醒随之消失"));
+        QCoreApplication::exit(status);
+    });
     QTimer::singleShot(longestStayMilliseconds, &notifications, [&] {
         // Nobody is left to open the window: no reminder may offer it any more.
         for (const uint id : open.keys())
@@ -71,7 +97,7 @@ int sendReminders(const QList<Reminder> &reminders, const QDate &today)
         QCoreApplication::quit();
     });
     QCoreApplication::exec();
-    return 0;
+    return status;
 }
 
 } // namespace cyclara
