@@ -269,6 +269,10 @@ void BiorhythmWindow::saveBirthList(const QString &path)
                            QMessageBox::Retry) != QMessageBox::Retry)
             return;
     }
+    // Another copy or an editor changed the same people meanwhile: one side of each was kept.
+    if (!m_registerStore->conflicts().isEmpty())
+        tellOrLog(QMessageBox::Information,
+                  mergeConflictsMessage(path, m_registerStore->conflicts()));
     m_registerSaved = true;
 }
 

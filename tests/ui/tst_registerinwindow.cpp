@@ -33,6 +33,7 @@ private slots:
     void whatTheFileHoldsIsToldOnceShown_data();
     void whatTheFileHoldsIsToldOnceShown();
     void lookingChangesNothing();
+    void conflictingDateIsSaid();
     void failedSaveOffersRetryAndCancel();
     void removeAndRenameFromTheNamePicker();
     void refusedTextStaysInItsPrompt();
@@ -110,6 +111,25 @@ void tst_RegisterInWindow::lookingChangesNothing()
     QVERIFY(w.close());
     QCOMPARE(fixture.registerBytes(), theirs);
     QVERIFY(fixture.messages.isEmpty() && fixture.questions.isEmpty());
+}
+
+// This window and another copy give 甲 different dates: the window saves last and keeps its own,
+// and says which date of the file's it replaced.
+void tst_RegisterInWindow::conflictingDateIsSaid()
+{
+    WindowFixture fixture(twoPeople);
+    BiorhythmWindow &w = fixture.open(true);
+    queryFor(w, QDate(1970, 5, 5));
+    const QByteArray theirs = gbk(u"甲\t1999-09-09\r\n乙\t1980-04-04\r\n"_s);
+    QFile file(fixture.registerPath());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
+    file.close();
+    QVERIFY(w.close());
+    QCOMPARE(fixture.registerBytes(), gbk(u"甲\t1970-05-05\r\n乙\t1980-04-04\r\n"_s));
+    QCOMPARE(fixture.messages.size(), 1);
+    QVERIFY2(fixture.messages.constFirst().contains(u"甲"_s) &&
+                 fixture.messages.constFirst().contains(u"1999"_s),
+             qPrintable(fixture.messages.constFirst()));
 }
 
 // A folder of the register's name appears while the window is open: closing asks, Retry tries
