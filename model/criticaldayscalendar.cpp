@@ -14,13 +14,18 @@ namespace cyclara {
 
 namespace {
 
-// A TEXT value as iCalendar keeps it: backslash, semicolon, comma and line breaks escaped.
+// A TEXT value as iCalendar keeps it: backslash, semicolon and comma escaped, each line break
+// (CR LF, CR or LF) as "\n". No other control character may stand in a TEXT value, and a reader
+// could take one for the end of the line, so each is written as its picture (U+2400 to U+241F,
+// U+2421 for DEL): a name from a hand-edited register stays recognisable and cannot add lines.
+// A tab may stand and stays.
 QByteArray escaped(const QString &text)
 {
     QByteArray out;
     const QByteArray utf8 = text.toUtf8();
     out.reserve(utf8.size() + 8);
-    for (const char c : utf8) {
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         switch (c) {
         case '\\':
             out += "\\\\";
@@ -31,13 +36,23 @@ QByteArray escaped(const QString &text)
         case ',':
             out += "\\,";
             break;
+        case '\r':
+            if (i + 1 < utf8.size() && utf8[i + 1] == '\n')
+                ++i;
+            out += "\\n";
+            break;
         case '\n':
             out += "\\n";
             break;
-        case '\r':
+        case '\t':
+            out += c;
             break;
         default:
-            out += c;
+            // UTF-8 has these octets for the control characters only.
+            if (const auto octet = static_cast<unsigned char>(c); octet < 0x20 || octet == 0x7F)
+                out += QString(QChar(char16_t(octet == 0x7F ? 0x2421 : 0x2400 + octet))).toUtf8();
+            else
+                out += c;
         }
     }
     return out;

@@ -16,10 +16,13 @@ namespace cyclara {
 // one all-day, free-time event per critical day, by the one rule of criticaldays.h, its summary
 // naming the person and the cycles ("张三：智力、情绪临界日") and its description each cycle's
 // status, in the interface's language. An event's UID stands for the person and the day, so
-// importing again updates the events instead of doubling them. Lines end in CR LF and are folded
-// at 75 octets, never inside a character. Written in pieces, so a long range can be streamed.
-// A calendar of one kind of critical days only (the double or the triple ones) is named so; its
-// events are those of the whole calendar, under the same UIDs.
+// importing again updates the events instead of doubling them; it differs for names that differ
+// in any way, even only in case or in how an accent is composed. A name is written as it is,
+// except that its line breaks become the text's own and other control characters their pictures
+// (U+2400 to U+2421). Lines end in CR LF and are folded at 75 octets, never inside a character.
+// Written in pieces, so a long range can be streamed. A calendar of one kind of critical days only
+// (the double or the triple ones) is named so; its events are those of the whole calendar, under
+// the same UIDs.
 class CriticalDaysCalendar {
 public:
     // `name` may be empty (a person given by birth date only); `stamp` is when the calendar is
