@@ -241,7 +241,7 @@ int CycleChart::minimumHeightAt(int width) const
         QStringList words;
         QStringList dates;
         for (int day = -longestSpan; day <= longestSpan; ++day) {
-            words << relativeDayLabel(query.addDays(day), today);
+            words << RelativeDayLabel(query.addDays(day), today);
             dates << dateLabel(query.addDays(day), today);
         }
         const auto layoutAt = [&](int height) {

@@ -85,7 +85,7 @@ QString seriesName(Series series)
     return QCoreApplication::translate("Series", names.at(at(series)));
 }
 
-QString pointVal(qint16 iVal, qint16 &iRet)
+QString PointVal(qint16 iVal, qint16 &iRet)
 {
     const char *word = nullptr;
     if (iVal < -80) {

@@ -57,6 +57,6 @@ double absoluteMeanValue(double intellectual, double emotional, double physical)
 
 // Status word, value and score of one cycle value, e.g. "高峰(85%,92分)"; iRet receives the band
 // code (0 high side, 1 critical, 2 low side).
-QString pointVal(qint16 iVal, qint16 &iRet);
+QString PointVal(qint16 iVal, qint16 &iRet);
 
 } // namespace cyclara

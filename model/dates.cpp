@@ -10,7 +10,7 @@
 
 namespace cyclara {
 
-QString relativeDayLabel(const QDate &d, const QDate &today)
+QString RelativeDayLabel(const QDate &d, const QDate &today)
 {
     static constexpr std::array<const char *, 5> nearDays{
         QT_TRANSLATE_NOOP("Days", "前天"), QT_TRANSLATE_NOOP("Days", "昨天"),

@@ -15,7 +15,7 @@ QString cycleInLine(int cycle, double value)
     qint16 band = 0;
     //: One cycle in the status line: its name and its status, followed by a blank
     return QCoreApplication::translate("DayStatus", "%1-%2 ")
-        .arg(seriesName(everyCycle[std::size_t(cycle)]), pointVal(qint16(value), band));
+        .arg(seriesName(everyCycle[std::size_t(cycle)]), PointVal(qint16(value), band));
 }
 
 } // namespace
@@ -51,7 +51,7 @@ QString seriesCellText(Series series, double value)
     if (at(series) >= std::size_t(cycleCount))
         return QString::number(value, 'f', 2);
     qint16 band = 0;
-    return pointVal(qint16(value), band);
+    return PointVal(qint16(value), band);
 }
 
 } // namespace cyclara

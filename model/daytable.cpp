@@ -51,7 +51,7 @@ QList<DayRow> buildDayRange(const QDate &birth, const QDate &first, const QDate 
     rows.reserve(count);
     for (qsizetype i = 0; i < count; ++i) {
         const QDate date = first.addDays(i);
-        rows.append({date, today.isNull() ? QString() : relativeDayLabel(date, today),
+        rows.append({date, today.isNull() ? QString() : RelativeDayLabel(date, today),
                      values[i + 1], critical[i]});
     }
     return rows;

@@ -109,7 +109,7 @@ QStringList textCells(const DayRow &day, qsizetype row, const QList<ExtraColumn>
         cells << seriesCellText(everySeries[s], day.values[s]);
     for (const ExtraColumn &column : extra) {
         qint16 band = 0;
-        cells << pointVal(qint16(column.values.value(row)), band);
+        cells << PointVal(qint16(column.values.value(row)), band);
     }
     return cells;
 }

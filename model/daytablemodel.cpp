@@ -88,7 +88,7 @@ QVariant DayTableModel::data(const QModelIndex &index, int role) const
     const DayRow &row = m_days.at(index.row());
     if (index.column() >= ColumnCount) {
         qint16 band = 0;
-        return pointVal(qint16(furtherValue(index.row(), index.column() - ColumnCount)), band);
+        return PointVal(qint16(furtherValue(index.row(), index.column() - ColumnCount)), band);
     }
     switch (index.column()) {
     case DateColumn:

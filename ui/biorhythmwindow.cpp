@@ -146,7 +146,7 @@ void BiorhythmWindow::loadStep()
     spanDays->setCurrentIndex(0);
     m_registerPath =
         m_services.birthFilePath.isEmpty() ? defaultBirthFilePath() : m_services.birthFilePath;
-    loadBirthList(m_registerPath);
+    LoadBirthList(m_registerPath);
     m_ready = true;
     // Showing the first person is no act of the user's: it records nothing.
     runQuery(Recording::No);
@@ -154,7 +154,7 @@ void BiorhythmWindow::loadStep()
 
 void BiorhythmWindow::closeEvent(QCloseEvent *event)
 {
-    saveBirthList(m_registerPath);
+    SaveBirthList(m_registerPath);
     for (QWidget *dialog :
          {static_cast<QWidget *>(m_help.data()), static_cast<QWidget *>(m_criticalDays.data()),
           static_cast<QWidget *>(m_peopleTogether.data()),
@@ -224,7 +224,7 @@ void BiorhythmWindow::reportWhenShown(QMessageBox::Icon icon, const QString &mes
     m_whenShown.append([this, icon, message] { m_services.showMessage(this, icon, message); });
 }
 
-void BiorhythmWindow::loadBirthList(const QString &path)
+void BiorhythmWindow::LoadBirthList(const QString &path)
 {
     m_registerStore = std::make_unique<RegisterStore>(path);
     RegisterStore::Opened opened = m_registerStore->open();
@@ -241,7 +241,7 @@ void BiorhythmWindow::loadBirthList(const QString &path)
         pickListItem(personName, 0);
 }
 
-void BiorhythmWindow::saveBirthList(const QString &path)
+void BiorhythmWindow::SaveBirthList(const QString &path)
 {
     if (const auto why = m_registerStore->whyNotSaved()) {
         const bool changed = m_registerStore->hasChanges(m_people->people());

@@ -75,8 +75,8 @@ private:
     void connectControls();
 
     void loadStep();
-    void loadBirthList(const QString &path);
-    void saveBirthList(const QString &path);
+    void LoadBirthList(const QString &path);
+    void SaveBirthList(const QString &path);
 
     // Whether a query run records the person in the register: the user's own queries do.
     enum class Recording { No, Yes };

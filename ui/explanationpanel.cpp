@@ -46,7 +46,7 @@ std::array<QString, 3> widestStatuses(const QFontMetricsF &metrics)
     std::array<qsizetype, 3> longest{};
     for (qint16 value = -100; value <= 100; ++value) {
         qint16 band = 0;
-        const QString status = pointVal(value, band);
+        const QString status = PointVal(value, band);
         statuses[std::size_t(band)] << status;
         longest[std::size_t(band)] = std::max(longest[std::size_t(band)], status.size());
     }
@@ -121,14 +121,14 @@ void ExplanationPanel::setQuery(const DayQuery *query)
         disconnect(m_query, nullptr, this, nullptr);
     m_query = query;
     const auto showCurrentDay = [this] {
-        showDayStatus(m_query->currentDay());
+        ShowDayStatus(m_query->currentDay());
     };
     connect(query, &DayQuery::queryChanged, this, showCurrentDay);
-    connect(query, &DayQuery::currentDayChanged, this, &ExplanationPanel::showDayStatus);
+    connect(query, &DayQuery::currentDayChanged, this, &ExplanationPanel::ShowDayStatus);
     showCurrentDay();
 }
 
-void ExplanationPanel::showDayStatus(int day)
+void ExplanationPanel::ShowDayStatus(int day)
 {
     if (!m_query || !m_query->days().hasDay(day))
         return;
@@ -137,7 +137,7 @@ void ExplanationPanel::showDayStatus(int day)
     const SeriesValues &values = m_query->days().day(day).values;
     for (std::size_t cycle = 0; cycle < cycleCount; ++cycle) {
         qint16 band = 0;
-        const QString status = pointVal(qint16(values[cycle]), band);
+        const QString status = PointVal(qint16(values[cycle]), band);
         m_rows.faces[cycle]->setPixmap(m_faces[std::size_t(band)]);
         m_rows.faces[cycle]->setAccessibleDescription(status);
         m_rows.paragraphs[cycle]->setText(

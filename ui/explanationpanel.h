@@ -53,7 +53,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void showDayStatus(int day);
+    void ShowDayStatus(int day);
     void fitParagraphsToWidth();
 
     Rows m_rows{};

@@ -83,7 +83,7 @@ void tst_Model::pointValBands()
 {
     QFETCH(int, value);
     qint16 band = -1;
-    QTEST(pointVal(qint16(value), band), "status");
+    QTEST(PointVal(qint16(value), band), "status");
     QTEST(int(band), "band");
 }
 
@@ -101,7 +101,7 @@ void tst_Model::dayLabels_data()
 void tst_Model::dayLabels()
 {
     QFETCH(QDate, day);
-    QTEST(relativeDayLabel(day, QDate(2026, 12, 31)), "label");
+    QTEST(RelativeDayLabel(day, QDate(2026, 12, 31)), "label");
 }
 
 using MaybeDate = std::optional<QDate>;

@@ -68,7 +68,7 @@ void tst_Language::englishKeepsTheUsersLocale()
 
     // A day of another year is written as the locale writes it (the C locale's, in this test).
     const InterfaceLanguage english(Language::English);
-    QCOMPARE(relativeDayLabel({2025, 3, 14}, {2026, 12, 6}), u"3/14/25"_s);
+    QCOMPARE(RelativeDayLabel({2025, 3, 14}, {2026, 12, 6}), u"3/14/25"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Language)
