@@ -35,7 +35,7 @@ QString reminderBody(const Reminder &reminder, const QDate &today)
     for (const CriticalDay &day : reminder.days)
         //: A line of a reminder: the day (今天, 明天, 6月20日), then its critical cycles
         lines << QCoreApplication::translate("Reminders", "%1：%2")
-                     .arg(relativeDayLabel(day.date, today), criticalCyclesText(day.cycles));
+                     .arg(RelativeDayLabel(day.date, today), criticalCyclesText(day.cycles));
     return lines.join(u'\n');
 }
 
