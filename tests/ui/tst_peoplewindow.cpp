@@ -21,8 +21,6 @@ using namespace cyclara::test;
 class tst_PeopleWindow : public QObject {
     Q_OBJECT
 private slots:
-    void opensFromEveryDoor_data();
-    void opensFromEveryDoor();
     void openedTickedAndWalked();
     void ticksAndRangeRefused();
 };
@@ -33,15 +31,9 @@ namespace {
 const QByteArray threePeople =
     gbk(u"张三\t1990-04-12\r\n李四\t1985-11-03\r\n赵六\t1990-05-10\r\n"_s);
 
-// Opened by its shortcut, and made the active window, where the user's keys go.
 PeopleWindow *openPeople(BiorhythmWindow &w)
 {
-    QTest::keyClick(w.birthYear, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    auto *people = w.findChild<PeopleWindow *>();
-    if (!people || !people->isVisible())
-        return nullptr;
-    people->activateWindow();
-    return QTest::qWaitFor([people] { return people->isActiveWindow(); }) ? people : nullptr;
+    return openedBy<PeopleWindow>(w.birthYear, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_P);
 }
 
 // Ticks the person in `row` of the list as the keyboard does: the row made current, Space.
@@ -55,38 +47,24 @@ void tickWithSpace(PeopleWindow *people, int row)
 
 } // namespace
 
-void tst_PeopleWindow::opensFromEveryDoor_data()
-{
-    QTest::addColumn<QString>("door");
-    QTest::newRow("the chart's menu") << u"chart"_s;
-    QTest::newRow("the name picker's menu") << u"name"_s;
-}
-
-// 多人比较… stands in the chart's menu and the name picker's; one window however often it opens.
-void tst_PeopleWindow::opensFromEveryDoor()
-{
-    QFETCH(QString, door);
-    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
-    BiorhythmWindow &w = fixture.open(true);
-    QWidget *menuOf =
-        door == u"chart"_s ? static_cast<QWidget *>(w.chart) : w.personName->lineEdit();
-    chooseFromMenu(menuOf, u"多人比较…"_s);
-    QTRY_VERIFY(w.findChild<PeopleWindow *>() && w.findChild<PeopleWindow *>()->isVisible());
-    QVERIFY(openPeople(w));
-    QCOMPARE(w.findChildren<PeopleWindow *>().size(), 1);
-}
-
-// Opened by its shortcut on the shown person; a second ticked with the keyboard, and their 合拍度
-// (a row per cycle and the overall one); three days walked on the chart tell every person's
-// status, on screen and to a screen reader; the days into a spreadsheet. Then the ten best days
-// of three over a month (fewest critical first, then the highest lowest mean), a pick shown on
+// 多人比较… stands in the chart's menu and the name picker's, and opens by its shortcut on the
+// shown person, one window however often it opens. A second person ticked with the keyboard, and
+// their 合拍度 (a row per cycle and the overall one); three days walked on the chart tell every
+// person's status, on screen and to a screen reader; the days into a spreadsheet. Then the ten best
+// days of three over a month (fewest critical first, then the highest lowest mean), a pick shown on
 // the chart.
 void tst_PeopleWindow::openedTickedAndWalked()
 {
     WindowFixture fixture(threePeople, QDate(2026, 6, 18));
     BiorhythmWindow &w = fixture.open(true);
+    for (QWidget *menuOf : std::initializer_list<QWidget *>{w.chart, w.personName->lineEdit()}) {
+        chooseFromMenu(menuOf, u"多人比较…"_s);
+        QTRY_VERIFY(w.findChild<PeopleWindow *>() && w.findChild<PeopleWindow *>()->isVisible());
+        w.findChild<PeopleWindow *>()->close();
+    }
     PeopleWindow *people = openPeople(w);
     QVERIFY(people);
+    QCOMPARE(w.findChildren<PeopleWindow *>().size(), 1);
     QAbstractItemModelTester tester(people->findChild<QTableView *>()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(people->tickedPeople(), QStringList{u"张三"_s});

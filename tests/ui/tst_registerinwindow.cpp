@@ -34,11 +34,10 @@ private slots:
     void whatTheFileHoldsIsToldOnceShown();
     void lookingChangesNothing();
     void conflictingDateIsSaid();
-    void failedSaveOffersRetryAndCancel();
     void removeAndRenameFromTheNamePicker();
     void refusedTextStaysInItsPrompt();
-    void signalClosesTheWindowAndSaves_data();
-    void signalClosesTheWindowAndSaves();
+    void closingSaves_data();
+    void closingSaves();
 };
 
 void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown_data()
@@ -105,9 +104,7 @@ void tst_RegisterInWindow::lookingChangesNothing()
 
     // Meanwhile another copy gives 甲 a new date and removes 乙.
     const QByteArray theirs = gbk(longName + u"\t1960-02-02\r\n甲\t1971-03-03\r\n"_s);
-    QFile file(fixture.registerPath());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
-    file.close();
+    fixture.writeRegister(theirs);
     QVERIFY(w.close());
     QCOMPARE(fixture.registerBytes(), theirs);
     QVERIFY(fixture.messages.isEmpty() && fixture.questions.isEmpty());
@@ -120,31 +117,13 @@ void tst_RegisterInWindow::conflictingDateIsSaid()
     WindowFixture fixture(twoPeople);
     BiorhythmWindow &w = fixture.open(true);
     queryFor(w, QDate(1970, 5, 5));
-    const QByteArray theirs = gbk(u"甲\t1999-09-09\r\n乙\t1980-04-04\r\n"_s);
-    QFile file(fixture.registerPath());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
-    file.close();
+    fixture.writeRegister(gbk(u"甲\t1999-09-09\r\n乙\t1980-04-04\r\n"_s));
     QVERIFY(w.close());
     QCOMPARE(fixture.registerBytes(), gbk(u"甲\t1970-05-05\r\n乙\t1980-04-04\r\n"_s));
     QCOMPARE(fixture.messages.size(), 1);
     QVERIFY2(fixture.messages.constFirst().contains(u"甲"_s) &&
                  fixture.messages.constFirst().contains(u"1999"_s),
              qPrintable(fixture.messages.constFirst()));
-}
-
-// A folder of the register's name appears while the window is open: closing asks, Retry tries
-// again and asks again, Cancel closes without the file.
-void tst_RegisterInWindow::failedSaveOffersRetryAndCancel()
-{
-    WindowFixture fixture;
-    BiorhythmWindow &w = fixture.open(true);
-    typeInto(w.personName, u"王五"_s);
-    w.queryButton->click();
-    QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));
-    fixture.answers = {QMessageBox::Retry, QMessageBox::Cancel};
-    QVERIFY(w.close());
-    QCOMPARE(fixture.questions.size(), 2);
-    QVERIFY(!w.registerWasSaved());
 }
 
 // Removing needs a yes; a removed person stays removed although another copy of the program
@@ -186,10 +165,7 @@ void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
     QCOMPARE(fixture.questions.size(), 3);
     QCOMPARE(w.personName->currentText(), u"乙二"_s);
 
-    QFile file(fixture.registerPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(twoPeople + gbk(u"戊\t2000-01-01\r\n"_s));
-    file.close();
+    fixture.writeRegister(twoPeople + gbk(u"戊\t2000-01-01\r\n"_s));
     w.close();
     QCOMPARE(fixture.registerBytes(), gbk(u"乙二\t1980-04-04\r\n戊\t2000-01-01\r\n"_s));
 }
@@ -220,9 +196,9 @@ void tst_RegisterInWindow::refusedTextStaysInItsPrompt()
     QCOMPARE(typed, u"taken2"_s);
 }
 
-void tst_RegisterInWindow::signalClosesTheWindowAndSaves_data()
+void tst_RegisterInWindow::closingSaves_data()
 {
-    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<int>("signalNumber"); // 0: the user closes the window
     QTest::addColumn<bool>("saveFails");
     QTest::addColumn<bool>("ignored"); // the caller ignores the signal, as nohup does SIGHUP
     QTest::newRow("SIGTERM, kill") << int(SIGTERM) << false << false;
@@ -230,11 +206,13 @@ void tst_RegisterInWindow::signalClosesTheWindowAndSaves_data()
     QTest::newRow("SIGHUP, end of session") << int(SIGHUP) << false << false;
     QTest::newRow("SIGTERM, a folder in the register's place") << int(SIGTERM) << true << false;
     QTest::newRow("SIGHUP under nohup") << int(SIGHUP) << false << true;
+    QTest::newRow("the user closes, a folder in the register's place") << 0 << true << false;
 }
 
 // On a request to end, the window closes as if the user closed it, so the person just recorded is
-// saved; a save that fails is not asked about, as nobody is there to answer.
-void tst_RegisterInWindow::signalClosesTheWindowAndSaves()
+// saved; a save that fails is not asked about, as nobody is there to answer. A user closing is
+// asked: Retry tries again and asks again, Cancel closes without the file.
+void tst_RegisterInWindow::closingSaves()
 {
     QFETCH(int, signalNumber);
     QFETCH(bool, saveFails);
@@ -260,6 +238,13 @@ void tst_RegisterInWindow::signalClosesTheWindowAndSaves()
     if (saveFails)
         QVERIFY(QDir(fixture.dir.path()).mkdir(u"birth.ini"_s));
 
+    if (signalNumber == 0) {
+        fixture.answers = {QMessageBox::Retry, QMessageBox::Cancel};
+        QVERIFY(w.close());
+        QCOMPARE(fixture.questions.size(), 2);
+        QVERIFY(!w.registerWasSaved());
+        return;
+    }
     QCOMPARE(std::raise(signalNumber), 0);
     if (ignored) {
         QTest::qWait(200);

@@ -7,6 +7,7 @@
 #include "windowfixture.h"
 
 #include <QAccessible>
+#include <QScopeGuard>
 #include <QSpinBox>
 
 #include <cmath>
@@ -24,11 +25,8 @@ class tst_YearWindow : public QObject {
 private slots:
     void daysAgainstWorkedValues_data();
     void daysAgainstWorkedValues();
-    void numbersStandOutOfTheirCells_data();
-    void numbersStandOutOfTheirCells();
     void keysWalkTheDays_data();
     void keysWalkTheDays();
-    void enterMakesTheQueryDate();
     void printedMonthReadsBack();
 };
 
@@ -60,16 +58,9 @@ bool critical(int period, qint64 days)
     return false;
 }
 
-// Opened by its shortcut from the chart, and made the active window, where the user's keys go.
 YearWindow *openYear(BiorhythmWindow &w)
 {
-    w.chart->setFocus();
-    QTest::keyClick(w.chart, Qt::Key_Y, Qt::ControlModifier);
-    auto *year = w.findChild<YearWindow *>();
-    if (!year || !year->isVisible())
-        return nullptr;
-    year->activateWindow();
-    return QTest::qWaitFor([year] { return year->isActiveWindow(); }) ? year : nullptr;
+    return openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
 }
 
 // Picks `name` in the main window's name picker and runs its query.
@@ -95,20 +86,28 @@ void tst_YearWindow::daysAgainstWorkedValues_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QDate>("birth");
     QTest::addColumn<int>("year");
-    QTest::newRow("张三 in 2026") << u"张三"_s << QDate(1990, 4, 12) << 2026;
-    QTest::newRow("李四 in 2027") << u"李四"_s << QDate(1985, 11, 3) << 2027;
-    QTest::newRow("born on 29 February, in leap 2028") << u"闰年"_s << QDate(2000, 2, 29) << 2028;
-    QTest::newRow("born in May of the year") << u"小宝"_s << QDate(2026, 5, 20) << 2026;
+    QTest::addColumn<bool>("dark"); // the desktop's palette
+    QTest::newRow("张三 in 2026") << u"张三"_s << QDate(1990, 4, 12) << 2026 << false;
+    QTest::newRow("李四 in 2027, dark desktop") << u"李四"_s << QDate(1985, 11, 3) << 2027 << true;
+    QTest::newRow("born on 29 February, in leap 2028")
+        << u"闰年"_s << QDate(2000, 2, 29) << 2028 << false;
+    QTest::newRow("born in May of the year, dark desktop")
+        << u"小宝"_s << QDate(2026, 5, 20) << 2026 << true;
 }
 
 // Every day of the year has its worked-out mean and critical cycles; a day before the birth has
-// none; a critical day's cell shows its cycles' colours, and a cell is blue below zero and orange
-// above.
+// none; a critical day's cell shows its cycles' colours, a cell is blue below zero and orange
+// above, and its day number stands 4.5:1 against it.
 void tst_YearWindow::daysAgainstWorkedValues()
 {
     QFETCH(QString, name);
     QFETCH(QDate, birth);
     QFETCH(int, year);
+    QFETCH(bool, dark);
+    const QPalette usual = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(usual); });
+    if (dark)
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
     WindowFixture fixture(threePeople, QDate(2026, 6, 18));
     BiorhythmWindow &w = fixture.open(true);
     showPerson(w, name);
@@ -123,6 +122,17 @@ void tst_YearWindow::daysAgainstWorkedValues()
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
         const qint64 t = birth.daysTo(date);
         QCOMPARE(days.has(date), t >= 0);
+        const QRect cell = view->grid()->cellRect(date).toRect();
+        const QColor corner = picture.pixelColor(cell.topLeft() + QPoint(3, 3));
+        const QString where = date.toString(Qt::ISODate);
+        if (date != view->grid()->selected()) { // its frame covers the corner
+            // The number's strokes are the pixels that stand out most in the cell's upper half.
+            double number = 1;
+            for (int y = cell.top() + 2; y < cell.top() + cell.height() / 2; ++y)
+                for (int x = cell.left() + 2; x < cell.right() - 1; ++x)
+                    number = std::max(number, contrast(picture.pixelColor(x, y), corner));
+            QVERIFY2(number >= 4.5, qPrintable(u"%1: %2"_s.arg(where).arg(number)));
+        }
         if (t < 0)
             continue;
         ++shown;
@@ -135,63 +145,23 @@ void tst_YearWindow::daysAgainstWorkedValues()
         }
         const double mean = (values[0] + values[1] + values[2]) / 3.0;
         const DayRow &day = days.day(date);
-        QVERIFY2(std::abs(day.values[at(Series::Mean)] - mean) < 1e-9,
-                 qPrintable(date.toString(Qt::ISODate)));
+        QVERIFY2(std::abs(day.values[at(Series::Mean)] - mean) < 1e-9, qPrintable(where));
         QCOMPARE(day.critical, cycles);
         if (date == view->grid()->selected())
-            continue; // its frame covers the corner
-        const QRect cell = view->grid()->cellRect(date).toRect();
-        const QColor corner = picture.pixelColor(cell.topLeft() + QPoint(3, 3));
-        if (mean < -10)
-            QVERIFY2(corner.blue() > corner.red(), qPrintable(date.toString(Qt::ISODate)));
-        if (mean > 10)
-            QVERIFY2(corner.red() > corner.blue(), qPrintable(date.toString(Qt::ISODate)));
+            continue;
+        if (std::abs(mean) > 10)
+            QVERIFY2((corner.red() > corner.blue()) == (mean > 0), qPrintable(where));
         for (int c = 0; c < 3; ++c) {
             const QColor mark = style.seriesColour(everyCycle[std::size_t(c)]);
             bool drawn = false;
             for (int y = cell.top(); y <= cell.bottom() && !drawn; ++y)
                 for (int x = cell.left(); x <= cell.right() && !drawn; ++x)
                     drawn = picture.pixelColor(x, y) == mark;
-            QVERIFY2(drawn == bool(cycles & (1u << c)), qPrintable(date.toString(Qt::ISODate)));
+            QVERIFY2(drawn == bool(cycles & (1u << c)), qPrintable(where));
         }
     }
     QCOMPARE(shown, int(std::min<qint64>(QDate(year, 1, 1).daysInYear(),
                                          birth.daysTo(QDate(year, 12, 31)) + 1)));
-}
-
-void tst_YearWindow::numbersStandOutOfTheirCells_data()
-{
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light desktop") << false;
-    QTest::newRow("dark desktop") << true;
-}
-
-// Every day number stands 4.5:1 against its cell's colour, on a light and on a dark desktop.
-void tst_YearWindow::numbersStandOutOfTheirCells()
-{
-    QFETCH(bool, dark);
-    const QPalette usual = QApplication::palette();
-    if (dark)
-        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
-    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
-    BiorhythmWindow &w = fixture.open(true);
-    YearWindow *view = openYear(w);
-    QVERIFY(view);
-    view->findChild<QSpinBox *>()->setFocus(); // the selected day framed without the focus
-    const QImage picture = view->grid()->grab().toImage();
-    for (QDate date(2026, 1, 1); date.year() == 2026; date = date.addDays(1)) {
-        if (date == view->grid()->selected())
-            continue;
-        const QRect cell = view->grid()->cellRect(date).toRect();
-        const QColor fill = picture.pixelColor(cell.topLeft() + QPoint(3, 3));
-        // The number's strokes are the pixels that stand out most in the cell's upper half.
-        double best = 1;
-        for (int y = cell.top() + 2; y < cell.top() + cell.height() / 2; ++y)
-            for (int x = cell.left() + 2; x < cell.right() - 1; ++x)
-                best = std::max(best, contrast(picture.pixelColor(x, y), fill));
-        QVERIFY2(best >= 4.5, qPrintable(u"%1: %2"_s.arg(date.toString(Qt::ISODate)).arg(best)));
-    }
-    QApplication::setPalette(usual);
 }
 
 void tst_YearWindow::keysWalkTheDays_data()
@@ -215,7 +185,8 @@ void tst_YearWindow::keysWalkTheDays_data()
 }
 
 // The keys walk the days; the status line and a screen reader tell the day reached with its date,
-// weekday and each cycle's percent.
+// weekday and each cycle's percent. Enter makes it the main window's query date, and so does a
+// double click on another day: its pickers, its chart's days and its person follow.
 void tst_YearWindow::keysWalkTheDays()
 {
     QFETCH(QList<int>, keys);
@@ -223,6 +194,7 @@ void tst_YearWindow::keysWalkTheDays()
     QFETCH(QString, weekday);
     WindowFixture fixture(threePeople, QDate(2026, 6, 18));
     BiorhythmWindow &w = fixture.open(true);
+    showPerson(w, u"李四"_s);
     YearWindow *view = openYear(w);
     QVERIFY(view);
     QVERIFY(view->grid()->hasFocus());
@@ -233,42 +205,26 @@ void tst_YearWindow::keysWalkTheDays()
     const QString status = view->statusText();
     QVERIFY2(status.startsWith(reached.toString(Qt::ISODate) + u' ' + weekday + u": 智力-"_s),
              qPrintable(status));
-    const qint64 t = QDate(1990, 4, 12).daysTo(reached);
+    const qint64 t = QDate(1985, 11, 3).daysTo(reached);
     for (std::size_t c = 0; c < 3; ++c)
         QVERIFY2(status.contains(u"(%1%,"_s.arg(percent(periods[c], t))), qPrintable(status));
+    QCOMPARE(QAccessible::queryAccessibleInterface(view->grid())->text(QAccessible::Description),
+             status);
     // Monday heads the weeks: the first of June 2026, a Monday, stands in the first column.
     QCOMPARE(view->grid()->cellRect(QDate(2026, 6, 1)).left(),
              view->grid()->cellRect(QDate(2026, 6, 29)).left());
     QVERIFY(view->grid()->cellRect(QDate(2026, 6, 7)).left() >
             view->grid()->cellRect(QDate(2026, 6, 6)).left());
 
-    QCOMPARE(QAccessible::queryAccessibleInterface(view->grid())->text(QAccessible::Description),
-             status);
-}
-
-// Enter on a day walked to, and a double click on another, make it the main window's query date:
-// its pickers, its chart's days and its person follow.
-void tst_YearWindow::enterMakesTheQueryDate()
-{
-    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
-    BiorhythmWindow &w = fixture.open(true);
-    showPerson(w, u"李四"_s);
-    YearWindow *view = openYear(w);
-    QVERIFY(view);
-    QTest::keyClick(view->grid(), Qt::Key_PageDown);
-    QTest::keyClick(view->grid(), Qt::Key_Down);
     QTest::keyClick(view->grid(), Qt::Key_Return);
-    const QDate walked(2026, 7, 25);
-    QCOMPARE(w.query().query(), walked);
-    QCOMPARE(w.query().name(), u"李四"_s);
-    QCOMPARE(w.query().birth(), QDate(1985, 11, 3));
-    QCOMPARE(QStringList({w.queryYear->currentText(), w.queryMonth->currentText(),
-                          w.queryDay->currentText()}),
-             QStringList({u"2026"_s, u"7"_s, u"25"_s}));
-    QCOMPARE(w.days().day(w.days().currentRow()).date, walked);
-    QCOMPARE(view->grid()->selected(), walked);
-    QVERIFY(view->isVisible());
-
+    QCOMPARE(w.query().query(), reached);
+    QCOMPARE(w.query().name() + w.query().birth().toString(Qt::ISODate), u"李四1985-11-03"_s);
+    QCOMPARE(
+        QStringList(
+            {w.queryYear->currentText(), w.queryMonth->currentText(), w.queryDay->currentText()}),
+        QStringList({u"2026"_s, QString::number(reached.month()), QString::number(reached.day())}));
+    QCOMPARE(w.days().day(w.days().currentRow()).date, reached);
+    QVERIFY(view->isVisible() && view->grid()->selected() == reached);
     const QDate clicked(2026, 3, 2);
     QTest::mouseDClick(view->grid(), Qt::LeftButton, {},
                        view->grid()->cellRect(clicked).center().toPoint());

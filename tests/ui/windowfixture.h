@@ -50,11 +50,8 @@ struct WindowFixture {
         // The user's settings (the further cycles turned on) are the fixture's own, never the
         // account's.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        if (!registerBytes.isNull()) {
-            QFile file(registerPath());
-            if (file.open(QIODevice::WriteOnly))
-                file.write(registerBytes);
-        }
+        if (!registerBytes.isNull())
+            writeRegister(registerBytes);
     }
 
     BiorhythmWindow &open(bool shown = false)
@@ -112,6 +109,14 @@ struct WindowFixture {
 
     QString registerPath() const { return dir.filePath(QStringLiteral("birth.ini")); }
 
+    // The register file written over, as another copy of the program saves it.
+    void writeRegister(const QByteArray &bytes) const
+    {
+        QFile file(registerPath());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+            qWarning("the register file could not be written");
+    }
+
     QByteArray registerBytes() const
     {
         QFile file(registerPath());
@@ -164,6 +169,19 @@ inline void chooseFromMenu(QWidget *control, const QString &action)
     QVERIFY2(item != items.end() && (*item)->isEnabled(), qPrintable(action));
     menu->setActiveAction(*item);
     QTest::keyClick(menu, Qt::Key_Return);
+}
+
+// A window of the main window's opened by `keys` on `from`, and made the active window, where the
+// user's keys go; null when it does not open.
+template <typename Window> Window *openedBy(QWidget *from, QKeyCombination keys)
+{
+    from->setFocus();
+    QTest::keyClick(from, keys.key(), keys.keyboardModifiers());
+    auto *opened = from->window()->findChild<Window *>();
+    if (!opened || !opened->isVisible())
+        return nullptr;
+    opened->activateWindow();
+    return QTest::qWaitFor([opened] { return opened->isActiveWindow(); }) ? opened : nullptr;
 }
 
 // Opens a picker's list, highlights item `row` and presses `key` there.
