@@ -57,16 +57,29 @@ coverage:
 	ctest --preset coverage
 	scripts/coverage-summary build-coverage
 
-# libFuzzer on the register reader and the date texts, built with clang in build-fuzz; new inputs
-# go to fuzz-corpus-work, the committed seeds in fuzz/corpus stay as they are.
+# libFuzzer, built with clang in build-fuzz, on the register reader and the date texts, on the
+# merge of a save (three registers in, one out) and on the calendar's text of hostile names, the
+# three side by side for FUZZ_SECONDS each. New inputs go to fuzz-corpus-work/, the committed seeds
+# in fuzz/ stay as they are; a fuzzer that finds a fault fails the goal.
 FUZZ_SECONDS ?= 60
 fuzz:
 	scripts/install-deps fuzz
 	cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-fuzz
-	mkdir -p fuzz-corpus-work
-	build-fuzz/bin/fuzz_register fuzz-corpus-work fuzz/corpus -dict=fuzz/birth.dict \
-	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+	mkdir -p fuzz-corpus-work/register fuzz-corpus-work/merge fuzz-corpus-work/calendar
+	@fuzz() { name=$$1; shift; build-fuzz/bin/fuzz_$$name fuzz-corpus-work/$$name "$$@" \
+	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 >fuzz-corpus-work/$$name.log 2>&1; \
+	    status=$$?; if [ $$status -eq 0 ]; then grep -E '^(Done|stat::)' fuzz-corpus-work/$$name.log; \
+	    else tail -n 40 fuzz-corpus-work/$$name.log; fi | sed "s/^/fuzz_$$name: /"; \
+	    return $$status; }; \
+	fuzz register fuzz/corpus -dict=fuzz/birth.dict & register=$$!; \
+	fuzz merge -dict=fuzz/birth.dict & merge=$$!; \
+	fuzz calendar fuzz/corpus-calendar & calendar=$$!; \
+	status=0; \
+	wait $$register || { echo "fuzz_register found a fault: fuzz-corpus-work/register.log"; status=1; }; \
+	wait $$merge || { echo "fuzz_merge found a fault: fuzz-corpus-work/merge.log"; status=1; }; \
+	wait $$calendar || { echo "fuzz_calendar found a fault: fuzz-corpus-work/calendar.log"; status=1; }; \
+	exit $$status
 
 # The Debian package of HEAD, built from a clean copy, checked by lintian and left in dist/.
 deb:
