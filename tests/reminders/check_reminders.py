@@ -5,17 +5,21 @@
 session bus: without a service, --remind fails with a line that says so; with nobody critical it
 sends nothing; a person born today (critical in all three cycles) is told and one with no critical
 day is not, in Cyclara's name and with its installed icon; clicking the reminder opens the window
-on that person; reminders at login are an autostart entry that is written, valid, and removed.
-None of it changes the register.
+on that person; names that look like markup are shown as written, with dunst's markup on and off;
+a hundred people at once are five notifications; a service that stops answering or ends makes
+--remind end with one line; reminders at login are an autostart entry that is written, valid, and
+removed. None of it changes the register.
 
     dbus-run-session --config-file=private-bus.conf -- check_reminders.py CMAKE BUILD_FOLDER
 """
 
 import datetime
+import html
 import json
 import math
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -80,9 +84,9 @@ class Desktop:
         self.started.append(process)
         return process
 
-    def run(self, command, timeout=30):
-        return subprocess.run(command, env=self.environment, capture_output=True, timeout=timeout,
-                              check=False)
+    def run(self, command, timeout=30, **environment):
+        return subprocess.run(command, env=dict(self.environment, **environment),
+                              capture_output=True, timeout=timeout, check=False)
 
     def xvfb(self):
         read, write = os.pipe()
@@ -92,9 +96,17 @@ class Desktop:
         with os.fdopen(read) as display:
             self.environment["DISPLAY"] = ":" + display.readline().strip()
 
-    def dunst(self):
-        self.start(["dunst", "-config", os.path.join(HERE, "dunstrc")],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def dunst(self, markup="no"):
+        """dunst, body markup announced and shown or not; the one before it ended."""
+        if getattr(self, "service", None):
+            self.service.kill()
+            self.service.wait()
+        config = os.path.join(self.work, "dunstrc")
+        with open(os.path.join(HERE, "dunstrc"), encoding="utf-8") as given, \
+                open(config, "w", encoding="utf-8") as file:
+            file.write(given.read().replace("[global]\n", "[global]\n    markup = %s\n" % markup))
+        self.service = self.start(["dunst", "-config", config],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         waited = self.run(["gdbus", "wait", "--session", "--timeout", "10",
                            "org.freedesktop.Notifications"])
         if waited.returncode != 0:
@@ -117,6 +129,13 @@ class Desktop:
                 process.wait(5)
             except subprocess.TimeoutExpired:
                 process.kill()
+
+
+def one_line(status, told, want_status, words):
+    """Whether --remind ended with the status wanted and one line of its own that has `words`."""
+    told = told.decode(errors="replace")
+    return status == want_status and told.count("\n") == 1 and told.startswith("cyclara: ") \
+        and words in told
 
 
 def install(cmake, build, prefix):
@@ -147,13 +166,16 @@ def main():
                     ).encode("gb18030")
         desktop = Desktop(work, program)
 
-        # No notification service on the bus.
+        # No session bus, or nobody serving notifications on it.
         with open(register, "wb") as file:
             file.write(everyone)
-        alone = desktop.run([program, "--remind"])
-        told = alone.stderr.decode()
-        if alone.returncode != 1 or told.count("\n") != 1 or "通知服务" not in told:
-            fail("without a service: status %d, %r" % (alone.returncode, told))
+        for what, environment, words in (
+                ("no session bus", {"DBUS_SESSION_BUS_ADDRESS": "unix:path=%s/none" % work},
+                 "会话总线"),
+                ("no service", {}, "通知服务")):
+            alone = desktop.run([program, "--remind"], **environment)
+            if not one_line(alone.returncode, alone.stderr, 1, words):
+                fail("%s: status %d, %r" % (what, alone.returncode, alone.stderr.decode()))
 
         desktop.xvfb()
         desktop.dunst()
@@ -166,9 +188,56 @@ def main():
         if nobody.returncode != 0 or nobody.stderr or desktop.history() or desktop.shown():
             fail("nobody critical, yet: status %d, %r" % (nobody.returncode, nobody.stderr))
 
-        # The one born today is told, the other not.
+        # Names that look like markup, a hundred people at once: four told each, the others in
+        # one notification that names them; all as written, whether dunst takes markup or not.
+        names = ["<b>粗</b>", "<img/src=\"file:///etc/passwd\"/>", "&amp;", "&lt;", "<a>链</a>",
+                 "&", "\"引\"'单'"] + ["人%02d" % n for n in range(93)]
+        with open(register, "wb") as file:
+            file.write("".join("%s\t%s\r\n" % (name, TODAY.isoformat()) for name in names)
+                       .encode("gb18030"))
+        day = "今天：智力、情绪、体力（三重）"
+        want = sorted(["%s的临界日\n%s" % (name, day) for name in names[:4]] +
+                      ["另有 96 人今天起有临界日\n%s等" % "、".join(names[4:16])])
+        for markup in ("full", "no"):
+            desktop.dunst(markup)
+            crowd = desktop.start([program, "--remind"], stderr=subprocess.PIPE)
+            wait_for(lambda: desktop.shown() >= 5, 15, "five reminders (markup %s)" % markup)
+            time.sleep(1)
+            desktop.run(["dunstctl", "close-all"])
+            try:
+                told = crowd.communicate(timeout=15)[1]
+                if told or crowd.returncode != 0:
+                    fail("a hundred people, markup %s: status %d, %r" %
+                         (markup, crowd.returncode, told.decode()))
+            except subprocess.TimeoutExpired:
+                fail("--remind did not end when its five reminders were closed")
+            # dunst's "message" is what it renders, in Pango markup: no tag may be left in it.
+            shown = desktop.history()
+            got = sorted(html.unescape(entry["message"]) for entry in shown)
+            if got != want or any("<" in entry["message"] for entry in shown):
+                fail("markup %s: dunst rendered %r" % (markup, [e["message"] for e in shown]))
+
+        # The service ends while --remind waits for clicks, or stops answering before it asks.
         with open(register, "wb") as file:
             file.write(everyone)
+        waiting = desktop.start([program, "--remind"], stderr=subprocess.PIPE)
+        wait_for(lambda: desktop.shown() >= 1, 15, "the reminder before dunst ends")
+        desktop.service.kill()
+        try:
+            told = waiting.communicate(timeout=10)[1]
+            if not one_line(waiting.returncode, told, 1, "通知服务"):
+                fail("dunst ended: status %d, %r" % (waiting.returncode, told.decode()))
+        except subprocess.TimeoutExpired:
+            fail("--remind still waits for clicks on a service that ended")
+        desktop.dunst()
+        os.kill(desktop.service.pid, signal.SIGSTOP)
+        stuck = desktop.run([program, "--remind"], timeout=20)
+        os.kill(desktop.service.pid, signal.SIGCONT)
+        if not one_line(stuck.returncode, stuck.stderr, 1, "NoReply"):
+            fail("dunst not answering: status %d, %r" % (stuck.returncode, stuck.stderr.decode()))
+        desktop.dunst()
+
+        # The one born today is told, the other not.
         reminding = desktop.start([program, "--remind"], stderr=subprocess.PIPE)
         wait_for(lambda: desktop.shown() >= 1, 15, "the reminder to show")
         time.sleep(1)  # a second one, if any, would be shown by now
