@@ -289,6 +289,8 @@ void tst_Register::whatStandsInThePlace_data()
         << u"lock folder"_s << none << int(FileProblem::LockIsFolder);
     QTest::newRow("a pipe as the lock")
         << u"lock pipe"_s << none << int(FileProblem::LockIsNotAFile);
+    QTest::newRow("an empty lock from long ago")
+        << u"lock empty"_s << none << int(FileProblem::LockUnreadable);
     QTest::newRow("an unknown lock from long ago")
         << u"lock junk"_s << none << int(FileProblem::LockUnreadable);
     QTest::newRow("the lock of a Cyclara that died") << u"lock stale"_s << none << none;
@@ -324,10 +326,10 @@ void tst_Register::whatStandsInThePlace()
         QVERIFY(writeBytes(where, person));
         QVERIFY(QFile::setPermissions(where, QFileDevice::Permissions()));
     } else {
-        QVERIFY(writeBytes(where, standing == u"lock junk"
-                                      ? "not a lock\n"
-                                      : "999999999\ncyclara\n" +
-                                            QSysInfo::machineHostName().toUtf8() + '\n'));
+        QByteArray content = standing == u"lock junk" ? "not a lock\n" : "";
+        if (standing == u"lock stale")
+            content = "999999999\ncyclara\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+        QVERIFY(writeBytes(where, content));
         const struct timeval longAgo[2] = {{1000000000, 0}, {1000000000, 0}};
         QCOMPARE(::utimes(native.constData(), longAgo), 0);
         if (standing == u"lock foreign")
