@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "model/biorhythm.h"
+#include "model/criticaldays.h"
 #include "model/dates.h"
 #include "model/datetext.h"
 #include "model/dayquery.h"
 #include "model/daytablemodel.h"
+#include "model/peopletogether.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
-
-#include "model/criticaldays.h"
 
 #include <cmath>
 #include <vector>
@@ -20,8 +20,8 @@ using namespace Qt::StringLiterals;
 
 using namespace cyclara;
 
-// The model: cycle values and status words, days and their labels, the day table, and the date
-// texts of the register and the pickers.
+// The model: cycle values and status words, days and their labels, the day table, critical days,
+// several people together, and the date texts of the register and the pickers.
 class tst_Model : public QObject {
     Q_OBJECT
 private slots:
@@ -37,6 +37,10 @@ private slots:
     void furtherCycles();
     void criticalDaysOfARun_data();
     void criticalDaysOfARun();
+    void nextCriticalDayOfAKind();
+    void groupRefusesWhoIsBornLate();
+    void bestDayReasons_data();
+    void bestDayReasons();
     void dateTexts_data();
     void dateTexts();
     void valueTextsAreTheShortestThatReadBack();
@@ -239,6 +243,52 @@ void tst_Model::criticalDaysOfARun()
     QFETCH(QList<double>, values);
     const std::vector<bool> found = criticalDays(values);
     QTEST(QList<bool>(found.begin(), found.end()), "critical");
+}
+
+// check_critical.py sets the next double and triple days against its own reckoning; here what it
+// leaves out, worked out by tests/cli/reckoning.py.
+void tst_Model::nextCriticalDayOfAKind()
+{
+    const auto next = [](const QDate &birth, const QDate &from, CriticalKind kind) {
+        const std::optional<CriticalDay> found = nextCriticalDay(birth, from, kind);
+        return found ? found->date : QDate();
+    };
+    const QDate leap(2000, 2, 29);
+    QCOMPARE(next(leap, leap.addDays(1), CriticalKind::Any), leap.addDays(11));
+    QCOMPARE(next(QDate(9991, 10, 14), QDate(9999, 12, 31), CriticalKind::Double), QDate());
+}
+
+// The group's edge check_group.py does not reach (eight people over 366 days it accepts, nine
+// people and 367 days tst_commandline refuses): the one born after the first day is named.
+void tst_Model::groupRefusesWhoIsBornLate()
+{
+    const QDate day(2026, 1, 1);
+    QList<Person> group{{u"p0"_s, QDate(1990, 1, 1)}, {u"p1"_s, day.addDays(1)}, {u"p2"_s, day}};
+    const std::optional<GroupRefusal> refusal = groupProblem(group, day, day.addDays(3));
+    QVERIFY(refusal);
+    QCOMPARE(int(refusal->problem), int(GroupProblem::BornAfterFirstDay));
+    QCOMPARE(refusal->who, u"p1"_s);
+    group[1].birth = day;
+    QVERIFY(!groupProblem(group, day, day.addDays(3)));
+}
+
+void tst_Model::bestDayReasons_data()
+{
+    QTest::addColumn<int>("critical");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("nobody, a whole mean") << 0 << 41.0 << u"无人临界；最低均值 41"_s;
+    // A third more or less would read alike rounded to a whole number.
+    QTest::newRow("nobody, a third") << 0 << 122 / 3.0 << u"无人临界；最低均值 40.67"_s;
+    QTest::newRow("two, a whole mean") << 2 << -7.0 << u"2 人临界；最低均值 -7"_s;
+    QTest::newRow("one, a negative third") << 1 << -22 / 3.0 << u"1 人临界；最低均值 -7.33"_s;
+}
+
+void tst_Model::bestDayReasons()
+{
+    QFETCH(int, critical);
+    QFETCH(double, lowest);
+    QTEST(bestDayReason({QDate(2026, 1, 1), critical, lowest}), "reason");
 }
 
 void tst_Model::dateTexts_data()
