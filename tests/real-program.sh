@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests that start the real program from a scratch folder, so that its register,
-# which lies beside the program, starts afresh there, and end it as a desktop session does.
+# which lies beside the program, starts afresh there.
 #   copy_program PROGRAM FOLDER
 # copies PROGRAM to FOLDER/bin/cyclara, and the folder of the modules it opens
 # ($CYCLARA_MODULE_FOLDER, which ctest sets) to the same place relative to it as in the build.
@@ -11,25 +11,6 @@ copy_program() {
     relative=$(realpath --relative-to="$(dirname "$program")" "$modules")
     mkdir -p "$folder/bin/$relative"
     cp "$program" "$folder/bin/cyclara" && cp "$modules"/*.so "$folder/bin/$relative/"
-}
-
-#   stop_program PID LOG
-# ends the program with SIGTERM and waits for it (20 s at most); fails, showing LOG, when it did
-# not end or ended with a status other than 0.
-stop_program() {
-    local pid=$1 log=$2 status=0
-    kill -TERM "$pid"
-    timeout 20 tail --pid="$pid" -f /dev/null || status=$?
-    if [[ $status -ne 0 ]]; then
-        echo "e2e: the program did not end after SIGTERM" >&2
-        return 1
-    fi
-    wait "$pid" || status=$?
-    if [[ $status -ne 0 ]]; then
-        echo "e2e: the program ended with status $status" >&2
-        cat "$log" >&2
-        return 1
-    fi
 }
 
 #   wait_for TRIES PAUSE COMMAND...

@@ -6,13 +6,19 @@
 # centred over the main window, not where the window stood before the manager placed it.
 #   messagebox_e2e.sh <path of the cyclara executable>
 # Needs an X display (run under `xvfb-run -a`), openbox and xdotool. Without a display it skips
-# (77), unless CYCLARA_E2E_REQUIRED is set, as CI does.
+# (77), unless CYCLARA_E2E_REQUIRED is set, as CI does; a missing tool fails it.
 set -euo pipefail
 
 program=${1:?usage: messagebox_e2e.sh <cyclara executable>}
-source "$(dirname "$0")/needs-display.sh"
 source "$(dirname "$0")/../real-program.sh"
-needs_display xdotool openbox
+if [[ -z ${DISPLAY:-} ]]; then
+    [[ -n ${CYCLARA_E2E_REQUIRED:-} ]] && { echo "e2e: no X display" >&2; exit 1; }
+    echo "e2e: no X display, skipped"
+    exit 77
+fi
+for tool in xdotool openbox; do
+    command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 pid=
@@ -38,7 +44,7 @@ two_windows() {
 }
 wait_for 100 0.1 two_windows || { echo "e2e: the message box never appeared" >&2; exit 1; }
 
-# The centre of each: which is the main window does not matter to how far apart they are.
+# Which is the main window does not matter to how far apart the centres are.
 centre() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"

@@ -25,8 +25,7 @@ pid=
 keep=0
 cleanup() {
     [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null || true
-    [[ -n $compositor ]] && kill "$compositor" 2>/dev/null || true
-    [[ -n $compositor ]] && wait "$compositor" 2>/dev/null || true
+    [[ -n $compositor ]] && { kill "$compositor"; wait "$compositor"; } 2>/dev/null || true
     rm -rf "$runtime"
     if ((keep)); then
         echo "e2e: pictures and logs kept in $work" >&2
@@ -70,7 +69,6 @@ fi
 echo "the empty desktop: $white white pixels, $coloured coloured"
 desktop_white=$white desktop_coloured=$coloured
 
-# The register lives beside the executable, so the program is started from a copy in $work/bin.
 copy_program "$program" "$work"
 env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
     "$work/bin/cyclara" >"$work/cyclara.log" 2>&1 &
@@ -91,18 +89,21 @@ done
 echo "with Cyclara: $white white pixels, $coloured coloured"
 if ((!drawn)); then
     echo "e2e: the window was not drawn on the Wayland output" >&2
-    cp "$shot" "$work/last-screenshot.png" 2>/dev/null || true
     keep=1
     cat "$work/cyclara.log" >&2
     exit 1
 fi
-cp "$shot" "$work/window.png"
-
-stop_program "$pid" "$work/cyclara.log" || exit 1
+kill -TERM "$pid"
+timeout 20 tail --pid="$pid" -f /dev/null ||
+    { echo "e2e: the program did not end after SIGTERM" >&2; exit 1; }
+status=0
+wait "$pid" || status=$?
 pid=
-# The first close writes the register even when nobody was queried.
-if [[ ! -f $work/bin/birth.ini ]]; then
-    echo "e2e: no register was written on SIGTERM" >&2
+if ((status != 0)); then
+    echo "e2e: the program ended with status $status" >&2
+    cat "$work/cyclara.log" >&2
     exit 1
 fi
+# The first close writes the register even when nobody was queried.
+[[ -f $work/bin/birth.ini ]] || { echo "e2e: no register was written on SIGTERM" >&2; exit 1; }
 echo "e2e: the window was drawn on Wayland and SIGTERM closed it with the register saved"
