@@ -649,6 +649,19 @@
     </message>
 </context>
 <context>
+    <name>LoginEntry</name>
+    <message>
+        <source>这个位置上已有一个不是 Cyclara 写的文件或链接，为安全起见不去改动它</source>
+        <extracomment>A file or link of the autostart entry&apos;s name that Cyclara did not write</extracomment>
+        <translation>A file or link Cyclara did not write is already there; for safety it is left as it is</translation>
+    </message>
+    <message>
+        <source>本程序文件的路径中有换行符等控制字符，或不是 UTF-8 文字，桌面无法照原样运行它</source>
+        <extracomment>The program&apos;s own path cannot be written into the autostart entry</extracomment>
+        <translation>The program's path holds a newline or other control character, or is not UTF-8 text; the desktop could not run it as it is</translation>
+    </message>
+</context>
+<context>
     <name>PeopleTogether</name>
     <message>
         <source>%1 %2</source>
@@ -710,6 +723,11 @@
         <source>缺少 %1</source>
         <extracomment>A part of the program is not installed: the path of its file</extracomment>
         <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>不打开 %1：其他用户可以改动 %2</source>
+        <extracomment>A part of the program is not opened: its path, then the file or folder above it that other users may change</extracomment>
+        <translation>Not opening %1: other users can change %2</translation>
     </message>
 </context>
 <context>
@@ -932,6 +950,34 @@ Choose Retry to try again. %3</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>已删除</source>
+        <translation>removed</translation>
+    </message>
+    <message>
+        <source>改名为“%1”，出生日期 %2</source>
+        <translation>renamed to “%1”, born %2</translation>
+    </message>
+    <message>
+        <source>出生日期 %1</source>
+        <translation>born %1</translation>
+    </message>
+    <message>
+        <source>“%1”：本窗口%2，文件中%3；保留了本窗口的更改</source>
+        <translation>“%1”: in this window %2, in the file %3; this window's change was kept</translation>
+    </message>
+    <message>
+        <source>“%1”：本窗口%2，文件中%3；保留了文件中的更改</source>
+        <translation>“%1”: in this window %2, in the file %3; the file's change was kept</translation>
+    </message>
+    <message>
+        <source>姓名登记文件在本窗口打开后被另一个窗口或其他程序改过，以下更改相互冲突，各保留了一方：
+%1
+%2</source>
+        <translation>The register was changed by another window or program after this window opened it; these changes conflicted, and one side of each was kept:
+%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Reminders</name>
@@ -964,6 +1010,26 @@ Choose Retry to try again. %3</translation>
         <source>无法发出提醒：%1</source>
         <extracomment>Reminders could not be sent; why</extracomment>
         <translation>Cannot send reminders: %1</translation>
+    </message>
+    <message>
+        <source>另有 %1 人今天起有临界日</source>
+        <extracomment>The one notification for the people past the first few reminders: how many they are</extracomment>
+        <translation>%1 more people have critical days from today</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the names of a notification for several people</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1等</source>
+        <extracomment>The names of a notification for several people, when there are more than shown</extracomment>
+        <translation>%1 and others</translation>
+    </message>
+    <message>
+        <source>通知服务已中止，提醒随之消失</source>
+        <extracomment>The notification service ended while reminders were shown: they are gone with it</extracomment>
+        <translation>The notification service ended; the reminders went with it</translation>
     </message>
 </context>
 <context>

@@ -646,6 +646,19 @@
     </message>
 </context>
 <context>
+    <name>LoginEntry</name>
+    <message>
+        <source>这个位置上已有一个不是 Cyclara 写的文件或链接，为安全起见不去改动它</source>
+        <extracomment>A file or link of the autostart entry&apos;s name that Cyclara did not write</extracomment>
+        <translation>這個位置上已有一個不是 Cyclara 寫的檔案或連結，為安全起見不去改動它</translation>
+    </message>
+    <message>
+        <source>本程序文件的路径中有换行符等控制字符，或不是 UTF-8 文字，桌面无法照原样运行它</source>
+        <extracomment>The program&apos;s own path cannot be written into the autostart entry</extracomment>
+        <translation>本程式檔案的路徑中有換行符等控制字元，或不是 UTF-8 文字，桌面無法照原樣執行它</translation>
+    </message>
+</context>
+<context>
     <name>PeopleTogether</name>
     <message>
         <source>%1 %2</source>
@@ -706,6 +719,11 @@
         <source>缺少 %1</source>
         <extracomment>A part of the program is not installed: the path of its file</extracomment>
         <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>不打开 %1：其他用户可以改动 %2</source>
+        <extracomment>A part of the program is not opened: its path, then the file or folder above it that other users may change</extracomment>
+        <translation>不開啟 %1：其他使用者可以改動 %2</translation>
     </message>
 </context>
 <context>
@@ -928,6 +946,34 @@
 
 %3</translation>
     </message>
+    <message>
+        <source>已删除</source>
+        <translation>已刪除</translation>
+    </message>
+    <message>
+        <source>改名为“%1”，出生日期 %2</source>
+        <translation>改名為「%1」，出生日期 %2</translation>
+    </message>
+    <message>
+        <source>出生日期 %1</source>
+        <translation>出生日期 %1</translation>
+    </message>
+    <message>
+        <source>“%1”：本窗口%2，文件中%3；保留了本窗口的更改</source>
+        <translation>「%1」：本視窗%2，檔案中%3；保留了本視窗的更改</translation>
+    </message>
+    <message>
+        <source>“%1”：本窗口%2，文件中%3；保留了文件中的更改</source>
+        <translation>「%1」：本視窗%2，檔案中%3；保留了檔案中的更改</translation>
+    </message>
+    <message>
+        <source>姓名登记文件在本窗口打开后被另一个窗口或其他程序改过，以下更改相互冲突，各保留了一方：
+%1
+%2</source>
+        <translation>姓名登記檔案在本視窗開啟後被另一個視窗或其他程式改過，以下更改相互衝突，各保留了一方：
+%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Reminders</name>
@@ -960,6 +1006,26 @@
         <source>无法发出提醒：%1</source>
         <extracomment>Reminders could not be sent; why</extracomment>
         <translation>無法發出提醒：%1</translation>
+    </message>
+    <message>
+        <source>另有 %1 人今天起有临界日</source>
+        <extracomment>The one notification for the people past the first few reminders: how many they are</extracomment>
+        <translation>另有 %1 人今天起有臨界日</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the names of a notification for several people</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1等</source>
+        <extracomment>The names of a notification for several people, when there are more than shown</extracomment>
+        <translation>%1等</translation>
+    </message>
+    <message>
+        <source>通知服务已中止，提醒随之消失</source>
+        <extracomment>The notification service ended while reminders were shown: they are gone with it</extracomment>
+        <translation>通知服務已中止，提醒隨之消失</translation>
     </message>
 </context>
 <context>
