@@ -5,11 +5,9 @@
 #include "windowfixture.h"
 
 #include <QAbstractItemModelTester>
-#include <QDir>
 #include <QInputDialog>
-#include <QTimer>
-
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <csignal>
 #include <optional>
@@ -25,8 +23,8 @@ const QByteArray twoPeople = gbk(u"甲\t1970-03-03\r\n乙\t1980-04-04\r\n"_s);
 
 } // namespace
 
-// The register file as the window meets it: damaged files, files it cannot read or write, people
-// removed or renamed from the name picker, and a close asked for by a signal.
+// The register file as the window meets it: damaged, unwritable, changed by another copy, edited
+// from the name picker, and saved at a close asked for by a signal.
 class tst_RegisterInWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -42,8 +40,8 @@ private slots:
 
 void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown_data()
 {
-    QTest::addColumn<QByteArray>("after");  // what follows the two people in the file
-    QTest::addColumn<bool>("noBackupName"); // every backup name is taken
+    QTest::addColumn<QByteArray>("after"); // what follows the two people in the file
+    QTest::addColumn<bool>("noBackupName");
     QTest::addColumn<QString>("told");
     QTest::newRow("a line not read whole")
         << QByteArray("\xd5\t1990-01-01\r\n") << false << u"姓名登记文件中有些内容无法完整读出"_s;
@@ -51,9 +49,8 @@ void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown_data()
         << QByteArray("# remark\r\n") << true << u"备份文件太多"_s;
 }
 
-// What cannot be kept in a rewrite is told, naming the file, once the window is on screen; the
-// people around it are read. When it cannot be backed up, the register is not rewritten, and the
-// close says why again: the backups, not an unreadable file.
+// What a rewrite would lose is told once the window is on screen. A file that cannot be backed up
+// is left alone, and the close says why again: the backups, not an unreadable file.
 void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown()
 {
     QFETCH(QByteArray, after);
@@ -62,13 +59,10 @@ void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown()
     WindowFixture fixture(twoPeople + after);
     if (noBackupName) {
         QFile::link(u"/dev/null"_s, fixture.registerPath() + u".bak"_s);
-        for (int n = 1; n < 100; ++n) {
-            QFile taken(fixture.registerPath() + u".bak.%1"_s.arg(n));
-            QVERIFY(taken.open(QIODevice::WriteOnly));
-        }
+        for (int n = 1; n < 100; ++n)
+            QVERIFY(WindowFixture::writeFile(fixture.registerPath() + u".bak.%1"_s.arg(n), {}));
     }
     BiorhythmWindow &w = fixture.open();
-    // Without its backup the file is left alone, as one that cannot be read.
     QCOMPARE(w.birthRegister().names(),
              noBackupName ? QStringList() : QStringList({u"甲"_s, u"乙"_s}));
     QVERIFY(fixture.messages.isEmpty());
@@ -87,9 +81,8 @@ void tst_RegisterInWindow::whatTheFileHoldsIsToldOnceShown()
         QCOMPARE(fixture.registerBytes(), twoPeople + after);
 }
 
-// A window that only showed its first person, had a person picked from the list, and was closed
-// writes nothing over what another copy of the program saved meanwhile. A name longer than the
-// name field holds stays the name it was, whether shown, picked or left alone.
+// Looking at people writes nothing over what another copy saved meanwhile, and a name longer than
+// the name field holds stays the name it was.
 void tst_RegisterInWindow::lookingChangesNothing()
 {
     const QString longName = QString(40000, u'长');
@@ -104,20 +97,19 @@ void tst_RegisterInWindow::lookingChangesNothing()
 
     // Meanwhile another copy gives 甲 a new date and removes 乙.
     const QByteArray theirs = gbk(longName + u"\t1960-02-02\r\n甲\t1971-03-03\r\n"_s);
-    fixture.writeRegister(theirs);
+    QVERIFY(fixture.writeRegister(theirs));
     QVERIFY(w.close());
     QCOMPARE(fixture.registerBytes(), theirs);
     QVERIFY(fixture.messages.isEmpty() && fixture.questions.isEmpty());
 }
 
-// This window and another copy give 甲 different dates: the window saves last and keeps its own,
-// and says which date of the file's it replaced.
+// Of two dates for 甲, the window's own is saved, and the file's it replaced is said.
 void tst_RegisterInWindow::conflictingDateIsSaid()
 {
     WindowFixture fixture(twoPeople);
     BiorhythmWindow &w = fixture.open(true);
     queryFor(w, QDate(1970, 5, 5));
-    fixture.writeRegister(gbk(u"甲\t1999-09-09\r\n乙\t1980-04-04\r\n"_s));
+    QVERIFY(fixture.writeRegister(gbk(u"甲\t1999-09-09\r\n乙\t1980-04-04\r\n"_s)));
     QVERIFY(w.close());
     QCOMPARE(fixture.registerBytes(), gbk(u"甲\t1970-05-05\r\n乙\t1980-04-04\r\n"_s));
     QCOMPARE(fixture.messages.size(), 1);
@@ -126,11 +118,8 @@ void tst_RegisterInWindow::conflictingDateIsSaid()
              qPrintable(fixture.messages.constFirst()));
 }
 
-// Removing needs a yes; a removed person stays removed although another copy of the program
-// saved the file with them meanwhile, and that copy's newcomer is kept. Renaming keeps the
-// person's place and date. Shift+Delete in the open list removes the person highlighted, and the
-// one shown stays shown without being picked again. The list passes Qt's own checks of a model
-// through every change.
+// A removed person stays removed though another copy saved them meanwhile, and its newcomer is
+// kept; Shift+Delete in the open list leaves the one shown as it was, not picked again.
 void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
 {
     WindowFixture fixture(twoPeople + gbk(u"丙\t1990-05-05\r\n"_s));
@@ -148,8 +137,7 @@ void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
     QCOMPARE(listed(w.personName), QStringList({u"乙"_s, u"丙"_s}));
     QCOMPARE(w.personName->currentText(), QString());
 
-    // A name already registered, or one with a blank inside, is refused in the prompt, which
-    // stays with the text to mend.
+    // A name registered or with a blank inside is refused, and the prompt stays to mend it.
     typeInto(w.personName, u"乙"_s);
     fixture.typedAnswers = {u"丙"_s, u"乙 二"_s, u" 乙二 "_s};
     chooseFromMenu(w.personName->lineEdit(), u"重命名…"_s);
@@ -165,13 +153,12 @@ void tst_RegisterInWindow::removeAndRenameFromTheNamePicker()
     QCOMPARE(fixture.questions.size(), 3);
     QCOMPARE(w.personName->currentText(), u"乙二"_s);
 
-    fixture.writeRegister(twoPeople + gbk(u"戊\t2000-01-01\r\n"_s));
+    QVERIFY(fixture.writeRegister(twoPeople + gbk(u"戊\t2000-01-01\r\n"_s)));
     w.close();
     QCOMPARE(fixture.registerBytes(), gbk(u"乙二\t1980-04-04\r\n戊\t2000-01-01\r\n"_s));
 }
 
-// The text prompt itself: Enter on a refused text leaves the prompt open with that text; a text
-// it takes closes it.
+// The real text prompt keeps a refused text open to mend.
 void tst_RegisterInWindow::refusedTextStaysInItsPrompt()
 {
     QWidget parent;
@@ -200,7 +187,7 @@ void tst_RegisterInWindow::closingSaves_data()
 {
     QTest::addColumn<int>("signalNumber"); // 0: the user closes the window
     QTest::addColumn<bool>("saveFails");
-    QTest::addColumn<bool>("ignored"); // the caller ignores the signal, as nohup does SIGHUP
+    QTest::addColumn<bool>("ignored"); // as nohup ignores SIGHUP
     QTest::newRow("SIGTERM, kill") << int(SIGTERM) << false << false;
     QTest::newRow("SIGINT, Ctrl+C") << int(SIGINT) << false << false;
     QTest::newRow("SIGHUP, end of session") << int(SIGHUP) << false << false;
@@ -209,9 +196,8 @@ void tst_RegisterInWindow::closingSaves_data()
     QTest::newRow("the user closes, a folder in the register's place") << 0 << true << false;
 }
 
-// On a request to end, the window closes as if the user closed it, so the person just recorded is
-// saved; a save that fails is not asked about, as nobody is there to answer. A user closing is
-// asked: Retry tries again and asks again, Cancel closes without the file.
+// A signal closes as the user does, saving the person just recorded, but asks nothing of a failed
+// save: nobody is there to answer. The user is asked: Retry, then Cancel closes without the file.
 void tst_RegisterInWindow::closingSaves()
 {
     QFETCH(int, signalNumber);
@@ -219,15 +205,10 @@ void tst_RegisterInWindow::closingSaves()
     QFETCH(bool, ignored);
     WindowFixture fixture;
     BiorhythmWindow &w = fixture.open(true);
-    struct sigaction before = {};
-    if (ignored) {
-        struct sigaction ignore = {};
-        ignore.sa_handler = SIG_IGN;
-        ::sigaction(signalNumber, &ignore, &before);
-    }
+    const auto before = ignored ? std::signal(signalNumber, SIG_IGN) : SIG_ERR;
     const auto restore = qScopeGuard([&] {
-        if (ignored)
-            ::sigaction(signalNumber, &before, nullptr);
+        if (before != SIG_ERR)
+            std::signal(signalNumber, before);
     });
     std::optional<TerminationSignals> termination(std::in_place);
     QObject::connect(&*termination, &TerminationSignals::requested, &w,
@@ -249,10 +230,8 @@ void tst_RegisterInWindow::closingSaves()
     if (ignored) {
         QTest::qWait(200);
         QVERIFY(w.isVisible());
-        termination.reset();
-        struct sigaction now = {};
-        ::sigaction(signalNumber, nullptr, &now);
-        QVERIFY(now.sa_handler == SIG_IGN);
+        termination.reset(); // leaves the signal ignored, as it found it
+        QVERIFY(std::signal(signalNumber, SIG_IGN) == SIG_IGN);
         return;
     }
     QTRY_VERIFY(!w.isVisible());

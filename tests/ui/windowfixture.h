@@ -37,7 +37,6 @@
 
 namespace cyclara::test {
 
-// The window's refusal of a query date before the birth date.
 inline const QString orderRefused = QStringLiteral("查询日期应该在生日之后, 请重新填写.");
 
 // A main window with a fixed today, a register file in a temporary folder, and message boxes,
@@ -47,11 +46,10 @@ struct WindowFixture {
         : today(fixedToday)
     {
         static const InterfaceLanguage language(languageForRun(QCoreApplication::arguments()));
-        // The user's settings (the further cycles turned on) are the fixture's own, never the
-        // account's.
+        // The further cycles turned on are the fixture's settings, never the account's.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        if (!registerBytes.isNull())
-            writeRegister(registerBytes);
+        if (!registerBytes.isNull() && !writeRegister(registerBytes))
+            qWarning("the register file could not be written");
     }
 
     BiorhythmWindow &open(bool shown = false)
@@ -110,16 +108,22 @@ struct WindowFixture {
     QString registerPath() const { return dir.filePath(QStringLiteral("birth.ini")); }
 
     // The register file written over, as another copy of the program saves it.
-    void writeRegister(const QByteArray &bytes) const
+    [[nodiscard]] bool writeRegister(const QByteArray &bytes) const
     {
-        QFile file(registerPath());
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-            qWarning("the register file could not be written");
+        return writeFile(registerPath(), bytes);
     }
 
-    QByteArray registerBytes() const
+    QByteArray registerBytes() const { return readFile(registerPath()); }
+
+    static bool writeFile(const QString &path, const QByteArray &bytes)
     {
-        QFile file(registerPath());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -268,11 +272,8 @@ inline QPushButton *button(QWidget *window, const QString &text)
 // A PDF file's pages, and its text as pdftotext (poppler-utils) reads it back with `options`.
 inline qsizetype pdfPages(const QString &path)
 {
-    QFile pdf(path);
-    return pdf.open(QIODevice::ReadOnly)
-               ? QString::fromLatin1(pdf.readAll())
-                     .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")))
-               : -1;
+    return QString::fromLatin1(WindowFixture::readFile(path))
+        .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")));
 }
 
 inline QString pdfText(const QString &path, QStringList options = {})
