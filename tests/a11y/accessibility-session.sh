@@ -6,9 +6,7 @@
 # focus), the AT-SPI accessibility bus switched on, and, with --orca, the screen reader Orca
 # speaking to speech-dispatcher's silent "dummy" module. Cyclara starts from a scratch folder
 # with a register of two people; then CHECK runs with the environment describing all that.
-#
 #   accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]
-#
 # CHECK sees CYCLARA_PID, CYCLARA_REGISTER and, with --orca, ORCA_DEBUG_LOG (Orca's debug file,
 # where each thing it says is a "SPEECH OUTPUT:" line). Everything started is stopped at the end.
 # Needs no display and works as root. Exits with CHECK's status; 77 when a tool is missing,
@@ -54,11 +52,7 @@ cleanup() {
     sleep 0.3
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -9 "${pids[i]}" 2>/dev/null; done
     wait 2>/dev/null
-    if [[ $status -ne 0 ]]; then
-        echo "a11y: logs kept in $work" >&2
-    else
-        rm -rf "$work"
-    fi
+    if ((status)); then echo "a11y: logs kept in $work" >&2; else rm -rf "$work"; fi
 }
 status=1
 trap cleanup EXIT

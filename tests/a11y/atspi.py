@@ -1,9 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What an AT-SPI client (a screen reader) gets from Cyclara's window: the application on the
-accessibility bus, the object with the keyboard focus and what it says of itself, the events that
-arrive while keys are pressed, and, under Orca, what Orca said. Used by the checks beside it,
-which accessibility-session.sh runs on a private desktop."""
+"""What an AT-SPI client (a screen reader) gets from Cyclara's window, and what Orca said, for the
+checks beside it, which accessibility-session.sh runs on a private desktop."""
 
 import os
 import re
@@ -39,7 +37,6 @@ def check(condition, what):
 
 
 def outcome(success):
-    """The check's exit status: 1 after the count of failures, else 0 after `success`."""
     if failures:
         print("%d failures" % len(failures))
         return 1
@@ -67,8 +64,7 @@ def has_state(obj, state):
 
 
 def text_of(obj):
-    text = safe(obj.queryText)
-    return safe(lambda: text.getText(0, -1), None) if text is not None else None
+    return safe(lambda: obj.queryText().getText(0, -1))
 
 
 def value_of(obj):
@@ -83,18 +79,11 @@ def value_of(obj):
     return None
 
 
-def actions_of(obj):
-    action = safe(obj.queryAction)
-    if action is None:
-        return []
-    return [safe(lambda i=i: action.getName(i)) for i in range(safe(lambda: action.nActions, 0))]
-
-
 class Event:
     def __init__(self, kind, source, detail):
         self.kind = kind
         self.role = safe(source.getRoleName, "?")
-        self.name = safe(lambda: source.name, "")
+        self.name = name_of(source) or ""
         self.detail = detail
 
     def __repr__(self):
@@ -150,9 +139,8 @@ class Desktop:
             time.sleep(0.01)
 
     def settle(self, least=0.4, quiet=0.6, most=10.0):
-        """Waits at least `least` seconds and until something has happened (an event, or Orca
-        said something), then until nothing more has for `quiet` seconds; no longer than `most`
-        in all. On a loaded machine the answer to a key can take well over a second."""
+        """Waits until something happened (an event, or Orca spoke) and then nothing for `quiet`
+        seconds, `least` to `most` seconds in all: under load a key's answer takes seconds."""
         start = time.monotonic()
         events = len(self.events)
         said = self._orca_size()
@@ -170,7 +158,6 @@ class Desktop:
                 break
 
     def wait_until(self, condition, most):
-        """Whether `condition()` came true within `most` seconds, events handled meanwhile."""
         deadline = time.monotonic() + most
         while not condition():
             if time.monotonic() >= deadline:
@@ -179,9 +166,8 @@ class Desktop:
         return True
 
     def press(self, key, most=10.0):
-        """Presses a key as xdotool names it (Tab, shift+Tab, alt+Down, Menu, Escape), and
-        returns the events it brought, waiting for them no longer than `most` seconds (a key
-        that may bring none, such as Tab between a date's parts, needs less)."""
+        """Presses a key as xdotool names it and returns the events it brought within `most`
+        seconds (a key that may bring none, such as Tab between a date's parts, needs less)."""
         self.events = []
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
         self.settle(most=most)
@@ -191,8 +177,7 @@ class Desktop:
         return has_state(safe(lambda: self.app.getChildAtIndex(0)), pyatspi.STATE_ACTIVE)
 
     def wait_for_focus(self, most=30.0):
-        """The object with the focus once the window is active and keys reach it (a loaded
-        machine may take seconds to map and activate it), or None."""
+        """The object with the focus once the window is active and keys reach it, or None."""
         deadline = time.monotonic() + most
         while time.monotonic() < deadline:
             found = self.focused()
@@ -203,18 +188,16 @@ class Desktop:
         return None
 
     def focused(self):
-        """The object with the keyboard focus: the last one a focus event named, while it still
-        says it has the focus; otherwise the first found focused in the application's tree (below
-        its windows, which say they have the focus too)."""
+        """The last object a focus event named while it keeps the focus, else the first focused
+        one in the tree below the windows (which say they have the focus too)."""
         if has_state(self.last_focus, pyatspi.STATE_FOCUSED):
             return self.last_focus
         return self._first(lambda obj, depth: depth > 1 and has_state(obj, pyatspi.STATE_FOCUSED))
 
     def find(self, role, name):
-        """The first object of `role` (None: of any role) called `name` in the application's
-        tree."""
+        """The first object of `role` (None: of any role) called `name`."""
         return self._first(lambda obj, depth: role in (None, safe(obj.getRoleName))
-                           and safe(lambda: obj.name) == name)
+                           and name_of(obj) == name)
 
     def _first(self, wanted):
         found = []
@@ -266,6 +249,12 @@ class Listener:
     def forget(self):
         self.desktop.said()
 
+    def after(self, key, step, parts):
+        """`key` pressed, Orca says each of `parts`."""
+        self.forget()
+        self.desktop.press(key)
+        self.expect(step, parts)
+
     def expect(self, step, parts, most=10.0):
         if not self.orca:
             return
@@ -287,8 +276,8 @@ def name_of(obj):
 
 
 def session():
-    """The application with the focus in its main window, and a Listener that hears Orca when
-    --orca is among the arguments."""
+    """The application with the focus in its main window, and a Listener hearing Orca under
+    --orca."""
     orca = "--orca" in sys.argv[1:]
     desktop = Desktop()
     check(not orca or desktop.orca_log, "--orca, but no Orca is running (ORCA_DEBUG_LOG is unset)")
@@ -335,13 +324,11 @@ def open_dialog(desktop, listener, key, title, list_name):
 
 def step_to(desktop, listener, key, item, heard):
     """`key` gives the focus to the list item called `item`, and Orca says each of `heard`."""
-    listener.forget()
-    desktop.press(key)
+    listener.after(key, "%s to %s" % (key, item), heard)
     desktop.wait_until(lambda: item in focus_names(desktop.events), 5)
     got = focus_names(desktop.events)
     check(got[-1:] == [item], "%s: the focus went to %r, not %r" % (key, got, item))
     print("%s: the focus went to %r" % (key, got))
-    listener.expect("%s to %s" % (key, item), heard)
 
 
 def check_described(desktop, obj, text, when):
@@ -355,8 +342,7 @@ NEAR_DAYS = {-2: "前天", -1: "昨天", 0: "今天", 1: "明天", 2: "后天"}
 
 
 def day_label(day, today):
-    """The main window's name for a day: near today by its nearness, else by the parts of its
-    date that differ from today's."""
+    """The main window's name for a day: by its nearness, else by its date's parts unlike today's."""
     offset = (day - today).days
     if offset in NEAR_DAYS:
         return NEAR_DAYS[offset]

@@ -4,10 +4,7 @@
 """Listens to the screen reader Orca while a keyboard user goes through Cyclara's window: every Tab
 stop must be heard with its name and, for the drop-downs, its value; the explanation panel with
 the selected day as the status line tells it; each Left, Right, Home and End there with the new
-day. What Orca said is read from its debug file (accessibility-session.sh --orca starts it).
-
-The days are worked out apart from the window, by tests/cli/reckoning.py, for 张三 (born
-1990-04-12, first in the register): each day's label and its three cycles' statuses."""
+day, worked out apart from the window by tests/cli/reckoning.py for 张三, first in the register."""
 
 import datetime
 import sys
@@ -23,12 +20,6 @@ def told(day, today):
     return [day_label(day, today)] + [status(value(BIRTH, day, period)) for period in PERIODS]
 
 
-def heard_after(desktop, listener, key, step, parts):
-    listener.forget()
-    desktop.press(key)
-    listener.expect(step, parts)
-
-
 def main():
     today = datetime.date.today()
     days = [told(today + datetime.timedelta(days=i), today) for i in range(-SPAN, SPAN + 1)]
@@ -37,15 +28,15 @@ def main():
     desktop.wait_for_focus()
     for number, (_, name, shown) in enumerate(STOPS[1:] + STOPS[:1], start=1):
         parts = [name] + ([shown] if shown else [])
-        heard_after(desktop, listener, "Tab", "Tab %d" % number, parts)
+        listener.after("Tab", "Tab %d" % number, parts)
     # The 16th Tab from 出生年 leads to the panel, which opens on the query day, the middle one.
     for _ in range(15):
         desktop.press("Tab")
     middle = len(days) // 2
-    heard_after(desktop, listener, "Tab", "the panel", ["节律说明"] + days[middle])
+    listener.after("Tab", "the panel", ["节律说明"] + days[middle])
     for key, to in (("Right", middle + 1), ("Right", middle + 2), ("Home", 0),
                     ("End", len(days) - 1), ("Left", len(days) - 2)):
-        heard_after(desktop, listener, key, "%s to day %d" % (key, to), days[to])
+        listener.after(key, "%s to day %d" % (key, to), days[to])
     return outcome("Orca said every stop with its name and value, the panel's day and every day "
                    "moved to")
 

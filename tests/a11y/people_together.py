@@ -6,10 +6,7 @@ focus in its list of people; Down goes to 李四 and Space ticks him; Tab leads 
 多人节律图, which tells today for both people, and each Right there is reported as the focus of the
 day's item, named by the day's status line. With --orca every step must also be heard, 李四 as
 checked when Orca is asked where the focus is (Orca says nothing of the tick itself). The lines are
-worked out from the birth dates alone, by tests/cli/reckoning.py.
-
-Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-12, shown first) and
-李四 (born 1985-11-03) in its register."""
+worked out from the birth dates alone, by tests/cli/reckoning.py."""
 
 import datetime
 import sys
@@ -60,9 +57,7 @@ def tick_li(desktop, listener, people_list):
               "after Space %s is not checked" % item_name(person))
     if listener.orca:
         # Orca's Where Am I (the keypad's Enter) tells the focused item with its state.
-        listener.forget()
-        desktop.press("KP_Enter")
-        listener.expect("Where Am I", [item_name(LI) + " checked"])
+        listener.after("KP_Enter", "Where Am I", [item_name(LI) + " checked"])
 
 
 def walk_the_chart(desktop, listener, today):

@@ -4,10 +4,7 @@
 """End to end, finding the controls as a screen reader names them: the real program, started
 beside a GBK register of two people, gets a new name typed into the field called 姓名 and Enter;
 once the name picker lists the new name, SIGTERM ends the program as a desktop session does, and
-the rewritten file must hold the old people and the new one, byte for byte.
-
-Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-12) and 李四 (born
-1985-11-03) in its register."""
+the rewritten file must hold the old people and the new one, byte for byte."""
 
 import os
 import signal
@@ -16,7 +13,7 @@ import sys
 
 import pyatspi
 
-from atspi import Desktop, check, children, name_of, outcome, safe
+from atspi import check, children, name_of, outcome, safe, session
 
 # The session's two people, then 赵六 with the birth date the pickers took from 张三, the first:
 # GBK bytes worked out by hand.
@@ -25,7 +22,6 @@ EXPECTED = (b"\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n"
 
 
 def listed(box):
-    """The names in a drop-down's list, as a screen reader reads them."""
     lists = [child for child in children(box) if safe(child.getRoleName) == "list"]
     return [name_of(item) for item in children(lists[0])] if lists else []
 
@@ -39,8 +35,7 @@ def ended(pid):
 
 
 def main():
-    desktop = Desktop()
-    desktop.wait_for_focus()
+    desktop, _ = session()
     field = desktop.find("combo box", "姓名")
     if field is None:
         check(False, "no combo box is called 姓名")
@@ -49,7 +44,7 @@ def main():
     box = field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 3),
                     str(box.y + box.height // 2), "click", "1"], check=True)
-    check(desktop.wait_until(lambda: safe(lambda: desktop.focused().name) in ("姓名", "张三"), 10),
+    check(desktop.wait_until(lambda: name_of(desktop.focused()) in ("姓名", "张三"), 10),
           "a click on 姓名 does not give it the focus")
     subprocess.run(["xdotool", "key", "--clearmodifiers", "ctrl+a"], check=True)
     subprocess.run(["xdotool", "type", "--delay", "50", "赵六"], check=True)

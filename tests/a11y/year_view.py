@@ -5,11 +5,8 @@
 calendar 全年日历, on the query day, today; Right, Right and Down are each reported as the focus of
 the day's item, named by its date, weekday and the cycles' statuses; Enter makes the last day the
 main window's query day, in its pickers and its chart's status line. With --orca the window and
-each day walked to must also be heard. The days are worked out from the birth date alone, by
-tests/cli/reckoning.py.
-
-Run by accessibility-session.sh, which starts Cyclara with 张三 (born 1990-04-12, shown first) and
-李四 (born 1985-11-03) in its register."""
+each day walked to must also be heard. The days are worked out from 张三's birth date alone, by
+tests/cli/reckoning.py."""
 
 import datetime
 import sys
@@ -32,13 +29,11 @@ def statuses(day):
 
 
 def day_text(day):
-    """The calendar's item for `day`: ISO date, weekday, then each cycle."""
     return "%s 星期%s: %s" % (day.isoformat(), WEEKDAYS[day.weekday()], " ".join(statuses(day)))
 
 
 def walk(desktop, listener, grid, today):
-    """Right, Right, Down: the day each lands on, kept within the year as the calendar keeps it.
-    The day selected on opening is the query day, today."""
+    """From the query day, today, to the day each key lands on, kept within the year."""
     check_described(desktop, grid, day_text(today), "on opening")
     day = today
     for key, days in WALK:
@@ -49,7 +44,6 @@ def walk(desktop, listener, grid, today):
 
 
 def choose(desktop, day, today):
-    """Enter on the calendar: `day` becomes the main window's query day."""
     desktop.press("Return")
     for name, shown in (("查询年", day.year), ("查询月", day.month), ("查询日", day.day)):
         box = desktop.find("combo box", name)
