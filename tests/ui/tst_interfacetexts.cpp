@@ -17,8 +17,7 @@ using namespace cyclara::test;
 
 namespace {
 
-// What of a control's text falls outside its box, as a sentence; empty when it all fits. A line
-// is as high as its ascent and descent, and its underline when it has one.
+// What of a control's text falls outside its box; empty when it all fits. An underline counts.
 QString clipping(QWidget *w)
 {
     QRectF box;
@@ -61,29 +60,25 @@ QString clipping(QWidget *w)
 QStringList clippedIn(QWidget *window)
 {
     QStringList clipped;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
+    for (QWidget *w : window->findChildren<QWidget *>())
         if (w->isVisible())
             clipped << clipping(w);
-    }
     clipped.removeAll(QString());
     return clipped;
 }
 
 } // namespace
 
-// The window's texts in the language the system asks for, each fitting its box when drawn at the
-// screen's scale. ctest runs this at scales 1, 1.5 and 2, and with LANGUAGE empty (Simplified
-// Chinese), zh_TW and en.
+// The window's texts in the system's language, each fitting its box at the screen's scale; ctest
+// runs this at scales 1, 1.5 and 2, and in Simplified Chinese, zh_TW and en.
 class tst_InterfaceTexts : public QObject {
     Q_OBJECT
 private slots:
     void textsInTheUsersLanguageFitTheirBoxes();
 };
 
-// The query button, Qt's OK, the help's first line, and the day before yesterday of the worked
-// example (born 2006-1-1, on 2006-4-11) in the language asked for; then every text fits its box
-// with every day of a month as the birthday, with the paragraphs each band brings, and each day of
-// the table in the status line (today's neighbours have the longest English names).
+// Every birthday of a month and every day of the table in the status line fit the smallest window
+// (today's neighbours have the longest English names).
 void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
 {
     const QHash<QByteArray, QStringList> expected{
@@ -120,16 +115,14 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
                           w.prompt->text()}),
              texts);
 
-    // The smallest window, reached from the largest.
     w.resize(screen.size() - (w.frameGeometry().size() - w.size()));
     QTRY_VERIFY(w.minimumWidth() > 0); // worked out once the window is on screen
     w.resize(w.minimumSize());
     QTRY_COMPARE(w.size(), w.minimumSize());
-    for (QWidget *control : w.findChildren<QWidget *>()) {
+    for (QWidget *control : w.findChildren<QWidget *>())
         if (control->isVisible() && control->window() == &w)
             QVERIFY2(w.rect().contains(QRect(control->mapTo(&w, QPoint()), control->size())),
                      qPrintable(control->objectName()));
-    }
     for (int day = 1; day <= 31; ++day) {
         w.birthDay->setCurrentIndex(day - 1);
         w.queryButton->click();
@@ -139,9 +132,8 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
         }
     }
 
-    // There, at every span and in both chart types, the value labels stand apart and the day
-    // labels (the longest kinds: a day of another year, "07-3-26", and the days around today,
-    // which English calls "Day before yesterday") are drawn whole: no "…", nothing cut.
+    // At every span and chart type the value labels stand apart and the longest day labels (a day
+    // of another year, "07-3-26", and "Day before yesterday") are drawn whole.
     for (const auto &[year, type] : {std::pair{u"2007"_s, CycleChart::LineChart},
                                      {u"2007"_s, CycleChart::BarChart},
                                      {u"2006"_s, CycleChart::LineChart}}) {
@@ -160,8 +152,7 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
                      qPrintable(where));
             const QFontMetricsF dayMetrics(g.dayLabelFont);
             for (int row = 0; row < w.days().dayCount(); ++row) {
-                // The day's label, or its date where the labels took too much room; perhaps
-                // broken at blanks, but every word there.
+                // The label, or its date where labels took too much room; broken only at blanks.
                 const DayRow &day = w.days().day(row);
                 const QString text = g.dayLabelTexts.value(row);
                 const QString words = QString(text).replace(u'\n', u' ');

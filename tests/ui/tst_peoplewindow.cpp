@@ -16,8 +16,8 @@ using namespace Qt::StringLiterals;
 using namespace cyclara;
 using namespace cyclara::test;
 
-// 多人比较: several people of the register in one window. The expected numbers were worked out
-// apart from the program (the sine of 6.2832 × days ÷ period, rounded half to even).
+// 多人比较: several people of the register in one window, against numbers worked out apart from
+// the program.
 class tst_PeopleWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -27,7 +27,6 @@ private slots:
 
 namespace {
 
-// 张三 shown first.
 const QByteArray threePeople =
     gbk(u"张三\t1990-04-12\r\n李四\t1985-11-03\r\n赵六\t1990-05-10\r\n"_s);
 
@@ -36,7 +35,6 @@ PeopleWindow *openPeople(BiorhythmWindow &w)
     return openedBy<PeopleWindow>(w.birthYear, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_P);
 }
 
-// Ticks the person in `row` of the list as the keyboard does: the row made current, Space.
 void tickWithSpace(PeopleWindow *people, int row)
 {
     auto *list = people->findChild<QListWidget *>();
@@ -47,12 +45,8 @@ void tickWithSpace(PeopleWindow *people, int row)
 
 } // namespace
 
-// 多人比较… stands in the chart's menu and the name picker's, and opens by its shortcut on the
-// shown person, one window however often it opens. A second person ticked with the keyboard, and
-// their 合拍度 (a row per cycle and the overall one); three days walked on the chart tell every
-// person's status, on screen and to a screen reader; the days into a spreadsheet. Then the ten best
-// days of three over a month (fewest critical first, then the highest lowest mean), a pick shown on
-// the chart.
+// One window however often it opens, on the person shown; the best days rank the fewest critical
+// first, then the highest lowest mean.
 void tst_PeopleWindow::openedTickedAndWalked()
 {
     WindowFixture fixture(threePeople, QDate(2026, 6, 18));
@@ -88,12 +82,9 @@ void tst_PeopleWindow::openedTickedAndWalked()
     QTest::keyClick(people->chart(), Qt::Key_Home);
     QCOMPARE(people->days().currentRow(), 0);
 
-    // The same days into a spreadsheet, a column per person.
     fixture.savePath = fixture.dir.filePath(u"people.csv"_s);
     people->exportData();
-    QFile csv(fixture.savePath);
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    const QByteArray table = csv.readAll();
+    const QByteArray table = WindowFixture::readFile(fixture.savePath);
     QVERIFY2(table.startsWith("\xEF\xBB\xBF日期,张三,李四\r\n") &&
                  table.contains("\r\n2026-06-18,-18.00,-23.67\r\n"),
              table.constData());
@@ -114,8 +105,7 @@ void tst_PeopleWindow::openedTickedAndWalked()
     QCOMPARE(people->days().date(people->days().currentRow()), QDate(2026, 7, 7));
 }
 
-// More than eight people, a range longer than a year and a person born after its first day are
-// said, and chart nothing wrong.
+// Too many people, too long a range and a person born too late are said, and chart nothing.
 void tst_PeopleWindow::ticksAndRangeRefused()
 {
     QByteArray nine;
