@@ -342,7 +342,7 @@ NEAR_DAYS = {-2: "前天", -1: "昨天", 0: "今天", 1: "明天", 2: "后天"}
 
 
 def day_label(day, today):
-    """The main window's name for a day: by its nearness, else by its date's parts unlike today's."""
+    """The main window's name for a day: by nearness, else by its date's parts unlike today's."""
     offset = (day - today).days
     if offset in NEAR_DAYS:
         return NEAR_DAYS[offset]

@@ -60,7 +60,8 @@ def walk(desktop):
             roles = [safe(child.getRoleName) for child in children(stop)]
             check("list" in roles, "%s has no list among its children %r" % (name, roles))
             action = safe(stop.queryAction)
-            offered = {safe(lambda i=i: action.getName(i)) for i in range(safe(lambda: action.nActions, 0))}
+            offered = {safe(lambda i=i: action.getName(i))
+                       for i in range(safe(lambda: action.nActions, 0))}
             check({"Press", "ShowMenu"} <= offered,
                   "%s offers %r, not press and show-list" % (name, offered))
         print("Tab %d: %s" % (number, heard))

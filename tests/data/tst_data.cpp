@@ -15,11 +15,7 @@ using namespace Qt::StringLiterals;
 
 using namespace cyclara;
 
-namespace {
-
-const QString family = u"Cyclara Serif SC"_s;
-
-} // namespace
+static const QString family = u"Cyclara Serif SC"_s;
 
 // The program's fixed content: the interface face cut at build time, and the status panel's
 // texts and pictures.

@@ -22,16 +22,11 @@ runtime=$(mktemp -d)
 socket=cyclara-e2e
 compositor=
 pid=
-keep=0
 cleanup() {
     [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null || true
     [[ -n $compositor ]] && { kill "$compositor"; wait "$compositor"; } 2>/dev/null || true
     rm -rf "$runtime"
-    if ((keep)); then
-        echo "e2e: pictures and logs kept in $work" >&2
-    else
-        rm -rf "$work"
-    fi
+    [[ -n ${keep:-} ]] && echo "e2e: pictures and logs kept in $work" >&2 || rm -rf "$work"
 }
 trap cleanup EXIT
 

@@ -5,15 +5,11 @@
 # changed in the sources), or still holds one for a text it no longer shows: brings copies of the
 # .ts files up to date with lupdate, as `cmake --build build --target update_translations` would,
 # and looks for what lupdate marks.
-#
 #   check-ts.sh LUPDATE INCLUDE_DIR SOURCE_LIST TS_FILE...
-#
 # INCLUDE_DIR lets lupdate read the headers, and with them the namespace each class is in.
 set -euo pipefail
 
-lupdate=$1
-include=$2
-sources=$3
+lupdate=$1 include=$2 sources=$3
 shift 3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
