@@ -16,12 +16,10 @@ import datetime
 import json
 import sys
 
-from check_group import CYCLE_NAMES, WEEKDAYS, check_table, csv_bytes, days, same
-from reckoning import PERIODS, critical_at, fail, failures, run
+from reckoning import (CYCLE_NAMES, KINDS, PERIODS, WEEKDAYS, check_table, critical_at, csv_bytes,
+                       days, fail, finish, output, run, same)
 
 D = datetime.date
-# How many cycles at least are critical together on a day of each kind.
-KINDS = {"single": 1, "double": 2, "triple": 3}
 KIND_WORDS = {"single": "临界日", "double": "双重临界日", "triple": "三重临界日"}
 JSON_NAMES = ("intellectual", "emotional", "physical")
 LAST_DAY = D(9999, 12, 31)
@@ -49,14 +47,6 @@ def csv_row(day, cycles):
             len(cycles)]
 
 
-def cyclara(program, *arguments):
-    done = run(program, list(arguments))
-    if done.returncode != 0 or done.stderr:
-        fail("%s: status %d, %s" % (" ".join(arguments), done.returncode,
-                                    done.stderr.decode(errors="replace")))
-    return done.stdout
-
-
 def check_lists(program, birth, first, last):
     """Every kind's list; returns how many days each kind listed."""
     span = ["--birth", birth.isoformat(), "--from", first.isoformat(), "--to", last.isoformat()]
@@ -67,19 +57,17 @@ def check_lists(program, birth, first, last):
         listed = [(day, cycles) for day, cycles in found if len(cycles) >= least]
         counts[kind] = len(listed)
         asked = span + ["--critical", kind]
-        same(where + " as JSON", cyclara(program, *asked, "--format", "json"),
+        same(where + " as JSON", output(program, asked + ["--format", "json"]),
              ("[" + ",".join("\n  " + json_object(*day) for day in listed) + "\n]\n").encode())
-        same(where + " as CSV", cyclara(program, *asked, "--format", "csv"),
+        same(where + " as CSV", output(program, asked + ["--format", "csv"]),
              csv_bytes([LIST_HEADINGS + ["临界节律数"]] + [csv_row(*day) for day in listed]))
-        text = cyclara(program, *asked).decode("utf-8")
+        text = output(program, asked).decode("utf-8")
         if not listed:
             same(where + " as text", text, "%s 到 %s 没有%s\n" % (first, last, KIND_WORDS[kind]))
             continue
         rows = [[day.isoformat(), WEEKDAYS[day.weekday()], cycles_text(cycles)]
                 for day, cycles in listed]
-        lines = text.split("\n")
-        check_table(where + " as text", lines[:-1], [LIST_HEADINGS] + rows, [False] * 3)
-        same(where + " as text: the end", lines[-1], "")
+        check_table(where + " as text", text, [LIST_HEADINGS] + rows, [False] * 3)
     return counts
 
 
@@ -110,12 +98,12 @@ def check_next(program, birth, start, kind):
         return None
     day, cycles = found
     ahead = (day - start).days
-    same(where + " as JSON", cyclara(program, *asked, "--format", "json"),
+    same(where + " as JSON", output(program, asked + ["--format", "json"]),
          (json_object(day, cycles, ahead) + "\n").encode())
-    same(where + " as CSV", cyclara(program, *asked, "--format", "csv"),
+    same(where + " as CSV", output(program, asked + ["--format", "csv"]),
          csv_bytes([LIST_HEADINGS + ["临界节律数", "相隔天数"], csv_row(day, cycles) + [ahead]]))
     # One line, its cells two blanks apart; the date first, for a script to cut.
-    same(where + " as text", cyclara(program, *asked).decode("utf-8"),
+    same(where + " as text", output(program, asked).decode("utf-8"),
          "%s  %s  %s  %s\n" % (day.isoformat(), WEEKDAYS[day.weekday()], cycles_text(cycles),
                                "当天" if ahead == 0 else "%d 天后" % ahead))
     return ahead
@@ -148,10 +136,8 @@ def main():
     if None not in aheads or 0 not in aheads or max(a for a in aheads if a is not None) < 7000:
         fail("the next days did not include none, the same day and one 7000 days ahead: %r"
              % aheads)
-    if failures:
-        sys.exit("%d failures" % len(failures))
-    print("lists of critical days of each kind %r and %d next days as worked out independently"
-          % (counts, len(aheads)))
+    finish("lists of critical days of each kind %r and %d next days as worked out independently"
+           % (counts, len(aheads)))
 
 
 main()

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks the further cycles' columns (--cycles) of cyclara's day tables against values worked out
-here (reckoning.py), as text, CSV and JSON, for three people alone (one born on a leap day) and
-for two together, whose names follow the further cycles. Taking those columns away leaves the
-table without them. --help lists the option.
+"""Checks cyclara's day tables, as text, CSV and JSON, against values worked out here
+(reckoning.py): a century of days, a decade at either end of the years 100 to 9999, the worked
+example, the further cycles' columns (--cycles) for people born on a leap day and others, and with
+them the same tables without those columns. check_group.py checks several people's days with it.
 
     check_cycles.py PATH_TO_CYCLARA
 """
@@ -16,31 +16,25 @@ import json
 import sys
 import tempfile
 
-from check_group import DAY_HEADINGS, check_table, csv_bytes, days, same, write_register
-from reckoning import PERIODS, fail, failures, json_day, run, status, value
+from reckoning import (PERIODS, check_table, csv_bytes, days, fail, finish, json_day, output,
+                       same, status, value, write_register)
 
 D = datetime.date
+DAY_HEADINGS = ["日期", "标签", "智力", "情绪", "体力", "均值", "绝对均值", "姓名"]
 FURTHER = {"intuitive": ("直觉", 38), "aesthetic": ("审美", 43), "awareness": ("感知", 48),
            "spiritual": ("精神", 53)}
 
 
-def cyclara(program, *arguments):
-    done = run(program, list(arguments))
-    if done.returncode != 0 or done.stderr:
-        fail("%s: status %d, %s" % (" ".join(arguments), done.returncode,
-                                    done.stderr.decode(errors="replace")))
-    return done.stdout
-
-
-def check(program, people, first, last, asked, keys, register=None):
-    """The table of `people` from `first` to `last` with --cycles `asked`, which names `keys` in
-    the order their columns come."""
+def check_days(program, people, first, last, asked="", keys=(), register=None, span=None):
+    """The table of `people` from `first` to `last` (or as `span` asks for it), with --cycles
+    `asked` naming `keys` in the order their columns come; given a register, people are named."""
     where = "%s, %s to %s, --cycles %s" % (", ".join(str(b) for _, b in people), first, last,
                                            asked)
     several = len(people) > 1
     who = ([a for name, _ in people for a in ("--name", name)] + ["--register", register]
-           if several else ["--birth", people[0][1].isoformat()])
-    span = who + ["--from", first.isoformat(), "--to", last.isoformat()]
+           if register else ["--birth", people[0][1].isoformat()])
+    span = who + (span or ["--from", first.isoformat(), "--to", last.isoformat()])
+    further_cycles = ["--cycles", asked] if keys else []
     headings = DAY_HEADINGS[:7] + [FURTHER[k][0] for k in keys] + DAY_HEADINGS[7:] * several
 
     rows, objects = [], []
@@ -56,51 +50,61 @@ def check(program, people, first, last, asked, keys, register=None):
             objects.append(json_day(birth, day)[:-1] +
                            "".join(', "%s": %d' % kv for kv in zip(keys, further)) + named + "}")
 
-    printed = cyclara(program, *span, "--cycles", asked, "--format", "json")
+    printed = output(program, span + further_cycles + ["--format", "json"])
     same(where + " as JSON", printed, ("[\n" + ",\n".join(objects) + "\n]\n").encode("utf-8"))
-    plain = json.loads(cyclara(program, *span, "--format", "json"))
-    same(where + " as JSON without the further cycles",
-         [{k: v for k, v in o.items() if k not in keys} for o in json.loads(printed)], plain)
+    if keys:
+        same(where + " as JSON without the further cycles",
+             [{k: v for k, v in o.items() if k not in keys} for o in json.loads(printed)],
+             json.loads(output(program, span + ["--format", "json"])))
 
-    printed = cyclara(program, *span, "--cycles", asked, "--format", "csv")
+    printed = output(program, span + further_cycles + ["--format", "csv"])
     same(where + " as CSV", printed, csv_bytes([headings] + rows))
-    read = list(csv.reader(io.StringIO(printed.decode("utf-8-sig"), newline="")))
-    same(where + " as CSV without the further cycles",
-         csv_bytes([r[:7] + r[7 + len(keys):] for r in read]),
-         cyclara(program, *span, "--format", "csv"))
+    if keys:
+        read = list(csv.reader(io.StringIO(printed.decode("utf-8-sig"), newline="")))
+        same(where + " as CSV without the further cycles",
+             csv_bytes([r[:7] + r[7 + len(keys):] for r in read]),
+             output(program, span + ["--format", "csv"]))
 
-    text = cyclara(program, *span, "--cycles", asked).decode("utf-8").split("\n")
     expected = [headings] + [r[:2] + [status(v) for v in r[2:5]] + r[5:7] +
                              [status(v) for v in r[7:7 + len(keys)]] + r[7 + len(keys):]
                              for r in rows]
-    check_table(where + " as text", text[:-1], expected,
-                [False] * 5 + [True, True] + [False] * (len(keys) + several))
-    same(where + " as text: the end", text[-1], "")
+    check_table(where + " as text", output(program, span + further_cycles).decode("utf-8"),
+                expected, [False] * 5 + [True, True] + [False] * (len(keys) + several))
 
 
 def main():
     program = sys.argv[1]
-    if "--cycles <list>" not in cyclara(program, "--help").decode("utf-8"):
+    if "--cycles <list>" not in output(program, ["--help"]).decode("utf-8"):
         fail("--help does not list --cycles")
+    # A century, and the first and last decades the program names.
+    check_days(program, [("", D(1900, 1, 1))], D(1920, 1, 1), D(2020, 1, 1))
+    check_days(program, [("", D(100, 1, 1))], D(100, 1, 1), D(109, 12, 31))
+    check_days(program, [("", D(9000, 6, 15))], D(9990, 1, 1), D(9999, 12, 31))
+    # The worked example: born 2006-1-1, three days either side of 2006-4-11.
+    same("the worked example", [value(D(2006, 1, 1), D(2006, 4, 8), p) for p in PERIODS],
+         [-37, 22, 98])
+    check_days(program, [("", D(2006, 1, 1))], D(2006, 4, 8), D(2006, 4, 14),
+               span=["--date", "2006-04-11", "--days", "3"])
     # Born on a leap day, over its first year and a century later; the further cycles' values all
     # come round in these spans (the longest period is 53 days).
-    check(program, [("", D(2000, 2, 29))], D(2000, 2, 29), D(2001, 3, 1),
-          "intuitive,aesthetic,awareness,spiritual", list(FURTHER))
-    check(program, [("", D(2000, 2, 29))], D(2096, 2, 1), D(2096, 4, 30), "awareness",
-          ["awareness"])
+    check_days(program, [("", D(2000, 2, 29))], D(2000, 2, 29), D(2001, 3, 1),
+               "intuitive,aesthetic,awareness,spiritual", list(FURTHER))
+    check_days(program, [("", D(2000, 2, 29))], D(2096, 2, 1), D(2096, 4, 30), "awareness",
+               ["awareness"])
     # Named out of order, twice, with blanks: once each, in the cycles' order.
-    check(program, [("", D(1951, 4, 7))], D(2016, 1, 1), D(2016, 12, 31),
-          "spiritual, intuitive,spiritual", ["intuitive", "spiritual"])
-    check(program, [("", D(1990, 4, 12))], D(1990, 4, 12), D(1990, 7, 31), "aesthetic,awareness",
-          ["aesthetic", "awareness"])
+    check_days(program, [("", D(1951, 4, 7))], D(2016, 1, 1), D(2016, 12, 31),
+               "spiritual, intuitive,spiritual", ["intuitive", "spiritual"])
     with tempfile.TemporaryDirectory() as folder:
         people = [("张伟", D(1990, 4, 12)), ('O"Brien', D(2000, 2, 29))]
         register = write_register(folder, "two.ini", people, "utf-8")
-        check(program, people, D(2001, 1, 1), D(2001, 3, 31), "intuitive,spiritual",
-              ["intuitive", "spiritual"], register)
-    if failures:
-        sys.exit("%d failures" % len(failures))
-    print("the further cycles' columns as worked out independently")
+        check_days(program, people, D(2001, 1, 1), D(2001, 3, 31), "aesthetic,awareness",
+                   ["aesthetic", "awareness"], register)
+        # One person named, without blanks at the ends as the window takes a name, on the day of
+        # birth, when every cycle stands at zero: the table of one, without a name column.
+        check_days(program, [(" 张伟\u3000", D(1990, 4, 12))], D(1990, 4, 12), D(1990, 7, 31),
+                   "intuitive,spiritual", ["intuitive", "spiritual"], register)
+    finish("the day tables and the further cycles' columns as worked out independently")
 
 
-main()
+if __name__ == "__main__":
+    main()

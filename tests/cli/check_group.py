@@ -10,24 +10,18 @@ in UTF-8 with a byte-order mark. A text table's columns are checked with Unicode
     check_group.py PATH_TO_CYCLARA
 """
 
-import csv
 import datetime
-import io
 import itertools
 import json
 import math
-import os
-import re
 import sys
 import tempfile
-import unicodedata
 
-from reckoning import PERIODS, critical, fail, failures, json_day, number, run, status, value
+from check_cycles import check_days
+from reckoning import (CYCLE_NAMES, PERIODS, WEEKDAYS, check_table, critical, csv_bytes, days,
+                       fail, finish, number, output, same, value, write_register)
 
 D = datetime.date
-CYCLE_NAMES = ("智力", "情绪", "体力")
-WEEKDAYS = ("星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日")
-DAY_HEADINGS = ["日期", "标签", "智力", "情绪", "体力", "均值", "绝对均值", "姓名"]
 TIED = "名次相同的日子，临界人数和最低均值都相同，按日期先后列出"
 
 ALIKE = [("张伟", D(1980, 5, 7)), ("张强", D(1980, 5, 7)), ("李娜", D(1980, 6, 4)),
@@ -37,15 +31,6 @@ DECADES = [("陈静", D(1951, 4, 7)), ("杨敏", D(1968, 4, 12)), ("黄强", D(1
            ("孙涛", D(2008, 3, 28)), ("马超", D(2015, 1, 17))]
 QUOTED = [('O"Brien', D(1990, 4, 12)), ("Smith,Jr", D(1985, 11, 30)),
           ("反斜\\杠", D(2000, 2, 29)), ("Zoë", D(1975, 7, 1))]
-
-def same(what, printed, expected):
-    if printed != expected:
-        fail("%s\n  printed  %.400r\n  expected %.400r" % (what, printed, expected))
-
-
-def days(first, last):
-    return [first + datetime.timedelta(days=i) for i in range((last - first).days + 1)]
-
 
 def mean_of(birth, day):
     return sum(value(birth, day, period) for period in PERIODS) / 3
@@ -94,78 +79,11 @@ def reason(count, lowest):
             "%d 人临界；最低均值 %s" % (count, mean))
 
 
-def csv_bytes(rows):
-    text = io.StringIO()
-    csv.writer(text, lineterminator="\r\n").writerows(rows)
-    return b"\xef\xbb\xbf" + text.getvalue().encode("utf-8")
-
-
-# --- text tables, measured with Unicode's widths -------------------------------------------------
-
-def columns(text):
-    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in text)
-
-
-def cells(line):
-    """The cells of a line, each as (text, first column, column after it): runs of words with
-    single blanks inside, two or more blanks between."""
-    return [(m.group(), columns(line[:m.start()]), columns(line[:m.end()]))
-            for m in re.finditer(r"\S+(?: \S+)*", line)]
-
-
-def check_table(what, lines, expected_cells, right_aligned):
-    """The lines hold the expected cells, in columns two blanks apart or more, each column's cells
-    starting (or, right-aligned, ending) at one column, no line ending in a blank."""
-    found = [cells(line) for line in lines]
-    same(what + ": cells", [[c[0] for c in line] for line in found], expected_cells)
-    for line in lines:
-        if line.endswith(" "):
-            fail("%s: %r ends in a blank" % (what, line))
-    for c, right in enumerate(right_aligned):
-        edges = {line[c][2 if right else 1] for line in found if c < len(line)}
-        if len(edges) != 1:
-            fail("%s: column %d is not aligned (%s)" % (what, c + 1, sorted(edges)))
-    for line in found:
-        for before, after in zip(line, line[1:]):
-            if after[1] - before[2] < 2:
-                fail("%s: %r and %r are not two blanks apart" % (what, before[0], after[0]))
-
-
 # --- the program ---------------------------------------------------------------------------------
 
 def cyclara(program, register, people, *arguments):
     names = [a for name, _ in people for a in ("--name", name)]
-    done = run(program, names + ["--register", register] + list(arguments))
-    if done.returncode != 0 or done.stderr:
-        fail("%s: status %d, %s" % (" ".join(arguments), done.returncode,
-                                    done.stderr.decode(errors="replace")))
-    return done.stdout
-
-
-def check_days(program, register, people, first, last):
-    """The days of several people: a person's days after another's, each row ending in the name."""
-    where = "%d people's days %s to %s" % (len(people), first, last)
-    span = ["--from", first.isoformat(), "--to", last.isoformat()]
-    lines = [json_day(birth, day, name) for name, birth in people for day in days(first, last)]
-    same(where + " as JSON", cyclara(program, register, people, *span, "--format", "json"),
-         ("[\n" + ",\n".join(lines) + "\n]\n").encode("utf-8"))
-
-    # The range lies in another year than today's, whose days are labelled yy-m-d.
-    rows = []
-    for name, birth in people:
-        for day in days(first, last):
-            cycles = [value(birth, day, period) for period in PERIODS]
-            rows.append([day.isoformat(), "%02d-%d-%d" % (day.year % 100, day.month, day.day)] +
-                        cycles + ["%.2f" % (sum(cycles) / 3),
-                                  "%.2f" % (sum(map(abs, cycles)) / 3), name])
-    same(where + " as CSV", cyclara(program, register, people, *span, "--format", "csv"),
-         csv_bytes([DAY_HEADINGS] + rows))
-
-    text = cyclara(program, register, people, *span).decode("utf-8").split("\n")
-    expected = [DAY_HEADINGS] + [row[:2] + [status(v) for v in row[2:5]] + row[5:]
-                                 for row in rows]
-    check_table(where + " as text", text[:-1], expected, [False] * 5 + [True, True, False])
-    same(where + " as text: the end", text[-1], "")
+    return output(program, names + ["--register", register] + list(arguments))
 
 
 def check_match(program, register, pair, known=None, every_form=True):
@@ -188,10 +106,10 @@ def check_match(program, register, pair, known=None, every_form=True):
     rows.append(["总体", overall, meaning(overall)])
     same(where + " as CSV", cyclara(program, register, pair, "--match", "--format", "csv"),
          csv_bytes([["节律", "合拍度", "含义"]] + rows))
-    text = cyclara(program, register, pair, "--match").decode("utf-8").split("\n")
-    same(where + " as text: who", text[0], "%s（%s）与%s（%s）：生日相隔 %d 天" % (
+    who, _, text = cyclara(program, register, pair, "--match").decode("utf-8").partition("\n")
+    same(where + " as text: who", who, "%s（%s）与%s（%s）：生日相隔 %d 天" % (
         name, birth.isoformat(), other, other_birth.isoformat(), abs((other_birth - birth).days)))
-    check_table(where + " as text", text[1:-1],
+    check_table(where + " as text", text,
                 [["节律", "合拍度", "含义"]] + [[r[0], "%d%%" % r[1], r[2]] for r in rows],
                 [False, True, False])
 
@@ -231,8 +149,7 @@ def check_best_days(program, register, people, first, last):
 
     text = cyclara(program, register, people, *span).decode("utf-8").split("\n")
     lead = 1 if listed[0][0] > 0 else 0
-    table = text[lead:lead + 1 + len(listed)]
-    check_table(where + " as text", table,
+    check_table(where + " as text", "\n".join(text[lead:lead + 1 + len(listed)] + [""]),
                 [["名次", "日期", "星期", "理由"]] +
                 [[str(rank), day.isoformat(), WEEKDAYS[day.weekday()], reason(count, lowest)]
                  for rank, (count, lowest, day) in zip(ranks, listed)],
@@ -240,13 +157,6 @@ def check_best_days(program, register, people, first, last):
     same(where + " as text: the lines besides the table",
          text[:lead] + text[lead + 1 + len(listed):], notes + [""])
     return notes
-
-
-def write_register(folder, name, people, encoding):
-    path = os.path.join(folder, name)
-    with open(path, "wb") as file:
-        file.write("".join("%s\t%s\r\n" % (n, b.isoformat()) for n, b in people).encode(encoding))
-    return path
 
 
 def main():
@@ -257,7 +167,7 @@ def main():
         decades = write_register(folder, "decades.ini", DECADES, "utf-8")
         quoted = write_register(folder, "quoted.ini", QUOTED, "utf-8-sig")
 
-        check_days(program, alike, ALIKE, D(2001, 3, 1), D(2001, 3, 31))
+        check_days(program, ALIKE, D(2001, 3, 1), D(2001, 3, 31), register=alike)
         zhang, twin, li, wang, zhao = ALIKE
         # Born the same day: in step in every cycle. 28 days apart: the emotional cycle in step,
         # 14 days apart: opposite; 23 days apart: the physical in step.
@@ -269,7 +179,7 @@ def main():
         notes += check_best_days(program, alike, ALIKE, D(2001, 1, 1), D(2001, 12, 31))
 
         # Eight people over 366 days, the most of both.
-        check_days(program, decades, DECADES, D(2016, 1, 1), D(2016, 12, 31))
+        check_days(program, DECADES, D(2016, 1, 1), D(2016, 12, 31), register=decades)
         # Every two of them: decades apart, their curves are not quite in step after whole
         # periods, and the match follows the curves.
         for i, pair in enumerate(itertools.combinations(DECADES, 2)):
@@ -278,7 +188,7 @@ def main():
         # A week in which someone is critical every day.
         notes += check_best_days(program, decades, DECADES, D(2026, 1, 19), D(2026, 1, 25))
 
-        check_days(program, quoted, QUOTED, D(2001, 1, 1), D(2001, 1, 10))
+        check_days(program, QUOTED, D(2001, 1, 1), D(2001, 1, 10), register=quoted)
         check_match(program, quoted, QUOTED[:2])
         notes += check_best_days(program, quoted, QUOTED, D(2001, 1, 1), D(2001, 1, 10))
         # One person alone: a day left out ranks as the tenth.
@@ -286,9 +196,7 @@ def main():
     for kind in ("每天都有人临界", TIED, "未列出"):
         if not any(kind in note for note in notes):
             fail("no text told that " + kind)
-    if failures:
-        sys.exit("%d failures" % len(failures))
-    print("several people's days, matches and best days as worked out independently")
+    finish("several people's days, matches and best days as worked out independently")
 
 
 if __name__ == "__main__":

@@ -4,15 +4,25 @@
 rounding (round() takes halves to the even neighbour, as cyclara does); how they run cyclara, as a
 user's shell would, without a display, in the C locale's language; and how they tell a failure."""
 
+import csv
+import datetime
+import io
 import json
 import math
 import os
+import re
 import subprocess
+import sys
+import unicodedata
 
 failures = []
 
 FULL_TURN = 6.2832  # the cycles' angle for a whole period
 PERIODS = (33, 28, 23)  # intellectual, emotional, physical
+CYCLE_NAMES = ("智力", "情绪", "体力")
+WEEKDAYS = ("星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日")
+# How many cycles at least are critical together on a day of each kind.
+KINDS = {"single": 1, "double": 2, "triple": 3}
 
 
 def value_at(days, period):
@@ -67,14 +77,87 @@ def json_day(birth, day, name=None):
                                                      number(absolute), named)
 
 
-def run(program, arguments):
+def days(first, last):
+    return [first + datetime.timedelta(days=i) for i in range((last - first).days + 1)]
+
+
+def csv_bytes(rows):
+    text = io.StringIO()
+    csv.writer(text, lineterminator="\r\n").writerows(rows)
+    return b"\xef\xbb\xbf" + text.getvalue().encode("utf-8")
+
+
+def write_register(folder, name, people, encoding):
+    path = os.path.join(folder, name)
+    with open(path, "wb") as file:
+        file.write("".join("%s\t%s\r\n" % (n, b.isoformat()) for n, b in people).encode(encoding))
+    return path
+
+
+def run(program, arguments, variables=(), **how):
     environment = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="")
     for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
         environment.pop(name, None)
-    return subprocess.run([program] + arguments, capture_output=True, env=environment,
-                          check=False)
+    environment.update(variables)
+    how.setdefault("stdout", subprocess.PIPE)
+    return subprocess.run([program] + arguments, env=environment, stderr=subprocess.PIPE,
+                          check=False, **how)
+
+
+def output(program, arguments):
+    """What cyclara writes on standard output; a failure when it fails or says anything."""
+    done = run(program, arguments)
+    if done.returncode != 0 or done.stderr:
+        fail("%s: status %d, %s" % (" ".join(arguments), done.returncode,
+                                    done.stderr.decode(errors="replace")))
+    return done.stdout
 
 
 def fail(what):
     failures.append(what)
     print("FAIL:", what)
+
+
+def same(what, printed, expected):
+    if printed != expected:
+        fail("%s\n  printed  %.400r\n  expected %.400r" % (what, printed, expected))
+
+
+def finish(summary):
+    if failures:
+        sys.exit("%d failures" % len(failures))
+    print(summary)
+
+
+# --- text tables, measured with Unicode's widths -------------------------------------------------
+
+def columns(text):
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in text)
+
+
+def cells(line):
+    """The cells of a line, each as (text, first column, column after it): runs of words with
+    single blanks inside, two or more blanks between."""
+    return [(m.group(), columns(line[:m.start()]), columns(line[:m.end()]))
+            for m in re.finditer(r"\S+(?: \S+)*", line)]
+
+
+def check_table(what, text, expected_cells, right_aligned):
+    """The text's lines hold the expected cells, in columns two blanks apart or more, each column's
+    cells starting (or, right-aligned, ending) at one column, no line ending in a blank, the last
+    line ended."""
+    lines = text.split("\n")
+    same(what + ": the end", lines.pop(), "")
+    found = [cells(line) for line in lines]
+    same(what + ": cells", [[c[0] for c in line] for line in found], expected_cells)
+    for line in lines:
+        if line.endswith(" "):
+            fail("%s: %r ends in a blank" % (what, line))
+    for c, right in enumerate(right_aligned):
+        edges = {line[c][2 if right else 1] for line in found if c < len(line)}
+        if len(edges) != 1:
+            fail("%s: column %d is not aligned (%s)" % (what, c + 1, sorted(edges)))
+    for line in found:
+        for before, after in zip(line, line[1:]):
+            if after[1] - before[2] < 2:
+                fail("%s: %r and %r are not two blanks apart" % (what, before[0], after[0]))
