@@ -58,23 +58,9 @@ bool critical(int period, qint64 days)
     return false;
 }
 
-YearWindow *openYear(BiorhythmWindow &w)
-{
-    return openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
-}
-
 void showPerson(BiorhythmWindow &w, const QString &name)
 {
     pressInOpenList(w.personName, int(listed(w.personName).indexOf(name)), Qt::Key_Return);
-}
-
-void typeYear(YearWindow *view, int year)
-{
-    auto *box = view->findChild<QSpinBox *>();
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, QString::number(year));
-    QTest::keyClick(box, Qt::Key_Tab);
 }
 
 } // namespace
@@ -108,9 +94,13 @@ void tst_YearWindow::daysAgainstWorkedValues()
     WindowFixture fixture(threePeople, QDate(2026, 6, 18));
     BiorhythmWindow &w = fixture.open(true);
     showPerson(w, name);
-    YearWindow *view = openYear(w);
+    YearWindow *view = openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
     QVERIFY(view);
-    typeYear(view, year);
+    auto *yearBox = view->findChild<QSpinBox *>();
+    yearBox->setFocus();
+    yearBox->selectAll();
+    QTest::keyClicks(yearBox, QString::number(year));
+    QTest::keyClick(yearBox, Qt::Key_Tab);
     const YearDays &days = view->days();
     QCOMPARE(days.year(), year);
     const QImage picture = view->grid()->grab().toImage();
@@ -133,14 +123,12 @@ void tst_YearWindow::daysAgainstWorkedValues()
         if (t < 0)
             continue;
         ++shown;
-        std::array<int, 3> values{};
+        double mean = 0;
         unsigned cycles = 0;
         for (std::size_t c = 0; c < 3; ++c) {
-            values[c] = percent(periods[c], t);
-            if (critical(periods[c], t))
-                cycles |= 1u << c;
+            mean += percent(periods[c], t) / 3.0;
+            cycles |= unsigned(critical(periods[c], t)) << c;
         }
-        const double mean = (values[0] + values[1] + values[2]) / 3.0;
         const DayRow &day = days.day(date);
         QVERIFY2(std::abs(day.values[at(Series::Mean)] - mean) < 1e-9, qPrintable(where));
         QCOMPARE(day.critical, cycles);
@@ -187,7 +175,7 @@ void tst_YearWindow::keysWalkTheDays()
     WindowFixture fixture(threePeople, QDate(2026, 6, 18));
     BiorhythmWindow &w = fixture.open(true);
     showPerson(w, u"李四"_s);
-    YearWindow *view = openYear(w);
+    YearWindow *view = openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
     QVERIFY(view);
     QVERIFY(view->grid()->hasFocus());
     QCOMPARE(view->grid()->selected(), QDate(2026, 6, 18));
@@ -227,7 +215,7 @@ void tst_YearWindow::printedMonthReadsBack()
 {
     WindowFixture fixture(threePeople, QDate(2026, 6, 18));
     BiorhythmWindow &w = fixture.open(true);
-    YearWindow *view = openYear(w);
+    YearWindow *view = openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
     QVERIFY(view);
     fixture.printPath = fixture.dir.filePath(u"year.pdf"_s);
     button(view, u"打印…"_s)->click();

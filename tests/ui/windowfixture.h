@@ -39,8 +39,8 @@ namespace cyclara::test {
 
 inline const QString orderRefused = QStringLiteral("查询日期应该在生日之后, 请重新填写.");
 
-// A main window with a fixed today, a register file in a temporary folder, and message boxes,
-// dialogs and the browser recorded instead of shown; in the language the program would choose.
+// A main window with a fixed today, its register in a temporary folder, and its message boxes,
+// dialogs and browser recorded instead of shown.
 struct WindowFixture {
     explicit WindowFixture(const QByteArray &registerBytes = {}, QDate fixedToday = {2026, 12, 6})
         : today(fixedToday)
@@ -141,9 +141,8 @@ struct WindowFixture {
     std::unique_ptr<BiorhythmWindow> window;
 };
 
-// Replaces a picker's text as a user does: the picker takes the focus, everything is selected
-// and deleted, and the new text is typed, ASCII with real key events, anything else committed by
-// an input method, as a Chinese keyboard delivers it.
+// Replaces a picker's text as a user does; what is not ASCII comes from an input method, as a
+// Chinese keyboard delivers it.
 inline void typeInto(QComboBox *picker, const QString &text)
 {
     picker->setFocus();
@@ -175,8 +174,7 @@ inline void chooseFromMenu(QWidget *control, const QString &action)
     QTest::keyClick(menu, Qt::Key_Return);
 }
 
-// A window of the main window's opened by `keys` on `from`, and made the active window, where the
-// user's keys go; null when it does not open.
+// A window opened by `keys` on `from` and made active, where the keys go; null when none opens.
 template <typename Window> Window *openedBy(QWidget *from, QKeyCombination keys)
 {
     from->setFocus();
@@ -200,7 +198,6 @@ inline void pressInOpenList(QComboBox *picker, int row, Qt::Key key,
     QTest::keyClick(list, key, modifiers);
 }
 
-// Sets the birth date in the pickers and runs the query.
 inline void queryFor(BiorhythmWindow &w, QDate birth)
 {
     setPickerText(w.birthYear, QString::number(birth.year()));
