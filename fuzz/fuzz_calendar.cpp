@@ -8,6 +8,8 @@
 // names and summaries read back as the name shown (its line breaks as such, other control
 // characters as their pictures); and UIDs of their own for names differing only in case or
 // composition.
+#include "fuzzcheck.h"
+
 #include "model/criticaldays.h"
 #include "model/criticaldayscalendar.h"
 
@@ -21,21 +23,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 namespace {
 
 using namespace cyclara;
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "fuzz_calendar: %s\n", what);
-        std::abort();
-    }
-}
 
 // The name as the calendar shows it, worked out here on its own.
 QString shown(const QString &name)

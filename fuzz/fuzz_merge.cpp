@@ -5,6 +5,8 @@
 // it holds, what the file holds now) and checks what a save promises: every name the session
 // added and every date it set is in the result or told as a lost conflict, and the result
 // writes and reads back whole.
+#include "fuzzcheck.h"
+
 #include "register/birthtext.h"
 #include "register/registermerge.h"
 
@@ -14,20 +16,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 using namespace cyclara;
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "fuzz_merge: %s\n", what);
-        std::abort();
-    }
-}
 
 bool told(const QList<MergeConflict> &conflicts, const QString &name)
 {

@@ -5,6 +5,8 @@
 // behaviour it checks what the register promises: every person read has a name without white
 // space and a date the pickers can show; writing what was read and reading it again gives the
 // same people; and a file read with loss is never rewritten before its bytes are kept as a backup.
+#include "fuzzcheck.h"
+
 #include "model/datetext.h"
 #include "register/birthtext.h"
 #include "register/registerstore.h"
@@ -17,20 +19,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 using namespace cyclara;
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "fuzz_register: %s\n", what);
-        std::abort();
-    }
-}
 
 bool inPickerRange(const QDate &date)
 {
