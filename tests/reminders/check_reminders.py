@@ -1,14 +1,11 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Cyclara's reminders against a real notification service, dunst on a private Xvfb desktop and
-session bus: without a service, --remind fails with a line that says so; with nobody critical it
-sends nothing; a person born today (critical in all three cycles) is told and one with no critical
-day is not, in Cyclara's name and with its installed icon; clicking the reminder opens the window
-on that person; names that look like markup are shown as written, with dunst's markup on and off;
-a hundred people at once are five notifications; a service that stops answering or ends makes
---remind end with one line; reminders at login are an autostart entry that is written, valid, and
-removed. None of it changes the register.
+"""Cyclara's reminders against a real dunst on a private Xvfb desktop and session bus: no bus, no
+service, a service stopped or ended each end --remind with one line; nobody critical sends nothing;
+a person born today is told, in Cyclara's name and icon, and a click opens the window on them;
+markup-like names are shown as written, with dunst's markup on and off; a hundred people are five
+notifications; the login entry is written, valid and removed. None of it changes the register.
 
     dbus-run-session --config-file=private-bus.conf -- check_reminders.py CMAKE BUILD_FOLDER
 """
@@ -16,7 +13,6 @@ removed. None of it changes the register.
 import datetime
 import html
 import json
-import math
 import os
 import shutil
 import signal
@@ -26,32 +22,16 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-FULL_TURN = 6.2832
-PERIODS = (33, 28, 23)
+sys.path.insert(0, os.path.join(HERE, "..", "cli"))
+from reckoning import PERIODS, critical_at, fail, failures, write_register  # noqa: E402
+
 TODAY = datetime.date.today()
-
-failures = []
-
-
-def fail(what):
-    failures.append(what)
-    print("FAIL:", what)
-
-
-def value(days, period):
-    return round(math.sin(FULL_TURN / period * days) * 100)
-
-
-def critical(days, period):
-    here, before, after = (value(d, period) for d in (days, days - 1, days + 1))
-    return here == 0 or (here * before < 0 and abs(here) < abs(before)) or \
-        (here * after < 0 and abs(here) <= abs(after))
 
 
 def quiet_birth():
-    """A birth date on whose person no cycle is critical today (worked out here, not by Cyclara)."""
+    """A birth date with no cycle critical today, by the independent reckoner."""
     days = 1000
-    while any(critical(days, period) for period in PERIODS):
+    while any(critical_at(days, period) for period in PERIODS):
         days += 1
     return TODAY - datetime.timedelta(days=days)
 
@@ -131,11 +111,33 @@ class Desktop:
                 process.kill()
 
 
-def one_line(status, told, want_status, words):
-    """Whether --remind ended with the status wanted and one line of its own that has `words`."""
+def one_line(status, told, words):
     told = told.decode(errors="replace")
-    return status == want_status and told.count("\n") == 1 and told.startswith("cyclara: ") \
-        and words in told
+    return status == 1 and told.count("\n") == 1 and told.startswith("cyclara: ") and words in told
+
+
+def showing(desktop, program, count, what, listen=True):
+    """--remind started, once dunst shows `count` of its reminders."""
+    process = desktop.start([program, "--remind"], stderr=subprocess.PIPE if listen else None)
+    wait_for(lambda: desktop.shown() >= count, 15, "%d reminders: %s" % (count, what))
+    return process
+
+
+def ended(process, what, words=None):
+    """--remind ends with status 1 and one line that has `words`, or without `words` silently."""
+    try:
+        told = process.communicate(timeout=15)[1] or b""
+    except subprocess.TimeoutExpired:
+        fail("%s: --remind did not end" % what)
+        return
+    if not (one_line(process.returncode, told, words) if words else
+            process.returncode == 0 and not told):
+        fail("%s: status %d, %r" % (what, process.returncode, told.decode(errors="replace")))
+
+
+def close_all(desktop):
+    time.sleep(1)  # one more, if any, would be shown by now
+    desktop.run(["dunstctl", "close-all"])
 
 
 def install(cmake, build, prefix):
@@ -150,7 +152,7 @@ def install(cmake, build, prefix):
 
 def main():
     cmake, build = sys.argv[1], sys.argv[2]
-    missing = [tool for tool in ("Xvfb", "dunst", "dunstctl", "busctl", "gdbus", "xdotool",
+    missing = [tool for tool in ("Xvfb", "dunst", "dunstctl", "gdbus", "xdotool",
                                  "desktop-file-validate") if not shutil.which(tool)]
     if missing:
         print("missing %s (scripts/install-deps test installs them)" % " ".join(missing))
@@ -160,30 +162,25 @@ def main():
     try:
         install(cmake, build, os.path.join(work, "prefix"))
         program = os.path.join(work, "prefix", "bin", "cyclara")
-        # The register beside the program, which both --remind and the window use.
-        register = os.path.join(work, "prefix", "bin", "birth.ini")
-        everyone = ("今天生\t%s\r\n平静\t%s\r\n" % (TODAY.isoformat(), quiet_birth().isoformat())
-                    ).encode("gb18030")
+        folder = os.path.dirname(program)  # the register beside it, for --remind and the window
+        everyone = [("今天生", TODAY), ("平静", quiet_birth())]
+        register = write_register(folder, "birth.ini", everyone, "gb18030")
+        with open(register, "rb") as file:
+            everyone = file.read()
         desktop = Desktop(work, program)
 
-        # No session bus, or nobody serving notifications on it.
-        with open(register, "wb") as file:
-            file.write(everyone)
         for what, environment, words in (
                 ("no session bus", {"DBUS_SESSION_BUS_ADDRESS": "unix:path=%s/none" % work},
                  "会话总线"),
                 ("no service", {}, "通知服务")):
             alone = desktop.run([program, "--remind"], **environment)
-            if not one_line(alone.returncode, alone.stderr, 1, words):
+            if not one_line(alone.returncode, alone.stderr, words):
                 fail("%s: status %d, %r" % (what, alone.returncode, alone.stderr.decode()))
 
         desktop.xvfb()
         desktop.dunst()
 
-        # Nobody critical: nothing sent.
-        quiet = "平静\t%s\r\n" % quiet_birth().isoformat()
-        with open(register, "wb") as file:
-            file.write(quiet.encode("gb18030"))
+        write_register(folder, "birth.ini", [("平静", quiet_birth())], "gb18030")
         nobody = desktop.run([program, "--remind"])
         if nobody.returncode != 0 or nobody.stderr or desktop.history() or desktop.shown():
             fail("nobody critical, yet: status %d, %r" % (nobody.returncode, nobody.stderr))
@@ -192,25 +189,15 @@ def main():
         # one notification that names them; all as written, whether dunst takes markup or not.
         names = ["<b>粗</b>", "<img/src=\"file:///etc/passwd\"/>", "&amp;", "&lt;", "<a>链</a>",
                  "&", "\"引\"'单'"] + ["人%02d" % n for n in range(93)]
-        with open(register, "wb") as file:
-            file.write("".join("%s\t%s\r\n" % (name, TODAY.isoformat()) for name in names)
-                       .encode("gb18030"))
+        write_register(folder, "birth.ini", [(name, TODAY) for name in names], "gb18030")
         day = "今天：智力、情绪、体力（三重）"
         want = sorted(["%s的临界日\n%s" % (name, day) for name in names[:4]] +
                       ["另有 96 人今天起有临界日\n%s等" % "、".join(names[4:16])])
         for markup in ("full", "no"):
             desktop.dunst(markup)
-            crowd = desktop.start([program, "--remind"], stderr=subprocess.PIPE)
-            wait_for(lambda: desktop.shown() >= 5, 15, "five reminders (markup %s)" % markup)
-            time.sleep(1)
-            desktop.run(["dunstctl", "close-all"])
-            try:
-                told = crowd.communicate(timeout=15)[1]
-                if told or crowd.returncode != 0:
-                    fail("a hundred people, markup %s: status %d, %r" %
-                         (markup, crowd.returncode, told.decode()))
-            except subprocess.TimeoutExpired:
-                fail("--remind did not end when its five reminders were closed")
+            crowd = showing(desktop, program, 5, "a hundred people, markup %s" % markup)
+            close_all(desktop)
+            ended(crowd, "a hundred people, markup %s" % markup)
             # dunst's "message" is what it renders, in Pango markup: no tag may be left in it.
             shown = desktop.history()
             got = sorted(html.unescape(entry["message"]) for entry in shown)
@@ -220,33 +207,21 @@ def main():
         # The service ends while --remind waits for clicks, or stops answering before it asks.
         with open(register, "wb") as file:
             file.write(everyone)
-        waiting = desktop.start([program, "--remind"], stderr=subprocess.PIPE)
-        wait_for(lambda: desktop.shown() >= 1, 15, "the reminder before dunst ends")
+        waiting = showing(desktop, program, 1, "before dunst ends")
         desktop.service.kill()
-        try:
-            told = waiting.communicate(timeout=10)[1]
-            if not one_line(waiting.returncode, told, 1, "通知服务"):
-                fail("dunst ended: status %d, %r" % (waiting.returncode, told.decode()))
-        except subprocess.TimeoutExpired:
-            fail("--remind still waits for clicks on a service that ended")
+        ended(waiting, "dunst ended while --remind waits for clicks", "通知服务")
         desktop.dunst()
         os.kill(desktop.service.pid, signal.SIGSTOP)
         stuck = desktop.run([program, "--remind"], timeout=20)
         os.kill(desktop.service.pid, signal.SIGCONT)
-        if not one_line(stuck.returncode, stuck.stderr, 1, "NoReply"):
+        if not one_line(stuck.returncode, stuck.stderr, "NoReply"):
             fail("dunst not answering: status %d, %r" % (stuck.returncode, stuck.stderr.decode()))
         desktop.dunst()
 
         # The one born today is told, the other not.
-        reminding = desktop.start([program, "--remind"], stderr=subprocess.PIPE)
-        wait_for(lambda: desktop.shown() >= 1, 15, "the reminder to show")
-        time.sleep(1)  # a second one, if any, would be shown by now
-        desktop.run(["dunstctl", "close-all"])
-        try:
-            if reminding.wait(15) != 0:
-                fail("--remind ended with status %d" % reminding.returncode)
-        except subprocess.TimeoutExpired:
-            fail("--remind did not end when its reminder was closed")
+        reminding = showing(desktop, program, 1, "born today")
+        close_all(desktop)
+        ended(reminding, "born today")
         told = desktop.history()
         if len(told) != 1:
             fail("expected one reminder, dunst showed %r" % told)
@@ -260,9 +235,8 @@ def main():
                     "cyclara" not in shown.get("icon_path", ""):
                 fail("the reminder has no Cyclara icon: %r" % shown.get("icon_path"))
 
-        # A click opens the window on that person and day.
-        reminding = desktop.start([program, "--remind"])
-        wait_for(lambda: desktop.shown() >= 1, 15, "the reminder to show again")
+        # A click opens the window on that person and day (it may speak on the terminal).
+        reminding = showing(desktop, program, 1, "to click", listen=False)
         desktop.run(["dunstctl", "action", "0"])
         windows = []
         if wait_for(lambda: windows.extend(desktop.run(
@@ -275,11 +249,7 @@ def main():
                     TODAY.isoformat().encode() not in arguments:
                 fail("the window was opened with %r" % arguments)
             os.kill(pid, 15)
-        try:
-            if reminding.wait(15) != 0:
-                fail("--remind ended with status %d after the click" % reminding.returncode)
-        except subprocess.TimeoutExpired:
-            fail("--remind did not end after the click")
+        ended(reminding, "after the click")
 
         # Reminders at login: an autostart entry written, valid, and removed.
         entry = os.path.join(work, "config", "autostart", "io.github.cyclara.Cyclara-remind.desktop")
