@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a check against Cyclara's window as assistive technology meets it, on a private desktop of
-# its own: a D-Bus session bus, Xvfb on a free display, openbox (so the window gets the keyboard
-# focus), the AT-SPI accessibility bus switched on, and, with --orca, the screen reader Orca
-# speaking to speech-dispatcher's silent "dummy" module. Cyclara starts from a scratch folder
-# with a register of two people; then CHECK runs with the environment describing all that.
+# Runs CHECK against Cyclara's window on a private desktop: a session bus, Xvfb, openbox (so the
+# window gets the keyboard focus), the AT-SPI bus switched on and, with --orca, Orca speaking to
+# speech-dispatcher's silent dummy module; Cyclara starts from a scratch folder with two people.
 #   accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]
-# CHECK sees CYCLARA_PID, CYCLARA_REGISTER and, with --orca, ORCA_DEBUG_LOG (Orca's debug file,
-# where each thing it says is a "SPEECH OUTPUT:" line). Everything started is stopped at the end.
-# Needs no display and works as root. Exits with CHECK's status; 77 when a tool is missing,
-# unless CYCLARA_E2E_REQUIRED is set, as CI does.
+# CHECK sees CYCLARA_PID, CYCLARA_REGISTER and, with --orca, ORCA_DEBUG_LOG (Orca's debug file).
+# Exits with CHECK's status; 77 when a tool is missing, unless CYCLARA_E2E_REQUIRED is set.
 set -uo pipefail
 
 if [[ -z ${CYCLARA_A11Y_SESSION:-} ]]; then

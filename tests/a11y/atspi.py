@@ -17,7 +17,7 @@ import pyatspi  # noqa: E402
 
 # The cycles' values and status words as the command line's checks work them out themselves.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli"))
-from reckoning import PERIODS, status, value  # noqa: E402,F401
+from reckoning import CYCLE_NAMES, PERIODS, WEEKDAYS, fail, failures, status, value  # noqa
 
 EVENTS = (
     "object:state-changed:focused",
@@ -26,14 +26,10 @@ EVENTS = (
 )
 
 
-failures = []
-
-
 def check(condition, what):
     """Notes a failed expectation and goes on, so that one run shows every failure."""
     if not condition:
-        failures.append(what)
-        print("FAIL:", what)
+        fail(what)
 
 
 def outcome(success):
@@ -53,7 +49,6 @@ def safe(call, default=None):
 
 
 def children(obj):
-    """The children of `obj` that are there, the first 400 at most."""
     found = (safe(lambda i=i: obj.getChildAtIndex(i))
              for i in range(min(safe(lambda: obj.childCount, 0), 400)))
     return [child for child in found if child is not None]
@@ -250,7 +245,6 @@ class Listener:
         self.desktop.said()
 
     def after(self, key, step, parts):
-        """`key` pressed, Orca says each of `parts`."""
         self.forget()
         self.desktop.press(key)
         self.expect(step, parts)
@@ -276,8 +270,7 @@ def name_of(obj):
 
 
 def session():
-    """The application with the focus in its main window, and a Listener hearing Orca under
-    --orca."""
+    """The application with the focus in its main window, and a Listener hearing Orca."""
     orca = "--orca" in sys.argv[1:]
     desktop = Desktop()
     check(not orca or desktop.orca_log, "--orca, but no Orca is running (ORCA_DEBUG_LOG is unset)")
@@ -286,7 +279,6 @@ def session():
 
 
 def in_list(obj, name):
-    """Whether `obj` is the list called `name` or one of its items."""
     role = safe(lambda: obj.getRoleName())
     if role == "list":
         return name_of(obj) == name

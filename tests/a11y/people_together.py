@@ -1,12 +1,10 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""多人比较 from the keyboard, as a screen reader user meets it: Ctrl+Shift+P opens it with the
-focus in its list of people; Down goes to 李四 and Space ticks him; Tab leads to the chart
-多人节律图, which tells today for both people, and each Right there is reported as the focus of the
-day's item, named by the day's status line. With --orca every step must also be heard, 李四 as
-checked when Orca is asked where the focus is (Orca says nothing of the tick itself). The lines are
-worked out from the birth dates alone, by tests/cli/reckoning.py."""
+"""多人比较 from the keyboard: Ctrl+Shift+P opens it with the focus in its list of people; Down and
+Space tick 李四; Tab leads to the chart 多人节律图, which tells today for both, and each Right is the
+focus of the day's item, named by its status line as tests/cli/reckoning.py works it out. With
+--orca each step is heard too, 李四 as checked by Where Am I (Orca says nothing of the tick)."""
 
 import datetime
 import sys

@@ -1,22 +1,18 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""全年 from the keyboard, as a screen reader user meets it: Ctrl+Y opens it with the focus on its
-calendar 全年日历, on the query day, today; Right, Right and Down are each reported as the focus of
-the day's item, named by its date, weekday and the cycles' statuses; Enter makes the last day the
-main window's query day, in its pickers and its chart's status line. With --orca the window and
-each day walked to must also be heard. The days are worked out from 张三's birth date alone, by
-tests/cli/reckoning.py."""
+"""全年 from the keyboard: Ctrl+Y opens it with the focus on its calendar 全年日历, on today; Right,
+Right and Down are each the focus of the day's item, named by its date, weekday and statuses as
+tests/cli/reckoning.py works them out from 张三's birth; Enter makes the last day the main window's
+query day, in its pickers and chart. With --orca the window and each day are heard too."""
 
 import datetime
 import sys
 
-from atspi import (PERIODS, check, check_described, day_label, open_dialog, outcome, session,
-                   status, step_to, value, value_of)
+from atspi import (CYCLE_NAMES, PERIODS, WEEKDAYS, check, check_described, day_label, open_dialog,
+                   outcome, session, status, step_to, value, value_of)
 
 BIRTH = datetime.date(1990, 4, 12)  # 张三's
-CYCLES = ("智力", "情绪", "体力")  # in the order of PERIODS, as the program lists them
-WEEKDAYS = "一二三四五六日"
 TITLE = "Cyclara - 全年"
 GRID = "全年日历"
 CHART = "生物节律图"
@@ -25,11 +21,11 @@ WALK = (("Right", 1), ("Right", 1), ("Down", 7))
 
 def statuses(day):
     return ["%s-%s" % (name, status(value(BIRTH, day, period)))
-            for name, period in zip(CYCLES, PERIODS)]
+            for name, period in zip(CYCLE_NAMES, PERIODS)]
 
 
 def day_text(day):
-    return "%s 星期%s: %s" % (day.isoformat(), WEEKDAYS[day.weekday()], " ".join(statuses(day)))
+    return "%s %s: %s" % (day.isoformat(), WEEKDAYS[day.weekday()], " ".join(statuses(day)))
 
 
 def walk(desktop, listener, grid, today):
