@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# End to end: under a real window manager, which places the main window where it likes, the
-# message of a refused first query (the first registered person is born after today) appears
-# centred over the main window, not where the window stood before the manager placed it.
+# Under a real window manager, which places the main window where it likes, the message of a
+# refused first query (the first person is born after today) is centred over the main window, not
+# over where it stood before. Needs an X display (xvfb-run -a), openbox and xdotool.
 #   messagebox_e2e.sh <path of the cyclara executable>
-# Needs an X display (run under `xvfb-run -a`), openbox and xdotool. Without a display it skips
-# (77), unless CYCLARA_E2E_REQUIRED is set, as CI does; a missing tool fails it.
 set -euo pipefail
 
 program=${1:?usage: messagebox_e2e.sh <cyclara executable>}

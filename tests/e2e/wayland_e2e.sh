@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# End to end on Wayland: the real program, on Qt's wayland platform, under a headless Weston of
-# its own. A screenshot of Weston's output must show the window drawn (its white face and the
-# chart's coloured series, neither of which the empty desktop has), and SIGTERM must close it
-# with its register saved.
+# The real program on Qt's wayland platform under a headless Weston of its own: a screenshot must
+# show the window drawn (its white face and the chart's coloured series, which the empty desktop
+# lacks), and SIGTERM must close it with its register saved. Needs weston, weston-screenshooter,
+# qt6-wayland and ImageMagick; a missing one fails the test.
 #   wayland_e2e.sh <path of the cyclara executable>
-# Needs weston (with weston-screenshooter), Qt's wayland platform plugin (qt6-wayland) and
-# ImageMagick; a missing one fails the test. It needs no display of its own.
 set -euo pipefail
 
 program=${1:?usage: wayland_e2e.sh <cyclara executable>}
