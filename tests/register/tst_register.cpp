@@ -709,8 +709,7 @@ void tst_Register::sizeLimitForReadingAndWriting()
                 .contains(u"16 兆字节"_s));
 }
 
-// On a full disk the backup a rewrite needs cannot be made: nothing is saved over the file, and
-// the reason is the disk.
+// On a full disk neither a save nor a backup spoils what is there, and the reason is the disk.
 void tst_Register::fullDiskLeavesTheOldRegister()
 {
     test::SmallDisk disk(dir->filePath(u"disk"_s));
@@ -726,6 +725,13 @@ void tst_Register::fullDiskLeavesTheOldRegister()
     QCOMPARE(store.save(people(u"B2"_s)), full);
     QCOMPARE(bytesOf(onDisk), lossy);
     QVERIFY(unsavedMessage(onDisk, full).contains(u"磁盘空间不足"_s));
+
+    // Not even the lock can be made: the write says why.
+    QVERIFY(writeBytes(onDisk, person));
+    RegisterStore clean(onDisk);
+    QCOMPARE(clean.save(actedOn(clean.open().people, u"B2 C3"_s)),
+             FileProblem(FileProblem::SystemError, FileProblem::Write, ENOSPC));
+    QCOMPARE(bytesOf(onDisk), person);
 }
 
 // What the window says when the register file cannot be saved is wholly Chinese, the system's
