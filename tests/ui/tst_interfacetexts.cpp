@@ -10,11 +10,6 @@
 #include <QScreen>
 #include <QStyleOptionButton>
 
-using namespace Qt::StringLiterals;
-
-using namespace cyclara;
-using namespace cyclara::test;
-
 namespace {
 
 // What of a control's text falls outside its box; empty when it all fits. An underline counts.
@@ -50,11 +45,8 @@ QString clipping(QWidget *w)
     }
     if (width <= box.width() + 0.5 && height <= box.height() + 0.5)
         return {};
-    return u"%1: %2 x %3 px of text in %4 x %5"_s.arg(w->objectName())
-        .arg(width)
-        .arg(height)
-        .arg(box.width())
-        .arg(box.height());
+    return QString::asprintf("%s: %g x %g px of text in %g x %g", qUtf8Printable(w->objectName()),
+                             width, height, box.width(), box.height());
 }
 
 QStringList clippedIn(QWidget *window)
@@ -99,10 +91,7 @@ void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
     QCOMPARE(clippedIn(&w), QStringList());
     // Never larger than the screen (a 1080-line screen at scale 2 leaves 540 lines).
     const QRect screen = w.screen()->availableGeometry();
-    QVERIFY2(
-        w.frameGeometry().width() <= screen.width() &&
-            w.frameGeometry().height() <= screen.height(),
-        qPrintable(u"%1 x %2"_s.arg(w.frameGeometry().width()).arg(w.frameGeometry().height())));
+    QCOMPARE(w.frameGeometry().size().boundedTo(screen.size()), w.frameGeometry().size());
 
     QMessageBox okBox(QMessageBox::Information, u"Cyclara"_s, u"-"_s, QMessageBox::Ok);
     QTest::mouseClick(w.helpButton, Qt::LeftButton);

@@ -283,3 +283,8 @@ inline QString pdfText(const QString &path, QStringList options = {})
 }
 
 } // namespace cyclara::test
+
+// Every window test speaks in the program's names and its own.
+using namespace Qt::StringLiterals;
+using namespace cyclara;
+using namespace cyclara::test;

@@ -1,24 +1,27 @@
 // SPDX-FileCopyrightText: 2026 The Cyclara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "chart/peoplechart.h"
 #include "chart/yeargrid.h"
 #include "model/dayquery.h"
+#include "ui/peoplewindow.h"
 #include "ui/yearwindow.h"
 #include "windowfixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QDateEdit>
+#include <QListWidget>
 #include <QScopeGuard>
 #include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
 
 #include <cmath>
 
-using namespace Qt::StringLiterals;
-using namespace cyclara;
-using namespace cyclara::test;
-
-// 全年: a person's year as twelve month calendars, against values worked out apart from the
-// program.
-class tst_YearWindow : public QObject {
+// 全年, a person's year as twelve month calendars, and 多人比较, several people of the register in
+// one window, against values worked out apart from the program.
+class tst_YearAndPeople : public QObject {
     Q_OBJECT
 private slots:
     void daysAgainstWorkedValues_data();
@@ -26,12 +29,14 @@ private slots:
     void keysWalkTheDays_data();
     void keysWalkTheDays();
     void printedMonthReadsBack();
+    void openedTickedAndWalked();
+    void ticksAndRangeRefused();
 };
 
 namespace {
 
-const QByteArray threePeople = gbk(u"张三\t1990-04-12\r\n李四\t1985-11-03\r\n"
-                                   u"闰年\t2000-02-29\r\n小宝\t2026-05-20\r\n"_s);
+const QByteArray fivePeople = gbk(u"张三\t1990-04-12\r\n李四\t1985-11-03\r\n赵六\t1990-05-10\r\n"
+                                  u"闰年\t2000-02-29\r\n小宝\t2026-05-20\r\n"_s);
 
 constexpr std::array periods{33, 28, 23};
 
@@ -58,14 +63,29 @@ bool critical(int period, qint64 days)
     return false;
 }
 
-void showPerson(BiorhythmWindow &w, const QString &name)
+// The main window on 2026-06-18 showing `name`, and its year opened by Ctrl+Y.
+struct YearFixture : WindowFixture {
+    explicit YearFixture(const QString &name)
+        : WindowFixture(fivePeople, QDate(2026, 6, 18))
+    {
+        BiorhythmWindow &w = open(true);
+        pressInOpenList(w.personName, int(listed(w.personName).indexOf(name)), Qt::Key_Return);
+        view = openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
+    }
+    YearWindow *view = nullptr;
+};
+
+void tickWithSpace(PeopleWindow *people, int row)
 {
-    pressInOpenList(w.personName, int(listed(w.personName).indexOf(name)), Qt::Key_Return);
+    auto *list = people->findChild<QListWidget *>();
+    list->setFocus();
+    list->setCurrentRow(row);
+    QTest::keyClick(list, Qt::Key_Space);
 }
 
 } // namespace
 
-void tst_YearWindow::daysAgainstWorkedValues_data()
+void tst_YearAndPeople::daysAgainstWorkedValues_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QDate>("birth");
@@ -81,7 +101,7 @@ void tst_YearWindow::daysAgainstWorkedValues_data()
 
 // Each cell is blue below zero and orange above, shows its critical cycles' colours, and its day
 // number stands 4.5:1 against it.
-void tst_YearWindow::daysAgainstWorkedValues()
+void tst_YearAndPeople::daysAgainstWorkedValues()
 {
     QFETCH(QString, name);
     QFETCH(QDate, birth);
@@ -91,10 +111,8 @@ void tst_YearWindow::daysAgainstWorkedValues()
     const auto restore = qScopeGuard([&] { QApplication::setPalette(usual); });
     if (dark)
         QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
-    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
-    BiorhythmWindow &w = fixture.open(true);
-    showPerson(w, name);
-    YearWindow *view = openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
+    YearFixture fixture(name);
+    YearWindow *view = fixture.view;
     QVERIFY(view);
     auto *yearBox = view->findChild<QSpinBox *>();
     yearBox->setFocus();
@@ -105,7 +123,6 @@ void tst_YearWindow::daysAgainstWorkedValues()
     QCOMPARE(days.year(), year);
     const QImage picture = view->grid()->grab().toImage();
     const ChartStyle style = chartStyle(view->grid()->palette());
-    int shown = 0;
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
         const qint64 t = birth.daysTo(date);
         QCOMPARE(days.has(date), t >= 0);
@@ -122,7 +139,6 @@ void tst_YearWindow::daysAgainstWorkedValues()
         }
         if (t < 0)
             continue;
-        ++shown;
         double mean = 0;
         unsigned cycles = 0;
         for (std::size_t c = 0; c < 3; ++c) {
@@ -145,11 +161,9 @@ void tst_YearWindow::daysAgainstWorkedValues()
             QVERIFY2(drawn == bool(cycles & (1u << c)), qPrintable(where));
         }
     }
-    QCOMPARE(shown, int(std::min<qint64>(QDate(year, 1, 1).daysInYear(),
-                                         birth.daysTo(QDate(year, 12, 31)) + 1)));
 }
 
-void tst_YearWindow::keysWalkTheDays_data()
+void tst_YearAndPeople::keysWalkTheDays_data()
 {
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QString>("shown"); // the day reached and its weekday
@@ -167,15 +181,14 @@ void tst_YearWindow::keysWalkTheDays_data()
 }
 
 // Enter, or a double click on another day, makes the day the main window's query date.
-void tst_YearWindow::keysWalkTheDays()
+void tst_YearAndPeople::keysWalkTheDays()
 {
     QFETCH(QList<int>, keys);
     QFETCH(QString, shown);
     const QDate reached = QDate::fromString(shown.left(10), Qt::ISODate);
-    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
-    BiorhythmWindow &w = fixture.open(true);
-    showPerson(w, u"李四"_s);
-    YearWindow *view = openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
+    YearFixture fixture(u"李四"_s);
+    BiorhythmWindow &w = *fixture.window;
+    YearWindow *view = fixture.view;
     QVERIFY(view);
     QVERIFY(view->grid()->hasFocus());
     QCOMPARE(view->grid()->selected(), QDate(2026, 6, 18));
@@ -211,11 +224,10 @@ void tst_YearWindow::keysWalkTheDays()
 }
 
 // A month to a page, that pdftotext reads back; and the whole year on one page into a PDF file.
-void tst_YearWindow::printedMonthReadsBack()
+void tst_YearAndPeople::printedMonthReadsBack()
 {
-    WindowFixture fixture(threePeople, QDate(2026, 6, 18));
-    BiorhythmWindow &w = fixture.open(true);
-    YearWindow *view = openedBy<YearWindow>(w.chart, Qt::ControlModifier | Qt::Key_Y);
+    YearFixture fixture(u"张三"_s);
+    YearWindow *view = fixture.view;
     QVERIFY(view);
     fixture.printPath = fixture.dir.filePath(u"year.pdf"_s);
     button(view, u"打印…"_s)->click();
@@ -245,5 +257,92 @@ void tst_YearWindow::printedMonthReadsBack()
     QVERIFY(fixture.messages.isEmpty());
 }
 
-QTEST_MAIN(tst_YearWindow)
-#include "tst_yearwindow.moc"
+// One window however often it opens, on the person shown; the best days rank the fewest critical
+// first, then the highest lowest mean.
+void tst_YearAndPeople::openedTickedAndWalked()
+{
+    WindowFixture fixture(fivePeople, QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    for (QWidget *menuOf : std::initializer_list<QWidget *>{w.chart, w.personName->lineEdit()}) {
+        chooseFromMenu(menuOf, u"多人比较…"_s);
+        QTRY_VERIFY(w.findChild<PeopleWindow *>() && w.findChild<PeopleWindow *>()->isVisible());
+        w.findChild<PeopleWindow *>()->close();
+    }
+    auto *people =
+        openedBy<PeopleWindow>(w.birthYear, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_P);
+    QVERIFY(people);
+    QCOMPARE(w.findChildren<PeopleWindow *>().size(), 1);
+    QAbstractItemModelTester tester(people->findChild<QTableView *>()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(people->tickedPeople(), QStringList{u"张三"_s});
+    tickWithSpace(people, 1);
+    QCOMPARE(people->tickedPeople(), QStringList({u"张三"_s, u"李四"_s}));
+    QCOMPARE(people->days().dayCount(), 7); // the main window's 3 days either side
+    QCOMPARE(people->statusText(), u"今天: 张三 -18.00；李四 -23.67"_s);
+    QStringList match;
+    for (int row = 0; row < 4; ++row)
+        match << people->matchTable()->item(row, 0)->text();
+    QCOMPARE(match, QStringList({u"86%"_s, u"89%"_s, u"0%"_s, u"58%"_s})); // 1621 days apart
+
+    people->chart()->setFocus();
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(people->chart(), Qt::Key_Right);
+    const QString third = u"21日: 张三 -27.67；李四 1.33"_s;
+    QCOMPARE(people->statusText(), third);
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(people->chart());
+    QCOMPARE(heard->role(), QAccessible::Chart);
+    QCOMPARE(heard->text(QAccessible::Description), third);
+    QTest::keyClick(people->chart(), Qt::Key_Home);
+    QCOMPARE(people->days().currentRow(), 0);
+
+    fixture.savePath = fixture.dir.filePath(u"people.csv"_s);
+    people->exportData();
+    const QByteArray table = WindowFixture::readFile(fixture.savePath);
+    QVERIFY2(table.startsWith("\xEF\xBB\xBF日期,张三,李四\r\n") &&
+                 table.contains("\r\n2026-06-18,-18.00,-23.67\r\n"),
+             table.constData());
+    QCOMPARE(table.count("\r\n"), 8);
+
+    tickWithSpace(people, 2);
+    const QList<QDateEdit *> range = people->findChildren<QDateEdit *>();
+    range.at(0)->setDate(QDate(2026, 7, 1));
+    range.at(1)->setDate(QDate(2026, 7, 31));
+    QListWidget *best = people->bestDayList();
+    QCOMPARE(best->count(), 10);
+    // The first two share their reason, and stand by date.
+    QCOMPARE(best->item(0)->text(), u"1. 2026-07-06 星期一  无人临界；最低均值 -4.33"_s);
+    QCOMPARE(best->item(1)->text(), u"2. 2026-07-07 星期二  无人临界；最低均值 -4.33"_s);
+    QVERIFY(best->item(2)->text().startsWith(u"3. 2026-07-03 "_s));
+    best->setCurrentRow(1);
+    QTest::keyClick(best, Qt::Key_Return);
+    QCOMPARE(people->days().date(people->days().currentRow()), QDate(2026, 7, 7));
+}
+
+// Too many people, too long a range and a person born too late are said, and chart nothing.
+void tst_YearAndPeople::ticksAndRangeRefused()
+{
+    QByteArray nine;
+    for (int i = 1; i <= 9; ++i)
+        nine += gbk(u"人%1\t1980-01-%2\r\n"_s.arg(i).arg(i, 2, 10, QChar(u'0')));
+    WindowFixture fixture(nine + gbk(u"小宝\t2026-06-17\r\n"_s), QDate(2026, 6, 18));
+    BiorhythmWindow &w = fixture.open(true);
+    auto *people =
+        openedBy<PeopleWindow>(w.birthYear, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_P);
+    QVERIFY(people);
+    for (int row = 1; row < 9; ++row)
+        tickWithSpace(people, row);
+    QCOMPARE(people->tickedPeople().size(), 8);
+    QCOMPARE(people->noteText(), u"最多比较 8 人"_s);
+    tickWithSpace(people, 0); // 人1 off
+    tickWithSpace(people, 9); // 小宝, born inside the days shown
+    QCOMPARE(people->noteText(), u"小宝 生于起始日期之后"_s);
+    QCOMPARE(people->days().dayCount(), 0);
+    const QList<QDateEdit *> range = people->findChildren<QDateEdit *>();
+    tickWithSpace(people, 9); // 小宝 off again
+    range.at(1)->setDate(range.at(0)->date().addDays(366));
+    QCOMPARE(people->noteText(), u"日期范围最长 366 天"_s);
+    QCOMPARE(people->days().dayCount(), 0);
+}
+
+QTEST_MAIN(tst_YearAndPeople)
+#include "tst_yearandpeople.moc"
