@@ -52,7 +52,14 @@ def run(program, arguments, config=None, limit_size=False, as_nobody=False, stdo
             os.setuid(NOBODY)
 
     home = dict(XDG_CONFIG_HOME=config, HOME=os.path.dirname(config)) if config else {}
-    return reckoning.run(program, arguments, home, preexec_fn=prepare,
+    if as_nobody:
+        # The build may lie where nobody cannot reach it (a clone in /root): nobody runs a copy.
+        copy = os.path.join(os.path.dirname(config), "for-nobody", "cyclara")
+        if not os.path.exists(copy):
+            os.makedirs(os.path.dirname(copy), mode=0o755)
+            shutil.copy(program, copy)
+        program = copy
+    return reckoning.run(program, arguments, home, preexec_fn=prepare, cwd="/",
                          **({"stdout": stdout} if stdout else {}))
 
 
