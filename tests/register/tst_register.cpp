@@ -109,9 +109,6 @@ QString described(const QList<MergeConflict> &conflicts)
 
 } // namespace
 
-// The register: how its text is read and written back, the file on disk (what may be read and
-// written, what is kept before a rewrite, what another copy wrote meanwhile), and what the window
-// says when something stands in the way.
 class tst_Register : public QObject {
     Q_OBJECT
 private slots:
@@ -145,9 +142,7 @@ const QString traditional =
     u"顯飯館騎驗髮鬆麗黃齊齒嚴團圖園圓壓場報塊夢寫寶專導層屬帶幫廣張強彈歸徵憶戰戲擇據擔換損舊書"
     u"歲歷殺氣漢滿潔澤濟灣為烏熱燈爭"_s;
 
-// What a file gives, which encoding it is read in (by the evidence of the whole file when it has
-// no byte-order mark), whether a rewrite would lose anything of it, and the bytes it is rewritten
-// as (in the encoding it came in).
+// Without a byte-order mark the whole file decides the encoding; a rewrite keeps it.
 void tst_Register::readAndWriteBack_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -169,8 +164,7 @@ void tst_Register::readAndWriteBack_data()
         << QByteArray("X\t1981-02-29\r\nLi Lei\t1980-5-7 8:30 remark\r\n")
         << makeRegister({{u"Lei"_s, may7}}) << gbk << true << QByteArray("Lei\t1980-05-07\r\n");
 
-    // GBK worked out by hand: 张 d5c5, 三 c8fd, ideographic space a1a1; an emoji and U+20000 have
-    // no GBK code and take four bytes each.
+    // By hand: 张 d5c5, 三 c8fd, U+3000 a1a1; an emoji and U+20000 take four bytes each.
     const QByteArray gbkBytes = QByteArray::fromHex("d5c5c8fd 09 313938302d30352d3037 0d0a") +
                                 QByteArray::fromHex("9439fc36 a1a1 95328236") + "\t1990-12-31\r\n";
     QTest::newRow("GBK, a name outside GBK, ideographic space inside a name")
@@ -188,7 +182,6 @@ void tst_Register::readAndWriteBack_data()
     QTest::newRow("UTF-16 little-endian with a byte-order mark")
         << le << chinesePeople << TextEncoding::Utf16LE << false << le;
 
-    // Files of one person each, born on May 7, that a rewrite gives back byte for byte.
     const auto whole = [](const char *row, const QStringList &names, TextEncoding encoding) {
         QString text;
         BirthRegister reg;
@@ -216,9 +209,7 @@ void tst_Register::readAndWriteBack_data()
     }
     QVERIFY2(validAsUtf8 > 100, "the pairs should include many valid as UTF-8");
     whole("GBK", {u"蕭軍"_s}, gbk);
-    // UTF-8 as editors write it: Chinese, Japanese, Korean, accented Latin, Greek, Cyrillic and
-    // emoji, alone or side by side. (José or Müller alone are shaped like GB2312 text, so they are
-    // only read as UTF-8 beside others that are not.)
+    // José or Müller alone are shaped like GB2312 text, so they only read as UTF-8 beside others.
     const QStringList alone{u"张三"_s,       u"Łukasz"_s, u"Nguyễn"_s, u"Иван"_s,  u"Γιώργος"_s,
                             u"山田さくら"_s, u"김민수"_s, u"王Wang"_s, u"小明😀"_s, u"Anna🌸"_s};
     for (const QString &name : alone)
@@ -233,32 +224,28 @@ void tst_Register::readAndWriteBack()
 {
     QFETCH(QByteArray, file);
     QFETCH(BirthRegister, people);
-    QFETCH(QByteArray, written);
     const RegisterText text = parseBirthText(file);
     QCOMPARE(text.people, people);
     QTEST(text.encoding, "encoding");
     QTEST(text.lossy, "lossy");
-    QCOMPARE(formatBirthText(text.people, text.encoding), written);
+    QTEST(formatBirthText(text.people, text.encoding), "written");
 }
 
 void tst_Register::namesReadBackAsWritten()
 {
-    // Raw line breaks in a name would cut its line in pieces; as blanks the line stays whole and
-    // reads back as its last word, and the neighbours read back exactly.
+    // Line breaks in a name are written as blanks, so the line and its neighbours stay whole.
     const QByteArray bytes = formatBirthText(
         makeRegister({{u"P"_s, dec31}, {u"A\r\nB\rC\nD"_s, may7}, {u"Q"_s, dec31}}));
     QCOMPARE(bytes, QByteArray("P\t1990-12-31\r\nA  B C D\t1980-05-07\r\nQ\t1990-12-31\r\n"));
     QCOMPARE(parseBirthText(bytes).people,
              makeRegister({{u"P"_s, dec31}, {u"D"_s, may7}, {u"Q"_s, dec31}}));
 
-    // 鍫辩矗 in GBK, e5a0b1 e7b4a3, is also plausible UTF-8 (報紣) and no GB2312 text: written
-    // as GBK it would come back as 報紣.
+    // 鍫辩矗 in GBK (e5a0b1 e7b4a3) reads back as the UTF-8 報紣, so it is written as UTF-8.
     const BirthRegister rare = makeRegister({{u"鍫辩矗"_s, may7}});
     QCOMPARE(formatBirthText(rare, TextEncoding::Gb18030),
              "\xEF\xBB\xBF" + u"鍫辩矗\t1980-05-07\r\n"_s.toUtf8());
 
-    // U+FEFF opening a name (pasted, or the mark of a second file joined on) stays part of it in
-    // every encoding, although a file that opens with it looks like one with a byte-order mark.
+    // A pasted U+FEFF opening a name stays part of it, though it looks like a byte-order mark.
     const BirthRegister marked = makeRegister({{u"\uFEFF王五"_s, may7}});
     for (const auto encoding :
          {TextEncoding::Gb18030, TextEncoding::Utf8, TextEncoding::Utf8WithBom,
@@ -299,13 +286,8 @@ void tst_Register::whatStandsInThePlace_data()
             << u"lock foreign"_s << none << int(FileProblem::LockOfAnotherUser);
 }
 
-// A pipe is neither read nor written over; a folder stands for no file but cannot be written. A
-// file the user may not read is reported with the system's reason (root reads it all the same).
-// In a folder others may write to, a link planted as birth.ini could lead to any of the user's
-// files; one the user or root did not make is neither read nor written through (only root can
-// plant one here). What stands in the lock's place and cannot be a live save is named at once,
-// with where it is; a crashed save's lock is cleared. A register that could not be read is not
-// saved over.
+// A link planted by another user could lead to any of the user's files; a register that could not
+// be read is not saved over; a lock no live save holds is named at once or, when stale, cleared.
 void tst_Register::whatStandsInThePlace()
 {
     QFETCH(QString, standing);
@@ -360,10 +342,7 @@ void tst_Register::whatStandsInThePlace()
     QVERIFY(!QFileInfo(path).isFile() || bytesOf(path) != "B\t2002-01-01\r\n");
 }
 
-// A new file is the user's alone; an old one keeps its mode, and its owner when root saves it,
-// and a link of the user's own to it stays a link. The data folder, removed while the window was
-// open, is made again at the save; one that cannot be made is reported with the reason. A
-// relative XDG_DATA_HOME is not a folder the XDG rules know.
+// A new file is the user's alone; an old one keeps mode, owner and the user's link to it.
 void tst_Register::whatIsMadeIsPrivateWhatIsThereIsKept()
 {
     QCOMPARE(writeBirthFile(path, person), std::nullopt);
@@ -391,7 +370,6 @@ void tst_Register::whatIsMadeIsPrivateWhatIsThereIsKept()
     QVERIFY(QDir(dir->filePath(u"data"_s)).removeRecursively());
     QCOMPARE(store.save(people(u"A1"_s)), std::nullopt);
     QCOMPARE(bytesOf(inFolder), person);
-    // XDG_DATA_HOME pointing at a file: the data folder cannot be made beneath it.
     QCOMPARE(prepareBirthFolder(dir->filePath(u"birth.ini/Cyclara/birth.ini"_s)),
              FileProblem(FileProblem::SystemError, FileProblem::CreateFolder, ENOTDIR));
 
@@ -403,11 +381,8 @@ void tst_Register::whatIsMadeIsPrivateWhatIsThereIsKept()
                          u"/birth.ini"_s);
 }
 
-// Bytes that cannot be read (here: half of a GBK character) are kept, privately and once, before
-// the file is rewritten without them; a backup is never written over, so a file that turns lossy
-// while the session runs is kept beside the first. A backup is only taken as kept when it is the
-// user's own regular file with the same bytes; a link to one, or another user's file, gets a new
-// backup beside it.
+// Unreadable bytes are kept privately before a rewrite drops them; no backup is written over, and
+// one that is a link or another user's file does not count as kept.
 void tst_Register::lossyFileIsKeptBeforeTheFirstRewrite()
 {
     const QByteArray original = QByteArray::fromHex("d5") + "\t1980-05-07\r\n" + person;
@@ -492,16 +467,13 @@ void tst_Register::merge()
     QFETCH(QString, acts);
     QFETCH(QString, fileNow);
     QFETCH(QString, saved);
-    QFETCH(QString, conflicts);
     QList<MergeConflict> found;
     QCOMPARE(mergeRegisters(people(read), actedOn(people(read), acts), people(fileNow), &found),
              people(saved));
-    QCOMPARE(described(found), conflicts);
+    QTEST(described(found), "conflicts");
 }
 
-// A session that only looked (a person shown, then picked again) writes nothing over what another
-// copy saved (in the file's encoding, here UTF-8 without a byte-order mark) and an editor then
-// wrote, not even the editor's remark.
+// A session that only looked writes nothing over what another copy and an editor wrote.
 void tst_Register::untouchedSessionLeavesOthersWork()
 {
     const QByteArray utf8 = u"张三\t1980-05-07\r\n"_s.toUtf8();
@@ -521,16 +493,13 @@ void tst_Register::untouchedSessionLeavesOthersWork()
     QVERIFY(!QFile::exists(path + u".bak"_s));
 }
 
-// Five copies open the register at once, change the same people at cross purposes, and close in
-// each of the 120 orders, while an editor changes the file before, between or after the closes.
-// Whatever the order, every change anyone made is in the file or told as a conflict it lost, and
-// nobody is in the file under two names.
+// In any closing order of five copies and an editor, each change is kept or told as a conflict
+// lost, and nobody is in the file under two names.
 void tst_Register::fiveCopiesInEveryClosingOrder()
 {
     const QStringList sessions{u"A>F B7 -C G8"_s, u"A>H B9 C6 G8"_s, u"-A D0 I11"_s, u"B6 -D G9"_s,
                                u"E>J B2"_s};
     const QString editor = u"E>K L10"_s;
-    // Who each name is: the names a person was renamed to lead back to them.
     const auto who = [](const QString &name) {
         return u"FH"_s.contains(name) ? u"A"_s : u"JK"_s.contains(name) ? u"E"_s : name;
     };
@@ -562,7 +531,6 @@ void tst_Register::fiveCopiesInEveryClosingOrder()
             QVERIFY2(writeBytes(path, formatBirthText(people(u"A1 B2 C3 D4 E5"_s))),
                      qPrintable(row));
             std::vector<RegisterStore> stores;
-            // What each actor read and made of it; the editor comes last.
             QList<std::pair<BirthRegister, BirthRegister>> acts;
             for (const QString &session : sessions) {
                 const BirthRegister read = stores.emplace_back(path).open().people;
@@ -613,15 +581,13 @@ void tst_Register::fiveCopiesInEveryClosingOrder()
     QCOMPARE(runs, 120 * 6);
 }
 
-// Command-line reads of the register (five at a time) while pairs of copies save it, the second
-// of each pair merging: every read finds the whole file, and every person added is kept.
+// Command-line reads while pairs of copies save find the whole file; every person added is kept.
 void tst_Register::readsWhileCopiesSave()
 {
     BirthRegister start;
     for (int i = 0; i < 3000; ++i)
         start.set(u"人%1"_s.arg(i), may7.addDays(i));
     QVERIFY(writeBytes(path, formatBirthText(start)));
-    // The last person is found only in a whole file.
     const QStringList arguments{u"--register="_s + path, u"--name="_s + start.names().constLast(),
                                 u"--days=0"_s, u"--format=json"_s};
     std::array<QProcess, 5> readers;
@@ -663,10 +629,7 @@ void tst_Register::readsWhileCopiesSave()
         QVERIFY2(saved.contains(name), qPrintable(name));
 }
 
-// Closing with 100,000 people while another copy renamed, dated, removed and added thousands
-// merges in linear time: ten times the people take about ten times as long, where a quadratic
-// merge would take a hundred times (`make bench`-free: sanitizer and coverage builds are slower,
-// so only the ratio is checked; a release build merges the 100,000 in about 0.2 s).
+// Only the ratio is checked (sanitizer builds are slow): linear is ten times, quadratic a hundred.
 void tst_Register::largeRegisterMergesInLinearTime()
 {
     const auto mergeMilliseconds = [](int people) {
@@ -702,7 +665,6 @@ void tst_Register::largeRegisterMergesInLinearTime()
 // A save that would take the register past what Cyclara reads is refused; the file stays whole.
 void tst_Register::sizeLimitForReadingAndWriting()
 {
-    // Four people with names of about four million letters each, 30 bytes short of the limit.
     QByteArray nearlyFull;
     for (const char first : {'A', 'B', 'C', 'D'}) {
         const QByteArray line = "\t1980-05-07\r\n";
@@ -745,8 +707,7 @@ void tst_Register::fullDiskLeavesTheOldRegister()
     QCOMPARE(bytesOf(onDisk), person);
 }
 
-// What the window says when the register file cannot be saved is wholly Chinese, the system's
-// reasons included (they once came in English), also for an error it has only a number for.
+// The system's reasons once came in English, also for an error known only by its number.
 void tst_Register::messagesAreChineseAndTrue()
 {
     static const QRegularExpression latinWord(u"[A-Za-z]{2,}"_s);
