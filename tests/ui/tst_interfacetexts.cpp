@@ -61,16 +61,14 @@ QStringList clippedIn(QWidget *window)
 
 } // namespace
 
-// The window's texts in the system's language, each fitting its box at the screen's scale; ctest
-// runs this at scales 1, 1.5 and 2, and in Simplified Chinese, zh_TW and en.
+// The texts in the system's language fit their boxes; ctest runs each scale and language.
 class tst_InterfaceTexts : public QObject {
     Q_OBJECT
 private slots:
     void textsInTheUsersLanguageFitTheirBoxes();
 };
 
-// Every birthday of a month and every day of the table in the status line fit the smallest window
-// (today's neighbours have the longest English names).
+// Every birthday's every day fits the smallest window (today's neighbours are longest in English).
 void tst_InterfaceTexts::textsInTheUsersLanguageFitTheirBoxes()
 {
     const QHash<QByteArray, QStringList> expected{

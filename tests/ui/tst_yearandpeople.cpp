@@ -19,8 +19,7 @@
 
 #include <cmath>
 
-// 全年, a person's year as twelve month calendars, and 多人比较, several people of the register in
-// one window, against values worked out apart from the program.
+// 全年 and 多人比较 against values worked out apart from the program.
 class tst_YearAndPeople : public QObject {
     Q_OBJECT
 private slots:
@@ -99,8 +98,7 @@ void tst_YearAndPeople::daysAgainstWorkedValues_data()
         << u"小宝"_s << QDate(2026, 5, 20) << 2026 << true;
 }
 
-// Each cell is blue below zero and orange above, shows its critical cycles' colours, and its day
-// number stands 4.5:1 against it.
+// Each cell blue below zero, orange above, marked for its critical cycles, its number at 4.5:1.
 void tst_YearAndPeople::daysAgainstWorkedValues()
 {
     QFETCH(QString, name);
@@ -257,8 +255,7 @@ void tst_YearAndPeople::printedMonthReadsBack()
     QVERIFY(fixture.messages.isEmpty());
 }
 
-// One window however often it opens, on the person shown; the best days rank the fewest critical
-// first, then the highest lowest mean.
+// One window however often opened; best days rank fewest critical, then highest lowest mean.
 void tst_YearAndPeople::openedTickedAndWalked()
 {
     WindowFixture fixture(fivePeople, QDate(2026, 6, 18));
