@@ -1,14 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks cyclara's calendar of critical days (--format ics) as a calendar program reads it, with
-Python's iCalendar parser, and against critical days worked out here with Python's own sine,
-rounding and the rule (a cycle is critical on a day when its value is 0, or when it and a
-neighbouring day lie on opposite sides of zero and it is the nearer to zero, the earlier when both
-are as near): three months of one person, and of two born the same day in one calendar, and every
-line of the file as RFC 5545 writes it; the calendars of only the double or the triple critical
-days (--critical) of two people, one born on 29 February, over decades; and the calendars of names
-a hand-edited register can hold, read again by libical as well (Debian's gir1.2-ical-3.0).
+"""cyclara's calendars of critical days (--format ics), read by python3-icalendar and libical,
+against reckoning.py, every line as RFC 5545 writes it.
 
     check_calendar.py PATH_TO_CYCLARA
 """
@@ -24,7 +18,7 @@ import icalendar
 gi.require_version("ICalGLib", "3.0")
 from gi.repository import ICalGLib  # noqa: E402
 
-from reckoning import (CYCLE_NAMES as NAMES, KINDS, PERIODS, critical, fail, finish, output,
+from reckoning import (CYCLE_NAMES as NAMES, KINDS, PERIODS, critical, days, fail, finish, output,
                        status, value, write_register)
 
 BIRTH = datetime.date(1990, 4, 12)
@@ -48,12 +42,10 @@ TITLES = {"single": "%s的临界日", "double": "%s的双重临界日", "triple"
 
 
 def expected_events(people, birth=BIRTH, first=FIRST, last=LAST, least=1):
-    """Each person's days with `least` cycles critical or more, by person and day: the summary
-    and the description."""
+    """(summary, description) by person and day with `least` cycles critical or more."""
     events = {}
     for person in people:
-        day = first
-        while day <= last:
+        for day in days(first, last):
             cycles = [NAMES[i] for i, period in enumerate(PERIODS)
                       if critical(birth, day, period)]
             if len(cycles) >= least:
@@ -61,7 +53,6 @@ def expected_events(people, birth=BIRTH, first=FIRST, last=LAST, least=1):
                     "%s：%s临界日" % (SHOWN.get(person, person), "、".join(cycles)),
                     "\n".join("%s-%s" % (NAMES[i], status(value(birth, day, period)))
                               for i, period in enumerate(PERIODS)))
-            day += datetime.timedelta(days=1)
     return events
 
 
@@ -74,12 +65,10 @@ def calendar_of(program, register, people, first=FIRST, last=LAST, kind=None):
 
 
 def check_lines(data):
-    """As RFC 5545 writes a file: CR LF ends, 75 octets at most, folds between characters,
-    TEXT values escaped."""
+    """CR LF ends, 75 octets at most, folds between characters, TEXT values escaped."""
     if not data.endswith(b"\r\n"):
         fail("the file does not end in CR LF")
-    physical = data.split(b"\r\n")[:-1]
-    for number, line in enumerate(physical, 1):
+    for number, line in enumerate(data.split(b"\r\n")[:-1], 1):
         if b"\n" in line or b"\r" in line:
             fail("line %d has a bare CR or LF" % number)
         if re.search(rb"[\x00-\x08\x0a-\x1f\x7f]", line):
@@ -90,18 +79,17 @@ def check_lines(data):
             line.decode("utf-8")
         except UnicodeDecodeError:
             fail("line %d is cut inside a character" % number)
-    unfolded = re.sub(rb"\r\n[ \t]", b"", data).decode("utf-8").split("\r\n")[:-1]
-    for line in unfolded:
+    for line in re.sub(rb"\r\n[ \t]", b"", data).decode("utf-8").split("\r\n")[:-1]:
         name, _, text = line.partition(":")
         if name in ("SUMMARY", "DESCRIPTION", "X-WR-CALNAME", "NAME"):
             bare = re.sub(r"\\[\\;,nN]", "", text)
             if re.search(r"[\\;,]", bare):
                 fail("%s is not escaped: %r" % (name, text))
-    return unfolded
 
 
 def check_calendar(data, people, birth=BIRTH, first=FIRST, last=LAST, kind="single"):
     """Returns the UID of each person's day."""
+    check_lines(data)
     least, title = KINDS[kind], TITLES[kind]
     calendar = icalendar.Calendar.from_ical(data)
     for key, want in (("VERSION", "2.0"), ("CALSCALE", "GREGORIAN")):
@@ -146,7 +134,7 @@ def check_calendar(data, people, birth=BIRTH, first=FIRST, last=LAST, kind="sing
 
 
 def read_with_libical(data):
-    """The summaries of the events by UID, and the calendar's name, as libical reads them."""
+    """The summaries by UID, and the calendar's name."""
     calendar = ICalGLib.Component.new_from_string(data.decode())
     if calendar.isa() != ICalGLib.ComponentKind.VCALENDAR_COMPONENT:
         fail("libical reads no calendar")
@@ -176,19 +164,17 @@ def read_with_libical(data):
 
 
 def check_hostile(program, register):
-    """The names a register can hold come back as the calendar shows them, each with the events
-    of that person only, under UIDs of their own, to both readers; python3-icalendar misreads an
-    escaped backslash before n, so its text is not asked for there."""
+    """Each name, to both readers, with its own events under its own UIDs; python3-icalendar
+    misreads an escaped backslash before n, so it is not asked there."""
     uids, last = {}, FIRST + datetime.timedelta(days=30)
     for name, shown in HOSTILE:
         data = calendar_of(program, register, [name], last=last)
-        check_lines(data)
-        mine = check_calendar(data, [name], last=last) if "\\" not in name else {}
+        mine = check_calendar(data, [name], last=last) if "\\" not in name else check_lines(data)
         summaries, title = read_with_libical(data)
         if title != TITLES["single"] % shown or not summaries or any(
                 not summary.startswith(shown + "：") for summary in summaries.values()):
             fail("libical reads %r as %r, %r" % (name[:20], title, list(summaries.values())[:1]))
-        if mine and set(mine.values()) != set(summaries):
+        if mine is not None and set(mine.values()) != set(summaries):
             fail("the two readers see other UIDs for %r" % name)
         uids[name] = set(summaries)
     if sum(map(len, uids.values())) != len(set().union(*uids.values())):
@@ -205,9 +191,7 @@ def unstamped(data):
 
 
 def check_kinds(program, register, whole):
-    """The calendars of one kind of critical days: their events are those of the whole calendar,
-    under the same UIDs; that of every critical day is the whole one. Returns how many days each
-    held."""
+    """One kind's events are the whole calendar's, under the same UIDs; returns how many each held."""
     if unstamped(calendar_of(program, register, [PERSON], kind="single")) != unstamped(whole):
         fail("the calendar of every critical day is not the whole calendar")
     held = {}
@@ -217,9 +201,8 @@ def check_kinds(program, register, whole):
         uids = check_calendar(calendar_of(program, register, [person], first, last), [person],
                               birth, first, last)
         for kind in ("double", "triple"):
-            data = calendar_of(program, register, [person], first, last, kind)
-            check_lines(data)
-            kept = check_calendar(data, [person], birth, first, last, kind)
+            kept = check_calendar(calendar_of(program, register, [person], first, last, kind),
+                                  [person], birth, first, last, kind)
             held["born %s, %s" % (birth, kind)] = len(kept)
             if not kept or any(uids.get(key) != uid for key, uid in kept.items()):
                 fail("%s's %s days: none, or under other UIDs than in the whole calendar"
@@ -234,17 +217,15 @@ def main():
                                                         (LEAP, LEAP_BIRTH)], "gb18030")
         hostile_names = check_hostile(program, write_register(
             folder, "hostile.ini", [(name, BIRTH) for name, _ in HOSTILE], "utf-8-sig"))
-        first, second = (calendar_of(program, register, [PERSON]),
-                         calendar_of(program, register, [PERSON]))
+        first = calendar_of(program, register, [PERSON])
+        second = calendar_of(program, register, [PERSON])
         both = calendar_of(program, register, [PERSON, OTHER])
         kinds = check_kinds(program, register, first)
-    check_lines(first)
     uids = check_calendar(first, [PERSON])
     # Made again, the calendar is the same but for its time stamps, so an import updates its
     # events; in a calendar of several people, one's own events keep their UIDs.
     if unstamped(first) != unstamped(second):
         fail("two runs made different calendars")
-    check_lines(both)
     uids_of_both = check_calendar(both, [PERSON, OTHER])
     if {key: uid for key, uid in uids_of_both.items() if key[0] == PERSON} != uids:
         fail("the UIDs of one person differ in a calendar of several")

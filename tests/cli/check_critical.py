@@ -1,13 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks cyclara's lists of one kind of critical days (--critical single|double|triple) and its
-next critical day of a kind (--next-critical) against what is worked out here (reckoning.py), as
-text, CSV and JSON: four people, two of them born on 29 February and one on the first day the
-program names, over ranges that cross 29 February (and 1900, which has none), a century among them,
-and thirty years from birth; the next double and triple days from several days on, the farthest
-ahead a triple day lies after birth, one on 9999-12-31, the last day the program names, and none
-before it.
+"""--critical and --next-critical, as text, CSV and JSON, against reckoning.py.
 
     check_critical.py PATH_TO_CYCLARA
 """
@@ -27,7 +21,6 @@ LIST_HEADINGS = ["日期", "星期", "临界节律"]
 
 
 def critical_cycles(birth, day):
-    """The cycles critical on a day, by their place in cycle order."""
     return [c for c, period in enumerate(PERIODS) if critical_at((day - birth).days, period)]
 
 
@@ -72,8 +65,7 @@ def check_lists(program, birth, first, last):
 
 
 def next_day(birth, start, least):
-    """The first day from `start` on with `least` cycles critical or more, and those cycles;
-    nothing up to the last day the program names."""
+    """The first day from `start` on with `least` cycles critical or more, and those cycles."""
     day = start
     while True:
         cycles = critical_cycles(birth, day)
@@ -85,7 +77,7 @@ def next_day(birth, start, least):
 
 
 def check_next(program, birth, start, kind):
-    """Returns how many days ahead the next one lies; None when there is none."""
+    """Days ahead, or None."""
     where = "born %s, from %s, --next-critical %s" % (birth, start, kind)
     asked = ["--birth", birth.isoformat(), "--date", start.isoformat(), "--next-critical", kind]
     found = next_day(birth, start, KINDS[kind])
@@ -113,7 +105,8 @@ def main():
     program = sys.argv[1]
     leap = D(2000, 2, 29)
     counts = {kind: [] for kind in KINDS}
-    for birth, first, last in ((leap, leap, D(2100, 2, 28)),  # a century, the longest list
+    # A century; lists crossing 29 February, and 1900, which has none.
+    for birth, first, last in ((leap, leap, D(2100, 2, 28)),
                                (D(1990, 4, 12), D(2023, 12, 1), D(2024, 3, 31)),
                                (D(1896, 2, 29), D(1899, 1, 1), D(1905, 12, 31)),
                                (D(100, 1, 1), D(100, 1, 1), D(130, 12, 31))):

@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks cyclara's day tables, as text, CSV and JSON, against values worked out here
-(reckoning.py): a century of days, a decade at either end of the years 100 to 9999, the worked
-example, the further cycles' columns (--cycles) for people born on a leap day and others, and with
-them the same tables without those columns. check_group.py checks several people's days with it.
+"""cyclara's day tables, with and without the further cycles (--cycles), against reckoning.py.
 
     check_cycles.py PATH_TO_CYCLARA
 """
@@ -26,10 +23,8 @@ FURTHER = {"intuitive": ("直觉", 38), "aesthetic": ("审美", 43), "awareness"
 
 
 def check_days(program, people, first, last, asked="", keys=(), register=None, span=None):
-    """The table of `people` from `first` to `last` (or as `span` asks for it), with --cycles
-    `asked` naming `keys` in the order their columns come; given a register, people are named."""
-    where = "%s, %s to %s, --cycles %s" % (", ".join(str(b) for _, b in people), first, last,
-                                           asked)
+    """--cycles `asked` names `keys` in their columns' order; given a register, people are named."""
+    where = "%s, %s to %s, --cycles %s" % (people, first, last, asked)
     several = len(people) > 1
     who = ([a for name, _ in people for a in ("--name", name)] + ["--register", register]
            if register else ["--birth", people[0][1].isoformat()])
@@ -76,7 +71,6 @@ def main():
     program = sys.argv[1]
     if "--cycles <list>" not in output(program, ["--help"]).decode("utf-8"):
         fail("--help does not list --cycles")
-    # A century, and the first and last decades the program names.
     check_days(program, [("", D(1900, 1, 1))], D(1920, 1, 1), D(2020, 1, 1))
     check_days(program, [("", D(100, 1, 1))], D(100, 1, 1), D(109, 12, 31))
     check_days(program, [("", D(9000, 6, 15))], D(9990, 1, 1), D(9999, 12, 31))
@@ -85,8 +79,7 @@ def main():
          [-37, 22, 98])
     check_days(program, [("", D(2006, 1, 1))], D(2006, 4, 8), D(2006, 4, 14),
                span=["--date", "2006-04-11", "--days", "3"])
-    # Born on a leap day, over its first year and a century later; the further cycles' values all
-    # come round in these spans (the longest period is 53 days).
+    # Born on a leap day: every further cycle comes round in these spans (53 days at most).
     check_days(program, [("", D(2000, 2, 29))], D(2000, 2, 29), D(2001, 3, 1),
                "intuitive,aesthetic,awareness,spiritual", list(FURTHER))
     check_days(program, [("", D(2000, 2, 29))], D(2096, 2, 1), D(2096, 4, 30), "awareness",
@@ -99,8 +92,7 @@ def main():
         register = write_register(folder, "two.ini", people, "utf-8")
         check_days(program, people, D(2001, 1, 1), D(2001, 3, 31), "aesthetic,awareness",
                    ["aesthetic", "awareness"], register)
-        # One person named, without blanks at the ends as the window takes a name, on the day of
-        # birth, when every cycle stands at zero: the table of one, without a name column.
+        # Named with blanks at the ends, as the window trims them; from birth, every cycle at zero.
         check_days(program, [(" 张伟\u3000", D(1990, 4, 12))], D(1990, 4, 12), D(1990, 7, 31),
                    "intuitive,spiritual", ["intuitive", "spiritual"], register)
     finish("the day tables and the further cycles' columns as worked out independently")

@@ -1,20 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The two ways in from outside that cyclara opens itself.
+"""The autostart entry (--remind-at-login), read back by GLib, and the modules, which a copy in a
+folder others may change does not open.
 
-The autostart entry (--remind-at-login): whatever the program's path holds, GLib's desktop-entry
-parser reads back exactly [program, "--remind"], and a path no entry can carry is refused; on and
-off may be repeated; a file, link or folder of the entry's name that Cyclara did not write is left
-as it is; a folder that cannot be written and a full disk are told. Each refusal is one line on
-standard error and status 1, and leaves nothing behind.
-
-The modules: a copy of the program in a folder another user could change opens no module planted
-beside it, while a copy in the user's own folder does open it; a copy without them says so.
-
-    check_doors.py PATH_TO_CYCLARA MODULE_FOLDER C_COMPILER
-
-MODULE_FOLDER is where the modules lie relative to the program's folder.
+    check_doors.py PATH_TO_CYCLARA MODULE_FOLDER(relative to the program's) C_COMPILER
 """
 
 import datetime
@@ -73,8 +63,7 @@ def one_line_refusal(where, done, *words):
 
 
 def exec_argv(entry):
-    """The command a session starts for the entry: its Exec value split as a shell would, then
-    each argument's field codes expanded (only %% may appear), as GLib does."""
+    """The entry's Exec split as a shell would, field codes expanded (only %% may appear)."""
     keys = GLib.KeyFile()
     keys.load_from_file(entry, GLib.KeyFileFlags.NONE)
     _, argv = GLib.shell_parse_argv(keys.get_string("Desktop Entry", "Exec"))
@@ -85,8 +74,7 @@ def exec_argv(entry):
 
 
 def check_paths(work):
-    # Folder names: those written must come back whole; those with control characters or bytes
-    # that are not UTF-8 cannot stand on an Exec line and are refused.
+    # Control characters and bytes that are not UTF-8 cannot stand on an Exec line.
     names = [(b"plain", True), (b"two words\x20 and 'quotes' \"too\"", True),
              (b"100% and 5%% of $(touch pwned) `touch pwned` ${HOME}", True),
              (b"back\\slash\\\\ \\n ;&|<>*?#~=()[]{}", True), ("日历 📅".encode(), True),
@@ -126,12 +114,10 @@ def check_entry(work):
     def switch(state):
         return run(PROGRAM, ["--remind-at-login", state], config)
 
-    # On twice and off twice: each time the same answer.
-    for state, there, said in [("on", True, "已开启"), ("on", True, "已开启"),
-                               ("off", False, "已关闭"), ("off", False, "已关闭")]:
+    for state, said in [("on", "已开启"), ("on", "已开启"), ("off", "已关闭"), ("off", "已关闭")]:
         done = switch(state)
         if done.returncode != 0 or done.stderr or said not in done.stdout.decode() or \
-                os.path.exists(entry) != there:
+                os.path.exists(entry) != (state == "on"):
             fail("%s: status %d, %r %r" % (state, done.returncode, done.stdout, done.stderr))
 
     # Cyclara's entry as a desktop's settings left it is still Cyclara's to remove.
@@ -202,7 +188,6 @@ def check_modules(work, compiler):
                    % marker)
     subprocess.run([compiler, "-x", "c", "-shared", "-fPIC", "-o", planted, source], check=True)
 
-    # Where the copy of the program lies, and whether its planted module may open.
     rows = [("the user's own folder", 0o755, None, 0o755, True),
             ("a folder everyone may write to", 0o777, None, 0o755, False),
             ("a folder of the group's", 0o775, None, 0o755, False),
@@ -234,9 +219,7 @@ def check_modules(work, compiler):
             os.remove(marker)
         os.chmod(top, 0o755)
 
-    # A copy without the modules says which one it misses. Someone always has a critical day
-    # within a fortnight (the physical cycle crosses its middle every 11.5 days), so the
-    # reminders' module is needed.
+    # Someone always has a critical day within a fortnight, so the reminders' module is needed.
     alone = os.path.join(work, "alone")
     os.makedirs(alone)
     shutil.copy(PROGRAM, alone)
@@ -244,7 +227,6 @@ def check_modules(work, compiler):
     for arguments, words in (([], "无法打开窗口：缺少 "), (["--remind", "--ahead=14", "--register",
                                                           register], "无法发出提醒：缺少 ")):
         done = run(os.path.join(alone, "cyclara"), arguments)
-        # Named last, at the line's end.
         one_line_refusal("a copy without modules, %r" % arguments, done, "cyclara: " + words,
                          "cyclara-%s.so\n" % ("reminders" if arguments else "window"))
 

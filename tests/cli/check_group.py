@@ -1,11 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks cyclara's tables of several people against what is worked out here (reckoning.py): the
-days of up to eight people side by side, the match of two (--match) and the best days of a group
-(--best-days), as text, CSV and JSON, for three registers: people born the same day, 14, 23 and 28
-days apart, in GBK; eight people over the decades, in UTF-8; names that CSV and JSON must quote,
-in UTF-8 with a byte-order mark. A text table's columns are checked with Unicode's own widths.
+"""Several people's days, --match and --best-days, as text, CSV and JSON, against reckoning.py,
+for registers in GBK, UTF-8 and UTF-8 with a byte-order mark.
 
     check_group.py PATH_TO_CYCLARA
 """
@@ -32,11 +29,6 @@ DECADES = [("陈静", D(1951, 4, 7)), ("杨敏", D(1968, 4, 12)), ("黄强", D(1
 QUOTED = [('O"Brien', D(1990, 4, 12)), ("Smith,Jr", D(1985, 11, 30)),
           ("反斜\\杠", D(2000, 2, 29)), ("Zoë", D(1975, 7, 1))]
 
-def mean_of(birth, day):
-    return sum(value(birth, day, period) for period in PERIODS) / 3
-
-
-# --- what is worked out here ---------------------------------------------------------------------
 
 def match(birth, other):
     apart = abs((other - birth).days)
@@ -53,13 +45,12 @@ def meaning(percent):
 
 
 def ranked_days(people, first, last):
-    """Every day with how many are critical and the lowest mean: fewest critical first, then the
-    highest lowest mean, then the earlier day."""
+    """(critical people, lowest mean, day): fewest critical, highest lowest mean, earliest."""
     ranked = []
     for day in days(first, last):
         count = sum(1 for _, birth in people
                     if any(critical(birth, day, period) for period in PERIODS))
-        lowest = min(mean_of(birth, day) for _, birth in people)
+        lowest = min(sum(value(birth, day, p) for p in PERIODS) / 3 for _, birth in people)
         ranked.append((count, lowest, day))
     ranked.sort(key=lambda d: (d[0], -d[1], d[2]))
     return ranked
@@ -78,8 +69,6 @@ def reason(count, lowest):
     return ("无人临界；最低均值 %s" % mean if count == 0 else
             "%d 人临界；最低均值 %s" % (count, mean))
 
-
-# --- the program ---------------------------------------------------------------------------------
 
 def cyclara(program, register, people, *arguments):
     names = [a for name, _ in people for a in ("--name", name)]
@@ -114,9 +103,13 @@ def check_match(program, register, pair, known=None, every_form=True):
                 [False, True, False])
 
 
-def notes_of(ranked, listed, ranks, first, last):
-    """The text's lines besides the table: that every day has someone critical, that days rank
-    alike, that days left out rank as the last listed."""
+def check_best_days(program, register, people, first, last):
+    """The ten best days; returns the text's lines besides the table."""
+    where = "the best days of %d people, %s to %s" % (len(people), first, last)
+    ranked = ranked_days(people, first, last)
+    listed = ranked[:10]
+    ranks = competition_ranks(listed)
+    # The text's lines besides the table.
     notes = []
     if listed[0][0] > 0:
         notes.append("%s 到 %s 每天都有人临界；下面是临界的人最少的日子" % (first, last))
@@ -125,16 +118,6 @@ def notes_of(ranked, listed, ranks, first, last):
     left_out = sum(1 for day in ranked[len(listed):] if day[:2] == listed[-1][:2])
     if left_out:
         notes.append("另有 %d 天与第 %d 名相同，未列出" % (left_out, ranks[-1]))
-    return notes
-
-
-def check_best_days(program, register, people, first, last):
-    """The ten best days; returns the text's lines besides the table."""
-    where = "the best days of %d people, %s to %s" % (len(people), first, last)
-    ranked = ranked_days(people, first, last)
-    listed = ranked[:10]
-    ranks = competition_ranks(listed)
-    notes = notes_of(ranked, listed, ranks, first, last)
     span = ["--best-days", "--from", first.isoformat(), "--to", last.isoformat()]
     objects = ['  {"rank": %d, "date": "%s", "critical_people": %d, "lowest_mean": %s, '
                '"reason": %s}' % (rank, day.isoformat(), count, number(lowest),

@@ -1,8 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What the command line's checkers work out themselves, with Python's own calendar, sine and
-rounding (round() takes halves to the even neighbour, as cyclara does); how they run cyclara, as a
-user's shell would, without a display, in the C locale's language; and how they tell a failure."""
+"""The checkers' own arithmetic (round() takes halves to the even neighbour, as cyclara does), how
+they run cyclara without a display in the C locale, and how they tell a failure."""
 
 import csv
 import datetime
@@ -26,7 +25,6 @@ KINDS = {"single": 1, "double": 2, "triple": 3}
 
 
 def value_at(days, period):
-    """A cycle's value `days` days after birth."""
     return round(math.sin(FULL_TURN / period * days) * 100)
 
 
@@ -35,9 +33,8 @@ def value(birth, day, period):
 
 
 def critical_at(days, period):
-    """A cycle is critical on a day when its value is 0, or when it and a neighbouring day lie on
-    opposite sides of zero and it is the nearer to zero, the earlier when both are as near. Counted
-    in days after birth, so that 9999-12-31, whose next day no date names, is judged too."""
+    """Zero, or the nearer to zero (the earlier on a tie) of two days either side of it; counted in
+    days so that 9999-12-31, whose next day no date names, is judged too."""
     here = value_at(days, period)
     if here == 0:
         return True
@@ -53,21 +50,18 @@ def critical(birth, day, period):
 
 
 def status(v):
-    """A cycle value's status word, value and score, as the window and the text table tell it."""
     word = ("高峰" if v >= 80 else "高潮" if v >= 25 else "临界" if v >= -25 else
             "低潮" if v >= -80 else "低谷")
     return "%s(%d%%,%d分)" % (word, v, (v + 100) // 2)
 
 
 def number(value):
-    """Whole numbers as plain digits, others in the shortest form that reads back (Python's
-    repr)."""
+    """Whole numbers as plain digits, others in the shortest form that reads back."""
     return str(int(value)) if float(value).is_integer() else repr(value)
 
 
 def json_day(birth, day, name=None):
-    """A day of the JSON table as cyclara writes it, on a line of its own without the comma; with
-    the person's name last in a table of several people."""
+    """A JSON table's line without its comma; the name last in a table of several people."""
     cycles = [value(birth, day, period) for period in PERIODS]
     mean = sum(cycles) / 3
     absolute = sum(abs(c) for c in cycles) / 3
@@ -105,7 +99,7 @@ def run(program, arguments, variables=(), **how):
 
 
 def output(program, arguments):
-    """What cyclara writes on standard output; a failure when it fails or says anything."""
+    """Standard output; a failure when cyclara fails or says anything."""
     done = run(program, arguments)
     if done.returncode != 0 or done.stderr:
         fail("%s: status %d, %s" % (" ".join(arguments), done.returncode,
@@ -136,16 +130,13 @@ def columns(text):
 
 
 def cells(line):
-    """The cells of a line, each as (text, first column, column after it): runs of words with
-    single blanks inside, two or more blanks between."""
+    """(text, first column, column after it) of each run of words with single blanks inside."""
     return [(m.group(), columns(line[:m.start()]), columns(line[:m.end()]))
             for m in re.finditer(r"\S+(?: \S+)*", line)]
 
 
 def check_table(what, text, expected_cells, right_aligned):
-    """The text's lines hold the expected cells, in columns two blanks apart or more, each column's
-    cells starting (or, right-aligned, ending) at one column, no line ending in a blank, the last
-    line ended."""
+    """The cells in columns two blanks apart or more, each starting (or ending) at one column."""
     lines = text.split("\n")
     same(what + ": the end", lines.pop(), "")
     found = [cells(line) for line in lines]

@@ -21,7 +21,6 @@ const QDate birth(1990, 4, 12);
 const QDate today(2026, 6, 18);
 const QDateTime stamp(QDate(2026, 6, 18), QTime(8, 30), QTimeZone::utc());
 
-// The table as it is written in one piece, from every day at once.
 QByteArray wholeTable(TableFormat format, const QDate &first, const QDate &last)
 {
     switch (format) {
@@ -65,19 +64,16 @@ void tst_TableWriter::blocksMakeTheWholeTable_data()
                                                             {"ics", TableFormat::Calendar}};
     const std::pair<const char *, Language> languages[] = {{"zh_CN", Language::SimplifiedChinese},
                                                            {"en", Language::English}};
-    // One day; a block and one day more; four blocks and a part, with the labels of today, this
-    // month, this year and other years (whose widths differ) in different blocks.
+    // Labels of today, this month, this year and other years (of other widths) in other blocks.
     const std::pair<const char *, std::pair<QDate, QDate>> ranges[] = {
         {"one day", {today, today}},
         {"a block and a day", {today.addDays(-300), today.addDays(212)}},
         {"four blocks and more", {QDate(2023, 1, 1), QDate(2028, 12, 31)}}};
-    for (const auto &[formatName, format] : formats) {
-        for (const auto &[languageName, language] : languages) {
+    for (const auto &[formatName, format] : formats)
+        for (const auto &[languageName, language] : languages)
             for (const auto &[rangeName, range] : ranges)
                 QTest::addRow("%s, %s, %s", formatName, languageName, rangeName)
                     << format << language << range.first << range.second;
-        }
-    }
 }
 
 void tst_TableWriter::blocksMakeTheWholeTable()
@@ -99,7 +95,6 @@ void tst_TableWriter::blocksMakeTheWholeTable()
     const QByteArray whole = wholeTable(format, first, last);
     QVERIFY(!whole.isEmpty());
     QCOMPARE(written, whole);
-    // A long table is written in pieces, not kept whole.
     if (first.daysTo(last) > 1000)
         QVERIFY2(pieces > 4, qPrintable(QString::number(pieces)));
 }
