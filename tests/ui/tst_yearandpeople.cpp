@@ -90,7 +90,6 @@ void tst_YearAndPeople::daysAgainstWorkedValues_data()
     QTest::addColumn<QDate>("birth");
     QTest::addColumn<int>("year");
     QTest::addColumn<bool>("dark"); // the desktop
-    QTest::newRow("张三 in 2026") << u"张三"_s << QDate(1990, 4, 12) << 2026 << false;
     QTest::newRow("李四 in 2027, dark desktop") << u"李四"_s << QDate(1985, 11, 3) << 2027 << true;
     QTest::newRow("born on 29 February, in leap 2028")
         << u"闰年"_s << QDate(2000, 2, 29) << 2028 << false;
@@ -207,7 +206,6 @@ void tst_YearAndPeople::keysWalkTheDays()
             view->grid()->cellRect(QDate(2026, 6, 6)).left());
 
     QTest::keyClick(view->grid(), Qt::Key_Return);
-    QCOMPARE(w.query().query(), reached);
     QCOMPARE(w.query().name() + w.query().birth().toString(Qt::ISODate), u"李四1985-11-03"_s);
     QCOMPARE(w.queryYear->currentText() + u'-' + w.queryMonth->currentText() + u'-' +
                  w.queryDay->currentText(),

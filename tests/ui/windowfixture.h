@@ -107,7 +107,6 @@ struct WindowFixture {
 
     QString registerPath() const { return dir.filePath(QStringLiteral("birth.ini")); }
 
-    // The register file written over, as another copy of the program saves it.
     [[nodiscard]] bool writeRegister(const QByteArray &bytes) const
     {
         return writeFile(registerPath(), bytes);
@@ -159,7 +158,6 @@ inline void typeInto(QComboBox *picker, const QString &text)
     }
 }
 
-// Right-clicks `control` and chooses `action` from the context menu that opens.
 inline void chooseFromMenu(QWidget *control, const QString &action)
 {
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
@@ -186,7 +184,6 @@ template <typename Window> Window *openedBy(QWidget *from, QKeyCombination keys)
     return QTest::qWaitFor([opened] { return opened->isActiveWindow(); }) ? opened : nullptr;
 }
 
-// Opens a picker's list, highlights item `row` and presses `key` there.
 inline void pressInOpenList(QComboBox *picker, int row, Qt::Key key,
                             Qt::KeyboardModifiers modifiers = {})
 {
@@ -244,7 +241,6 @@ inline double contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// How many pixels of `image` are close to `colour`.
 inline int pixelsNear(const QImage &image, const QColor &colour)
 {
     int count = 0;
@@ -284,7 +280,6 @@ inline QString pdfText(const QString &path, QStringList options = {})
 
 } // namespace cyclara::test
 
-// Every window test speaks in the program's names and its own.
 using namespace Qt::StringLiterals;
 using namespace cyclara;
 using namespace cyclara::test;
