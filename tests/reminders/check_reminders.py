@@ -1,11 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Cyclara's reminders against a real dunst on a private Xvfb desktop and session bus: no bus, no
-service, a service stopped or ended each end --remind with one line; nobody critical sends nothing;
-a person born today is told, in Cyclara's name and icon, and a click opens the window on them;
-markup-like names are shown as written, with dunst's markup on and off; a hundred people are five
-notifications. None of it changes the register.
+"""Cyclara's reminders against a real dunst on a private Xvfb desktop and session bus, none of
+them changing the register.
 
     dbus-run-session --config-file=private-bus.conf -- check_reminders.py CMAKE BUILD_FOLDER
 """
@@ -47,9 +44,8 @@ def wait_for(condition, seconds, what):
 
 
 class Desktop:
-    def __init__(self, work, program):
+    def __init__(self, work):
         self.work = work
-        self.program = program
         self.environment = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="",
                                 HOME=os.path.join(work, "home"),
                                 XDG_CONFIG_HOME=os.path.join(work, "config"),
@@ -93,12 +89,10 @@ class Desktop:
             sys.exit("dunst did not take the notification service")
 
     def shown(self):
-        counted = self.run(["dunstctl", "count", "displayed"])
-        return int(counted.stdout or b"0")
+        return int(self.run(["dunstctl", "count", "displayed"]).stdout or b"0")
 
     def history(self):
-        listed = self.run(["dunstctl", "history"])
-        entries = json.loads(listed.stdout)["data"][0]
+        entries = json.loads(self.run(["dunstctl", "history"]).stdout)["data"][0]
         return [{key: field["data"] for key, field in entry.items()} for entry in entries]
 
     def stop(self):
@@ -140,16 +134,6 @@ def close_all(desktop):
     desktop.run(["dunstctl", "close-all"])
 
 
-def install(cmake, build, prefix):
-    done = subprocess.run([cmake, "--install", build, "--prefix", prefix], capture_output=True,
-                          check=False)
-    if done.returncode != 0:
-        sys.exit("cmake --install failed: %s" % done.stderr.decode(errors="replace"))
-    # The hicolor theme's description, which an installed system has: icons are found by name.
-    shutil.copy("/usr/share/icons/hicolor/index.theme",
-                os.path.join(prefix, "share", "icons", "hicolor"))
-
-
 def main():
     cmake, build = sys.argv[1], sys.argv[2]
     missing = [tool for tool in ("Xvfb", "dunst", "dunstctl", "gdbus", "xdotool")
@@ -160,14 +144,21 @@ def main():
     work = tempfile.mkdtemp(prefix="cyclara-reminders.")
     desktop = None
     try:
-        install(cmake, build, os.path.join(work, "prefix"))
+        prefix = os.path.join(work, "prefix")
+        done = subprocess.run([cmake, "--install", build, "--prefix", prefix], capture_output=True,
+                              check=False)
+        if done.returncode != 0:
+            sys.exit("cmake --install failed: %s" % done.stderr.decode(errors="replace"))
+        # An installed system has the hicolor theme's description: icons are found by name.
+        shutil.copy("/usr/share/icons/hicolor/index.theme",
+                    os.path.join(prefix, "share", "icons", "hicolor"))
         program = os.path.join(work, "prefix", "bin", "cyclara")
         folder = os.path.dirname(program)  # the register beside it, for --remind and the window
         everyone = [("今天生", TODAY), ("平静", quiet_birth())]
         register = write_register(folder, "birth.ini", everyone, "gb18030")
         with open(register, "rb") as file:
             everyone = file.read()
-        desktop = Desktop(work, program)
+        desktop = Desktop(work)
 
         for what, environment, words in (
                 ("no session bus", {"DBUS_SESSION_BUS_ADDRESS": "unix:path=%s/none" % work},
@@ -185,8 +176,7 @@ def main():
         if nobody.returncode != 0 or nobody.stderr or desktop.history() or desktop.shown():
             fail("nobody critical, yet: status %d, %r" % (nobody.returncode, nobody.stderr))
 
-        # Names that look like markup, a hundred people at once: four told each, the others in
-        # one notification that names them; all as written, whether dunst takes markup or not.
+        # A hundred people, names like markup: four told each, the rest in one, all as written.
         names = ["<b>粗</b>", "<img/src=\"file:///etc/passwd\"/>", "&amp;", "&lt;", "<a>链</a>",
                  "&", "\"引\"'单'"] + ["人%02d" % n for n in range(93)]
         write_register(folder, "birth.ini", [(name, TODAY) for name in names], "gb18030")
