@@ -92,16 +92,14 @@ def check_calendar(data, people, birth=BIRTH, first=FIRST, last=LAST, kind="sing
     check_lines(data)
     least, title = KINDS[kind], TITLES[kind]
     calendar = icalendar.Calendar.from_ical(data)
-    for key, want in (("VERSION", "2.0"), ("CALSCALE", "GREGORIAN")):
-        if str(calendar.get(key)) != want:
-            fail("%s is %r" % (key, calendar.get(key)))
     if (list(calendar) != ["VERSION", "PRODID", "CALSCALE", "X-WR-CALNAME", "NAME"]
             or any(part.name != "VEVENT" for part in calendar.subcomponents)):
         fail("the calendar holds %r and %r" % (list(calendar), calendar.subcomponents[:3]))
-    if not str(calendar.get("PRODID", "")).startswith("-//Cyclara//"):
-        fail("PRODID is %r" % calendar.get("PRODID"))
-    if str(calendar.get("X-WR-CALNAME")) != title % "、".join(SHOWN.get(p, p) for p in people):
-        fail("the calendar is called %r" % calendar.get("X-WR-CALNAME"))
+    for key, want in (("VERSION", "2.0"), ("CALSCALE", "GREGORIAN"), ("PRODID", "-//Cyclara//"),
+                      ("X-WR-CALNAME", title % "、".join(SHOWN.get(p, p) for p in people))):
+        got = str(calendar.get(key))
+        if (got[:len(want)] if key == "PRODID" else got) != want:
+            fail("%s is %r" % (key, got))
     expected = expected_events(people, birth, first, last, least)
     seen = {}
     for event in calendar.walk("VEVENT"):
@@ -117,8 +115,6 @@ def check_calendar(data, people, birth=BIRTH, first=FIRST, last=LAST, kind="sing
         if key in seen:
             fail("%s comes twice" % (key,))
         seen[key] = (summary, str(event.get("DESCRIPTION")), str(event.get("UID")))
-        if not event.get("DTSTAMP"):
-            fail("%s has no DTSTAMP" % start)
     for key in sorted(set(expected) | set(seen)):
         who, day = key
         if key not in seen:

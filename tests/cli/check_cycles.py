@@ -6,9 +6,7 @@
     check_cycles.py PATH_TO_CYCLARA
 """
 
-import csv
 import datetime
-import io
 import json
 import sys
 import tempfile
@@ -45,21 +43,10 @@ def check_days(program, people, first, last, asked="", keys=(), register=None, s
             objects.append(json_day(birth, day)[:-1] +
                            "".join(', "%s": %d' % kv for kv in zip(keys, further)) + named + "}")
 
-    printed = output(program, span + further_cycles + ["--format", "json"])
-    same(where + " as JSON", printed, ("[\n" + ",\n".join(objects) + "\n]\n").encode("utf-8"))
-    if keys:
-        same(where + " as JSON without the further cycles",
-             [{k: v for k, v in o.items() if k not in keys} for o in json.loads(printed)],
-             json.loads(output(program, span + ["--format", "json"])))
-
-    printed = output(program, span + further_cycles + ["--format", "csv"])
-    same(where + " as CSV", printed, csv_bytes([headings] + rows))
-    if keys:
-        read = list(csv.reader(io.StringIO(printed.decode("utf-8-sig"), newline="")))
-        same(where + " as CSV without the further cycles",
-             csv_bytes([r[:7] + r[7 + len(keys):] for r in read]),
-             output(program, span + ["--format", "csv"]))
-
+    same(where + " as JSON", output(program, span + further_cycles + ["--format", "json"]),
+         ("[\n" + ",\n".join(objects) + "\n]\n").encode("utf-8"))
+    same(where + " as CSV", output(program, span + further_cycles + ["--format", "csv"]),
+         csv_bytes([headings] + rows))
     expected = [headings] + [r[:2] + [status(v) for v in r[2:5]] + r[5:7] +
                              [status(v) for v in r[7:7 + len(keys)]] + r[7 + len(keys):]
                              for r in rows]

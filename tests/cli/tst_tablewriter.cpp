@@ -20,6 +20,10 @@ namespace {
 const QDate birth(1990, 4, 12);
 const QDate today(2026, 6, 18);
 const QDateTime stamp(QDate(2026, 6, 18), QTime(8, 30), QTimeZone::utc());
+const std::pair<const char *, TableFormat> formats[] = {{"text", TableFormat::Text},
+                                                        {"csv", TableFormat::Csv},
+                                                        {"json", TableFormat::Json},
+                                                        {"ics", TableFormat::Calendar}};
 
 QByteArray wholeTable(TableFormat format, const QDate &first, const QDate &last)
 {
@@ -58,10 +62,6 @@ void tst_TableWriter::blocksMakeTheWholeTable_data()
     QTest::addColumn<Language>("language");
     QTest::addColumn<QDate>("first");
     QTest::addColumn<QDate>("last");
-    const std::pair<const char *, TableFormat> formats[] = {{"text", TableFormat::Text},
-                                                            {"csv", TableFormat::Csv},
-                                                            {"json", TableFormat::Json},
-                                                            {"ics", TableFormat::Calendar}};
     const std::pair<const char *, Language> languages[] = {{"zh_CN", Language::SimplifiedChinese},
                                                            {"en", Language::English}};
     // Labels of today, this month, this year and other years (of other widths) in other blocks.
@@ -110,9 +110,7 @@ void tst_TableWriter::stopsAtTheFirstRefusedPiece_data()
     // A year of one person's days is two blocks.
     const QList<Person> three{
         {u"张三"_s, birth}, {u"李四"_s, birth.addDays(1)}, {u"王五"_s, birth}};
-    for (const auto &[name, format] :
-         {std::pair("text", TableFormat::Text), std::pair("csv", TableFormat::Csv),
-          std::pair("json", TableFormat::Json), std::pair("ics", TableFormat::Calendar)}) {
+    for (const auto &[name, format] : formats) {
         QTest::addRow("%s, a decade of one person", name) << format << one << QDate(2000, 5, 1);
         QTest::addRow("%s, a year of three", name) << format << three << QDate(1991, 4, 30);
     }
