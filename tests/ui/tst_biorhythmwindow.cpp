@@ -115,11 +115,7 @@ void tst_BiorhythmWindow::controlsBesideTheChart()
     QVERIFY(!help->windowIcon().isNull()); // the main window's, as the help takes it over
     w.helpButton->click();
     QCOMPARE(w.findChildren<HelpWindow *>(), QList<HelpWindow *>{help});
-    const QString text = help->textBox()->toPlainText();
-    help->textBox()->setFocus();
-    QTest::keyClicks(help->textBox(), u"abc"_s);
-    QTest::keyClick(help->textBox(), Qt::Key_Backspace);
-    QCOMPARE(help->textBox()->toPlainText(), text);
+    QVERIFY(help->textBox()->isReadOnly());
 
     QTest::mouseClick(w.homeLink, Qt::LeftButton);
     QCOMPARE(fixture.openedUrls, QList<QUrl>{homePageUrl()});
