@@ -1,11 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""cyclara's calendars of critical days (--format ics), read by python3-icalendar and libical,
-against reckoning.py, every line as RFC 5545 writes it.
-
-    check_calendar.py PATH_TO_CYCLARA
-"""
+"""check_calendar.py PATH_TO_CYCLARA: the calendars of critical days, read by python3-icalendar
+and libical, against reckoning.py, every line as RFC 5545 writes it."""
 
 import datetime
 import re
@@ -187,7 +184,7 @@ def unstamped(data):
 
 
 def check_kinds(program, register, whole):
-    """One kind's events are the whole calendar's, under the same UIDs; returns how many each held."""
+    """One kind's events are the whole calendar's, under its UIDs; returns how many each held."""
     if unstamped(calendar_of(program, register, [PERSON], kind="single")) != unstamped(whole):
         fail("the calendar of every critical day is not the whole calendar")
     held = {}

@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""--critical and --next-critical, as text, CSV and JSON, against reckoning.py.
-
-    check_critical.py PATH_TO_CYCLARA
-"""
+"""check_critical.py PATH_TO_CYCLARA: --critical and --next-critical against reckoning.py."""
 
 import datetime
 import json

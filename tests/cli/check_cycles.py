@@ -1,10 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""cyclara's day tables, with and without the further cycles (--cycles), against reckoning.py.
-
-    check_cycles.py PATH_TO_CYCLARA
-"""
+"""check_cycles.py PATH_TO_CYCLARA: the day tables, with and without --cycles, against
+reckoning.py."""
 
 import datetime
 import json

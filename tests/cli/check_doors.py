@@ -1,11 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The autostart entry (--remind-at-login), read back by GLib, and the modules, which a copy in a
-folder others may change does not open.
-
-    check_doors.py PATH_TO_CYCLARA MODULE_FOLDER(relative to the program's) C_COMPILER
-"""
+"""check_doors.py PATH_TO_CYCLARA MODULE_FOLDER(beside the program's) C_COMPILER: the autostart
+entry, read back by GLib, and the modules, which a copy others can change does not open."""
 
 import datetime
 import os
@@ -180,8 +177,7 @@ def check_modules(work, compiler):
     marker = os.path.join(work, "loaded")
     with open(source, "w", encoding="utf-8") as file:
         file.write('#include <stdio.h>\n'
-                   'static void mark(void) { fclose(fopen("%s", "w")); }\n'
-                   '__attribute__((constructor)) static void opened(void) { mark(); }\n'
+                   '__attribute__((constructor)) void f(void) { fclose(fopen("%s", "w")); }\n'
                    'int cyclaraRunWindow(int c, char **v) { (void)c; (void)v; return 7; }\n'
                    % marker)
     subprocess.run([compiler, "-x", "c", "-shared", "-fPIC", "-o", planted, source], check=True)

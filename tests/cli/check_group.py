@@ -1,11 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Several people's days, --match and --best-days, as text, CSV and JSON, against reckoning.py,
-for registers in GBK, UTF-8 and UTF-8 with a byte-order mark.
-
-    check_group.py PATH_TO_CYCLARA
-"""
+"""check_group.py PATH_TO_CYCLARA: several people's days, --match and --best-days against
+reckoning.py, for registers in GBK, UTF-8 and UTF-8 with a byte-order mark."""
 
 import datetime
 import itertools
@@ -152,13 +149,10 @@ def main():
 
         check_days(program, ALIKE, D(2001, 3, 1), D(2001, 3, 31), register=alike)
         zhang, twin, li, wang, zhao = ALIKE
-        # Born the same day: in step in every cycle. 28 days apart: the emotional cycle in step,
-        # 14 days apart: opposite; 23 days apart: the physical in step.
-        check_match(program, alike, [zhang, twin])
-        same("twins' match", match(zhang[1], twin[1]), ([100, 100, 100], 100))
-        check_match(program, alike, [zhang, li], known=(1, 100))
-        check_match(program, alike, [wang, zhang], known=(1, 0))
-        check_match(program, alike, [zhang, zhao], known=(2, 100))
+        # The same day, 28 days apart (emotional in step), 14 (opposite), 23 (physical in step).
+        for pair, known in (([zhang, twin], (0, 100)), ([zhang, li], (1, 100)),
+                            ([wang, zhang], (1, 0)), ([zhang, zhao], (2, 100))):
+            check_match(program, alike, pair, known)
         notes += check_best_days(program, alike, ALIKE, D(2001, 1, 1), D(2001, 12, 31))
 
         # Eight people over 366 days, the most of both.
