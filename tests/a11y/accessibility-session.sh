@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs CHECK against Cyclara's window on a private desktop: a session bus, Xvfb, openbox (so the
-# window gets the keyboard focus), the AT-SPI bus switched on and, with --orca, Orca speaking to
-# speech-dispatcher's silent dummy module; Cyclara starts from a scratch folder with two people.
-#   accessibility-session.sh [--orca] CYCLARA -- CHECK [ARGS...]
+# Runs CHECK against Cyclara's window on a private desktop with AT-SPI (and, with --orca, a silent
+# Orca); Cyclara starts from a scratch folder with two people.
 # CHECK sees CYCLARA_PID, CYCLARA_REGISTER and, with --orca, ORCA_DEBUG_LOG (Orca's debug file).
 # Exits with CHECK's status; 77 when a tool is missing, unless CYCLARA_E2E_REQUIRED is set.
 set -uo pipefail
@@ -106,8 +104,7 @@ CONF
         { echo "a11y: Orca did not start (see $work/orca.log)" >&2; exit 1; }
 fi
 
-# The register lives beside the program: a copy of it starts from the scratch folder.
-# 张三 born 1990-04-12 and 李四 born 1985-11-03, in GBK.
+# 张三 born 1990-04-12 and 李四 born 1985-11-03, in GBK, beside a copy of the program.
 copy_program "$program" "$work/program"
 printf '\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n' >"$work/program/bin/birth.ini"
 export CYCLARA_REGISTER=$work/program/bin/birth.ini

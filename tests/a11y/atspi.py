@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What an AT-SPI client (a screen reader) gets from Cyclara's window, and what Orca said, for the
-checks beside it, which accessibility-session.sh runs on a private desktop."""
+"""What an AT-SPI client (a screen reader) gets from Cyclara's window, and what Orca said."""
 
 import os
 import re
@@ -27,7 +26,7 @@ EVENTS = (
 
 
 def check(condition, what):
-    """Notes a failed expectation and goes on, so that one run shows every failure."""
+    """Goes on after a failure, so that one run shows them all."""
     if not condition:
         fail(what)
 
@@ -63,8 +62,7 @@ def text_of(obj):
 
 
 def value_of(obj):
-    """The value a screen reader reads: the object's own text, else its text field's (an
-    editable drop-down's field is a child of its own)."""
+    """The object's own text, else its text field's (an editable drop-down's child)."""
     own = text_of(obj)
     if own is not None:
         return own
@@ -99,9 +97,7 @@ class Desktop:
         self.app = self._find(app_name, timeout)
         if self.app is None:
             raise RuntimeError("%s is not on the accessibility bus" % app_name)
-        # An application sends only the events it knows a listener for: it asks once when it
-        # joins the bus and then follows new registrations. Registered while it was joining, ours
-        # could fall between the two; registering again once it is there tells it for certain.
+        # Registered while the application joined the bus, ours may have gone unseen: again.
         pyatspi.Registry.deregisterEventListener(self._on_event, *EVENTS)
         pyatspi.Registry.registerEventListener(self._on_event, *EVENTS)
 
@@ -134,8 +130,7 @@ class Desktop:
             time.sleep(0.01)
 
     def settle(self, least=0.4, quiet=0.6, most=10.0):
-        """Waits until something happened (an event, or Orca spoke) and then nothing for `quiet`
-        seconds, `least` to `most` seconds in all: under load a key's answer takes seconds."""
+        """Waits for an event or speech and then `quiet` seconds of calm, at most `most`."""
         start = time.monotonic()
         events = len(self.events)
         said = self._orca_size()
@@ -161,8 +156,7 @@ class Desktop:
         return True
 
     def press(self, key, most=10.0):
-        """Presses a key as xdotool names it and returns the events it brought within `most`
-        seconds (a key that may bring none, such as Tab between a date's parts, needs less)."""
+        """The events a key (as xdotool names it) brought within `most` seconds."""
         self.events = []
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
         self.settle(most=most)
@@ -183,8 +177,7 @@ class Desktop:
         return None
 
     def focused(self):
-        """The last object a focus event named while it keeps the focus, else the first focused
-        one in the tree below the windows (which say they have the focus too)."""
+        """The last focus event's object while focused, else the first focused below windows."""
         if has_state(self.last_focus, pyatspi.STATE_FOCUSED):
             return self.last_focus
         return self._first(lambda obj, depth: depth > 1 and has_state(obj, pyatspi.STATE_FOCUSED))
@@ -291,8 +284,7 @@ def focus_names(events, role="list item"):
 
 
 def open_dialog(desktop, listener, key, title, list_name):
-    """`key` in the main window opens the window `title` with the focus in its list `list_name`,
-    both heard; returns the list, or None."""
+    """`key` opens the window `title`, focus in its list `list_name` (returned), both heard."""
     check(desktop.window_active() and desktop.focused() is not None,
           "before %s the main window is not active with a focus" % key)
     listener.forget()
@@ -301,7 +293,6 @@ def open_dialog(desktop, listener, key, title, list_name):
     check(opened, "%s opens no window with a list called %s" % (key, list_name))
     if not opened:
         return None
-    # It opens with the focus in the list; were it elsewhere, the list is a few Tabs away.
     for _ in range(12):
         if desktop.wait_until(lambda: in_list(desktop.focused(), list_name), 3):
             break

@@ -1,9 +1,7 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Starts Orca with its --debug-file written line by line. Orca opens that file with Python's
-# default block buffering, so what it said would reach the file seconds late, or only when it
-# ends; a check that reads the file after every key needs each line at once.
+# Orca with its --debug-file line-buffered: the checks read it after every key.
 import builtins
 import runpy
 import sys

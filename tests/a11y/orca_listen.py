@@ -1,10 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Listens to the screen reader Orca while a keyboard user goes through Cyclara's window: every Tab
-stop must be heard with its name and, for the drop-downs, its value; the explanation panel with
-the selected day as the status line tells it; each Left, Right, Home and End there with the new
-day, worked out apart from the window by tests/cli/reckoning.py for 张三, first in the register."""
+"""Orca says every Tab stop's name and value, and the panel's day at each Left, Right, Home and
+End, as tests/cli/reckoning.py works it out for 张三, first in the register."""
 
 import datetime
 import sys

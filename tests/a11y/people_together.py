@@ -1,10 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""多人比较 from the keyboard: Ctrl+Shift+P opens it with the focus in its list of people; Down and
-Space tick 李四; Tab leads to the chart 多人节律图, which tells today for both, and each Right is the
-focus of the day's item, named by its status line as tests/cli/reckoning.py works it out. With
---orca each step is heard too, 李四 as checked by Where Am I (Orca says nothing of the tick)."""
+"""多人比较 by keyboard: Ctrl+Shift+P, Down and Space tick 李四, then each day on the chart told as
+tests/cli/reckoning.py works it out. With --orca each step is heard too."""
 
 import datetime
 import sys
@@ -59,8 +57,7 @@ def tick_li(desktop, listener, people_list):
 
 
 def walk_the_chart(desktop, listener, today):
-    # Some Tabs only move between a date's parts and bring no event: each waits 3 s at most. A
-    # focus that comes later than that is passed by, and met again on the next round.
+    # Tabs between a date's parts bring no event; a focus later than 3 s is met the next round.
     for _ in range(40):
         if name_of(desktop.focused()) == CHART:
             break

@@ -1,10 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""End to end, finding the controls as a screen reader names them: the real program, started
-beside a GBK register of two people, gets a new name typed into the field called 姓名 and Enter;
-once the name picker lists the new name, SIGTERM ends the program as a desktop session does, and
-the rewritten file must hold the old people and the new one, byte for byte."""
+"""A name typed into the field a screen reader calls 姓名 and Enter; SIGTERM, as a desktop session
+ends, leaves the GBK register with the old people and the new one, byte for byte."""
 
 import os
 import signal
@@ -15,8 +13,7 @@ import pyatspi
 
 from atspi import check, children, name_of, outcome, safe, session
 
-# The session's two people, then 赵六 with the birth date the pickers took from 张三, the first:
-# GBK bytes worked out by hand.
+# 赵六 takes the birth date the pickers took from 张三, the first (GBK by hand).
 EXPECTED = (b"\xd5\xc5\xc8\xfd\t1990-04-12\r\n\xc0\xee\xcb\xc4\t1985-11-03\r\n"
             b"\xd5\xd4\xc1\xf9\t1990-04-12\r\n")
 

@@ -1,10 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""全年 from the keyboard: Ctrl+Y opens it with the focus on its calendar 全年日历, on today; Right,
-Right and Down are each the focus of the day's item, named by its date, weekday and statuses as
-tests/cli/reckoning.py works them out from 张三's birth; Enter makes the last day the main window's
-query day, in its pickers and chart. With --orca the window and each day are heard too."""
+"""全年 by keyboard: Ctrl+Y, then each day walked told as tests/cli/reckoning.py works it out;
+Enter makes the last the main window's query day. With --orca each step is heard too."""
 
 import datetime
 import sys
@@ -48,8 +46,6 @@ def choose(desktop, day, today):
     chart = desktop.find(None, CHART)
     check_described(desktop, chart, "%s: %s" % (day_label(day, today), " ".join(statuses(day))),
                     "after Enter")
-    # (The year view follows the query and tells its day again, but Orca says nothing of a
-    # focus that stays on the same item.)
 
 
 def main():
