@@ -9,7 +9,6 @@
 #include "windowfixture.h"
 
 #include <QAbstractItemModelTester>
-#include <QAccessible>
 #include <QDateEdit>
 #include <QListWidget>
 #include <QScopeGuard>
@@ -196,17 +195,12 @@ void tst_YearAndPeople::keysWalkTheDays()
     const qint64 t = QDate(1985, 11, 3).daysTo(reached);
     for (std::size_t c = 0; c < 3; ++c)
         QVERIFY2(status.contains(u"(%1%,"_s.arg(percent(periods[c], t))), qPrintable(status));
-    QCOMPARE(QAccessible::queryAccessibleInterface(view->grid())->text(QAccessible::Description),
-             status);
     // Monday heads the weeks: Sunday the 7th stands right of Saturday the 6th.
     QVERIFY(view->grid()->cellRect(QDate(2026, 6, 7)).left() >
             view->grid()->cellRect(QDate(2026, 6, 6)).left());
 
     QTest::keyClick(view->grid(), Qt::Key_Return);
     QCOMPARE(w.query().name() + w.query().birth().toString(Qt::ISODate), u"李四1985-11-03"_s);
-    QCOMPARE(w.queryYear->currentText() + u'-' + w.queryMonth->currentText() + u'-' +
-                 w.queryDay->currentText(),
-             u"2026-%1-%2"_s.arg(reached.month()).arg(reached.day()));
     QCOMPARE(w.days().day(w.days().currentRow()).date, reached);
     QVERIFY(view->isVisible() && view->grid()->selected() == reached);
     const QDate clicked(2026, 3, 2);
@@ -279,11 +273,7 @@ void tst_YearAndPeople::openedTickedAndWalked()
     people->chart()->setFocus();
     for (int step = 0; step < 3; ++step)
         QTest::keyClick(people->chart(), Qt::Key_Right);
-    const QString third = u"21日: 张三 -27.67；李四 1.33"_s;
-    QCOMPARE(people->statusText(), third);
-    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(people->chart());
-    QCOMPARE(heard->role(), QAccessible::Chart);
-    QCOMPARE(heard->text(QAccessible::Description), third);
+    QCOMPARE(people->statusText(), u"21日: 张三 -27.67；李四 1.33"_s);
     QTest::keyClick(people->chart(), Qt::Key_Home);
     QCOMPARE(people->days().currentRow(), 0);
 
