@@ -53,14 +53,6 @@ def ranked_days(people, first, last):
     return ranked
 
 
-def competition_ranks(listed):
-    ranks = []
-    for i, (count, lowest, _) in enumerate(listed):
-        alike = i > 0 and listed[i - 1][:2] == (count, lowest)
-        ranks.append(ranks[-1] if alike else i + 1)
-    return ranks
-
-
 def reason(count, lowest):
     mean = "%d" % lowest if lowest.is_integer() else "%.2f" % lowest
     return ("无人临界；最低均值 %s" % mean if count == 0 else
@@ -105,7 +97,9 @@ def check_best_days(program, register, people, first, last):
     where = "the best days of %d people, %s to %s" % (len(people), first, last)
     ranked = ranked_days(people, first, last)
     listed = ranked[:10]
-    ranks = competition_ranks(listed)
+    ranks = []  # days alike share the first place of them
+    for i, day in enumerate(listed):
+        ranks.append(ranks[-1] if i > 0 and listed[i - 1][:2] == day[:2] else i + 1)
     # The text's lines besides the table.
     notes = []
     if listed[0][0] > 0:
