@@ -307,7 +307,6 @@ void tst_QueryRun::closingSaves_data()
     QTest::addColumn<int>("signalNumber"); // 0: the user closes the window
     QTest::addColumn<bool>("saveFails");
     QTest::addColumn<bool>("ignored"); // as nohup ignores SIGHUP
-    QTest::newRow("SIGTERM, kill") << int(SIGTERM) << false << false;
     QTest::newRow("SIGINT, Ctrl+C") << int(SIGINT) << false << false;
     QTest::newRow("SIGHUP, end of session") << int(SIGHUP) << false << false;
     QTest::newRow("SIGTERM, a folder in the register's place") << int(SIGTERM) << true << false;
