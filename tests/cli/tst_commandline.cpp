@@ -57,7 +57,6 @@ class tst_CommandLine : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void versionNeedsNoDisplay();
     void refusals_data();
     void refusals();
     void quietStandardError_data();
@@ -84,13 +83,6 @@ void tst_CommandLine::initTestCase()
     QVERIFY(nineFile.open(QIODevice::WriteOnly) && nineFile.write(nine) == nine.size());
     QFile big(folder.filePath(u"big.ini"_s));
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(17 * 1024 * 1024));
-}
-
-void tst_CommandLine::versionNeedsNoDisplay()
-{
-    const Run version = runCyclara({u"--version"_s});
-    QVERIFY2(version.status == 0 && version.err.isEmpty(), qPrintable(version.err));
-    QCOMPARE(version.out, QByteArray("cyclara " CYCLARA_VERSION "\n"));
 }
 
 // "B" stands for --birth=1980-05-07, "R" for the register of 张伟 and 王芳, "R9" for one of nine.
@@ -226,6 +218,9 @@ void tst_CommandLine::quietStandardError_data()
         u"cyclara: --show-date：“\\x1B[2J"_s + noDate);
     row("window without a display, a day left out", u"\"$0\" --show-date"_s, {}, 2,
         u"cyclara: “--show-date”之后缺少值。\n"_s);
+    row("the version, its line and status",
+        u"v=$(\"$0\" --version; echo \"$?.\"); [ \"$v\" = $'cyclara " CYCLARA_VERSION "\\n0.' ]"_s,
+        {}, 0, {});
     row("usage", u"\"$0\" --help >/dev/null"_s, {}, 0, {});
     row("a table", u"\"$0\" --birth=1980-05-07 --format=json >/dev/null"_s, {}, 0, {});
     row("a register that cannot be read", u"\"$0\" --name=张伟 --register /nonexistent/b.ini"_s, {},
