@@ -89,10 +89,9 @@ def write_register(folder, name, people, encoding):
 
 
 def run(program, arguments, variables=(), **how):
-    environment = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="")
-    for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
-        environment.pop(name, None)
-    environment.update(variables)
+    environment = {name: text for name, text in os.environ.items()
+                   if name not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    environment.update(LC_ALL="C.UTF-8", LANGUAGE="", **dict(variables))
     how.setdefault("stdout", subprocess.PIPE)
     return subprocess.run([program] + arguments, env=environment, stderr=subprocess.PIPE,
                           check=False, **how)
