@@ -25,13 +25,10 @@ shift 2
 source "$(dirname "$0")/../real-program.sh"
 
 missing=()
-for tool in Xvfb openbox xdotool /usr/libexec/at-spi-bus-launcher; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
+tools=(Xvfb openbox xdotool /usr/libexec/at-spi-bus-launcher)
+((orca)) && tools+=(orca speech-dispatcher)
+for tool in "${tools[@]}"; do command -v "$tool" >/dev/null || missing+=("$tool"); done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=(python3-pyatspi)
-((orca)) && for tool in orca speech-dispatcher; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
 if ((${#missing[@]})); then
     echo "a11y: missing ${missing[*]} (scripts/install-deps test installs them)" >&2
     [[ -n ${CYCLARA_E2E_REQUIRED:-} ]] && exit 1
@@ -79,8 +76,7 @@ dbus-send --session --type=method_call --dest=org.a11y.Bus /org/a11y/bus \
     variant:boolean:true
 
 if ((orca)); then
-    # Only the dummy module, its sound going to libao's null driver: with no sound server the
-    # module would fail and speech-dispatcher end.
+    # The dummy module into libao's null driver: with no sound server it would fail otherwise.
     mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
     cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
 CommunicationMethod "unix_socket"

@@ -522,9 +522,8 @@ void tst_Register::fiveCopiesInEveryClosingOrder()
     };
 
     std::array<int, 5> order{0, 1, 2, 3, 4};
-    int runs = 0;
     do {
-        for (int editedAfter = 0; editedAfter <= 5; ++editedAfter, ++runs) {
+        for (int editedAfter = 0; editedAfter <= 5; ++editedAfter) {
             QString row = u"edited after %1 closes, closing order"_s.arg(editedAfter);
             for (const int session : order)
                 row += u' ' + QString::number(session);
@@ -578,7 +577,6 @@ void tst_Register::fiveCopiesInEveryClosingOrder()
             }
         }
     } while (std::next_permutation(order.begin(), order.end()));
-    QCOMPARE(runs, 120 * 6);
 }
 
 // Command-line reads while pairs of copies save find the whole file; every person added is kept.
