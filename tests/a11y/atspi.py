@@ -16,7 +16,7 @@ import pyatspi  # noqa: E402
 
 # The cycles' values and status words as the command line's checks work them out themselves.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli"))
-from reckoning import CYCLE_NAMES, PERIODS, WEEKDAYS, fail, failures, status, value  # noqa
+from reckoning import CYCLE_NAMES, PERIODS, WEEKDAYS, fail, finish, status, value  # noqa
 
 EVENTS = (
     "object:state-changed:focused",
@@ -29,14 +29,6 @@ def check(condition, what):
     """Goes on after a failure, so that one run shows them all."""
     if not condition:
         fail(what)
-
-
-def outcome(success):
-    if failures:
-        print("%d failures" % len(failures))
-        return 1
-    print(success)
-    return 0
 
 
 def safe(call, default=None):
@@ -167,14 +159,11 @@ class Desktop:
 
     def wait_for_focus(self, most=30.0):
         """The object with the focus once the window is active and keys reach it, or None."""
-        deadline = time.monotonic() + most
-        while time.monotonic() < deadline:
-            found = self.focused()
-            if found is not None and (self.last_focus is not None or self.window_active()):
-                self.settle(least=0.5, most=3.0)
-                return found
-            self.pump(0.2)
-        return None
+        if not self.wait_until(lambda: self.focused() is not None and
+                               (self.last_focus is not None or self.window_active()), most):
+            return None
+        self.settle(least=0.5, most=3.0)
+        return self.focused()
 
     def focused(self):
         """The last focus event's object while focused, else the first focused below windows."""

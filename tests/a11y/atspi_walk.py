@@ -5,9 +5,8 @@
 AT-SPI client gets them. 张三 (born 1990-04-12) is first in the register."""
 
 import datetime
-import sys
 
-from atspi import Desktop, check, children, name_of, outcome, safe, value_of
+from atspi import Desktop, check, children, finish, name_of, safe, value_of
 
 today = datetime.date.today()
 # Each Tab stop: role, name, value (None: not checked).
@@ -95,8 +94,8 @@ def main():
     desktop = Desktop()
     walk(desktop)
     lists_menus_and_days(desktop)
-    return outcome("every stop heard with its role, name and value; lists, menus and days reported")
+    finish("every stop heard with its role, name and value; lists, menus and days reported")
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()

@@ -5,12 +5,11 @@
 tests/cli/reckoning.py works it out. With --orca each step is heard too."""
 
 import datetime
-import sys
 
 import pyatspi
 
-from atspi import (PERIODS, check, check_described, children, day_label, has_state, name_of,
-                   open_dialog, outcome, safe, session, step_to, value)
+from atspi import (PERIODS, check, check_described, children, day_label, finish, has_state,
+                   name_of, open_dialog, safe, session, step_to, value)
 
 ZHANG = ("张三", datetime.date(1990, 4, 12))
 LI = ("李四", datetime.date(1985, 11, 3))
@@ -85,9 +84,9 @@ def main():
     if people_list is not None:
         tick_li(desktop, listener, people_list)
         walk_the_chart(desktop, listener, today)
-    return outcome("多人比较 opened, 李四 ticked and three days walked%s"
+    finish("多人比较 opened, 李四 ticked and three days walked%s"
                    % (", every step heard" if listener.orca else ""))
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()

@@ -5,10 +5,9 @@
 Enter makes the last the main window's query day. With --orca each step is heard too."""
 
 import datetime
-import sys
 
-from atspi import (CYCLE_NAMES, PERIODS, WEEKDAYS, check, check_described, day_label, open_dialog,
-                   outcome, session, status, step_to, value, value_of)
+from atspi import (CYCLE_NAMES, PERIODS, WEEKDAYS, check, check_described, day_label, finish,
+                   open_dialog, session, status, step_to, value, value_of)
 
 BIRTH = datetime.date(1990, 4, 12)  # 张三's
 TITLE = "Cyclara - 全年"
@@ -54,9 +53,9 @@ def main():
     grid = open_dialog(desktop, listener, "ctrl+y", TITLE, GRID)
     if grid is not None:
         choose(desktop, walk(desktop, listener, grid, today), today)
-    return outcome("全年 opened, %d days walked and the last one queried%s"
+    finish("全年 opened, %d days walked and the last one queried%s"
                    % (len(WALK), ", every step heard" if listener.orca else ""))
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()
