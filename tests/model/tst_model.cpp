@@ -3,6 +3,7 @@
 
 #include "model/biorhythm.h"
 #include "model/criticaldays.h"
+#include "model/criticaldayscalendar.h"
 #include "model/dates.h"
 #include "model/datetext.h"
 #include "model/dayquery.h"
@@ -12,7 +13,9 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeZone>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -37,6 +40,7 @@ private slots:
     void furtherCycles();
     void criticalDaysOfARun_data();
     void criticalDaysOfARun();
+    void calendarNamesStayOneLine();
     void nextCriticalDayOfAKind();
     void groupRefusesWhoIsBornLate();
     void bestDayReasons_data();
@@ -247,6 +251,22 @@ void tst_Model::criticalDaysOfARun()
 
 // check_critical.py sets the next double and triple days against its own reckoning; here what it
 // leaves out, worked out by tests/cli/reckoning.py.
+// A name an editor gave line breaks and control characters adds no line to a calendar: breaks are
+// escaped, the other control characters written as their pictures.
+void tst_Model::calendarNamesStayOneLine()
+{
+    const QDateTime stamp(QDate(2026, 1, 1), QTime(8, 0), QTimeZone::utc());
+    const QByteArray head =
+        CriticalDaysCalendar(u"甲\r\n乙\r丙\n丁\a戊\x7f"_s, QDate(1990, 1, 1), stamp).head();
+    QVERIFY2(head.contains(u"\r\nX-WR-CALNAME:甲\\n乙\\n丙\\n丁␇戊␡的临界日\r\n"_s.toUtf8()), head);
+    for (QByteArray line : head.split('\n')) {
+        line.chop(1); // its CR
+        QVERIFY2(std::none_of(line.cbegin(), line.cend(),
+                              [](char c) { return uchar(c) < 0x20 || c == 0x7f; }),
+                 line);
+    }
+}
+
 void tst_Model::nextCriticalDayOfAKind()
 {
     const auto next = [](const QDate &birth, const QDate &from, CriticalKind kind) {
