@@ -30,6 +30,14 @@ bool told(const QList<MergeConflict> &conflicts, const QString &name)
     return false;
 }
 
+// Whether `name` comes back whole from a register line of its own.
+bool carried(const QString &name)
+{
+    const BirthRegister one =
+        parseBirthText("\xEF\xBB\xBF" + name.toUtf8() + "\t2000-01-01\r\n").people;
+    return one.size() == 1 && one.contains(name);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -45,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (parts.size() > 3) {
         for (const QByteArray &line : parts[3].split('\n')) {
             const QList<QByteArray> names = line.split('>');
-            if (names.size() == 2)
+            // The window renames only to a name a register line can carry.
+            if (names.size() == 2 && carried(QString::fromUtf8(names[1])))
                 ours.rename(QString::fromUtf8(names[0]), QString::fromUtf8(names[1]));
         }
     }
