@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The checkers' own arithmetic (round() takes halves to the even neighbour, as cyclara does), how
-they run cyclara without a display in the C locale, and how they tell a failure."""
+they run cyclara without a display or session in the C locale, and how they tell a failure."""
 
 import csv
 import datetime
@@ -89,8 +89,9 @@ def write_register(folder, name, people, encoding):
 
 
 def run(program, arguments, variables=(), **how):
-    environment = {name: text for name, text in os.environ.items()
-                   if name not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    environment = {name: text for name, text in os.environ.items() if name not in (
+        "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "XDG_SESSION_TYPE",
+        "QT_LOGGING_RULES")}
     environment.update(LC_ALL="C.UTF-8", LANGUAGE="", **dict(variables))
     how.setdefault("stdout", subprocess.PIPE)
     return subprocess.run([program] + arguments, env=environment, stderr=subprocess.PIPE,
