@@ -180,8 +180,9 @@ def unstamped(data):
 
 def check_kinds(program, register, whole):
     """One kind's events are the whole calendar's, under its UIDs; returns how many each held."""
+    # Made again, the calendar is the same but for its time stamps, so an import updates its events.
     if unstamped(calendar_of(program, register, [PERSON], kind="single")) != unstamped(whole):
-        fail("the calendar of every critical day is not the whole calendar")
+        fail("the calendar of every critical day, made again, is not the whole calendar")
     held = {}
     for person, birth, first, last in (
             (PERSON, BIRTH, datetime.date(1990, 4, 12), datetime.date(2040, 12, 31)),
@@ -206,14 +207,10 @@ def main():
         hostile_names = check_hostile(program, write_register(
             folder, "hostile.ini", [(name, BIRTH) for name in HOSTILE], "utf-8-sig"))
         first = calendar_of(program, register, [PERSON])
-        second = calendar_of(program, register, [PERSON])
         both = calendar_of(program, register, [PERSON, OTHER])
         kinds = check_kinds(program, register, first)
     uids = check_calendar(first, [PERSON])
-    # Made again, the calendar is the same but for its time stamps, so an import updates its
-    # events; in a calendar of several people, one's own events keep their UIDs.
-    if unstamped(first) != unstamped(second):
-        fail("two runs made different calendars")
+    # In a calendar of several people, one's own events keep their UIDs.
     uids_of_both = check_calendar(both, [PERSON, OTHER])
     if {key: uid for key, uid in uids_of_both.items() if key[0] == PERSON} != uids:
         fail("the UIDs of one person differ in a calendar of several")
