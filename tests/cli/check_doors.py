@@ -27,7 +27,7 @@ NOBODY = 65534
 ROOT = os.geteuid() == 0
 
 
-def run(program, arguments, config=None, limit_size=False, as_nobody=False, stdout=None):
+def run(program, arguments, config=None, limit_size=False, as_nobody=False):
     def prepare():
         if limit_size:
             # A disk that takes no byte more: writes fail (EFBIG) instead of killing the program.
@@ -46,8 +46,7 @@ def run(program, arguments, config=None, limit_size=False, as_nobody=False, stdo
             os.makedirs(os.path.dirname(copy), mode=0o755)
             shutil.copy(program, copy)
         program = copy
-    return reckoning.run(program, arguments, home, preexec_fn=prepare, cwd="/",
-                         **({"stdout": stdout} if stdout else {}))
+    return reckoning.run(program, arguments, home, preexec_fn=prepare, cwd="/")
 
 
 def one_line_refusal(where, done, *words):
@@ -142,16 +141,12 @@ def check_entry(work):
         if os.path.lexists(entry):
             (os.rmdir if kind == "a folder" else os.remove)(entry)
 
-    # Writes that fail: a full disk, standard output full, folders that cannot be written.
+    # Writes that fail: a full disk, folders that cannot be written.
     autostart = os.path.dirname(entry)
     done = run(PROGRAM, ["--remind-at-login", "on"], config, limit_size=True)
     one_line_refusal("on with a full disk", done, entry)
     if os.listdir(autostart):
         fail("a full disk left %r" % os.listdir(autostart))
-    with open("/dev/full", "wb") as full:
-        done = run(PROGRAM, ["--remind-at-login", "on"], config, stdout=full)
-    one_line_refusal("on with standard output full", done, "cyclara: ")
-    switch("off")
     # Root writes anywhere, so under root the folders are given to nobody, who runs the program.
     for state, prepare in [("on", lambda: os.chmod(autostart, 0o555)),
                            ("off", lambda: (switch("on"), os.chmod(autostart, 0o555))),
@@ -183,7 +178,7 @@ def check_modules(work, compiler):
     subprocess.run([compiler, "-x", "c", "-shared", "-fPIC", "-o", planted, source], check=True)
 
     rows = [("the user's own folder", 0o755, None, 0o755, True),
-            ("a folder everyone may write to", 0o777, None, 0o755, False),
+            ("a folder other users may write to", 0o757, None, 0o755, False),
             ("a folder of the group's", 0o775, None, 0o755, False),
             ("a module everyone may write to", 0o755, None, 0o666, False)]
     if ROOT:
