@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Cyclara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "cli/reminders.h"
 #include "cli/tablewriter.h"
 #include "model/criticaldayscalendar.h"
 #include "model/daytableexport.h"
@@ -45,8 +46,7 @@ QByteArray wholeTable(TableFormat format, const QDate &first, const QDate &last)
 
 } // namespace
 
-// A table written block by block while its days are worked out is the table written whole, in
-// every form and language, however its days fall into blocks.
+// What the command line writes, short of a process: its tables and its reminders.
 class tst_TableWriter : public QObject {
     Q_OBJECT
 private slots:
@@ -54,7 +54,13 @@ private slots:
     void blocksMakeTheWholeTable();
     void stopsAtTheFirstRefusedPiece_data();
     void stopsAtTheFirstRefusedPiece();
+    void whoIsReminded_data();
+    void whoIsReminded();
+    void reminderTexts();
 };
+
+// A table written block by block while its days are worked out is the table written whole, in
+// every form and language, however its days fall into blocks.
 
 void tst_TableWriter::blocksMakeTheWholeTable_data()
 {
@@ -126,6 +132,61 @@ void tst_TableWriter::stopsAtTheFirstRefusedPiece()
                                          [&](QByteArrayView) { return ++offered < 2; });
     QCOMPARE(done, TableWritten::Refused);
     QCOMPARE(offered, 2);
+}
+
+// Each cycle is zero, so critical, on its whole periods after birth (33, 28 and 23 days) and far
+// from zero a few days off them.
+void tst_TableWriter::whoIsReminded_data()
+{
+    QTest::addColumn<QList<int>>("ages"); // in days, of p1, p2, ... in register order
+    QTest::addColumn<int>("ahead");
+    QTest::addColumn<QStringList>("due"); // "p1 3:2 8:1": days after today, their cycles' bits
+    const auto row = [](const char *name, const QList<int> &ages, int ahead,
+                        const QStringList &due) {
+        QTest::newRow(name) << ages << ahead << due;
+    };
+    row("five days old, every cycle rising", {5}, 0, {});
+    row("born tomorrow, when all three are critical", {-1}, 1, {});
+    row("born today: all three", {0}, 0, {u"p1 0:7"_s});
+    row("an emotional period old: one", {28}, 0, {u"p1 0:2"_s});
+    row("23 intellectual and 33 physical periods old: two", {759}, 0, {u"p1 0:5"_s});
+    row("the emotional period, then the intellectual on the last day", {25}, 8, {u"p1 3:2 8:1"_s});
+    row("a day short of the intellectual period", {25}, 7, {u"p1 3:2"_s});
+    row("in register order, the quiet left out", {0, 5, 0}, 0, {u"p1 0:7"_s, u"p3 0:7"_s});
+}
+
+void tst_TableWriter::whoIsReminded()
+{
+    QFETCH(QList<int>, ages);
+    QFETCH(int, ahead);
+    BirthRegister people;
+    for (qsizetype i = 0; i < ages.size(); ++i)
+        people.set(u"p%1"_s.arg(i + 1), today.addDays(-ages[i]));
+    QStringList told;
+    for (const Reminder &reminder : remindersDue(people, today, ahead)) {
+        told << reminder.name;
+        for (const CriticalDay &day : reminder.days)
+            told.last() += u" %1:%2"_s.arg(today.daysTo(day.date)).arg(day.cycles);
+    }
+    QTEST(told, "due");
+}
+
+// A reminder's lines name the day and its cycles; past the first few people, one notification
+// counts the rest and names as many as fit, then "等".
+void tst_TableWriter::reminderTexts()
+{
+    const Reminder reminder{
+        u"张三"_s, birth, {{today, 7}, {today.addDays(1), 5}, {QDate(2026, 7, 2), 2}}};
+    QCOMPARE(reminderSummary(reminder), u"张三的临界日"_s);
+    QCOMPARE(reminderBody(reminder, today),
+             u"今天：智力、情绪、体力（三重）\n明天：智力、体力（双重）\n7月2日：情绪"_s);
+    QCOMPARE(othersSummary(96), u"另有 96 人今天起有临界日"_s);
+    QList<Reminder> others;
+    for (int i = 1; i <= 13; ++i)
+        others.append({u"人%1"_s.arg(i), birth, {{today, 7}}});
+    const QString twelve = u"人1、人2、人3、人4、人5、人6、人7、人8、人9、人10、人11、人12"_s;
+    QCOMPARE(othersBody(others.first(12)), twelve);
+    QCOMPARE(othersBody(others), twelve + u'等');
 }
 
 QTEST_GUILESS_MAIN(tst_TableWriter)
