@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What an AT-SPI client (a screen reader) gets from Cyclara's window, and what Orca said."""
 
+import datetime
 import os
 import re
 import subprocess
@@ -17,6 +18,10 @@ import pyatspi  # noqa: E402
 # The cycles' values and status words as the command line's checks work them out themselves.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli"))
 from reckoning import CYCLE_NAMES, PERIODS, WEEKDAYS, fail, finish, status, value  # noqa
+
+# The register accessibility-session.sh writes, in its order.
+ZHANG = ("张三", datetime.date(1990, 4, 12))
+LI = ("李四", datetime.date(1985, 11, 3))
 
 EVENTS = (
     "object:state-changed:focused",
@@ -86,9 +91,9 @@ class Desktop:
         self.orca_log = os.environ.get("ORCA_DEBUG_LOG")
         self.orca_read = 0
         pyatspi.Registry.registerEventListener(self._on_event, *EVENTS)
-        self.app = self._find(app_name, timeout)
-        if self.app is None:
+        if not self.wait_until(lambda: self._find(app_name), timeout):
             raise RuntimeError("%s is not on the accessibility bus" % app_name)
+        self.app = self._find(app_name)
         # Registered while the application joined the bus, ours may have gone unseen: again.
         pyatspi.Registry.deregisterEventListener(self._on_event, *EVENTS)
         pyatspi.Registry.registerEventListener(self._on_event, *EVENTS)
@@ -104,14 +109,9 @@ class Desktop:
         self.last_event = time.monotonic()
         self.events.append(Event(event.type, event.source, event.detail1))
 
-    def _find(self, name, timeout):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            for app in children(pyatspi.Registry.getDesktop(0)):
-                if (name_of(app) or "").lower() == name.lower():
-                    return app
-            self.pump(0.2)
-        return None
+    def _find(self, name):
+        return next((app for app in children(pyatspi.Registry.getDesktop(0))
+                     if (name_of(app) or "").lower() == name.lower()), None)
 
     def pump(self, seconds):
         context = GLib.MainContext.default()
@@ -227,24 +227,25 @@ class Listener:
         self.desktop.said()
 
     def after(self, key, step, parts):
+        """The events of `key`, after which Orca says each of `parts`."""
         self.forget()
-        self.desktop.press(key)
+        events = self.desktop.press(key)
         self.expect(step, parts)
+        return events
 
     def expect(self, step, parts, most=10.0):
         if not self.orca:
             return
         spoken = []
-        deadline = time.monotonic() + most
-        while True:
-            spoken += self.desktop.said()
-            if all(bare(part) in bare(" ".join(spoken)) for part in parts):
-                print("%s: heard %r" % (step, spoken))
-                return
-            if time.monotonic() >= deadline:
-                break
-            self.desktop.pump(0.1)
-        check(False, "%s: Orca did not say %r: %r" % (step, parts, spoken))
+
+        def heard():
+            spoken.extend(self.desktop.said())
+            return all(bare(part) in bare(" ".join(spoken)) for part in parts)
+
+        if self.desktop.wait_until(heard, most):
+            print("%s: heard %r" % (step, spoken))
+        else:
+            fail("%s: Orca did not say %r: %r" % (step, parts, spoken))
 
 
 def name_of(obj):
@@ -268,14 +269,13 @@ def in_list(obj, name):
 
 
 def focus_names(events, role="list item"):
-    return [e.name for e in events
+    """The names focused, blanks at the ends aside: nobody hears them."""
+    return [e.name.strip() for e in events
             if e.kind.startswith("object:state-changed:focused") and e.role == role]
 
 
 def open_dialog(desktop, listener, key, title, list_name):
     """`key` opens the window `title`, focus in its list `list_name` (returned), both heard."""
-    check(desktop.window_active() and desktop.focused() is not None,
-          "before %s the main window is not active with a focus" % key)
     listener.forget()
     desktop.press(key)
     opened = desktop.wait_until(lambda: desktop.find("list", list_name) is not None, 20)
@@ -323,3 +323,13 @@ def day_label(day, today):
     if day.month != today.month:
         return "%d月%d日" % (day.month, day.day)
     return "%d日" % day.day
+
+
+def statuses(birth, day):
+    return ["%s-%s" % (name, status(value(birth, day, period)))
+            for name, period in zip(CYCLE_NAMES, PERIODS)]
+
+
+def status_line(birth, day, today):
+    """A day as the main window tells it: its label, then each cycle's name and status."""
+    return "%s: %s" % (day_label(day, today), " ".join(statuses(birth, day)))

@@ -8,11 +8,9 @@ import datetime
 
 import pyatspi
 
-from atspi import (PERIODS, check, check_described, children, day_label, finish, has_state,
-                   name_of, open_dialog, safe, session, step_to, value)
+from atspi import (LI, PERIODS, ZHANG, check, check_described, children, day_label, finish,
+                   has_state, name_of, open_dialog, safe, session, step_to, value)
 
-ZHANG = ("张三", datetime.date(1990, 4, 12))
-LI = ("李四", datetime.date(1985, 11, 3))
 SPAN = 3  # the main window's days either side of its query day, today, when it starts
 TITLE = "Cyclara - 多人比较"
 LIST = "比较的人"
@@ -85,7 +83,7 @@ def main():
         tick_li(desktop, listener, people_list)
         walk_the_chart(desktop, listener, today)
     finish("多人比较 opened, 李四 ticked and three days walked%s"
-                   % (", every step heard" if listener.orca else ""))
+           % (", every step heard" if listener.orca else ""))
 
 
 if __name__ == "__main__":

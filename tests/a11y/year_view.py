@@ -6,23 +6,19 @@ Enter makes the last the main window's query day. With --orca each step is heard
 
 import datetime
 
-from atspi import (CYCLE_NAMES, PERIODS, WEEKDAYS, check, check_described, day_label, finish,
-                   open_dialog, session, status, step_to, value, value_of)
+from atspi import (WEEKDAYS, ZHANG, check, check_described, finish, open_dialog, session,
+                   status_line, statuses, step_to, value_of)
 
-BIRTH = datetime.date(1990, 4, 12)  # 张三's
+BIRTH = ZHANG[1]  # first in the register
 TITLE = "Cyclara - 全年"
 GRID = "全年日历"
 CHART = "生物节律图"
 WALK = (("Right", 1), ("Right", 1), ("Down", 7))
 
 
-def statuses(day):
-    return ["%s-%s" % (name, status(value(BIRTH, day, period)))
-            for name, period in zip(CYCLE_NAMES, PERIODS)]
-
-
 def day_text(day):
-    return "%s %s: %s" % (day.isoformat(), WEEKDAYS[day.weekday()], " ".join(statuses(day)))
+    return "%s %s: %s" % (day.isoformat(), WEEKDAYS[day.weekday()],
+                          " ".join(statuses(BIRTH, day)))
 
 
 def walk(desktop, listener, grid, today):
@@ -31,7 +27,7 @@ def walk(desktop, listener, grid, today):
     day = today
     for key, days in WALK:
         day = min(day + datetime.timedelta(days=days), datetime.date(today.year, 12, 31))
-        step_to(desktop, listener, key, day_text(day), [day.isoformat()] + statuses(day))
+        step_to(desktop, listener, key, day_text(day), [day.isoformat()] + statuses(BIRTH, day))
     check_described(desktop, grid, day_text(day), "after the walk")
     return day
 
@@ -42,8 +38,7 @@ def choose(desktop, day, today):
         box = desktop.find("combo box", name)
         check(box is not None and desktop.wait_until(lambda b=box: value_of(b) == str(shown), 10),
               "after Enter %s reads %r, not %s" % (name, box and value_of(box), shown))
-    chart = desktop.find(None, CHART)
-    check_described(desktop, chart, "%s: %s" % (day_label(day, today), " ".join(statuses(day))),
+    check_described(desktop, desktop.find(None, CHART), status_line(BIRTH, day, today),
                     "after Enter")
 
 
@@ -54,7 +49,7 @@ def main():
     if grid is not None:
         choose(desktop, walk(desktop, listener, grid, today), today)
     finish("全年 opened, %d days walked and the last one queried%s"
-                   % (len(WALK), ", every step heard" if listener.orca else ""))
+           % (len(WALK), ", every step heard" if listener.orca else ""))
 
 
 if __name__ == "__main__":
