@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Each Tab stop's role, name, value and focus event; then lists, a menu and a day move, as an
-AT-SPI client gets them. 张三 (born 1990-04-12) is first in the register."""
+"""Each Tab stop's role, name, value and focus event, the panel's day at each Left, Right, Home
+and End as tests/cli/reckoning.py works it out for 张三 (born 1990-04-12, first in the register);
+then lists, a menu and a day move, as an AT-SPI client gets them. With --orca Orca says each stop's
+name and value, and each day."""
 
 import datetime
 
-from atspi import Desktop, check, children, finish, name_of, safe, value_of
+from atspi import (ZHANG, check, check_described, children, finish, name_of, safe, session,
+                   status_line, step_to, value_of)
 
 today = datetime.date.today()
+SPAN = 3  # the window's days either side of today when it opens
 # Each Tab stop: role, name, value (None: not checked).
 STOPS = [
     ("combo box", "出生年", "1990"),
@@ -36,16 +40,29 @@ def describe(obj):
     return "%s %r value=%r" % (safe(lambda: obj.getRoleName()), name_of(obj), value_of(obj))
 
 
-def walk(desktop):
-    first = desktop.wait_for_focus()
+def walk_the_panel(desktop, listener, panel):
+    """From the query day, today, in the middle of the window's days, to each key's."""
+    days = [status_line(ZHANG[1], today + datetime.timedelta(days=i), today)
+            for i in range(-SPAN, SPAN + 1)]
+    check_described(desktop, panel, days[SPAN], "on reaching it")
+    for key, to in (("Right", SPAN + 1), ("Right", SPAN + 2), ("Home", 0), ("End", 2 * SPAN),
+                    ("Left", 2 * SPAN - 1)):
+        step_to(desktop, listener, key, days[to], [days[to]])
+    check_described(desktop, panel, days[2 * SPAN - 1], "after the walk")
+
+
+def walk(desktop, listener):
+    first = desktop.focused()
     check(name_of(first) == "出生年", "the first focus is 出生年, not %s" % describe(first))
     for number, (role, name, value) in enumerate(STOPS[1:] + STOPS[:1], start=1):
-        events = desktop.press("Tab")
+        heard = [name] + ([value] if value else [])
+        if role == "panel":
+            heard.append(status_line(ZHANG[1], today, today))
+        events = listener.after("Tab", "Tab %d" % number, heard)
         stop = desktop.focused()
-        heard = describe(stop)
         got = (safe(lambda: stop.getRoleName()), name_of(stop), value and value_of(stop))
         check(got == (role, name, value),
-              "Tab %d: %s, expected %r" % (number, heard, (role, name, value)))
+              "Tab %d: %s, expected %r" % (number, describe(stop), (role, name, value)))
         check(any(e.kind.startswith("object:state-changed:focused") for e in events),
               "Tab %d: no focus event for %s (%r)" % (number, name, events))
         if role == "combo box":
@@ -56,7 +73,9 @@ def walk(desktop):
                        for i in range(safe(lambda: action.nActions, 0))}
             check({"Press", "ShowMenu"} <= offered,
                   "%s offers %r, not press and show-list" % (name, offered))
-        print("Tab %d: %s" % (number, heard))
+        print("Tab %d: %s" % (number, describe(stop)))
+        if role == "panel":
+            walk_the_panel(desktop, listener, stop)
 
 
 def lists_menus_and_days(desktop):
@@ -91,10 +110,11 @@ def lists_menus_and_days(desktop):
 
 
 def main():
-    desktop = Desktop()
-    walk(desktop)
+    desktop, listener = session()
+    walk(desktop, listener)
     lists_menus_and_days(desktop)
-    finish("every stop heard with its role, name and value; lists, menus and days reported")
+    finish("every stop told with its role, name and value, the panel's days, lists, menus and "
+           "days reported%s" % (", every stop and day heard" if listener.orca else ""))
 
 
 if __name__ == "__main__":
