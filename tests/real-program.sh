@@ -22,12 +22,25 @@ wait_for() {
     return 1
 }
 
+#   trap stop_started EXIT
+# ends the processes in $pids, the last started first (TERM, then KILL), and removes the scratch
+# folder $work, unless $keep is set: then it is kept for its logs.
+pids=()
+stop_started() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    sleep 0.3
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -9 "${pids[i]}" 2>/dev/null || true; done
+    wait 2>/dev/null
+    if [[ -n ${keep:-} ]]; then echo "e2e: logs kept in $work" >&2; else rm -rf "$work"; fi
+}
+
 #   start_window_manager LOG
-# starts openbox on $DISPLAY (its pid in $manager) and waits until it manages the screen, so that
-# a window mapped afterwards is given the keyboard focus; under load that takes seconds.
+# starts openbox on $DISPLAY (its pid added to $pids) and waits until it manages the screen, so
+# that a window mapped afterwards is given the keyboard focus; under load that takes seconds.
 start_window_manager() {
     openbox --sm-disable >"$1" 2>&1 &
-    manager=$!
+    pids+=($!)
     wait_for 200 0.1 xdotool get_desktop >/dev/null 2>&1 && return 0
     echo "e2e: openbox did not start (see $1)" >&2
     return 1

@@ -36,17 +36,8 @@ if ((${#missing[@]})); then
 fi
 
 work=$(mktemp -d /tmp/cyclara-a11y.XXXXXX)
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
-    sleep 0.3
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -9 "${pids[i]}" 2>/dev/null; done
-    wait 2>/dev/null
-    if ((status)); then echo "a11y: logs kept in $work" >&2; else rm -rf "$work"; fi
-}
-status=1
-trap cleanup EXIT
+keep=1  # the logs, until CHECK passes
+trap stop_started EXIT
 trap 'exit 130' INT TERM
 
 # A home of its own: Orca, speech-dispatcher and GLib keep settings and sockets there.
@@ -64,8 +55,7 @@ exec 3>&-
 wait_for 100 0.05 test -s "$work/display" || { echo "a11y: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(head -n 1 "$work/display")
 
-start_window_manager "$work/openbox.log" || { pids+=($manager); exit 1; }
-pids+=($manager)
+start_window_manager "$work/openbox.log" || exit 1
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
 pids+=($!)
@@ -109,6 +99,5 @@ QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$work/program/bin/cyclar
 export CYCLARA_PID=$!
 pids+=($CYCLARA_PID)
 
-"$@"
-status=$?
-exit $status
+"$@" || exit
+keep=

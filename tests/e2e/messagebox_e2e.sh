@@ -19,21 +19,14 @@ for tool in xdotool openbox; do
 done
 
 work=$(mktemp -d)
-pid=
-manager=
-cleanup() {
-    [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null || true
-    [[ -n $manager ]] && kill "$manager" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap stop_started EXIT
 
 start_window_manager "$work/openbox.log"
 
 copy_program "$program" "$work"
 printf 'Later\t2999-01-01\r\n' >"$work/bin/birth.ini"
 QT_QPA_PLATFORM=xcb "$work/bin/cyclara" >"$work/cyclara.log" 2>&1 &
-pid=$!
+pids+=($!)
 
 # Both windows are titled Cyclara: the main window and, once it is drawn, the message box.
 two_windows() {

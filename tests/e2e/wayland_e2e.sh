@@ -15,25 +15,18 @@ for tool in weston weston-screenshooter convert; do
 done
 
 work=$(mktemp -d)
-# Weston and its clients want a runtime folder that only its user can enter; mktemp makes it so.
-runtime=$(mktemp -d)
+trap stop_started EXIT
+# Weston and its clients want a runtime folder that only its user can enter.
+runtime=$work/run
+mkdir -m 700 "$runtime"
 socket=cyclara-e2e
-compositor=
-pid=
-cleanup() {
-    [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null || true
-    [[ -n $compositor ]] && { kill "$compositor"; wait "$compositor"; } 2>/dev/null || true
-    rm -rf "$runtime"
-    [[ -n ${keep:-} ]] && echo "e2e: pictures and logs kept in $work" >&2 || rm -rf "$work"
-}
-trap cleanup EXIT
 
 # The screenshooter protocol is offered only with --debug. The pixman renderer draws the output in
 # memory (without it the headless output stays blank); idle time 0 keeps it from blanking.
 XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --width=1280 \
     --height=1024 --socket="$socket" --idle-time=0 --no-config --debug \
     --log="$work/weston.log" >"$work/weston.out" 2>&1 &
-compositor=$!
+pids+=($!)
 if ! wait_for 100 0.1 test -S "$runtime/$socket"; then
     echo "e2e: weston did not start" >&2
     cat "$work/weston.log" "$work/weston.out" >&2
@@ -66,6 +59,7 @@ copy_program "$program" "$work"
 env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
     "$work/bin/cyclara" >"$work/cyclara.log" 2>&1 &
 pid=$!
+pids+=($pid)
 
 # The main window is at least 606 × 460 pixels and mostly white; its chart draws five series in
 # colour. A tenth of that white and a few hundred coloured pixels say the window was drawn.
@@ -91,7 +85,6 @@ timeout 20 tail --pid="$pid" -f /dev/null ||
     { echo "e2e: the program did not end after SIGTERM" >&2; exit 1; }
 status=0
 wait "$pid" || status=$?
-pid=
 if ((status != 0)); then
     echo "e2e: the program ended with status $status" >&2
     cat "$work/cyclara.log" >&2
