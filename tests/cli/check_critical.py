@@ -7,18 +7,14 @@ import datetime
 import json
 import sys
 
-from reckoning import (CYCLE_NAMES, KINDS, PERIODS, WEEKDAYS, check_table, critical_at, csv_bytes,
-                       days, fail, finish, output, run, same)
+from reckoning import (CYCLE_NAMES, KINDS, WEEKDAYS, check_table, critical_cycles, csv_bytes, days,
+                       fail, finish, output, run, same)
 
 D = datetime.date
 KIND_WORDS = {"single": "临界日", "double": "双重临界日", "triple": "三重临界日"}
 JSON_NAMES = ("intellectual", "emotional", "physical")
 LAST_DAY = D(9999, 12, 31)
 LIST_HEADINGS = ["日期", "星期", "临界节律"]
-
-
-def critical_cycles(birth, day):
-    return [c for c, period in enumerate(PERIODS) if critical_at((day - birth).days, period)]
 
 
 def cycles_text(cycles):

@@ -12,8 +12,8 @@ import sys
 import tempfile
 
 from check_cycles import check_days
-from reckoning import (CYCLE_NAMES, PERIODS, WEEKDAYS, check_table, critical, csv_bytes, days,
-                       fail, finish, number, output, same, value, write_register)
+from reckoning import (CYCLE_NAMES, PERIODS, WEEKDAYS, check_table, critical_cycles, csv_bytes,
+                       days, fail, finish, number, output, same, value, write_register)
 
 D = datetime.date
 TIED = "名次相同的日子，临界人数和最低均值都相同，按日期先后列出"
@@ -45,8 +45,7 @@ def ranked_days(people, first, last):
     """(critical people, lowest mean, day): fewest critical, highest lowest mean, earliest."""
     ranked = []
     for day in days(first, last):
-        count = sum(1 for _, birth in people
-                    if any(critical(birth, day, period) for period in PERIODS))
+        count = sum(1 for _, birth in people if critical_cycles(birth, day))
         lowest = min(sum(value(birth, day, p) for p in PERIODS) / 3 for _, birth in people)
         ranked.append((count, lowest, day))
     ranked.sort(key=lambda d: (d[0], -d[1], d[2]))
@@ -100,7 +99,6 @@ def check_best_days(program, register, people, first, last):
     ranks = []  # days alike share the first place of them
     for i, day in enumerate(listed):
         ranks.append(ranks[-1] if i > 0 and listed[i - 1][:2] == day[:2] else i + 1)
-    # The text's lines besides the table.
     notes = []
     if listed[0][0] > 0:
         notes.append("%s 到 %s 每天都有人临界；下面是临界的人最少的日子" % (first, last))
@@ -141,7 +139,6 @@ def main():
         decades = write_register(folder, "decades.ini", DECADES, "utf-8")
         quoted = write_register(folder, "quoted.ini", QUOTED, "utf-8-sig")
 
-        check_days(program, ALIKE, D(2001, 3, 1), D(2001, 3, 31), register=alike)
         zhang, twin, li, wang, zhao = ALIKE
         # The same day, 28 days apart (emotional in step), 14 (opposite), 23 (physical in step).
         for pair, known in (([zhang, twin], (0, 100)), ([zhang, li], (1, 100)),

@@ -45,8 +45,9 @@ def critical_at(days, period):
     return False
 
 
-def critical(birth, day, period):
-    return critical_at((day - birth).days, period)
+def critical_cycles(birth, day):
+    """The cycles critical on `day`, by their places in PERIODS."""
+    return [c for c, period in enumerate(PERIODS) if critical_at((day - birth).days, period)]
 
 
 def status(v):
