@@ -99,8 +99,6 @@ def check_paths(work):
         argv = [os.fsencode(a) for a in exec_argv(entry)]
         if argv != [program, b"--remind"]:
             fail("%s: the entry starts %r" % (where, argv))
-    if os.path.exists(os.path.join(work, "pwned")) or os.path.exists("pwned"):
-        fail("a command in the program's path was run")
 
 
 def check_entry(work):
