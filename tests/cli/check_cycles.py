@@ -9,8 +9,8 @@ import json
 import sys
 import tempfile
 
-from reckoning import (PERIODS, check_table, csv_bytes, days, fail, finish, json_day, output,
-                       same, status, value, write_register)
+from reckoning import (PERIODS, check_table, csv_bytes, days, fail, finish, number, output, same,
+                       status, value, write_register)
 
 D = datetime.date
 DAY_HEADINGS = ["日期", "标签", "智力", "情绪", "体力", "均值", "绝对均值", "姓名"]
@@ -32,14 +32,16 @@ def check_days(program, people, first, last, asked="", keys=(), register=None, s
     for name, birth in people:
         for day in days(first, last):
             cycles = [value(birth, day, period) for period in PERIODS]
+            mean, absolute = sum(cycles) / 3, sum(map(abs, cycles)) / 3
             further = [value(birth, day, FURTHER[k][1]) for k in keys]
             # The range lies in another year than today's, whose days are labelled yy-m-d.
             rows.append([day.isoformat(), "%02d-%d-%d" % (day.year % 100, day.month, day.day)] +
-                        cycles + ["%.2f" % (sum(cycles) / 3), "%.2f" % (sum(map(abs, cycles)) / 3)]
-                        + further + [name] * several)
-            named = ', "name": ' + json.dumps(name, ensure_ascii=False) if several else ""
-            objects.append(json_day(birth, day)[:-1] +
-                           "".join(', "%s": %d' % kv for kv in zip(keys, further)) + named + "}")
+                        cycles + ["%.2f" % mean, "%.2f" % absolute] + further + [name] * several)
+            objects.append(
+                '  {"date": "%s", "intellectual": %d, "emotional": %d, "physical": %d, "mean": %s, '
+                '"absolute_mean": %s' % (day.isoformat(), *cycles, number(mean), number(absolute))
+                + "".join(', "%s": %d' % kv for kv in zip(keys, further))
+                + (', "name": ' + json.dumps(name, ensure_ascii=False) if several else "") + "}")
 
     same(where + " as JSON", output(program, span + further_cycles + ["--format", "json"]),
          ("[\n" + ",\n".join(objects) + "\n]\n").encode("utf-8"))

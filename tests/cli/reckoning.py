@@ -6,7 +6,6 @@ they run cyclara without a display or session in the C locale, and how they tell
 import csv
 import datetime
 import io
-import json
 import math
 import os
 import re
@@ -59,17 +58,6 @@ def status(v):
 def number(value):
     """Whole numbers as plain digits, others in the shortest form that reads back."""
     return str(int(value)) if float(value).is_integer() else repr(value)
-
-
-def json_day(birth, day, name=None):
-    """A JSON table's line without its comma; the name last in a table of several people."""
-    cycles = [value(birth, day, period) for period in PERIODS]
-    mean = sum(cycles) / 3
-    absolute = sum(abs(c) for c in cycles) / 3
-    named = "" if name is None else ', "name": ' + json.dumps(name, ensure_ascii=False)
-    return ('  {"date": "%s", "intellectual": %d, "emotional": %d, "physical": %d, '
-            '"mean": %s, "absolute_mean": %s%s}') % (day.isoformat(), *cycles, number(mean),
-                                                     number(absolute), named)
 
 
 def days(first, last):
