@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What an AT-SPI client (a screen reader) gets from Cyclara's window, and what Orca said."""
 
+import collections
 import datetime
 import os
 import re
@@ -60,24 +61,12 @@ def text_of(obj):
 
 def value_of(obj):
     """The object's own text, else its text field's (an editable drop-down's child)."""
-    own = text_of(obj)
-    if own is not None:
-        return own
-    for child in children(obj):
-        if safe(child.getRoleName) == "text":
-            return text_of(child)
-    return None
+    fields = [obj] + [child for child in children(obj) if safe(child.getRoleName) == "text"]
+    return next((text for text in map(text_of, fields) if text is not None), None)
 
 
-class Event:
-    def __init__(self, kind, source, detail):
-        self.kind = kind
-        self.role = safe(source.getRoleName, "?")
-        self.name = name_of(source) or ""
-        self.detail = detail
-
-    def __repr__(self):
-        return "%s %s %r (%s)" % (self.kind, self.role, self.name, self.detail)
+# An event as its source was when it came: objects change, or go, before a check reads them.
+Event = collections.namedtuple("Event", "kind role name detail")
 
 
 class Desktop:
@@ -107,7 +96,8 @@ class Desktop:
                 return
             self.last_focus = event.source
         self.last_event = time.monotonic()
-        self.events.append(Event(event.type, event.source, event.detail1))
+        self.events.append(Event(event.type, safe(event.source.getRoleName, "?"),
+                                 name_of(event.source) or "", event.detail1))
 
     def _find(self, name):
         return next((app for app in children(pyatspi.Registry.getDesktop(0))
