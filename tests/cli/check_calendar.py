@@ -124,27 +124,26 @@ def read_with_libical(data):
         fail("libical reads no calendar")
         return {}, None
 
-    def properties(part):
+    def names(part):
         found, kind = [], ICalGLib.PropertyKind.ANY_PROPERTY
         prop = part.get_first_property(kind)
         while prop:
-            found.append((prop.get_property_name(), prop))
+            found.append(prop.get_property_name())
             prop = part.get_next_property(kind)
         return found
 
     summaries, kind = {}, ICalGLib.ComponentKind.ANY_COMPONENT
     event = calendar.get_first_component(kind)
     while event:
-        props = properties(event)
-        if event.isa() != ICalGLib.ComponentKind.VEVENT_COMPONENT or [n for n, _ in props] != EVENT:
-            fail("libical reads a part %s with %r" % (event.isa(), [n for n, _ in props]))
-        props = dict(props)
-        summaries[props["UID"].get_value_as_string()] = props["SUMMARY"].get_value().get_text()
+        if event.isa() != ICalGLib.ComponentKind.VEVENT_COMPONENT or names(event) != EVENT:
+            fail("libical reads a part %s with %r" % (event.isa(), names(event)))
+        summaries[event.get_uid()] = event.get_summary()
         event = calendar.get_next_component(kind)
-    names = dict(properties(calendar))
-    if "X-LIC-ERROR" in names:
-        fail("libical found a fault: %s" % names["X-LIC-ERROR"].get_value_as_string())
-    return summaries, names["NAME"].get_value().get_text()
+    error = calendar.get_first_property(ICalGLib.PropertyKind.XLICERROR_PROPERTY)
+    if error:
+        fail("libical found a fault: %s" % error.get_value_as_string())
+    name = calendar.get_first_property(ICalGLib.PropertyKind.NAME_PROPERTY)
+    return summaries, name.get_value().get_text()
 
 
 def check_hostile(program, register):
