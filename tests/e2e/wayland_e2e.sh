@@ -63,18 +63,12 @@ pids+=($pid)
 
 # The main window is at least 606 × 460 pixels and mostly white; its chart draws five series in
 # colour. A tenth of that white and a few hundred coloured pixels say the window was drawn.
-drawn=0
-for _ in $(seq 60); do
-    sleep 0.5
-    kill -0 "$pid" 2>/dev/null || break
-    if shoot && ((white - desktop_white > 606 * 460 / 10)) &&
-        ((coloured - desktop_coloured > 300)); then
-        drawn=1
-        break
-    fi
-done
-echo "with Cyclara: $white white pixels, $coloured coloured"
-if ((!drawn)); then
+window_drawn() {
+    kill -0 "$pid" 2>/dev/null && shoot || return 1
+    echo "with Cyclara: $white white pixels, $coloured coloured"
+    ((white - desktop_white > 606 * 460 / 10 && coloured - desktop_coloured > 300))
+}
+if ! wait_for 60 0.5 window_drawn; then
     echo "e2e: the window was not drawn on the Wayland output" >&2
     keep=1
     cat "$work/cyclara.log" >&2
