@@ -1,10 +1,9 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Each Tab stop's role, name, value and focus event, the panel's day at each Left, Right, Home
-and End as tests/cli/reckoning.py works it out for 张三 (born 1990-04-12, first in the register);
-then lists, a menu and a day move, as an AT-SPI client gets them. With --orca Orca says each stop's
-name and value, and each day."""
+"""Each Tab stop's role, name, value and focus event, the panel's days at Left, Right, Home and
+End as tests/cli/reckoning.py works them out; lists, a menu and a day move, as an AT-SPI client
+gets them. With --orca Orca says each stop's name and value, and each day, too."""
 
 import datetime
 

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Cyclara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fails when a translation file lacks the translation of a text the program shows (new or
-# changed in the sources), or still holds one for a text it no longer shows: brings copies of the
-# .ts files up to date with lupdate, as `cmake --build build --target update_translations` would,
-# and looks for what lupdate marks.
+# Fails when a translation file lacks the translation of a text the program shows (new or changed
+# in the sources), or still holds one for a text it no longer shows: lupdate brings copies of the
+# .ts files up to date, as the update_translations target would, and marks both.
 #   check-ts.sh LUPDATE INCLUDE_DIR SOURCE_LIST TS_FILE...
 # INCLUDE_DIR lets lupdate read the headers, and with them the namespace each class is in.
 set -euo pipefail
