@@ -65,6 +65,10 @@ def value_of(obj):
     return next((text for text in map(text_of, fields) if text is not None), None)
 
 
+def describe(obj):
+    return "%s %r value=%r" % (safe(lambda: obj.getRoleName()), name_of(obj), value_of(obj))
+
+
 # An event as its source was when it came: objects change, or go, before a check reads them.
 Event = collections.namedtuple("Event", "kind role name detail")
 
@@ -167,19 +171,16 @@ class Desktop:
                            and name_of(obj) == name)
 
     def _first(self, wanted):
-        found = []
-
         def walk(obj, depth):
-            if obj is None or depth > 40 or found:
+            if obj is None or depth > 40:
                 return
             if wanted(obj, depth):
-                found.append(obj)
-                return
-            for child in children(obj):
-                walk(child, depth + 1)
+                yield obj
+            else:
+                for child in children(obj):
+                    yield from walk(child, depth + 1)
 
-        walk(self.app, 0)
-        return found[0] if found else None
+        return next(walk(self.app, 0), None)
 
     # Orca ------------------------------------------------------------------------------------
     def _orca_size(self):
@@ -194,12 +195,8 @@ class Desktop:
             data = log.read()
         whole = data.rfind(b"\n") + 1  # an unfinished last line is read next time
         self.orca_read += whole
-        spoken = []
-        for line in data[:whole].decode("utf-8", "replace").splitlines():
-            found = re.search(r"SPEECH OUTPUT: '(.*?)'(?:\s|$|\[|\{|voice)", line)
-            if found:
-                spoken.append(found.group(1))
-        return spoken
+        return re.findall(r"SPEECH OUTPUT: '(.*?)'(?:\s|$|\[|\{|voice)",
+                          data[:whole].decode("utf-8", "replace"), re.MULTILINE)
 
 
 def bare(text):

@@ -7,8 +7,8 @@ gets them. With --orca Orca says each stop's name and value, and each day, too."
 
 import datetime
 
-from atspi import (ZHANG, check, check_described, children, finish, name_of, safe, session,
-                   status_line, step_to, value_of)
+from atspi import (ZHANG, check, check_described, children, describe, finish, name_of, safe,
+                   session, status_line, step_to, value_of)
 
 today = datetime.date.today()
 SPAN = 3  # the window's days either side of today when it opens
@@ -33,10 +33,6 @@ STOPS = [
     ("panel", "节律说明", None),
     ("check box", "说明", None),
 ]
-
-
-def describe(obj):
-    return "%s %r value=%r" % (safe(lambda: obj.getRoleName()), name_of(obj), value_of(obj))
 
 
 def walk_the_panel(desktop, listener, panel):

@@ -8,8 +8,8 @@ import datetime
 
 import pyatspi
 
-from atspi import (LI, PERIODS, ZHANG, check, check_described, children, day_label, finish,
-                   has_state, name_of, open_dialog, safe, session, step_to, value)
+from atspi import (LI, PERIODS, ZHANG, check, check_described, children, day_label, describe,
+                   finish, has_state, name_of, open_dialog, safe, session, step_to, value)
 
 SPAN = 3  # the main window's days either side of its query day, today, when it starts
 TITLE = "Cyclara - 多人比较"
@@ -18,8 +18,7 @@ CHART = "多人节律图"
 
 
 def item_name(person):
-    name, birth = person
-    return "%s（%s）" % (name, birth.isoformat())
+    return "%s（%s）" % (person[0], person[1].isoformat())
 
 
 def status_line(day, today):
@@ -62,8 +61,7 @@ def walk_the_chart(desktop, listener, today):
         desktop.press("Tab", most=3.0)
     chart = desktop.focused()
     check(name_of(chart) == CHART and safe(lambda: chart.getRoleName()) == "chart",
-          "Tab does not reach the chart %s; the focus is on %s"
-          % (CHART, safe(lambda: "%s %s" % (chart.getRoleName(), chart.name))))
+          "Tab does not reach the chart %s; the focus is on %s" % (CHART, describe(chart)))
     if name_of(chart) != CHART:
         return
     line = status_line(today, today)
