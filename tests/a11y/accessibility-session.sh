@@ -69,8 +69,6 @@ if ((orca)); then
     # The dummy module into libao's null driver: with no sound server it would fail otherwise.
     mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
     cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
-CommunicationMethod "unix_socket"
-SocketPath "default"
 AddModule "dummy" "sd_dummy" ""
 DefaultModule dummy
 AudioOutputMethod "libao"
