@@ -229,8 +229,7 @@ def main():
             pid = int(desktop.run(["xdotool", "getwindowpid", windows[0]]).stdout)
             with open("/proc/%d/cmdline" % pid, "rb") as cmdline:
                 arguments = cmdline.read().split(b"\0")
-            if b"--show-name" not in arguments or "今天生".encode() not in arguments or \
-                    TODAY.isoformat().encode() not in arguments:
+            if not {b"--show-name", "今天生".encode(), TODAY.isoformat().encode()} <= set(arguments):
                 fail("the window was opened with %r" % arguments)
             os.kill(pid, 15)
         ended(reminding, "after the click")
