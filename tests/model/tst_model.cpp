@@ -38,13 +38,9 @@ private slots:
     void queryShownWhole();
     void currentDayWalks();
     void furtherCycles();
-    void criticalDaysOfARun_data();
-    void criticalDaysOfARun();
     void calendarNamesStayOneLine();
     void nextCriticalDayOfAKind();
     void groupRefusesWhoIsBornLate();
-    void bestDayReasons_data();
-    void bestDayReasons();
     void dateTexts_data();
     void dateTexts();
     void valueTextsAreTheShortestThatReadBack();
@@ -231,26 +227,6 @@ void tst_Model::furtherCycles()
     QCOMPARE(days.csv(), plain);
 }
 
-void tst_Model::criticalDaysOfARun_data()
-{
-    QTest::addColumn<QList<double>>("values");
-    QTest::addColumn<QList<bool>>("critical");
-    QTest::newRow("the later is nearer to zero") << QList<double>{30, -10} << QList<bool>{0, 1};
-    QTest::newRow("zero itself, not its neighbours")
-        << QList<double>{-5, 0, 7} << QList<bool>{0, 1, 0};
-    QTest::newRow("the ends judged by their one neighbour")
-        << QList<double>{-3, 40, 2, -1} << QList<bool>{1, 0, 0, 1};
-}
-
-void tst_Model::criticalDaysOfARun()
-{
-    QFETCH(QList<double>, values);
-    const std::vector<bool> found = criticalDays(values);
-    QTEST(QList<bool>(found.begin(), found.end()), "critical");
-}
-
-// check_critical.py sets the next double and triple days against its own reckoning; here what it
-// leaves out, worked out by tests/cli/reckoning.py.
 // A name an editor gave line breaks and control characters adds no line to a calendar: breaks are
 // escaped, the other control characters written as their pictures.
 void tst_Model::calendarNamesStayOneLine()
@@ -267,6 +243,8 @@ void tst_Model::calendarNamesStayOneLine()
     }
 }
 
+// check_critical.py sets the next double and triple days against its own reckoning; here what it
+// leaves out, worked out by tests/cli/reckoning.py.
 void tst_Model::nextCriticalDayOfAKind()
 {
     const auto next = [](const QDate &birth, const QDate &from, CriticalKind kind) {
@@ -290,25 +268,6 @@ void tst_Model::groupRefusesWhoIsBornLate()
     QCOMPARE(refusal->who, u"p1"_s);
     group[1].birth = day;
     QVERIFY(!groupProblem(group, day, day.addDays(3)));
-}
-
-void tst_Model::bestDayReasons_data()
-{
-    QTest::addColumn<int>("critical");
-    QTest::addColumn<double>("lowest");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("nobody, a whole mean") << 0 << 41.0 << u"无人临界；最低均值 41"_s;
-    // A third more or less would read alike rounded to a whole number.
-    QTest::newRow("nobody, a third") << 0 << 122 / 3.0 << u"无人临界；最低均值 40.67"_s;
-    QTest::newRow("two, a whole mean") << 2 << -7.0 << u"2 人临界；最低均值 -7"_s;
-    QTest::newRow("one, a negative third") << 1 << -22 / 3.0 << u"1 人临界；最低均值 -7.33"_s;
-}
-
-void tst_Model::bestDayReasons()
-{
-    QFETCH(int, critical);
-    QFETCH(double, lowest);
-    QTEST(bestDayReason({QDate(2026, 1, 1), critical, lowest}), "reason");
 }
 
 void tst_Model::dateTexts_data()
