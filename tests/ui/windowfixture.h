@@ -37,8 +37,6 @@
 
 namespace cyclara::test {
 
-inline const QString orderRefused = QStringLiteral("查询日期应该在生日之后, 请重新填写.");
-
 // A main window with a fixed today, its register in a temporary folder, and its message boxes,
 // dialogs and browser recorded instead of shown.
 struct WindowFixture {
