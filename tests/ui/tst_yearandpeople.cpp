@@ -208,7 +208,7 @@ void tst_YearAndPeople::printedMonthReadsBack()
     QVERIFY(fixture.messages.isEmpty());
 }
 
-// One window however often opened; best days rank fewest critical, then highest lowest mean.
+// One window however often opened; the best days numbered by rank, those alike by date.
 void tst_YearAndPeople::openedTickedAndWalked()
 {
     WindowFixture fixture(fivePeople, QDate(2026, 6, 18));
@@ -254,7 +254,6 @@ void tst_YearAndPeople::openedTickedAndWalked()
     // The first two share their reason, and stand by date.
     QCOMPARE(best->item(0)->text(), u"1. 2026-07-06 星期一  无人临界；最低均值 -4.33"_s);
     QCOMPARE(best->item(1)->text(), u"2. 2026-07-07 星期二  无人临界；最低均值 -4.33"_s);
-    QVERIFY(best->item(2)->text().startsWith(u"3. 2026-07-03 "_s));
     best->setCurrentRow(1);
     QTest::keyClick(best, Qt::Key_Return);
     QCOMPARE(people->days().date(people->days().currentRow()), QDate(2026, 7, 7));
