@@ -207,7 +207,7 @@ void tst_CommandLine::quietStandardError_data()
     row("window, a language it does not speak", u"\"$0\" -platform offscreen --lang fr"_s, 2,
         u"cyclara: --lang：“fr”不是 zh_CN、zh_TW 或 en\n"_s);
     row("window without a display, a day that is none",
-        u"\"$0\" --show-name 张伟 --show-date 0000-00-00"_s, 2,
+        u"\"$0\" --show-name 张伟 --show-date=0000-00-00"_s, 2,
         u"cyclara: --show-date：“0000-00-00"_s + noDate);
     row("window without a display, a day left out", u"\"$0\" --show-date"_s, 2,
         u"cyclara: “--show-date”之后缺少值。\n"_s);
