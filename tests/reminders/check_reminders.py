@@ -129,11 +129,6 @@ def ended(process, what, words=None):
         fail("%s: status %d, %r" % (what, process.returncode, told.decode(errors="replace")))
 
 
-def close_all(desktop):
-    time.sleep(1)  # one more, if any, would be shown by now
-    desktop.run(["dunstctl", "close-all"])
-
-
 def main():
     cmake, build = sys.argv[1], sys.argv[2]
     missing = [tool for tool in ("Xvfb", "dunst", "dunstctl", "gdbus", "xdotool")
@@ -186,7 +181,8 @@ def main():
         for markup in ("full", "no"):
             desktop.dunst(markup)
             crowd = showing(desktop, program, 5, "a hundred people, markup %s" % markup)
-            close_all(desktop)
+            time.sleep(1)  # a sixth, if any, would be shown by now
+            desktop.run(["dunstctl", "close-all"])
             ended(crowd, "a hundred people, markup %s" % markup)
             # dunst's "message" is what it renders, in Pango markup: no tag may be left in it.
             shown = desktop.history()
