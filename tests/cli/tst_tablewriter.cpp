@@ -169,8 +169,8 @@ void tst_TableWriter::whoIsReminded()
     QTEST(told, "due");
 }
 
-// A reminder's lines name the day and its cycles; past the first few people, one notification
-// counts the rest and names as many as fit, then "等".
+// A reminder's lines name the day and its cycles (tomorrow is 明天 also in the next year); past
+// the first few people, one notification counts the rest and names as many as fit, then "等".
 void tst_TableWriter::reminderTexts()
 {
     const Reminder reminder{
@@ -178,6 +178,9 @@ void tst_TableWriter::reminderTexts()
     QCOMPARE(reminderSummary(reminder), u"张三的临界日"_s);
     QCOMPARE(reminderBody(reminder, today),
              u"今天：智力、情绪、体力（三重）\n明天：智力、体力（双重）\n7月2日：情绪"_s);
+    const QDate newYearsEve(2026, 12, 31);
+    QCOMPARE(reminderBody({u"张三"_s, birth, {{newYearsEve.addDays(1), 1}}}, newYearsEve),
+             u"明天：智力"_s);
     QCOMPARE(othersSummary(96), u"另有 96 人今天起有临界日"_s);
     QList<Reminder> others;
     for (int i = 1; i <= 13; ++i)

@@ -4,7 +4,6 @@
 #include "model/biorhythm.h"
 #include "model/criticaldays.h"
 #include "model/criticaldayscalendar.h"
-#include "model/dates.h"
 #include "model/datetext.h"
 #include "model/dayquery.h"
 #include "model/daytablemodel.h"
@@ -29,7 +28,6 @@ private slots:
     void noMinusZero();
     void pointValBands_data();
     void pointValBands();
-    void tomorrowInTheNextYear();
     void queryShownWhole_data();
     void queryShownWhole();
     void currentDayWalks();
@@ -71,13 +69,6 @@ void tst_Model::pointValBands()
     qint16 band = -1;
     QTEST(PointVal(qint16(value), band), "status");
     QTEST(int(band), "band");
-}
-
-// Days near today are named as such also over the turn of the year (the labels of days further
-// away the reminders' texts and check_cycles.py read).
-void tst_Model::tomorrowInTheNextYear()
-{
-    QCOMPARE(RelativeDayLabel(QDate(2027, 1, 1), QDate(2026, 12, 31)), u"明天"_s);
 }
 
 using MaybeDate = std::optional<QDate>;
